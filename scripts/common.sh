@@ -1,0 +1,23 @@
+# Shared by run.sh and test.sh: installs what is missing and configures a build tree once.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+prepare_machine() {
+  bash scripts/install-deps.sh
+}
+
+# configure <name> [cmake options...]: build/<name>, configured once and reused afterwards.
+configure() {
+  local name=$1; shift
+  if [ ! -f "build/$name/build.ninja" ]; then
+    cmake -S . -B "build/$name" -G Ninja "$@" >"build/$name.configure.log" 2>&1 \
+      || { cat "build/$name.configure.log" >&2; return 1; }
+  fi
+}
+
+configure_windows() {  # configure_windows <x86_64|i686> <name>
+  local arch=$1 name=$2
+  bash scripts/build-libjpeg-mingw.sh "$arch" build/deps
+  configure "$name" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" \
+    -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF
+}

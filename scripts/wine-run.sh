@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine with the project's private prefix, on a private X server when there is
+# no display (or --headless is given). Every process it starts it ends again: the X server by its process
+# id, the Wine processes through the prefix's own wineserver.
+#
+#   wine-run.sh [--headless] [--screenshot FILE] program.exe [args...]
+#   wine-run.sh [--headless] --native command [args...]   # a Linux command (ctest) inside the environment
+#
+# Inside an environment opened by an outer wine-run.sh (QW_WINE_SESSION set) it only runs the program.
+# The program's output goes through temporary files: a Wine helper process that inherits a pipe keeps it
+# open long after the program has ended, and a caller reading the pipe would wait for it.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver
+
+headless=0; native=0; screenshot=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --headless) headless=1; shift ;;
+    --native) native=1; shift ;;
+    --screenshot) screenshot=$2; shift 2 ;;
+    --) shift; break ;;
+    *) break ;;
+  esac
+done
+[ $# -gt 0 ] || { echo "usage: wine-run.sh [--headless] [--native] [--screenshot FILE] program [args...]" >&2; exit 2; }
+
+export WINEPREFIX=${QW_WINEPREFIX:-$here/../build/wineprefix}
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=d"
+# Wine decodes the command line and file names with the locale's character set.
+case "${LC_ALL:-${LANG:-}}" in *UTF-8*|*utf8*) ;; *) export LC_ALL=C.UTF-8 ;; esac
+
+run_program() {  # runs the program with its output through files; returns its exit code
+  local out err rc
+  out=$(mktemp); err=$(mktemp)
+  if [ $native -eq 1 ]; then
+    "$@" >"$out" 2>"$err" </dev/null; rc=$?
+  else
+    "$WINE" "$@" >"$out" 2>"$err" </dev/null; rc=$?
+  fi
+  cat "$out"; cat "$err" >&2
+  rm -f "$out" "$err"
+  return $rc
+}
+
+if [ -n "${QW_WINE_SESSION:-}" ] && [ $headless -eq 0 ] && [ -z "$screenshot" ]; then
+  # Native commands inside a session are run as they are (their children come back to this wrapper).
+  if [ $native -eq 1 ]; then exec "$@"; fi
+  run_program "$@"
+  exit $?
+fi
+
+tmp=$(mktemp -d)
+xvfb_pid=""
+server_started=0
+cleanup() {
+  if [ $server_started -eq 1 ]; then "$WINESERVER" -k >/dev/null 2>&1; "$WINESERVER" -w >/dev/null 2>&1; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A private X server on a free display number, without a window manager.
+if [ $headless -eq 1 ] || [ -z "${DISPLAY:-}" ]; then
+  exec 5>"$tmp/display"
+  Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 >"$tmp/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  exec 5>&-
+  for _ in $(seq 1 100); do [ -s "$tmp/display" ] && break; sleep 0.05; done
+  [ -s "$tmp/display" ] || { echo "wine-run: Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 1; }
+  export DISPLAY=":$(head -n 1 "$tmp/display")"
+fi
+
+# The prefix is made once and shared by every build tree; a lock keeps parallel first runs apart.
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 8>"$WINEPREFIX.lock"
+flock 8
+if [ ! -f "$WINEPREFIX/.qw-ready" ]; then
+  rm -rf "$WINEPREFIX"
+  "$WINE" wineboot -i >"$tmp/boot.log" 2>&1
+  "$WINESERVER" -w
+  # Fonts: Wine ships Tahoma but does not load it from its own folder; Verdana it lacks altogether.
+  # Without a window manager, destroying a managed window waits two seconds: let Wine manage nothing.
+  cat >"$tmp/prefix.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Verdana"="DejaVu Sans"
+REG
+  "$WINE" regedit /S "$(cd "$tmp" && pwd)/prefix.reg" >/dev/null 2>&1
+  "$WINESERVER" -w
+  for f in /usr/share/wine/fonts/*.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf; do
+    [ -f "$f" ] && ln -sf "$f" "$WINEPREFIX/drive_c/windows/Fonts/$(basename "$f")"
+  done
+  [ -d "$WINEPREFIX/drive_c/windows" ] || { echo "wine-run: could not create the Wine prefix:" >&2; cat "$tmp/boot.log" >&2; exit 1; }
+  touch "$WINEPREFIX/.qw-ready"
+fi
+flock -u 8
+exec 8>&-
+
+# One wineserver for the whole run keeps every start after the first warm.
+"$WINESERVER" -p30
+server_started=1
+export QW_WINE_SESSION=1
+
+if [ -n "$screenshot" ]; then
+  "$WINE" "$@" >"$tmp/out" 2>"$tmp/err" </dev/null &
+  prog=$!
+  title=${QW_WINDOW_TITLE:-Qwillet}
+  found=0
+  for _ in $(seq 1 300); do
+    if xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; then found=1; break; fi
+    kill -0 $prog 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ $found -eq 0 ]; then
+    echo "wine-run: no window titled \"$title\" appeared" >&2; cat "$tmp/err" >&2; exit 1
+  fi
+  sleep 1.5  # let the first paint and any start-up animation finish
+  import -window root "$screenshot"
+  rc=$?
+  kill $prog 2>/dev/null
+  exit $rc
+fi
+
+run_program "$@"
+exit $?
