@@ -6,6 +6,10 @@ prepare_machine() {
   bash scripts/install-deps.sh
 }
 
+prepare_tests() {
+  bash scripts/fetch-corpora.sh
+}
+
 # configure <name> [cmake options...]: build/<name>, configured once and reused afterwards.
 configure() {
   local name=$1; shift

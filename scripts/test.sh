@@ -6,6 +6,7 @@ source "$(dirname "$0")/common.sh"
 set -e
 prepare_machine
 mkdir -p build
+prepare_tests
 configure native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 configure asan -DCMAKE_BUILD_TYPE=Debug -DQW_SANITIZE=ON -DQW_BENCH=OFF
 configure fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQW_FUZZ=ON -DQW_BENCH=OFF

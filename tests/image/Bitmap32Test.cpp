@@ -1,0 +1,43 @@
+#include "skin/image/Bitmap32.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+
+namespace qw {
+namespace {
+
+TEST(Bitmap32, StartsWhiteWithZeroAlphaAndRowsTopDown) {
+  TBitmap32 b = CreateBitmap32(3, 2);
+  ASSERT_EQ(b.Width(), 3);
+  ASSERT_EQ(b.Height(), 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(b.At(x, y), 0x00FFFFFFu);
+  b.At(2, 0) = 0x11223344u;
+  EXPECT_EQ(b.Row(1) - b.Row(0), 3);  // rows are contiguous, width pixels apart
+  EXPECT_EQ(b.Pixels()[2], 0x11223344u);
+}
+
+TEST(Bitmap32, EmptySizesAreAllowedAndAbsurdOnesRefused) {
+  EXPECT_TRUE(CreateBitmap32(0, 0).Empty());
+  EXPECT_TRUE(CreateBitmap32(5, 0).Empty());
+  EXPECT_THROW(CreateBitmap32(-1, 4), std::bad_alloc);
+  EXPECT_THROW(CreateBitmap32(1 << 16, 1 << 16), std::bad_alloc);
+}
+
+TEST(Bitmap32, MovesAndClonesOwnTheirPixels) {
+  TBitmap32 a(2, 2);
+  a.At(1, 1) = 7;
+  TBitmap32 c = a.Clone();
+  TBitmap32 b = std::move(a);
+  EXPECT_TRUE(a.Empty());
+  EXPECT_EQ(a.Pixels(), nullptr);
+  EXPECT_EQ(b.At(1, 1), 7u);
+  c.At(1, 1) = 9;
+  EXPECT_EQ(b.At(1, 1), 7u);  // the clone is independent
+  b = std::move(c);
+  EXPECT_EQ(b.At(1, 1), 9u);
+}
+
+}  // namespace
+}  // namespace qw
