@@ -20,7 +20,7 @@
 // zero word 0x00000000. Palette indexes beyond the palette read as 0x00000000 too.
 //
 // Every size the file states is checked against the buffer before use; a file that cannot be read
-// completely raises EImageError ("Cannot load image. ..."). Images of more than 2^28 pixels are refused.
+// completely raises EImageError ("Cannot load image. ...").
 #include <cstddef>
 #include <cstdint>
 
@@ -36,7 +36,11 @@ struct TBmpImage {
 // True when the data starts like a bitmap file ("BM").
 bool IsBmpSignature(const uint8_t* data, size_t size);
 
-// Decodes a whole bitmap file held in memory. Throws EImageError when it is not a readable bitmap.
-TBmpImage ReadBmp(const uint8_t* data, size_t size);
+inline constexpr uint64_t kMaxBmpPixels = uint64_t{1} << 28;
+
+// Decodes a whole bitmap file held in memory. Throws EImageError when it is not a readable bitmap or
+// states more than maxPixels pixels (fuzzing passes a smaller limit: an RLE file of a few bytes may
+// state any size).
+TBmpImage ReadBmp(const uint8_t* data, size_t size, uint64_t maxPixels = kMaxBmpPixels);
 
 }  // namespace qw
