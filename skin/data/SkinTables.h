@@ -1,0 +1,159 @@
+#pragma once
+// The tables a loaded skin consists of: the skin-wide record, one general-data record per section, the
+// masks (rectangles of the master bitmap or images of their own), the large JPEG patterns and the
+// constant indexes. Painting code reads these by index only.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "base/Geometry.h"
+#include "skin/image/Bitmap32.h"
+
+namespace qw {
+
+class TsSkinManager;
+
+// One gradient band.
+struct TsGradPie {
+  uint32_t Color1 = 0;
+  uint32_t Color2 = 0;
+  int32_t Percent = 0;  // 0..100
+  int32_t Mode1 = 0;    // of the first band: 0 vertical, 1 horizontal, 2 four-triangle mesh
+  int32_t Mode2 = 0;    // never set
+  friend bool operator==(const TsGradPie&, const TsGradPie&) = default;
+};
+using TsGradArray = std::vector<TsGradPie>;
+
+// Parses "Color1;Color2;Percent;Mode1;Mode2;..." into bands. Runs of ';' are one separator; the band
+// count is the word count div 5. Raises ESkinError with the conversion text for a word that is not an
+// integer.
+TsGradArray ParseGradient(std::u16string_view text);
+
+struct TsFontColor {
+  int32_t Color = 0;
+  int32_t Left = -1, Top = -1, Right = -1, Bottom = -1;  // outline colours, -1 none
+  friend bool operator==(const TsFontColor&, const TsFontColor&) = default;
+};
+
+struct TsGenState {
+  int32_t Color = 0;
+  TsFontColor FontColor;
+  int32_t GradientPercent = 0;
+  std::u16string GradientData;
+  TsGradArray GradientArray;
+  int32_t ImagePercent = 0;
+  int32_t TextureIndex = -1;
+  int32_t GlowColor = 0;
+  uint8_t GlowSize = 0;
+  int32_t Transparency = 0;
+  friend bool operator==(const TsGenState&, const TsGenState&) = default;
+};
+
+struct TsGeneralData {
+  std::u16string ParentClass;
+  std::u16string ClassName;
+  int32_t States = 3;
+  TsGenState Props[2];
+  bool GiveOwnFont = false, ReservedBoolean = false, ShowFocus = false;
+  int32_t GlowCount = 0, GlowMargin = 0;
+  int32_t BorderIndex = -1, ImgTL = -1, ImgTR = -1, ImgBL = -1, ImgBR = -1;
+  int32_t TextureNormal = -1;
+  int32_t Color = 0, Transparency = 0, GradientPercent = 0, ImagePercent = 0;
+  std::u16string GradientData;
+  TsGradArray GradientArray;
+  TsFontColor FontColor;
+  int32_t HotColor = 0, HotTransparency = 0, HotGradientPercent = 0, HotImagePercent = 0;
+  std::u16string HotGradientData;
+  TsGradArray HotGradientArray;
+  TsFontColor HotFontColor;
+  bool FadingEnabled = false;
+  int32_t FadingIterations = 5;
+  int32_t HotGlowColor = 0, GlowColor = 0;
+  uint8_t HotGlowSize = 0, GlowSize = 0;
+};
+using TsGeneralDataArray = std::vector<TsGeneralData>;
+
+enum TqxImgType : int16_t { itisaBorder = 0, itisaTexture = 1, itisaGlyph = 2, itisaGlow = 3, itisaPngGlyph = 4 };
+
+struct TsMaskData {
+  std::unique_ptr<TBitmap32> Bmp;  // own image; null for a rectangle of the master bitmap
+  std::u16string ClassName;
+  std::u16string PropertyName;
+  TRect R;
+  int16_t ImageCount = 0;
+  int16_t MaskType = 0;
+  int16_t BorderWidth = 0;
+  int16_t DrawMode = 0;
+  TqxImgType ImgType = itisaBorder;
+  TsSkinManager* Manager = nullptr;
+  int16_t WL = 0, WT = 0, WR = 0, WB = 0;
+  int16_t CornerType = 0;
+};
+using TsMaskArray = std::vector<TsMaskData>;
+
+struct TsPatternData {
+  std::unique_ptr<TBitmap32> Img;  // the decoded JPEG
+  std::u16string ClassName;
+  std::u16string PropertyName;
+};
+using TsPatternArray = std::vector<TsPatternData>;
+
+struct TsSkinData {
+  std::u16string SkinPath;
+  bool Active = false;
+  double Version = 0;
+  std::u16string Author, Description;
+  int32_t Shadow1Color = 0;
+  int16_t Shadow1Offset = 0, Shadow1Blur = -1, Shadow1Transparency = 0;
+  int16_t ExBorderWidth = 4, ExTitleHeight = 30, ExMaxHeight = 30, ExContentOffs = 0, ExShadowOffs = 0,
+          ExCenterOffs = 0, ExDrawMode = 0;
+  int32_t FXColor = 0;
+  int32_t BorderColor = 0;
+  int16_t BISpacing = 0, BIVAlign = 0, BIRightMargin = 0, BILeftMargin = 0, BITopMargin = 0;
+  int16_t BIKeepHUE = 0;
+  int16_t BICloseGlow = 0, BICloseGlowMargin = 0, BIMaxGlow = 0, BIMaxGlowMargin = 0, BIMinGlow = 0,
+          BIMinGlowMargin = 0;
+  bool UseAeroBluring = false;
+  int32_t ExtShadowColor = 0;
+};
+
+// Indexes of frequently used sections and masks, resolved after every load. -1: the skin has none.
+struct TConstantSkinData {
+  int16_t IndexGLobalInfo = -1;
+  int16_t IndexTabTop = -1, IndexTabBottom = -1, IndexTabLeft = -1, IndexTabRight = -1;
+  int16_t IndexScrollTop = -1, IndexScrollBottom = -1, IndexScrollLeft = -1, IndexScrollRight = -1;
+  int16_t IndexSliderVert = -1, IndexSliderHorz = -1;
+  int16_t IndexScrollBar1H = -1, IndexScrollBar1V = -1, IndexScrollBar2H = -1, IndexScrollBar2V = -1;
+  int16_t CheckBoxChecked = -1, CheckBoxUnChecked = -1, CheckBoxGrayed = -1;
+  int16_t RadioButtonChecked = -1, RadioButtonUnChecked = -1, RadioButtonGrayed = -1;
+  int16_t SmallCheckBoxChecked = -1, SmallCheckBoxUnChecked = -1, SmallCheckBoxGrayed = -1;
+  int16_t ExBorder = -1, GripRightBottom = -1, GripHorizontal = -1, GripVertical = -1;
+  int16_t MaskCloseBtn = -1, MaskCloseAloneBtn = -1, MaskMaxBtn = -1, MaskNormBtn = -1, MaskMinBtn = -1,
+          MaskHelpBtn = -1;
+  int16_t MaskCloseSmall = -1, MaskMaxSmall = -1, MaskNormSmall = -1, MaskMinSmall = -1, MaskHelpSmall = -1;
+  int16_t MaskTabTop = -1, MaskTabBottom = -1, MaskTabLeft = -1, MaskTabRight = -1;
+  int16_t MaskScrollTop = -1, MaskScrollBottom = -1, MaskScrollLeft = -1, MaskScrollRight = -1;
+  int16_t MaskArrowTop = -1, MaskArrowBottom = -1, MaskArrowLeft = -1, MaskArrowRight = -1;
+  int16_t MaskSliderVert = -1, MaskSliderHorz = -1, MaskSliderGlyphVert = -1, MaskSliderGlyphHorz = -1;
+  int16_t IndexBGScrollTop = -1, IndexBGScrollBottom = -1, IndexBGScrollLeft = -1, IndexBGScrollRight = -1;
+  int16_t IndexBGHotScrollTop = -1, IndexBGHotScrollBottom = -1, IndexBGHotScrollLeft = -1,
+          IndexBGHotScrollRight = -1;
+  int16_t ScrollSliderBGHorz = -1, ScrollSliderBGHotHorz = -1, ScrollSliderBGVert = -1,
+          ScrollSliderBGHotVert = -1;
+  int16_t MaskScrollBar1H = -1, MaskScrollBar1V = -1, MaskScrollBar2H = -1, MaskScrollBar2V = -1;
+  int16_t BGScrollBar1H = -1, BGScrollBar1V = -1, BGScrollBar2H = -1, BGScrollBar2V = -1;
+  int16_t BGHotScrollBar1H = -1, BGHotScrollBar1V = -1, BGHotScrollBar2H = -1, BGHotScrollBar2V = -1;
+  int32_t ComboBtnIndex = -1, ComboBtnBorder = -1, ComboBtnBG = -1, ComboBtnBGHot = -1, ComboGlyph = -1;
+  int32_t IndexWebBtn = -1;
+};
+
+// Every index of the constant table with its name, in declaration order (for dumps and checks).
+struct TConstIndexField {
+  const char* Name;
+  int32_t Value;
+};
+std::vector<TConstIndexField> ConstIndexFields(const TConstantSkinData& c);
+
+}  // namespace qw
