@@ -1,0 +1,31 @@
+#pragma once
+// Glyph images of buttons and check boxes: 32-bit pictures with their own alpha (with tint,
+// transparency and a fading reflection) and classic pictures with a transparent colour.
+#include <cstdint>
+
+#include "base/Geometry.h"
+#include "skin/image/Bitmap32.h"
+#include "skin/image/CacheInfo.h"
+
+namespace qw {
+
+// The "no tint" value of DrawAlphaGlyph.
+inline constexpr uint32_t kNoTint = 0x1FFFFFFF;
+
+// Disabled glyph looks (bits).
+enum TsDisabledGlyphKind : int { dgBlended = 1, dgGrayed = 2 };
+
+// Draws SrcRect of a 32-bit glyph onto DstRect of Dst by its alpha, fainter by Transparency percent and
+// optionally tinted (the gray level times the tint colour); with a ready ci key pixels show the parent
+// (UseParent) or nothing. Reflected adds a mirrored copy fading out below DstRect.
+void DrawAlphaGlyph(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, bool reflected, int transparency,
+                    uint32_t tintColor, bool useParent, const TCacheInfo& ci, const TBitmap32& src);
+
+// Draws a classic glyph (NumGlyphs images side by side, the transparent colour being an image's
+// bottom-left pixel) at R's top-left: the image for the state (0 normal or disabled, 1 hot, 2 + Down
+// pressed) copied or, in State 0 with Blend > 0, blended keeping Blend % of Dst. A disabled single
+// image is grayed and/or blended as DisabledGlyphKind says. FourBit glyphs have no hot image.
+void DrawClassicGlyph(const TBitmap32& glyph, TBitmap32& dst, const TRect& r, bool down, int state, int blend,
+                      bool enabled, int disabledGlyphKind, int numGlyphs, bool fourBit = false);
+
+}  // namespace qw

@@ -1,0 +1,141 @@
+#include "skin/render/StretchCache.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "skin/image/BitmapClip.h"
+#include "skin/image/BitmapResample.h"
+#include "skin/image/BitmapStretch.h"
+
+namespace qw {
+
+namespace {
+
+struct TStretchKey {
+  uint64_t Hash = 0;
+  int32_t SW = 0, SH = 0, DW = 0, DH = 0;
+  bool Centre = false;
+  friend bool operator==(const TStretchKey&, const TStretchKey&) = default;
+};
+
+struct TStretchEntry {
+  TStretchKey Key;
+  TBitmap32 Image, Mask;
+  uint64_t LastUse = 0;
+};
+
+// Every stretched piece of a skin's sections at a few sizes fits; past that the least recently used
+// entries make room.
+constexpr size_t kMaxEntries = 512;
+constexpr int64_t kMaxTotalPixels = int64_t{1} << 22;
+// Larger stretched pieces are not kept (a window-sized centre would hold megabytes).
+constexpr int64_t kMaxCachedPixels = int64_t{1} << 20;
+
+struct TStretchCache {
+  std::vector<TStretchEntry> Entries;
+  uint64_t Clock = 0;
+  int64_t Pixels = 0;  // held by all entries (image and mask each)
+};
+
+TStretchCache& Cache() {
+  thread_local TStretchCache cache;
+  return cache;
+}
+
+uint64_t HashRows(uint64_t h, const TBitmap32& src, const TRect& r) {
+  for (int32_t y = r.Top; y < r.Bottom; ++y) {
+    const uint32_t* p = src.Row(y) + r.Left;
+    for (int32_t x = 0; x < r.Right - r.Left; ++x) {
+      h ^= p[x];
+      h *= 0x100000001B3ull;
+    }
+  }
+  return h;
+}
+
+TBitmap32 CopyPiece(const TBitmap32& src, const TRect& r) {
+  TBitmap32 piece(WidthOfRect(r), HeightOfRect(r));
+  for (int32_t y = 0; y < piece.Height(); ++y) std::copy_n(src.Row(r.Top + y) + r.Left, piece.Width(), piece.Row(y));
+  return piece;
+}
+
+inline uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t weights) {
+  uint32_t out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const uint32_t w = (weights >> shift) & 0xFF;
+    out |= ((w * ((d >> shift) & 0xFF) + (256 - w) * ((s >> shift) & 0xFF)) >> 8) << shift;
+  }
+  return out;
+}
+
+}  // namespace
+
+void StretchMaskedPieceCached(TBitmap32& dst, const TRect& dstRect, const TBitmap32& src, const TRect& srcRect,
+                              int32_t maskOffset, bool isCentre) {
+  if (dstRect.Left < 0 || dstRect.Top < 0 || IsRectEmpty(dstRect) || dst.Width() <= 1 || dst.Height() <= 1) return;
+  const TRect sr = maskOffset > 0 ? ClipRectToSize(srcRect, src.Width(), src.Height() - maskOffset) : TRect{};
+  const int64_t dw = WidthOfRect(dstRect), dh = HeightOfRect(dstRect);
+  const bool single = WidthOfRect(sr) == 1 && HeightOfRect(sr) == 1 && isCentre;
+  if (maskOffset <= 0 || IsRectEmpty(sr) || single || dw * dh > kMaxCachedPixels) {
+    StretchMaskedPiece(dst, dstRect, src, srcRect, maskOffset, isCentre);
+    return;
+  }
+  const TRect c = ClipRectToSize(dstRect, dst.Width(), dst.Height());
+  if (IsRectEmpty(c)) return;
+  const int32_t sw = WidthOfRect(sr), sh = HeightOfRect(sr);
+  const TRect maskRect = OffsetRect(sr, 0, maskOffset);
+  TStretchKey key{HashRows(HashRows(0xCBF29CE484222325ull, src, sr), src, maskRect), sw, sh, int32_t(dw), int32_t(dh),
+                  isCentre};
+  TStretchCache& cache = Cache();
+  TStretchEntry* entry = nullptr;
+  for (TStretchEntry& e : cache.Entries)
+    if (e.Key == key) entry = &e;
+  if (!entry) {
+    TStretchEntry fresh;
+    fresh.Key = key;
+    // The same choice of filter as StretchMaskedPiece.
+    const bool shrinksOneWay = (dw < sw && dh == sh) || (dh < sh && dw == sw);
+    const bool filtered = (shrinksOneWay || isCentre) && !(dw == 1 && dh == 1) && sw > 1 && sh > 1;
+    if (filtered) {
+      ResampleBitmap(CopyPiece(src, sr), fresh.Image, int(dw), int(dh), rfMitchell);
+      ResampleBitmap(CopyPiece(src, maskRect), fresh.Mask, int(dw), int(dh), rfHermite);
+    } else {
+      fresh.Image = TBitmap32(int(dw), int(dh));
+      fresh.Mask = TBitmap32(int(dw), int(dh));
+      const TRect whole{0, 0, int32_t(dw), int32_t(dh)};
+      StretchRectNearest(fresh.Image, whole, src, sr);
+      StretchRectNearest(fresh.Mask, whole, src, maskRect);
+    }
+    const int64_t size = dw * dh;
+    auto oldest = [&] {
+      return std::min_element(cache.Entries.begin(), cache.Entries.end(),
+                              [](const TStretchEntry& a, const TStretchEntry& b) { return a.LastUse < b.LastUse; });
+    };
+    while (!cache.Entries.empty() && (cache.Entries.size() >= kMaxEntries || cache.Pixels + size > kMaxTotalPixels)) {
+      auto victim = oldest();
+      cache.Pixels -= int64_t{victim->Key.DW} * victim->Key.DH;
+      if (victim != cache.Entries.end() - 1) *victim = std::move(cache.Entries.back());
+      cache.Entries.pop_back();
+    }
+    cache.Entries.push_back(std::move(fresh));
+    cache.Pixels += size;
+    entry = &cache.Entries.back();
+  }
+  entry->LastUse = ++cache.Clock;
+  for (int32_t y = c.Top; y < c.Bottom; ++y) {
+    uint32_t* d = dst.Row(y);
+    const uint32_t* s = entry->Image.Row(y - dstRect.Top);
+    const uint32_t* m = entry->Mask.Row(y - dstRect.Top);
+    for (int32_t x = c.Left; x < c.Right; ++x)
+      d[x] = MaskBlend(d[x], s[x - dstRect.Left], m[x - dstRect.Left]) | 0xFF000000u;
+  }
+}
+
+void ClearStretchCache() {
+  TStretchCache& cache = Cache();
+  cache.Entries.clear();
+  cache.Clock = 0;
+  cache.Pixels = 0;
+}
+
+}  // namespace qw
