@@ -1,56 +1,28 @@
-// Qwillet's entry point. The window framework and the generator page arrive on top of this shell;
-// for now it opens the fixed main window and closes on Alt+F4 or its close button.
+// Qwillet's entry point: the skin engine's start-up, then the generator window from its stored
+// description, then the message loop until the window is closed. Nothing is saved at exit.
 #include <windows.h>
 
-namespace {
+#include <memory>
 
-constexpr wchar_t kWindowClass[] = L"TForm1";
-constexpr int kClientWidth = 441;
-constexpr int kClientHeight = 407;
+#include "app/Startup_win.h"
+#include "app/Unit1.h"
+#include "fw/Application.h"
 
-LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(hwnd, msg, wParam, lParam);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  using namespace qw;
+  try {
+    static TEngineStartup startup;  // the shadow pictures live as long as the process
+    RunEngineStartup(startup, CommandLineArguments(), [](const std::wstring& text) { Application().ShowMessage(text); });
+    Application().MainFormOnTaskBar = true;
+    auto form = std::make_unique<TForm1>();
+    form->LoadFromResource();
+    Application().MainForm = form.get();
+    form->Show();
+    Application().Run();
+    Application().MainForm = nullptr;
+  } catch (const std::exception& e) {
+    Application().HandleException(e);
+    return 1;
   }
-}
-
-HWND CreateMainWindow(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = MainWndProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kWindowClass;
-  if (!RegisterClassExW(&wc)) return nullptr;
-
-  // A single fixed border with the system menu only: a close button, no minimise or maximise.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, 0);
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
-  return CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, L"Qwillet 1.0", style, x, y, w, h, nullptr,
-                         nullptr, instance, nullptr);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  HWND hwnd = CreateMainWindow(instance);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, show);
-  UpdateWindow(hwnd);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return 0;
 }

@@ -1,0 +1,246 @@
+#include "app/Unit1.h"
+
+#include <shellapi.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "app/HistoryFile_win.h"
+#include "app/Marquee.h"
+#include "app/generator/PasswordGenerator.h"
+#include "fw/FormReader.h"
+#include "fw/Image.h"
+#include "fw/Label.h"
+#include "fw/Menu.h"
+#include "fw/Timer.h"
+#include "skin/controls/SkinControlClasses.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sCheckBox.h"
+#include "skin/controls/sComboBox.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sGroupBox.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sMemo.h"
+#include "skin/controls/sPageControl.h"
+#include "skin/controls/sPanel.h"
+#include "skin/controls/sSpinEdit.h"
+
+namespace qw {
+
+namespace {
+
+std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
+std::wstring W(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+
+const TClassRegistry& Registry() {
+  static const bool registered = [] {
+    TClassRegistry& r = ClassRegistry();
+    r.Register("TForm1", "TForm", nullptr);
+    RegisterSkinControls(r);
+    return true;
+  }();
+  (void)registered;
+  return ClassRegistry();
+}
+
+// Fills a typed field when the name matches; a component of the wrong class is a load error.
+template <class T>
+bool Bind(const std::string& name, TComponent* component, const char* fieldName, T*& field) {
+  if (name != fieldName) return false;
+  field = dynamic_cast<T*>(component);
+  if (!field) throw EFormLoadError("Form description: " + name + " has the wrong class for its field");
+  return true;
+}
+
+// The clipboard error of the framework, reported by the application's standard error box.
+[[noreturn]] void ThrowClipboardError() {
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring reason = text ? text : L"";
+  if (text) LocalFree(text);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, reason.c_str(), static_cast<int>(reason.size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, reason.c_str(), static_cast<int>(reason.size()), utf8.data(), n, nullptr, nullptr);
+  throw std::runtime_error("Cannot open clipboard: " + utf8);
+}
+
+void PutOnClipboard(HWND owner, const std::wstring& text) {
+  if (!OpenClipboard(owner)) ThrowClipboardError();
+  EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  bool placed = false;
+  if (memory) {
+    if (void* p = GlobalLock(memory)) {
+      memcpy(p, text.c_str(), bytes);
+      GlobalUnlock(memory);
+      placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    }
+    if (!placed) GlobalFree(memory);
+  }
+  CloseClipboard();
+  if (!placed) ThrowClipboardError();
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+  OpenAddress = [](HWND owner, const wchar_t* address) {
+    ShellExecuteW(owner, L"open", address, nullptr, nullptr, SW_SHOW);
+  };
+}
+
+void TForm1::LoadFromResource() {
+  TFormReader reader(*this, Registry());
+  reader.ReadFormResource(L"FORM1");
+  CheckFields();
+}
+
+void TForm1::LoadFromText(const std::string& text) {
+  TFormReader reader(*this, Registry());
+  reader.ReadForm(text);
+  CheckFields();
+}
+
+void TForm1::CheckFields() const {
+  const void* fields[] = {sPageControl1, sTabSheet1, sGroupBox2, sGroupBox6, sSpinEdit1, sEdit2, sCheckBox2,
+                          sCheckBox3, sCheckBox4, sCheckBox5, sGroupBox5, sLabel1, sGroupBox4, sMemo1,
+                          sGroupBox3, Image1, Image2, sCheckBox6, sEdit3, sBitBtn3, sGroupBox1, sEdit1,
+                          sPanel1, PopupMenu1, N1, N2, N3, sComboBox1, sBitBtn1, sBitBtn2, Label1, Label2,
+                          Timer1, Label3, Label4, sTabSheet2, sGroupBox7, Timer2, Label5, Label6, Image3};
+  for (const void* field : fields)
+    if (!field) throw EFormLoadError("Form description: a component of TForm1 is missing");
+}
+
+bool TForm1::BindField(const std::string& name, TComponent* c) {
+  return Bind(name, c, "sPageControl1", sPageControl1) || Bind(name, c, "sTabSheet1", sTabSheet1) ||
+         Bind(name, c, "sGroupBox2", sGroupBox2) || Bind(name, c, "sGroupBox6", sGroupBox6) ||
+         Bind(name, c, "sSpinEdit1", sSpinEdit1) || Bind(name, c, "sEdit2", sEdit2) ||
+         Bind(name, c, "sCheckBox2", sCheckBox2) || Bind(name, c, "sCheckBox3", sCheckBox3) ||
+         Bind(name, c, "sCheckBox4", sCheckBox4) || Bind(name, c, "sCheckBox5", sCheckBox5) ||
+         Bind(name, c, "sGroupBox5", sGroupBox5) || Bind(name, c, "sLabel1", sLabel1) ||
+         Bind(name, c, "sGroupBox4", sGroupBox4) || Bind(name, c, "sMemo1", sMemo1) ||
+         Bind(name, c, "sGroupBox3", sGroupBox3) || Bind(name, c, "Image1", Image1) ||
+         Bind(name, c, "Image2", Image2) || Bind(name, c, "sCheckBox6", sCheckBox6) ||
+         Bind(name, c, "sEdit3", sEdit3) || Bind(name, c, "sBitBtn3", sBitBtn3) ||
+         Bind(name, c, "sGroupBox1", sGroupBox1) || Bind(name, c, "sEdit1", sEdit1) ||
+         Bind(name, c, "sPanel1", sPanel1) || Bind(name, c, "PopupMenu1", PopupMenu1) ||
+         Bind(name, c, "N1", N1) || Bind(name, c, "N2", N2) || Bind(name, c, "N3", N3) ||
+         Bind(name, c, "sComboBox1", sComboBox1) || Bind(name, c, "sBitBtn1", sBitBtn1) ||
+         Bind(name, c, "sBitBtn2", sBitBtn2) || Bind(name, c, "Label1", Label1) || Bind(name, c, "Label2", Label2) ||
+         Bind(name, c, "Timer1", Timer1) || Bind(name, c, "Label3", Label3) || Bind(name, c, "Label4", Label4) ||
+         Bind(name, c, "sTabSheet2", sTabSheet2) || Bind(name, c, "sGroupBox7", sGroupBox7) ||
+         Bind(name, c, "Timer2", Timer2) || Bind(name, c, "Label5", Label5) || Bind(name, c, "Label6", Label6) ||
+         Bind(name, c, "Image3", Image3);
+}
+
+TNotifyEvent TForm1::FindHandler(const std::string& name) {
+  using THandler = void (TForm1::*)(TComponent*);
+  static const std::map<std::string, THandler> handlers = {
+      {"sBitBtn1Click", &TForm1::sBitBtn1Click},     {"sBitBtn2Click", &TForm1::sBitBtn2Click},
+      {"sBitBtn3Click", &TForm1::sBitBtn3Click},     {"sCheckBox2Click", &TForm1::sCheckBox2Click},
+      {"sCheckBox3Click", &TForm1::sCheckBox3Click}, {"sCheckBox4Click", &TForm1::sCheckBox4Click},
+      {"sCheckBox5Click", &TForm1::sCheckBox5Click}, {"sEdit2Click", &TForm1::sEdit2Click},
+      {"N1Click", &TForm1::N1Click},                 {"N2Click", &TForm1::N2Click},
+      {"Image2Click", &TForm1::Image2Click},         {"Timer2Timer", &TForm1::Timer2Timer},
+  };
+  auto it = handlers.find(name);
+  if (it == handlers.end()) return {};
+  const THandler handler = it->second;
+  return [this, handler](TComponent* sender) { (this->*handler)(sender); };
+}
+
+// ---- Generate, copy, save --------------------------------------------------------------------------
+
+void TForm1::ShowErrorBox() { MessageBoxW(Handle(), L"Произошла ошибка!", L"", MB_ICONWARNING | MB_OK); }
+
+void TForm1::SetStatus(const std::wstring& text) { sLabel1->SetCaption(text); }
+
+void TForm1::SaveHistory(const std::wstring& path) {
+  ReplaceFileAtomically(path, HistoryFileBytes(U16(sMemo1->Text()), TAnsiCodePageEncoder()));
+}
+
+void TForm1::sBitBtn1Click(TComponent*) {
+  PasswordRequest request;
+  request.UseLower = sCheckBox2->Checked();
+  request.UseUpper = sCheckBox3->Checked();
+  request.UseSigns = sCheckBox4->Checked();
+  request.UseDigits = sCheckBox5->Checked();
+  request.OwnChars = U16(sEdit2->Text());
+  request.SubstituteText = U16(sComboBox1->Text());
+  request.CountText = U16(sSpinEdit1->Text());
+  std::wstring password;
+  try {
+    password = W(GeneratePassword(request, FRandom));
+  } catch (const std::exception&) {
+    ShowErrorBox();
+    return;
+  }
+  sPanel1->SetCaption(password);
+  sEdit1->SetText(password);
+  sMemo1->AddLine(password);
+  if (!sCheckBox6->Checked()) return;
+  const std::wstring path = sEdit3->Text();
+  if (path.empty()) {
+    SetStatus(L"Не Указан путь для сохранения файла");
+    return;
+  }
+  try {
+    SaveHistory(path);
+  } catch (const std::exception&) {
+    ShowErrorBox();
+    return;
+  }
+  SetStatus(L"Пароль: " + password + L" сохранён в - " + W(FileNameOfPath(U16(path))));
+}
+
+void TForm1::sBitBtn2Click(TComponent*) {
+  const std::wstring text = sEdit1->Text();
+  if (text.empty()) {
+    SetStatus(L"Пароль не сгенерирован");
+    return;
+  }
+  PutOnClipboard(Handle(), text);
+  SetStatus(L"Пароль (" + text + L")" + L" Скопирован в буфер обмена!");
+}
+
+void TForm1::sBitBtn3Click(TComponent*) {}
+
+// ---- The class boxes and the own characters --------------------------------------------------------
+
+void TForm1::ClassBoxChanged() {
+  sEdit2->SetText(L"");
+  sComboBox1->SetEnabled(false);
+  sComboBox1->SetItemIndex(0);
+}
+
+void TForm1::sCheckBox2Click(TComponent*) { ClassBoxChanged(); }
+void TForm1::sCheckBox3Click(TComponent*) { ClassBoxChanged(); }
+void TForm1::sCheckBox4Click(TComponent*) { ClassBoxChanged(); }
+void TForm1::sCheckBox5Click(TComponent*) { ClassBoxChanged(); }
+
+void TForm1::sEdit2Click(TComponent*) {
+  // Each box that changes runs its own handler at once, before the next box is set.
+  sCheckBox2->SetChecked(false);
+  sCheckBox3->SetChecked(false);
+  sCheckBox4->SetChecked(false);
+  sCheckBox5->SetChecked(false);
+  sComboBox1->SetEnabled(true);
+}
+
+void TForm1::N1Click(TComponent*) { sBitBtn2->Click(); }
+void TForm1::N2Click(TComponent*) { sBitBtn1->Click(); }
+
+// ---- About page ------------------------------------------------------------------------------------
+
+void TForm1::Image2Click(TComponent*) {
+  if (OpenAddress) OpenAddress(Handle(), kMakersAddress);
+}
+
+void TForm1::Timer2Timer(TComponent*) {
+  Label5->SetTop(MarqueeStep(Label5->Top()));
+  Label6->SetTop(MarqueeStep(Label6->Top()));
+}
+
+}  // namespace qw

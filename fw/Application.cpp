@@ -1,0 +1,83 @@
+#include "fw/Application.h"
+
+#include "fw/Form.h"
+#include "fw/WinControl.h"
+
+namespace qw {
+
+TApplication& Application() {
+  static TApplication application;
+  return application;
+}
+
+std::wstring DefaultTitleFromFileName(const std::wstring& fileName) {
+  std::wstring name = fileName.substr(0, fileName.find(L'.'));
+  if (name.size() > 1) CharLowerBuffW(name.data() + 1, static_cast<DWORD>(name.size() - 1));
+  return name;
+}
+
+std::wstring TApplication::Title() const {
+  if (!FTitle.empty()) return FTitle;
+  wchar_t path[MAX_PATH];
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring full(path, n);
+  const size_t slash = full.find_last_of(L"\\/:");
+  return DefaultTitleFromFileName(slash == std::wstring::npos ? full : full.substr(slash + 1));
+}
+
+bool TApplication::IsKeyMsg(MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_KEYUP && msg.message != WM_CHAR &&
+      msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSCHAR)
+    return false;
+  TWinControl* control = TWinControl::FindControl(msg.hwnd);
+  if (!control) return false;
+  return control->Perform(FW_REFLECT + msg.message, msg.wParam, msg.lParam) != 0;
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return true;
+  }
+  if (!IsKeyMsg(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (ProcessMessage(msg)) {
+  }
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  if (!ProcessMessage(msg)) WaitMessage();
+}
+
+void TApplication::Run() {
+  while (!FTerminated) HandleMessage();
+}
+
+void TApplication::HandleException(const std::exception& e) {
+  if (OnException) {
+    OnException(e);
+    return;
+  }
+  const std::string text = e.what();
+  const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+  HWND owner = MainForm ? MainForm->Handle() : nullptr;
+  MessageBoxW(owner, wide.c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::ShowMessage(const std::wstring& text) {
+  HWND owner = MainForm ? MainForm->Handle() : nullptr;
+  MessageBoxW(owner, text.c_str(), Title().c_str(), MB_OK);
+}
+
+}  // namespace qw

@@ -1,0 +1,60 @@
+#pragma once
+// The application: the main form, the message loop with the framework's keyboard handling, the
+// standard error report and the simple message box.
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "fw/Component.h"
+
+namespace qw {
+
+class TForm;
+
+class TApplication : public TComponent {
+ public:
+  const char* ClassName() const override { return "TApplication"; }
+
+  TForm* MainForm = nullptr;
+  // The main window gets its own taskbar button.
+  bool MainFormOnTaskBar = false;
+
+  // The title of message boxes: set, or derived from the program file's name.
+  std::wstring Title() const;
+  void SetTitle(std::wstring title) { FTitle = std::move(title); }
+
+  // Runs the loop until WM_QUIT or Terminate.
+  void Run();
+  // Handles every message waiting in the queue, then returns.
+  void ProcessMessages();
+  // Waits for one message and handles it.
+  void HandleMessage();
+  void Terminate() { FTerminated = true; }
+  bool Terminated() const { return FTerminated; }
+
+  // The framework's standard error report (a message box with the exception's text), or OnException.
+  void HandleException(const std::exception& e);
+  std::function<void(const std::exception&)> OnException;
+
+  // The framework's simple modal message box: the text, an OK button, no icon, the application title.
+  void ShowMessage(const std::wstring& text);
+
+ private:
+  // Handles one message if there is one; false when the queue was empty.
+  bool ProcessMessage(MSG& msg);
+  // Gives the focused control the first look at a key (reflected as FW_REFLECT + msg); true if consumed.
+  bool IsKeyMsg(MSG& msg);
+  std::wstring FTitle;
+  bool FTerminated = false;
+};
+
+// The process's application object.
+TApplication& Application();
+
+// The framework's default title for a program file name: the part up to the first full stop, its first
+// character as stored and the rest in lower case ("QWILLET.EXE" gives "Qwillet").
+std::wstring DefaultTitleFromFileName(const std::wstring& fileName);
+
+}  // namespace qw

@@ -1,0 +1,87 @@
+#include "fw/Button.h"
+
+#include "fw/Canvas.h"
+
+namespace qw {
+
+TButton::TButton() {
+  TabStop = true;
+  ControlStyle &= ~csClickEvents;
+  FWidth = 75;
+  FHeight = 25;
+}
+
+void TButton::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.WinClassName = L"BUTTON";
+  params.SystemClass = true;
+  params.Style |= BS_PUSHBUTTON;
+}
+
+void TButton::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(message.WParam) == BN_CLICKED || HIWORD(message.WParam) == BN_DOUBLECLICKED) Click();
+      return;
+    case WM_LBUTTONDBLCLK:
+      message.Msg = WM_LBUTTONDOWN;  // every press is a click of its own
+      break;
+    case CN_KEYDOWN:
+      // Enter on the focused button presses it, as in a dialog.
+      if (message.WParam == VK_RETURN) {
+        Click();
+        message.Result = 1;
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}
+
+void TBitBtn::CreateParams(TCreateParams& params) {
+  TButton::CreateParams(params);
+  params.Style = (params.Style & ~static_cast<DWORD>(BS_PUSHBUTTON)) | BS_OWNERDRAW;
+}
+
+void TBitBtn::WndProc(TMessage& message) {
+  if (message.Msg == CN_DRAWITEM) {
+    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
+    message.Result = TRUE;
+    return;
+  }
+  TButton::WndProc(message);
+}
+
+void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool focused = (item.itemState & ODS_FOCUS) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  TCanvas canvas(dc);
+  canvas.SetFont(FFont);
+  if (disabled) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  const std::wstring caption = Text();
+  const SIZE text = caption.empty() ? SIZE{0, 0} : canvas.TextExtent(caption);
+  const int glyphW = Glyph.Width(), glyphH = Glyph.Height();
+  const int gap = (glyphW > 0 && !caption.empty()) ? Spacing : 0;
+  const int total = glyphW + gap + text.cx;
+  const int shift = pressed ? 1 : 0;
+  int x = (r.right - r.left - total) / 2 + shift;
+  if (glyphW > 0) Glyph.Draw(dc, x, (r.bottom - r.top - glyphH) / 2 + shift);
+  x += glyphW + gap;
+  if (!caption.empty()) {
+    RECT tr{x, r.top + shift, x + text.cx, r.bottom + shift};
+    canvas.TextRect(tr, caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
+  if (focused) {
+    RECT fr = r;
+    InflateRect(&fr, -4, -4);
+    DrawFocusRect(dc, &fr);
+  }
+}
+
+}  // namespace qw

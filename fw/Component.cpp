@@ -1,0 +1,42 @@
+#include "fw/Component.h"
+
+namespace qw {
+
+TComponent::~TComponent() {
+  FComponentState |= csDestroying;
+  DestroyComponents();
+}
+
+void TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
+  TComponent* raw = component.get();
+  raw->FOwner = this;
+  FComponents.push_back(std::move(component));
+  for (auto& other : FComponents)
+    if (other.get() != raw) other->Notification(raw, TOperation::opInsert);
+}
+
+void TComponent::DestroyComponents() {
+  while (!FComponents.empty()) {
+    TComponent* last = FComponents.back().get();
+    last->FComponentState |= csDestroying;
+    Notification(last, TOperation::opRemove);
+    for (auto& other : FComponents)
+      if (other.get() != last) other->Notification(last, TOperation::opRemove);
+    // Move it out first so that nothing it does while dying can find it in the list.
+    std::unique_ptr<TComponent> dying = std::move(FComponents.back());
+    FComponents.pop_back();
+    dying.reset();
+  }
+}
+
+void TComponent::Loaded() { FComponentState &= ~(csLoading | csReading); }
+
+void TComponent::Notification(TComponent*, TOperation) {}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+  for (auto& c : FComponents)
+    if (c->FName == name) return c.get();
+  return nullptr;
+}
+
+}  // namespace qw

@@ -1,0 +1,181 @@
+#include "fw/Control.h"
+
+#include "fw/Form.h"
+#include "fw/Menu.h"
+#include "fw/WinControl.h"
+
+namespace qw {
+
+TControl::TControl() {
+  FFont.OnChange = [this] { FontChanged(); };
+}
+
+TControl::~TControl() {
+  if (FParent) FParent->RemoveControl(this);
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  WindowProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (ControlStyle & csClickEvents) ControlState |= csClicked;
+      ControlState |= csLButtonDown;
+      break;
+    case WM_LBUTTONUP: {
+      DefaultHandler(message);
+      const bool clicked = (ControlState & csClicked) != 0;
+      ControlState &= ~(csClicked | csLButtonDown);
+      POINT pt{LParamX(message.LParam), LParamY(message.LParam)};
+      const RECT r = ClientRect();
+      if (clicked && PtInRect(&r, pt)) Click();
+      return;
+    }
+    case FW_MOUSE_ENTER:
+      ControlState |= csMouseAbove;
+      break;
+    case FW_MOUSE_LEAVE:
+      ControlState &= ~csMouseAbove;
+      break;
+    default:
+      break;
+  }
+  DefaultHandler(message);
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == FParent) return;
+  if (FParent) FParent->RemoveControl(this);
+  if (parent) parent->InsertControl(this);
+  FParent = parent;
+  if (FParent) {
+    ParentFontChanged();
+    ParentColorChanged();
+  }
+}
+
+TForm* TControl::GetParentForm() {
+  TControl* c = this;
+  while (c->FParent) c = c->FParent;
+  return dynamic_cast<TForm*>(c);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+  Invalidate();
+  FLeft = left;
+  FTop = top;
+  FWidth = width;
+  FHeight = height;
+  Invalidate();
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == FVisible) return;
+  if (!visible) Invalidate();
+  FVisible = visible;
+  UpdateVisibility();
+  if (visible) Invalidate();
+  Perform(FW_VISIBLE_CHANGED, visible ? 1 : 0);
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == FEnabled) return;
+  FEnabled = enabled;
+  UpdateEnabled();
+  Invalidate();
+  Perform(FW_ENABLED_CHANGED);
+}
+
+bool TControl::Showing() const {
+  for (const TControl* c = this; c; c = c->FParent)
+    if (!c->FVisible) return false;
+  return true;
+}
+
+bool TControl::EnabledChain() const {
+  for (const TControl* c = this; c; c = c->FParent)
+    if (!c->FEnabled) return false;
+  return true;
+}
+
+void TControl::FontChanged() {
+  if (!FFontFromParent) FParentFont = false;
+  UpdateFont();
+  Invalidate();
+  Perform(FW_FONT_CHANGED);
+}
+
+void TControl::SetParentFont(bool value) {
+  FParentFont = value;
+  if (value) ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+  if (!FParentFont || !FParent) return;
+  FFontFromParent = true;
+  FFont.Assign(FParent->Font());
+  FFontFromParent = false;
+}
+
+void TControl::SetColor(TColor color) {
+  FParentColor = false;
+  if (color == FColor) return;
+  FColor = color;
+  UpdateColor();
+  Invalidate();
+  Perform(FW_COLOR_CHANGED);
+}
+
+void TControl::SetParentColor(bool value) {
+  FParentColor = value;
+  if (value) ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (!FParentColor || !FParent || FParent->Color() == FColor) return;
+  FColor = FParent->Color();
+  UpdateColor();
+  Invalidate();
+  Perform(FW_COLOR_CHANGED);
+}
+
+std::wstring TControl::Text() const { return FText; }
+
+void TControl::SetText(const std::wstring& text) {
+  if (text == FText) return;
+  FText = text;
+  Invalidate();
+  Perform(FW_TEXT_CHANGED);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::Invalidate() {
+  if (!FParent || !FVisible) return;
+  TWinControl* p = FParent;
+  if (p->HandleAllocated()) {
+    RECT r = BoundsRect();
+    InvalidateRect(p->Handle(), &r, TRUE);
+  }
+}
+
+void TControl::Paint(TCanvas&) {}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FPopupMenu) FPopupMenu = nullptr;
+}
+
+}  // namespace qw

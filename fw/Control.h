@@ -1,0 +1,140 @@
+#pragma once
+// A visual component: bounds, parent, visibility, enabled state, font, colour, text, hint, popup menu,
+// and the message chain. Every message a control receives runs through WindowProc -> WndProc; a class
+// handles what it knows and passes the rest to its base class, down to DefaultHandler.
+#include <windows.h>
+
+#include <string>
+
+#include "fw/Color.h"
+#include "fw/Component.h"
+#include "fw/Font.h"
+#include "fw/Messages.h"
+
+namespace qw {
+
+class TWinControl;
+class TPopupMenu;
+class TForm;
+class TCanvas;
+
+// ControlStyle flags.
+enum : uint32_t {
+  csClickEvents = 0x0001,   // a press and release over the control raises Click
+  csAcceptsControls = 0x0002,
+  csOpaque = 0x0004,        // paints its whole rectangle (graphic controls)
+};
+
+// ControlState flags.
+enum : uint32_t {
+  csLButtonDown = 0x0001,
+  csClicked = 0x0002,
+  csMouseAbove = 0x0004,
+};
+
+// Cursors the framework knows by number.
+enum TCursor : int { crDefault = 0, crArrow = -2, crDrag = -12, crHandPoint = -21 };
+
+class TControl : public TComponent {
+ public:
+  TControl();
+  ~TControl() override;
+  const char* ClassName() const override { return "TControl"; }
+
+  // Builds a message record, runs it through WindowProc and returns its result.
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+  // Entry of every message: calls the virtual WndProc.
+  void WindowProc(TMessage& message) { WndProc(message); }
+  // One message method per class; unhandled messages go to the base class and end in DefaultHandler.
+  virtual void WndProc(TMessage& message);
+  // What happens to a message nobody handled: nothing for a windowless control.
+  virtual void DefaultHandler(TMessage& message);
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+  // The form this control is on (itself for a form), or nullptr.
+  TForm* GetParentForm();
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
+  void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
+  void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
+  void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+  virtual RECT ClientRect() const { return RECT{0, 0, FWidth, FHeight}; }
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool enabled);
+  // Visible and enabled here and in every parent.
+  bool Showing() const;
+  bool EnabledChain() const;
+
+  TFont& Font() { return FFont; }
+  const TFont& Font() const { return FFont; }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool value);
+
+  // The caption or text; windowed controls answer from their window.
+  virtual std::wstring Text() const;
+  virtual void SetText(const std::wstring& text);
+  std::wstring Caption() const { return Text(); }
+  void SetCaption(const std::wstring& text) { SetText(text); }
+
+  std::wstring Hint;
+  bool ShowHint = false;
+  TCursor Cursor = crDefault;
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
+
+  uint32_t ControlStyle = csClickEvents;
+  uint32_t ControlState = 0;
+
+  // Raises OnClick; buttons and the loader's "perform a click" come here.
+  virtual void Click();
+  TNotifyEvent OnClick;
+
+  // Repaints the control soon.
+  virtual void Invalidate();
+  // Paints a windowless control into its parent's DC (origin at the control's top-left).
+  virtual void Paint(TCanvas& canvas);
+
+  void Notification(TComponent* component, TOperation operation) override;
+
+ protected:
+  friend class TWinControl;
+  // Parent's font or colour changed: take it over when ParentFont / ParentColor says so.
+  virtual void ParentFontChanged();
+  virtual void ParentColorChanged();
+  // The window (if any) must follow a changed visible/enabled/font/text state.
+  virtual void UpdateVisibility() {}
+  virtual void UpdateEnabled() {}
+  virtual void UpdateFont() {}
+  virtual void UpdateColor() {}
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  bool FVisible = true;
+  bool FEnabled = true;
+  TFont FFont;
+  bool FParentFont = true;
+  TColor FColor = clBtnFace;
+  bool FParentColor = false;
+  std::wstring FText;
+  TPopupMenu* FPopupMenu = nullptr;
+
+ private:
+  void FontChanged();
+  bool FFontFromParent = false;
+};
+
+}  // namespace qw

@@ -1,0 +1,164 @@
+#include "fw/Form.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "fw/Application.h"
+
+namespace qw {
+
+TForm::TForm() {
+  FVisible = false;
+  FOwnPaint = true;
+  ControlStyle &= ~csClickEvents;
+}
+
+TForm::~TForm() {
+  // Windows and components go while the form is still whole, so every message they cause finds it.
+  DestroyHandle();
+  DestroyComponents();
+  if (FIcon) DestroyIcon(FIcon);
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style = WS_CLIPCHILDREN;
+  params.ExStyle = 0;
+  switch (BorderStyle) {
+    case TFormBorderStyle::bsNone: params.Style |= WS_POPUP; break;
+    case TFormBorderStyle::bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
+    case TFormBorderStyle::bsDialog: params.Style |= WS_CAPTION | WS_DLGFRAME; params.ExStyle |= WS_EX_DLGMODALFRAME; break;
+    case TFormBorderStyle::bsSizeable: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+  }
+  if (BorderStyle != TFormBorderStyle::bsNone && (BorderIcons & biSystemMenu)) {
+    params.Style |= WS_SYSMENU;
+    if (BorderStyle != TFormBorderStyle::bsDialog) {
+      if (BorderIcons & biMinimize) params.Style |= WS_MINIMIZEBOX;
+      if (BorderIcons & biMaximize) params.Style |= WS_MAXIMIZEBOX;
+    }
+  }
+  if (Application().MainFormOnTaskBar) params.ExStyle |= WS_EX_APPWINDOW;
+  RECT r{0, 0, FClientWidth, FClientHeight};
+  AdjustWindowRectEx(&r, params.Style, FALSE, params.ExStyle);
+  FWidth = r.right - r.left;
+  FHeight = r.bottom - r.top;
+  if (Position == TPosition::poScreenCenter) {
+    FLeft = (GetSystemMetrics(SM_CXSCREEN) - FWidth) / 2;
+    FTop = (GetSystemMetrics(SM_CYSCREEN) - FHeight) / 2;
+  }
+  params.X = FLeft;
+  params.Y = FTop;
+  params.Width = FWidth;
+  params.Height = FHeight;
+  params.WndParent = nullptr;
+}
+
+void TForm::CreateWindowHandleDone() {
+  if (!IconResource.empty() && !FIcon) {
+    FIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), IconResource.c_str(), IMAGE_ICON, 0, 0,
+                                          LR_DEFAULTSIZE));
+  }
+  if (FIcon) {
+    SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon));
+    SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FIcon));
+  }
+}
+
+void TForm::Show() {
+  HandleNeeded();
+  UpdateHints();
+  SetVisible(true);
+}
+
+void TForm::UpdateHints() {
+  if (!FHintWindow) {
+    // Owned by the form's window, so it goes when the form's window goes.
+    FHintWindow = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                                  0, 0, FHandle, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!FHintWindow) return;
+  }
+  std::vector<TWinControl*> controls;
+  GetTabOrderList(controls);
+  for (TWinControl* c : controls) {
+    if (!c->ShowHint || c->Hint.empty() || !c->HandleAllocated()) continue;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = FHandle;
+    tool.uId = reinterpret_cast<UINT_PTR>(c->Handle());
+    tool.lpszText = const_cast<wchar_t*>(c->Hint.c_str());
+    SendMessageW(FHintWindow, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void TForm::Close() {
+  if (FHandle) SendMessageW(FHandle, WM_CLOSE, 0, 0);
+}
+
+void TForm::UpdateVisibility() {
+  if (!FHandle) return;
+  ShowWindow(FHandle, FVisible ? SW_SHOW : SW_HIDE);
+  if (FVisible) {
+    if (!FActiveControl) SelectNext(nullptr, true);
+    else if (FActiveControl->CanFocus()) FActiveControl->SetFocus();
+  }
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+  if (control && control->CanFocus()) control->SetFocus();
+  else SetFocusedControl(control);
+}
+
+void TForm::SetFocusedControl(TWinControl* control) {
+  if (control == FActiveControl) return;
+  TWinControl* old = FActiveControl;
+  FActiveControl = control;
+  if (old) old->Perform(FW_EXIT);
+  if (control) control->Perform(FW_ENTER);
+}
+
+bool TForm::BindField(const std::string&, TComponent*) { return false; }
+
+TNotifyEvent TForm::FindHandler(const std::string&) { return {}; }
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FActiveControl) FActiveControl = nullptr;
+}
+
+void TForm::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_NCDESTROY:
+      FHintWindow = nullptr;  // the system destroyed it with its owner
+      break;
+    case WM_SETFOCUS:
+      // Coming back from a message box or another window: give the focus back to the last control.
+      if (FActiveControl && FActiveControl->CanFocus()) {
+        FActiveControl->SetFocus();
+        message.Result = 0;
+        return;
+      }
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+      if (!(pos->flags & SWP_NOMOVE)) {
+        FLeft = pos->x;
+        FTop = pos->y;
+      }
+      break;
+    }
+    case WM_CLOSE:
+      DestroyHandle();
+      message.Result = 0;
+      return;
+    case WM_DESTROY:
+      if (Application().MainForm == this) PostQuitMessage(0);
+      break;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}
+
+}  // namespace qw

@@ -1,0 +1,20 @@
+#pragma once
+// One property value of a form description as the reader parsed it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qw {
+
+struct TFormValue {
+  enum class TKind { Integer, String, Identifier, Set, List, Resource };
+  TKind Kind = TKind::Integer;
+  int64_t Integer = 0;
+  std::wstring String;              // String and Resource (the resource's name)
+  std::string Identifier;           // Identifier
+  std::vector<std::string> Set;     // Set: the identifiers between [ and ]
+  std::vector<TFormValue> List;     // List: the values between ( and )
+  int Line = 0;
+};
+
+}  // namespace qw

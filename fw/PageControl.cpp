@@ -1,0 +1,157 @@
+#include "fw/PageControl.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace qw {
+
+TTabSheet::TTabSheet() {
+  FOwnPaint = true;
+  FVisible = false;
+  ControlStyle |= csAcceptsControls;
+}
+
+TTabSheet::~TTabSheet() {
+  if (FPageControl) FPageControl->RemovePage(this);
+}
+
+void TTabSheet::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style |= WS_CLIPCHILDREN;
+}
+
+void TTabSheet::SetParent(TWinControl* parent) {
+  if (FPageControl) FPageControl->RemovePage(this);
+  TWinControl::SetParent(parent);
+  FPageControl = dynamic_cast<TPageControl*>(parent);
+  if (FPageControl) FPageControl->AddPage(this);
+}
+
+void TTabSheet::SetText(const std::wstring& text) {
+  TWinControl::SetText(text);
+  if (FPageControl) FPageControl->PageCaptionChanged(this);
+}
+
+TPageControl::TPageControl() {
+  TabStop = true;
+  ControlStyle &= ~csClickEvents;
+  FWidth = 289;
+  FHeight = 193;
+}
+
+TPageControl::~TPageControl() {
+  for (TTabSheet* page : FPages) page->FPageControl = nullptr;
+}
+
+void TPageControl::CreateParams(TCreateParams& params) {
+  static bool initialised = false;
+  if (!initialised) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&icc);
+    initialised = true;
+  }
+  TWinControl::CreateParams(params);
+  params.WinClassName = WC_TABCONTROLW;
+  params.SystemClass = true;
+  params.Style |= WS_CLIPCHILDREN | TCS_FOCUSONBUTTONDOWN;
+}
+
+void TPageControl::CreateWindowHandleDone() {
+  for (size_t i = 0; i < FPages.size(); ++i) {
+    std::wstring caption = FPages[i]->Text();
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    SendMessageW(FHandle, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+  if (const int index = ActivePageIndex(); index >= 0) SendMessageW(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  LayoutSheets();
+}
+
+void TPageControl::Loaded() {
+  TWinControl::Loaded();
+  if (!FActivePage && !FPages.empty()) SetActivePage(FPages.front());
+  LayoutSheets();
+}
+
+RECT TPageControl::DisplayRect() const {
+  RECT r{0, 0, FWidth, FHeight};
+  if (FHandle) {
+    GetClientRect(FHandle, &r);
+    SendMessageW(FHandle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+  } else {
+    r = RECT{4, 24, FWidth - 4, FHeight - 4};
+  }
+  return r;
+}
+
+void TPageControl::LayoutSheets() {
+  const RECT r = DisplayRect();
+  for (TTabSheet* page : FPages) page->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void TPageControl::AddPage(TTabSheet* page) {
+  FPages.push_back(page);
+  if (FHandle) {
+    std::wstring caption = page->Text();
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    SendMessageW(FHandle, TCM_INSERTITEMW, FPages.size() - 1, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+void TPageControl::RemovePage(TTabSheet* page) {
+  auto it = std::find(FPages.begin(), FPages.end(), page);
+  if (it == FPages.end()) return;
+  if (FHandle) SendMessageW(FHandle, TCM_DELETEITEM, static_cast<WPARAM>(it - FPages.begin()), 0);
+  FPages.erase(it);
+  if (FActivePage == page) FActivePage = nullptr;
+}
+
+void TPageControl::PageCaptionChanged(TTabSheet* page) {
+  auto it = std::find(FPages.begin(), FPages.end(), page);
+  if (!FHandle || it == FPages.end()) return;
+  std::wstring caption = page->Text();
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = caption.data();
+  SendMessageW(FHandle, TCM_SETITEMW, static_cast<WPARAM>(it - FPages.begin()), reinterpret_cast<LPARAM>(&item));
+}
+
+int TPageControl::ActivePageIndex() const {
+  auto it = std::find(FPages.begin(), FPages.end(), FActivePage);
+  return it == FPages.end() ? -1 : static_cast<int>(it - FPages.begin());
+}
+
+void TPageControl::SetActivePage(TTabSheet* page) {
+  if (page && page->PageControl() != this) return;
+  FActivePage = page;
+  if (page) page->SetVisible(true);
+  for (TTabSheet* other : FPages)
+    if (other != page) other->SetVisible(false);
+  if (FHandle) SendMessageW(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
+}
+
+void TPageControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CN_NOTIFY:
+      if (reinterpret_cast<NMHDR*>(message.LParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        const int index = static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0));
+        if (index >= 0 && index < PageCount()) SetActivePage(FPages[static_cast<size_t>(index)]);
+        Perform(FW_CHANGED);
+        if (OnChange) OnChange(this);
+      }
+      return;
+    case WM_SIZE:
+      TWinControl::WndProc(message);
+      LayoutSheets();
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}
+
+}  // namespace qw

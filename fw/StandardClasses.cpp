@@ -1,0 +1,211 @@
+// The framework's classes and their published properties, as the form description names them.
+#include "fw/Button.h"
+#include "fw/CheckBox.h"
+#include "fw/ClassRegistry.h"
+#include "fw/ComboBox.h"
+#include "fw/Edit.h"
+#include "fw/Form.h"
+#include "fw/FormReader.h"
+#include "fw/GroupBox.h"
+#include "fw/Image.h"
+#include "fw/Label.h"
+#include "fw/Memo.h"
+#include "fw/Menu.h"
+#include "fw/PageControl.h"
+#include "fw/Panel.h"
+#include "fw/SpinEdit.h"
+#include "fw/Timer.h"
+
+namespace qw {
+
+namespace {
+
+using V = const TFormValue&;
+using R = TFormReader&;
+
+void LoadPicture(TPicture& picture, V v, R r) {
+  const std::wstring name = r.ResourceName(v);
+  try {
+    picture.LoadFromResource(name);
+  } catch (const std::exception& e) {
+    const std::string why = e.what();
+    // A build without a decoder for the format shows no picture rather than no window.
+    if (why.find("not supported by this build") != std::string::npos) return;
+    r.Fail(v.Line, "picture " + std::string(name.begin(), name.end()) + ": " + why);
+  }
+}
+
+unsigned FontStyle(V v, R r) {
+  if (v.Kind != TFormValue::TKind::Set) r.Fail(v.Line, "expected a set of font styles");
+  unsigned style = 0;
+  for (const auto& s : v.Set) {
+    if (s == "fsBold") style |= fsBold;
+    else if (s == "fsItalic") style |= fsItalic;
+    else if (s == "fsUnderline") style |= fsUnderline;
+    else if (s == "fsStrikeOut") style |= fsStrikeOut;
+    else r.Fail(v.Line, "unknown font style " + s);
+  }
+  return style;
+}
+
+void RegisterComponents(TClassRegistry& g) {
+  g.Register("TComponent", "", nullptr);
+  g.Property<TComponent>("TComponent", "Tag", [](TComponent& c, V v, R r) { c.Tag = r.Int(v); });
+
+  g.Register("TTimer", "TComponent", [] { return std::make_unique<TTimer>(); });
+  g.Property<TTimer>("TTimer", "Interval", [](TTimer& c, V v, R r) { c.SetInterval(static_cast<unsigned>(r.Int(v))); });
+  g.Property<TTimer>("TTimer", "Enabled", [](TTimer& c, V v, R r) { c.SetEnabled(r.Bool(v)); });
+  g.Property<TTimer>("TTimer", "OnTimer", [](TTimer& c, V v, R r) { c.SetOnTimer(r.Handler(v)); });
+
+  g.Register<TPopupMenu>("TPopupMenu", "TComponent");
+  g.Register<TMenuItem>("TMenuItem", "TComponent");
+  g.Property<TMenuItem>("TMenuItem", "Caption", [](TMenuItem& c, V v, R r) { c.Caption = r.String(v); });
+  g.Property<TMenuItem>("TMenuItem", "Enabled", [](TMenuItem& c, V v, R r) { c.Enabled = r.Bool(v); });
+  g.Property<TMenuItem>("TMenuItem", "Visible", [](TMenuItem& c, V v, R r) { c.Visible = r.Bool(v); });
+  g.Property<TMenuItem>("TMenuItem", "Bitmap", [](TMenuItem& c, V v, R r) { LoadPicture(c.Bitmap, v, r); });
+  g.Property<TMenuItem>("TMenuItem", "OnClick", [](TMenuItem& c, V v, R r) { c.OnClick = r.Handler(v); });
+}
+
+void RegisterControls(TClassRegistry& g) {
+  g.Register("TControl", "TComponent", nullptr);
+  g.Property<TControl>("TControl", "Left", [](TControl& c, V v, R r) { c.SetLeft(r.Int(v)); });
+  g.Property<TControl>("TControl", "Top", [](TControl& c, V v, R r) { c.SetTop(r.Int(v)); });
+  g.Property<TControl>("TControl", "Width", [](TControl& c, V v, R r) { c.SetWidth(r.Int(v)); });
+  g.Property<TControl>("TControl", "Height", [](TControl& c, V v, R r) { c.SetHeight(r.Int(v)); });
+  g.Property<TControl>("TControl", "Visible", [](TControl& c, V v, R r) { c.SetVisible(r.Bool(v)); });
+  g.Property<TControl>("TControl", "Enabled", [](TControl& c, V v, R r) { c.SetEnabled(r.Bool(v)); });
+  g.Property<TControl>("TControl", "Caption", [](TControl& c, V v, R r) { c.SetText(r.String(v)); });
+  g.Property<TControl>("TControl", "Text", [](TControl& c, V v, R r) { c.SetText(r.String(v)); });
+  g.Property<TControl>("TControl", "Color", [](TControl& c, V v, R r) { c.SetColor(r.Color(v)); });
+  g.Property<TControl>("TControl", "ParentColor", [](TControl& c, V v, R r) { c.SetParentColor(r.Bool(v)); });
+  g.Property<TControl>("TControl", "ParentFont", [](TControl& c, V v, R r) { c.SetParentFont(r.Bool(v)); });
+  g.Property<TControl>("TControl", "Font.Name", [](TControl& c, V v, R r) { c.Font().SetName(r.String(v)); });
+  g.Property<TControl>("TControl", "Font.Height", [](TControl& c, V v, R r) { c.Font().SetHeight(r.Int(v)); });
+  g.Property<TControl>("TControl", "Font.Color", [](TControl& c, V v, R r) { c.Font().SetColor(r.Color(v)); });
+  g.Property<TControl>("TControl", "Font.Style", [](TControl& c, V v, R r) { c.Font().SetStyle(FontStyle(v, r)); });
+  g.Property<TControl>("TControl", "Hint", [](TControl& c, V v, R r) { c.Hint = r.String(v); });
+  g.Property<TControl>("TControl", "ShowHint", [](TControl& c, V v, R r) { c.ShowHint = r.Bool(v); });
+  g.Property<TControl>("TControl", "OnClick", [](TControl& c, V v, R r) { c.OnClick = r.Handler(v); });
+  g.Property<TControl>("TControl", "PopupMenu", [](TControl& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* menu = dynamic_cast<TPopupMenu*>(target);
+      if (!menu) r.Fail(line, "PopupMenu must name a popup menu");
+      c.SetPopupMenu(menu);
+    });
+  });
+  g.Property<TControl>("TControl", "Cursor", [](TControl& c, V v, R r) {
+    const std::string name = r.Ident(v);
+    if (name == "crDefault") c.Cursor = crDefault;
+    else if (name == "crArrow") c.Cursor = crArrow;
+    else if (name == "crDrag") c.Cursor = crDrag;
+    else if (name == "crHandPoint") c.Cursor = crHandPoint;
+    else r.Fail(v.Line, "unknown cursor " + name);
+  });
+
+  g.Register("TWinControl", "TControl", nullptr);
+  g.Property<TWinControl>("TWinControl", "TabOrder", [](TWinControl& c, V v, R r) { c.TabOrder = r.Int(v); });
+  g.Property<TWinControl>("TWinControl", "TabStop", [](TWinControl& c, V v, R r) { c.TabStop = r.Bool(v); });
+  // Painting through an off-screen bitmap is how every control of this framework paints anyway.
+  g.Property<TWinControl>("TWinControl", "DoubleBuffered", [](TWinControl&, V v, R r) { r.Bool(v); });
+
+  g.Register("TForm", "TWinControl", nullptr);
+  g.Property<TForm>("TForm", "ClientWidth", [](TForm& c, V v, R r) { c.SetClientWidth(r.Int(v)); });
+  g.Property<TForm>("TForm", "ClientHeight", [](TForm& c, V v, R r) { c.SetClientHeight(r.Int(v)); });
+  g.Property<TForm>("TForm", "Icon", [](TForm& c, V v, R r) { c.IconResource = r.ResourceName(v); });
+  g.Property<TForm>("TForm", "Position", [](TForm& c, V v, R r) {
+    const std::string p = r.Ident(v);
+    if (p == "poScreenCenter" || p == "poDesktopCenter") c.Position = TPosition::poScreenCenter;
+    else if (p == "poDesigned") c.Position = TPosition::poDesigned;
+    else r.Fail(v.Line, "unknown position " + p);
+  });
+  g.Property<TForm>("TForm", "BorderStyle", [](TForm& c, V v, R r) {
+    const std::string s = r.Ident(v);
+    if (s == "bsSingle") c.BorderStyle = TFormBorderStyle::bsSingle;
+    else if (s == "bsSizeable") c.BorderStyle = TFormBorderStyle::bsSizeable;
+    else if (s == "bsDialog") c.BorderStyle = TFormBorderStyle::bsDialog;
+    else if (s == "bsNone") c.BorderStyle = TFormBorderStyle::bsNone;
+    else r.Fail(v.Line, "unknown border style " + s);
+  });
+  g.Property<TForm>("TForm", "BorderIcons", [](TForm& c, V v, R r) {
+    if (v.Kind != TFormValue::TKind::Set) r.Fail(v.Line, "expected a set of border icons");
+    unsigned icons = 0;
+    for (const auto& s : v.Set) {
+      if (s == "biSystemMenu") icons |= biSystemMenu;
+      else if (s == "biMinimize") icons |= biMinimize;
+      else if (s == "biMaximize") icons |= biMaximize;
+      else r.Fail(v.Line, "unknown border icon " + s);
+    }
+    c.BorderIcons = icons;
+  });
+
+  g.Register<TLabel>("TLabel", "TControl");
+  g.Property<TLabel>("TLabel", "AutoSize", [](TLabel& c, V v, R r) { c.SetAutoSize(r.Bool(v)); });
+  g.Property<TLabel>("TLabel", "Transparent", [](TLabel& c, V v, R r) { c.SetTransparent(r.Bool(v)); });
+
+  g.Register<TImage>("TImage", "TControl");
+  g.Property<TImage>("TImage", "Picture", [](TImage& c, V v, R r) { LoadPicture(c.Picture, v, r); });
+
+  g.Register<TEdit>("TEdit", "TWinControl");
+  g.Property<TEdit>("TEdit", "ReadOnly", [](TEdit& c, V v, R r) { c.ReadOnly = r.Bool(v); });
+  g.Property<TEdit>("TEdit", "OnChange", [](TEdit& c, V v, R r) { c.OnChange = r.Handler(v); });
+
+  g.Register<TMemo>("TMemo", "TEdit");
+  // The memo always wraps words and has its vertical scroll bar; the stored values are checked only.
+  g.Property<TMemo>("TMemo", "ScrollBars", [](TMemo&, V v, R r) {
+    if (r.Ident(v) != "ssVertical") r.Fail(v.Line, "only ssVertical is supported");
+  });
+  g.Property<TMemo>("TMemo", "WordWrap", [](TMemo&, V v, R r) {
+    if (!r.Bool(v)) r.Fail(v.Line, "only WordWrap = True is supported");
+  });
+
+  g.Register<TComboBox>("TComboBox", "TWinControl");
+  g.Property<TComboBox>("TComboBox", "Items.Strings", [](TComboBox& c, V v, R r) { c.SetItems(r.Strings(v)); });
+  g.Property<TComboBox>("TComboBox", "ItemIndex", [](TComboBox& c, V v, R r) { c.SetItemIndex(r.Int(v)); });
+  g.Property<TComboBox>("TComboBox", "Style", [](TComboBox&, V v, R r) {
+    if (r.Ident(v) != "csDropDown") r.Fail(v.Line, "only csDropDown is supported");
+  });
+  g.Property<TComboBox>("TComboBox", "OnChange", [](TComboBox& c, V v, R r) { c.OnChange = r.Handler(v); });
+
+  g.Register<TCheckBox>("TCheckBox", "TWinControl");
+  g.Property<TCheckBox>("TCheckBox", "Checked", [](TCheckBox& c, V v, R r) { c.SetChecked(r.Bool(v)); });
+
+  g.Register<TButton>("TButton", "TWinControl");
+  g.Register<TBitBtn>("TBitBtn", "TButton");
+  g.Property<TBitBtn>("TBitBtn", "Glyph", [](TBitBtn& c, V v, R r) { LoadPicture(c.Glyph, v, r); });
+  g.Property<TBitBtn>("TBitBtn", "Spacing", [](TBitBtn& c, V v, R r) { c.Spacing = r.Int(v); });
+
+  g.Register<TGroupBox>("TGroupBox", "TWinControl");
+  g.Register<TPanel>("TPanel", "TWinControl");
+  g.Property<TPanel>("TPanel", "BevelOuter", [](TPanel& c, V v, R r) {
+    const std::string s = r.Ident(v);
+    if (s == "bvNone") c.Bevel = false;
+    else if (s == "bvRaised") c.Bevel = true;
+    else r.Fail(v.Line, "unknown bevel " + s);
+  });
+
+  g.Register<TPageControl>("TPageControl", "TWinControl");
+  g.Property<TPageControl>("TPageControl", "ActivePage", [](TPageControl& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* page = dynamic_cast<TTabSheet*>(target);
+      if (!page || page->PageControl() != &c) r.Fail(line, "ActivePage must name a page of this control");
+      c.SetActivePage(page);
+    });
+  });
+  g.Property<TPageControl>("TPageControl", "OnChange", [](TPageControl& c, V v, R r) { c.OnChange = r.Handler(v); });
+  g.Register<TTabSheet>("TTabSheet", "TWinControl");
+
+  g.Register<TSpinEdit>("TSpinEdit", "TEdit");
+  g.Property<TSpinEdit>("TSpinEdit", "MinValue", [](TSpinEdit& c, V v, R r) { c.MinValue = r.Int(v); });
+  g.Property<TSpinEdit>("TSpinEdit", "MaxValue", [](TSpinEdit& c, V v, R r) { c.MaxValue = r.Int(v); });
+  g.Property<TSpinEdit>("TSpinEdit", "Increment", [](TSpinEdit& c, V v, R r) { c.Increment = r.Int(v); });
+  g.Property<TSpinEdit>("TSpinEdit", "Value", [](TSpinEdit& c, V v, R r) { c.SetValue(r.Int(v)); });
+}
+
+}  // namespace
+
+void RegisterStandardClasses(TClassRegistry& registry) {
+  RegisterComponents(registry);
+  RegisterControls(registry);
+}
+
+}  // namespace qw

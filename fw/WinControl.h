@@ -1,0 +1,125 @@
+#pragma once
+// A control that owns a window. Own windows are created with a framework window class whose procedure
+// learns `this` at WM_NCCREATE; standard windows (EDIT, BUTTON, COMBOBOX, the tab control) are created
+// with their system class and subclassed, the system procedure kept for DefaultHandler. Either way every
+// message runs through the same WndProc chain, and the object forgets the handle at WM_NCDESTROY.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "fw/Control.h"
+
+namespace qw {
+
+// What CreateParams fills in before the window is made.
+struct TCreateParams {
+  std::wstring WinClassName;  // own class name, or the system class to subclass
+  bool SystemClass = false;   // true: WinClassName is a system class and the window is subclassed
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  UINT ClassStyle = CS_DBLCLKS;
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  HWND WndParent = nullptr;
+};
+
+class TWinControl : public TControl {
+ public:
+  TWinControl();
+  ~TWinControl() override;
+  const char* ClassName() const override { return "TWinControl"; }
+
+  void WndProc(TMessage& message) override;
+  // Unhandled messages go to the system procedure of the window's class (or DefWindowProcW).
+  void DefaultHandler(TMessage& message) override;
+
+  HWND Handle() const { return FHandle; }
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  // Creates the window (and those of every windowed child) when it does not exist yet.
+  void HandleNeeded();
+  // Destroys the window; the children's windows go with it.
+  void DestroyHandle();
+  // The framework object behind a window, or nullptr for foreign windows.
+  static TWinControl* FromHandle(HWND hwnd);
+  // The framework object behind a window or the nearest of its parents (the edit inside a combo box).
+  static TWinControl* FindControl(HWND hwnd);
+
+  // Children in the order they were given this parent; windowless ones included.
+  int ControlCount() const { return static_cast<int>(FControls.size()); }
+  TControl* Controls(int index) const { return FControls[static_cast<size_t>(index)]; }
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+
+  void SetBounds(int left, int top, int width, int height) override;
+  RECT ClientRect() const override;
+  std::wstring Text() const override;
+  void SetText(const std::wstring& text) override;
+  void Invalidate() override;
+
+  int TabOrder = -1;
+  bool TabStop = false;
+  // Visible, enabled and with a window, here and in every parent.
+  bool CanFocus() const;
+  bool Focused() const;
+  void SetFocus();
+  // The windowed controls below this one in tab order, depth first (containers before their children).
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+  // Moves the focus to the next (or previous) focusable tab stop after `current` within this container.
+  TWinControl* FindNextControl(TWinControl* current, bool forward) const;
+  void SelectNext(TWinControl* current, bool forward);
+  // True when Tab pressed in this control is typed into it rather than moving the focus.
+  virtual bool WantsTab() const { return false; }
+
+  // The brush of the control's colour, for WM_CTLCOLOR* answers and background fills.
+  HBRUSH BrushHandle();
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  // Called after the window exists and before the children's windows are made.
+  virtual void CreateWindowHandleDone() {}
+  // Paints the window's own face (own-class windows); graphic children are painted after it.
+  virtual void PaintWindow(TCanvas& canvas);
+  // Paints the windowless children over the window's face.
+  void PaintControls(HDC dc);
+  // The topmost visible windowless child under a point in client coordinates.
+  TControl* ControlAtPos(POINT pt, bool allowDisabled) const;
+
+  void UpdateVisibility() override;
+  void UpdateEnabled() override;
+  void UpdateFont() override;
+  void UpdateColor() override;
+  void ParentFontChanged() override;
+  void ParentColorChanged() override;
+
+  // Message methods of the chain.
+  void WMPaint(TMessage& message);
+  void WMEraseBkgnd(TMessage& message);
+  void ReflectToChild(TMessage& message, HWND child);
+  void WMMouseMove(TMessage& message);
+  void WMMouseLeave(TMessage& message);
+  bool RouteMouseToGraphic(TMessage& message);
+  void WMSetCursor(TMessage& message);
+  void WMContextMenu(TMessage& message);
+  void CNKeyDown(TMessage& message);
+  void CNCtlColor(TMessage& message);
+
+  HWND FHandle = nullptr;
+  bool FOwnPaint = false;  // own-class windows paint their face and their graphic children themselves
+
+ private:
+  static LRESULT CALLBACK InitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT Dispatch(TWinControl* control, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  void SetMouseControl(TControl* control);
+  void WindowDestroyed();
+
+  WNDPROC FDefWndProc = nullptr;
+  std::vector<TControl*> FControls;
+  HBRUSH FBrush = nullptr;
+  bool FTrackingMouse = false;
+  TControl* FMouseControl = nullptr;   // windowless child under the mouse
+  TControl* FCaptureControl = nullptr; // windowless child that got the button-down
+};
+
+}  // namespace qw

@@ -1,0 +1,56 @@
+#include "skin/controls/SkinControlClasses.h"
+
+#include "fw/ClassRegistry.h"
+#include "fw/FormReader.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sCheckBox.h"
+#include "skin/controls/sComboBox.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sGroupBox.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sMemo.h"
+#include "skin/controls/sPageControl.h"
+#include "skin/controls/sPanel.h"
+#include "skin/controls/sSpinEdit.h"
+
+namespace qw {
+
+namespace {
+
+using V = const TFormValue&;
+using R = TFormReader&;
+
+template <class T>
+void RegisterSkinned(TClassRegistry& g, const std::string& name, const std::string& base) {
+  g.Register<T>(name, base);
+  g.Property<T>(name, "SkinData.SkinSection", [](T& c, V v, R r) {
+    const std::wstring s = r.String(v);
+    c.SkinData.SkinSection.assign(s.begin(), s.end());
+  });
+  g.Property<T>(name, "SkinData.CustomFont", [](T& c, V v, R r) { c.SkinData.CustomFont = r.Bool(v); });
+  g.Property<T>(name, "SkinData.CustomColor", [](T& c, V v, R r) { c.SkinData.CustomColor = r.Bool(v); });
+}
+
+}  // namespace
+
+void RegisterSkinControls(TClassRegistry& g) {
+  RegisterSkinned<TsBitBtn>(g, "TsBitBtn", "TBitBtn");
+  RegisterSkinned<TsCheckBox>(g, "TsCheckBox", "TCheckBox");
+  g.Property<TsCheckBox>("TsCheckBox", "GlyphChecked", [](TsCheckBox& c, V v, R r) {
+    c.GlyphChecked.LoadFromResource(r.ResourceName(v));
+  });
+  g.Property<TsCheckBox>("TsCheckBox", "GlyphUnChecked", [](TsCheckBox& c, V v, R r) {
+    c.GlyphUnChecked.LoadFromResource(r.ResourceName(v));
+  });
+  RegisterSkinned<TsEdit>(g, "TsEdit", "TEdit");
+  RegisterSkinned<TsMemo>(g, "TsMemo", "TMemo");
+  RegisterSkinned<TsComboBox>(g, "TsComboBox", "TComboBox");
+  RegisterSkinned<TsSpinEdit>(g, "TsSpinEdit", "TSpinEdit");
+  RegisterSkinned<TsGroupBox>(g, "TsGroupBox", "TGroupBox");
+  RegisterSkinned<TsPanel>(g, "TsPanel", "TPanel");
+  RegisterSkinned<TsLabel>(g, "TsLabel", "TLabel");
+  RegisterSkinned<TsPageControl>(g, "TsPageControl", "TPageControl");
+  g.Register<TsTabSheet>("TsTabSheet", "TTabSheet");
+}
+
+}  // namespace qw

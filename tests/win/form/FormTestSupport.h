@@ -1,0 +1,133 @@
+#pragma once
+// Helpers for in-process window tests: pumping the loop, clicking through real messages, reading the
+// clipboard, and catching message boxes as they open.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "fw/Application.h"
+#include "fw/Timer.h"
+
+namespace qw::test {
+
+// Handles everything waiting, a few times over, so posted follow-ups run too.
+inline void Pump(int rounds = 3) {
+  for (int i = 0; i < rounds; ++i) {
+    Application().ProcessMessages();
+    Sleep(1);
+  }
+}
+
+// A press and release of the left button at a client point of a window, as the system delivers them.
+inline void ClickAt(HWND hwnd, int x, int y) {
+  SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  Pump(1);
+}
+
+// A key pressed and released in the focused window, through the application's loop.
+inline void PressKey(UINT key) {
+  HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, key, 0x00000001);
+  PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+  Pump();
+}
+
+inline std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"<clipboard busy>";
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+      text = p;
+      GlobalUnlock(h);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+inline void SetClipboardText(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(h), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(h);
+  SetClipboardData(CF_UNICODETEXT, h);
+  CloseClipboard();
+}
+
+// Records every message box (dialog) that opens on this thread and closes it with OK.
+class TMessageBoxCatcher {
+ public:
+  struct TBox {
+    std::wstring Caption;
+    std::wstring Text;
+    HWND Owner;
+    bool HasIcon;
+  };
+  TMessageBoxCatcher() {
+    FInstance = this;
+    FHook = SetWindowsHookExW(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
+  }
+  ~TMessageBoxCatcher() {
+    UnhookWindowsHookEx(FHook);
+    FInstance = nullptr;
+  }
+  std::vector<TBox> Boxes;
+
+ private:
+  static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && FInstance) {
+      HWND box = reinterpret_cast<HWND>(wParam);
+      wchar_t cls[64] = {};
+      GetClassNameW(box, cls, 64);
+      if (std::wstring(cls) == L"#32770") {
+        wchar_t caption[256] = {}, text[512] = {};
+        GetWindowTextW(box, caption, 256);
+        GetDlgItemTextW(box, 0xFFFF, text, 512);
+        // The icon control of a message box (0x14 on Windows, 0x440 in Wine), shown only with an icon.
+        HWND iconControl = GetDlgItem(box, 0x14) ? GetDlgItem(box, 0x14) : GetDlgItem(box, 0x440);
+        const bool icon = iconControl && (GetWindowLongW(iconControl, GWL_STYLE) & WS_VISIBLE) &&
+                          SendMessageW(iconControl, STM_GETICON, 0, 0) != 0;
+        FInstance->Boxes.push_back(TBox{caption, text, GetWindow(box, GW_OWNER), icon});
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+      }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline TMessageBoxCatcher* FInstance = nullptr;
+  HHOOK FHook;
+};
+
+// The generator window made from the program's own stored description and shown.
+class TGeneratorWindow {
+ public:
+  TGeneratorWindow() {
+    Form = std::make_unique<TForm1>();
+    Form->LoadFromResource();
+    Form->OpenAddress = [this](HWND owner, const wchar_t* address) {
+      OpenedOwner = owner;
+      OpenedAddress = address;
+    };
+    Application().MainForm = Form.get();
+    Form->Show();
+    SetForegroundWindow(Form->Handle());
+  }
+  ~TGeneratorWindow() {
+    Application().MainForm = nullptr;
+    Form.reset();
+    // Drop the WM_QUIT the closing main window may have posted.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+  TForm1* operator->() { return Form.get(); }
+  std::unique_ptr<TForm1> Form;
+  HWND OpenedOwner = nullptr;
+  std::wstring OpenedAddress;
+};
+
+}  // namespace qw::test

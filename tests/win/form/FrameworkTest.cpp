@@ -1,0 +1,254 @@
+// The window framework on its own: the description reader's errors, ownership and notifications, the
+// message chain's notifications and reflections, and windowless controls under the mouse.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "fw/Button.h"
+#include "fw/ClassRegistry.h"
+#include "fw/Form.h"
+#include "fw/FormReader.h"
+#include "fw/Label.h"
+#include "fw/Menu.h"
+#include "fw/Panel.h"
+#include "tests/win/form/FormTestSupport.h"
+
+namespace qw::test {
+namespace {
+
+// Records the framework's numbers that reach it.
+template <class Base>
+class TRecorder : public Base {
+ public:
+  void WndProc(TMessage& message) override {
+    if (message.Msg >= 0xB000 && message.Msg < 0xC000) Seen.push_back(message.Msg);
+    Base::WndProc(message);
+  }
+  bool Saw(UINT msg) const { return std::find(Seen.begin(), Seen.end(), msg) != Seen.end(); }
+  std::vector<UINT> Seen;
+};
+
+class TTestForm : public TForm {
+ public:
+  const char* ClassName() const override { return "TTestForm"; }
+  TNotifyEvent FindHandler(const std::string& name) override {
+    if (name == "Clicked") return [this](TComponent* sender) { Clicks.push_back(sender); };
+    return {};
+  }
+  std::vector<TComponent*> Clicks;
+};
+
+const TClassRegistry& TestRegistry() {
+  static bool once = [] {
+    ClassRegistry().Register("TTestForm", "TForm", nullptr);
+    ClassRegistry().Register<TRecorder<TLabel>>("TRecordingLabel", "TLabel");
+    ClassRegistry().Register<TRecorder<TBitBtn>>("TRecordingButton", "TBitBtn");
+    return true;
+  }();
+  (void)once;
+  return ClassRegistry();
+}
+
+std::string LoadError(const std::string& text) {
+  TTestForm form;
+  TFormReader reader(form, TestRegistry());
+  try {
+    reader.ReadForm(text);
+  } catch (const EFormLoadError& e) {
+    return e.what();
+  }
+  return "loaded";
+}
+
+TEST(FormReader, NamesTheLineOfEveryMistake) {
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object A: TNoSuchClass\n  end\nend\n"),
+            "Form description, line 2: unknown class TNoSuchClass");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  Caption = 'x'\n  Colour = clRed\nend\n"),
+            "Form description, line 3: unknown property TTestForm.Colour");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object B: TBitBtn\n    OnClick = Missing\n  end\nend\n"),
+            "Form description, line 3: unknown event handler Missing");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object P: TPanel\n    PopupMenu = Nowhere\n  end\nend\n"),
+            "Form description, line 3: unknown component Nowhere");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  Caption = 'open\nend\n"), "Form description, line 2: unterminated string");
+  EXPECT_EQ(LoadError("object F: TOther\nend\n"), "Form description, line 1: the description is for TOther, not TTestForm");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  Left = 1\n"), "Form description, line 3: missing 'end'");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object T: TTimer\n    Left = 3\n  end\nend\n"),
+            "Form description, line 3: unknown property TTimer.Left");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  Left = 99999999999\nend\n"), "Form description, line 2: expected a 32-bit integer");
+}
+
+TEST(FormReader, BuildsTheTreeSetsPropertiesBindsEventsAndCallsLoadedLast) {
+  TTestForm form;
+  TFormReader reader(form, TestRegistry());
+  reader.ReadForm(
+      "object F: TTestForm\n"
+      "  Caption = 'A' +\n    #1041'c''d'\n"
+      "  ClientWidth = 200\n"
+      "  ClientHeight = 100\n"
+      "  object P: TPanel\n"
+      "    Left = 5\n    Top = 6\n    Width = 50\n    Height = 40\n"
+      "    PopupMenu = M\n"
+      "    object L: TRecordingLabel\n      Caption = 'label'\n      OnClick = Clicked\n    end\n"
+      "  end\n"
+      "  object M: TPopupMenu\n    object I: TMenuItem\n      Caption = 'item'\n      OnClick = Clicked\n    end\n  end\n"
+      "end\n");
+  EXPECT_EQ(form.Caption(), L"A\u0411c'd");
+  ASSERT_EQ(form.ComponentCount(), 4);
+  auto* panel = dynamic_cast<TPanel*>(form.FindComponent("P"));
+  auto* label = dynamic_cast<TRecorder<TLabel>*>(form.FindComponent("L"));
+  auto* menu = dynamic_cast<TPopupMenu*>(form.FindComponent("M"));
+  ASSERT_TRUE(panel && label && menu);
+  EXPECT_EQ(label->Parent(), static_cast<TWinControl*>(panel));
+  EXPECT_EQ(panel->PopupMenu(), menu);
+  EXPECT_EQ(menu->Count(), 1);
+  EXPECT_FALSE(label->IsLoading());
+  EXPECT_TRUE(form.Clicks.empty());  // nothing ran while reading
+  label->Click();
+  menu->Items(0)->Click();
+  EXPECT_EQ(form.Clicks, (std::vector<TComponent*>{label, menu->Items(0)}));
+}
+
+TEST(Component, OwnerDestroysInReverseOrderAndClearsReferencesToTheRemoved) {
+  TTestForm form;
+  auto* panel = TComponent::Create<TPanel>(&form);
+  auto* menu = TComponent::Create<TPopupMenu>(&form);
+  panel->SetParent(&form);
+  panel->SetPopupMenu(menu);
+  form.DestroyComponents();  // the menu goes first and the panel hears of it
+  EXPECT_EQ(form.ComponentCount(), 0);
+  EXPECT_EQ(form.ControlCount(), 0);
+}
+
+TEST(Control, SettersRaiseTheFrameworkNotificationsWithTheirFixedNumbers) {
+  static_assert(FW_TEXT_CHANGED == 0xB012 && FW_MOUSE_ENTER == 0xB013 && FW_MOUSE_LEAVE == 0xB014 &&
+                FW_ENABLED_CHANGED == 0xB00C && FW_VISIBLE_CHANGED == 0xB00B && FW_FONT_CHANGED == 0xB00E &&
+                FW_COLOR_CHANGED == 0xB00D && FW_ENTER == 0xB01A && FW_EXIT == 0xB01B);
+  static_assert(CN_KEYDOWN == 0xBD00 && CN_DRAWITEM == 0xBC2B && CN_COMMAND == 0xBD11);
+  TRecorder<TLabel> label;
+  label.SetText(L"x");
+  label.SetEnabled(false);
+  label.SetVisible(false);
+  label.Font().SetHeight(-20);
+  label.SetColor(clRed);
+  EXPECT_EQ(label.Seen, (std::vector<UINT>{FW_TEXT_CHANGED, FW_ENABLED_CHANGED, FW_VISIBLE_CHANGED, FW_FONT_CHANGED,
+                                           FW_COLOR_CHANGED}));
+  EXPECT_FALSE(label.ParentFont());
+}
+
+TEST(WinControl, ParentNotificationsComeBackToTheControlReflected) {
+  TTestForm form;
+  form.SetClientWidth(200);
+  form.SetClientHeight(100);
+  auto* button = TComponent::Create<TRecorder<TBitBtn>>(&form);
+  button->SetBounds(10, 10, 80, 30);
+  button->SetText(L"Go");
+  button->SetParent(&form);
+  button->OnClick = [&form](TComponent* sender) { form.Clicks.push_back(sender); };
+  form.Show();
+  Pump();
+  UpdateWindow(button->Handle());
+  EXPECT_TRUE(button->Saw(CN_DRAWITEM));
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(button->Saw(CN_COMMAND));
+  EXPECT_EQ(form.Clicks.size(), 1u);
+}
+
+TEST(WinControl, ACaptionChangeRepaintsAWindowThatDrawsItsOwnCaption) {
+  TTestForm form;
+  form.SetClientWidth(200);
+  form.SetClientHeight(100);
+  auto* panel = TComponent::Create<TPanel>(&form);
+  panel->SetBounds(0, 0, 100, 40);
+  panel->SetText(L"before");
+  panel->SetParent(&form);
+  form.Show();
+  Pump();
+  UpdateWindow(panel->Handle());
+  RECT dirty{};
+  ASSERT_FALSE(GetUpdateRect(panel->Handle(), &dirty, FALSE));
+  panel->SetCaption(L"after");
+  EXPECT_TRUE(GetUpdateRect(panel->Handle(), &dirty, FALSE));
+  EXPECT_EQ(panel->Caption(), L"after");
+}
+
+TEST(WinControl, WindowlessChildrenGetMouseEnterLeaveAndClicksInTheirOwnCoordinates) {
+  TTestForm form;
+  form.SetClientWidth(200);
+  form.SetClientHeight(100);
+  auto* label = TComponent::Create<TRecorder<TLabel>>(&form);
+  label->SetAutoSize(false);
+  label->SetBounds(50, 20, 40, 20);
+  label->SetParent(&form);
+  label->OnClick = [&form](TComponent* sender) { form.Clicks.push_back(sender); };
+  form.Show();
+  Pump();
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(60, 25));
+  EXPECT_TRUE(label->Saw(FW_MOUSE_ENTER));
+  EXPECT_FALSE(label->Saw(FW_MOUSE_LEAVE));
+  SendMessageW(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(label->Saw(FW_MOUSE_LEAVE));
+  ClickAt(form.Handle(), 10, 10);  // beside the label: no click
+  EXPECT_TRUE(form.Clicks.empty());
+  ClickAt(form.Handle(), 89, 39);  // its bottom-right pixel
+  EXPECT_EQ(form.Clicks.size(), 1u);
+}
+
+TEST(WinControl, FocusMovesRaiseEnterAndExit) {
+  TTestForm form;
+  form.SetClientWidth(200);
+  form.SetClientHeight(100);
+  auto* a = TComponent::Create<TRecorder<TBitBtn>>(&form);
+  auto* b = TComponent::Create<TRecorder<TBitBtn>>(&form);
+  a->SetBounds(0, 0, 50, 20);
+  b->SetBounds(60, 0, 50, 20);
+  a->TabOrder = 0;
+  b->TabOrder = 1;
+  a->SetParent(&form);
+  b->SetParent(&form);
+  form.Show();
+  SetForegroundWindow(form.Handle());
+  a->SetFocus();
+  Pump();
+  b->SetFocus();
+  Pump();
+  EXPECT_TRUE(a->Saw(FW_ENTER));
+  EXPECT_TRUE(a->Saw(FW_EXIT));
+  EXPECT_TRUE(b->Saw(FW_ENTER));
+  EXPECT_EQ(form.ActiveControl(), static_cast<TWinControl*>(b));
+}
+
+TEST(WinControl, AnExceptionInAHandlerReachesTheApplicationNotTheSystem) {
+  TTestForm form;
+  form.SetClientWidth(100);
+  form.SetClientHeight(50);
+  auto* button = TComponent::Create<TBitBtn>(&form);
+  button->SetBounds(0, 0, 50, 20);
+  button->SetParent(&form);
+  button->OnClick = [](TComponent*) { throw std::runtime_error("boom"); };
+  form.Show();
+  std::string reported;
+  Application().OnException = [&](const std::exception& e) { reported = e.what(); };
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  Application().OnException = nullptr;
+  EXPECT_EQ(reported, "boom");
+}
+
+TEST(Canvas, PaintingLeavesNoGdiObjectsBehind) {
+  TTestForm form;
+  form.SetClientWidth(200);
+  form.SetClientHeight(100);
+  auto* label = TComponent::Create<TLabel>(&form);
+  label->SetText(L"text");
+  label->SetParent(&form);
+  form.Show();
+  Pump();
+  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int i = 0; i < 200; ++i) {
+    InvalidateRect(form.Handle(), nullptr, TRUE);
+    UpdateWindow(form.Handle());
+  }
+  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
+}
+
+}  // namespace
+}  // namespace qw::test
