@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
-#include "tools/qwillet-pass/PassCommand.h"
+#include "tools/common/ToolMain.h"
+
+namespace qw {
 
 namespace {
 
@@ -25,12 +27,14 @@ void WriteUtf8(DWORD which, FILE* stream, const std::string& text) {
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int RunToolMain(int argc, wchar_t** argv, TToolRun run) {
   std::vector<std::u16string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
   std::string out, err;
-  const int rc = qw::RunPassCommand(args, out, err);
+  const int rc = run(args, out, err);
   WriteUtf8(STD_OUTPUT_HANDLE, stdout, out);
   WriteUtf8(STD_ERROR_HANDLE, stderr, err);
   return rc;
 }
+
+}  // namespace qw
