@@ -8,6 +8,7 @@
 #include "skin/image/PngWriter.h"
 #include "skin/render/BorderMask.h"
 #include "tools/qxskin/QxFiles.h"
+#include "tools/qxskin/QxGuarded.h"
 #include "tools/qxskin/QxPixelFont.h"
 #include "tools/qxskin/QxRenderSheet.h"
 #include "tools/qxskin/QxSkinCommand.h"
@@ -42,18 +43,6 @@ void WritePng(const TBitmap32& bmp, const std::u16string& path) {
   WriteFileReplacing(path, std::string_view(reinterpret_cast<const char*>(png.data()), png.size()));
 }
 
-template <typename F>
-int Guarded(TQxContext& context, const std::u16string& input, F body) {
-  try {
-    return body();
-  } catch (const EQxFileError& e) {
-    return context.Fail(e.what());
-  } catch (const std::bad_alloc&) {
-    return context.Fail(Utf16ToUtf8(input) + ": out of memory");
-  } catch (const std::exception& e) {
-    return context.Fail(Utf16ToUtf8(input) + ": " + e.what());
-  }
-}
 
 int RunSheet(TQxContext& context, const std::vector<std::u16string>& args) {
   if (args.size() != 3) return context.UsageError("--sheet takes the skin and one output file");

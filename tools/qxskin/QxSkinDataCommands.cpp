@@ -12,6 +12,7 @@
 #include "skin/data/SkinFileSystem.h"
 #include "skin/image/ImageError.h"
 #include "tools/qxskin/QxFiles.h"
+#include "tools/qxskin/QxGuarded.h"
 #include "tools/qxskin/QxSkinCommand.h"
 #include "tools/qxskin/QxSkinLoad.h"
 
@@ -19,19 +20,6 @@ namespace qw {
 
 namespace {
 
-// Runs Body and turns every failure into the one-line error of the command.
-template <typename F>
-int Guarded(TQxContext& context, const std::u16string& input, F body) {
-  try {
-    return body();
-  } catch (const EQxFileError& e) {
-    return context.Fail(e.what());
-  } catch (const std::bad_alloc&) {
-    return context.Fail(Utf16ToUtf8(input) + ": out of memory");
-  } catch (const std::exception& e) {
-    return context.Fail(Utf16ToUtf8(input) + ": " + e.what());
-  }
-}
 
 std::u16string WithSeparator(std::u16string dir) {
   if (dir.empty() || (dir.back() != u'/' && dir.back() != u'\\')) dir += u'/';
