@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "fw/Component.h"
+#include "base/Component.h"
 
 namespace qw {
 

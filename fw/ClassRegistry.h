@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "fw/Component.h"
+#include "base/Component.h"
 #include "fw/FormValue.h"
 
 namespace qw {

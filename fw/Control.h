@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fw/Color.h"
-#include "fw/Component.h"
+#include "base/Component.h"
 #include "fw/Font.h"
 #include "fw/Messages.h"
 

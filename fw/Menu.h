@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fw/Component.h"
+#include "base/Component.h"
 #include "fw/Picture.h"
 
 namespace qw {

@@ -3,7 +3,7 @@
 // Enabled. It owns a small message-only window that receives the WM_TIMER messages.
 #include <windows.h>
 
-#include "fw/Component.h"
+#include "base/Component.h"
 
 namespace qw {
 

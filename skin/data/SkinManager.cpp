@@ -53,6 +53,22 @@ TsSkinManager::TsSkinManager(TSkinServices services)
       FDecode(services.Decode ? services.Decode : &DecodeSkinImage) {
   if (!GDefaultManager) GDefaultManager = this;
   FSkinDirectory = u"c:\\Skins";
+  UpdateThirdLists();
+}
+
+const char16_t* const kThirdPartyNames[kThirdPartyCount] = {
+    u"ThirdEdits",      u"ThirdButtons",      u"ThirdBitBtns",      u"ThirdCheckBoxes",   u"ThirdComboBoxes",
+    u"ThirdGrids",      u"ThirdGroupBoxes",   u"ThirdListViews",    u"ThirdPanels",       u"ThirdTreeViews",
+    u"ThirdWWEdits",    u"ThirdGridEh",       u"ThirdVirtualTrees", u"ThirdPageControl",  u"ThirdTabControl",
+    u"ThirdToolBar",    u"ThirdStatusBar",    u"ThirdSpeedButton",  u"ThirdScrollControl", u"ThirdUpDown",
+    u"ThirdScrollBar"};
+
+void TsSkinManager::UpdateThirdLists() {
+  for (int i = 0; i < kThirdPartyCount; ++i) {
+    auto& list = ThirdParty[static_cast<size_t>(i)];
+    if (list.empty()) list.push_back(i == 1 ? u"TButton" : u" ");
+    FThirdLists[static_cast<size_t>(i)] = list;
+  }
 }
 
 TsSkinManager::~TsSkinManager() {
@@ -98,10 +114,13 @@ void TsSkinManager::SetSkinName(const std::u16string& value) {
     } catch (const std::exception& e) {
       FSkinName = old;
       FMessages->ErrorBox(Utf8ToUtf16(e.what()));
+      // A broken skin keeps the previous one; with none before it (a broken package met at start-up)
+      // the first stored skin is taken, as when the named skin did not exist, rather than no skin.
+      if (!FHasSkin) FallBackToStoredSkin();
     }
     if (FActive) {
       if (!FNonAutoUpdate) BroadcastNewSkin(true);
-      if (!FLoading) Fire(OnActivate);
+      if (!IsLoading()) Fire(OnActivate);
     } else {
       BroadcastRemoveSkin();
       Fire(OnActivate);
@@ -125,7 +144,7 @@ void TsSkinManager::SetActive(bool value) {
     return;
   }
   FActive = false;
-  if (!FLoading) BroadcastRemoveSkin();
+  if (!IsLoading()) BroadcastRemoveSkin();
   ConstData = TConstantSkinData();
   UpdateDialogSkinning();
   Fire(OnDeactivate);
@@ -147,7 +166,7 @@ void TsSkinManager::SetIsDefault(bool value) {
 void TsSkinManager::SetExtendedBorders(bool value) {
   if (value == FExtendedBorders) return;
   FExtendedBorders = value;
-  if (!FActive || !SkinData.Active || FLoading) return;
+  if (!FActive || !SkinData.Active || IsLoading()) return;
   // The shadow templates change with the borders; reload from the same source.
   ReloadFromSource();
   if (BroadcastHook) BroadcastHook->AnnounceNewSkin(*this, true);
@@ -168,7 +187,7 @@ void TsSkinManager::ReloadFromSource() {
 void TsSkinManager::SetHueOffset(int32_t value) {
   if (value == FHueOffset) return;
   FHueOffset = value;
-  if (!FActive || FLoading) return;
+  if (!FActive || IsLoading()) return;
   ReloadFromSource();
   if (!FNonAutoUpdate && BroadcastHook) BroadcastHook->RepaintForms(*this, true);
 }
@@ -176,7 +195,7 @@ void TsSkinManager::SetHueOffset(int32_t value) {
 void TsSkinManager::SetSaturation(int32_t value) {
   if (value == FSaturation) return;
   FSaturation = value;
-  if (!FActive || FLoading) return;
+  if (!FActive || IsLoading()) return;
   ReloadFromSource();
   if (!FNonAutoUpdate && BroadcastHook) BroadcastHook->RepaintForms(*this, true);
 }
@@ -213,9 +232,10 @@ void TsSkinManager::UpdateDialogSkinning() {
 }
 
 void TsSkinManager::Loaded() {
-  FLoading = false;
+  TComponent::Loaded();
   if (FSkinDirectory.empty()) FSkinDirectory = u"c:\\Skins";
   if (IcoLineSkin.empty()) IcoLineSkin = u"ICOLINE";
+  UpdateThirdLists();
   if (FActive && !FSkinName.empty()) BroadcastNewSkin(false);
   UpdateDialogSkinning();
   if (FActive) Fire(OnActivate);
@@ -266,6 +286,7 @@ void TsSkinManager::LoadFromDescription(const TSkinDescription& desc, TSkinImage
   fresh.SkinData.Active = SkinData.Active;
   Tables = std::move(fresh);
   SkinIsPacked = packed;
+  FHasSkin = true;
 }
 
 void TsSkinManager::ReloadPackedSkin() {
@@ -312,15 +333,31 @@ void TsSkinManager::ReloadSkin() {
     item = &InternalSkins.front();
     FSkinName = item->Name;
   }
-  if (item->Data.empty())
-    throw ESkinError("The stored skin \"" + Utf16ToUtf8(item->Name) + "\" holds no skin package.");
+  LoadStoredSkin(*item);
+}
+
+void TsSkinManager::LoadStoredSkin(const TsStoredSkin& item) {
+  if (item.Data.empty())
+    throw ESkinError("The stored skin \"" + Utf16ToUtf8(item.Name) + "\" holds no skin package.");
   TqxSkinConvertor reader;
-  reader.BorrowPackedData(item->Data);
+  reader.BorrowPackedData(item.Data);
   UnpackSkinPackage(reader);
   reader.PackedData = {};
   TSkinDescription d = TSkinDescription::Parse(reader.Options);
   TPackageImageSource images(reader);
   LoadFromDescription(d, images, u"", true);
+}
+
+void TsSkinManager::FallBackToStoredSkin() {
+  if (InternalSkins.empty()) return;
+  const std::u16string old = FSkinName;
+  FSkinName = InternalSkins.front().Name;
+  try {
+    LoadStoredSkin(InternalSkins.front());
+  } catch (const std::exception& e) {
+    FSkinName = old;
+    FMessages->ErrorBox(Utf8ToUtf16(e.what()));
+  }
 }
 
 void TsSkinManager::CheckVersion(double version) {
@@ -347,7 +384,7 @@ void TsSkinManager::CheckVersion(double version) {
 // ---- Announcements ----------------------------------------------------------------------------------
 
 void TsSkinManager::BroadcastNewSkin(bool repaint) {
-  if (FLoading) return;
+  if (IsLoading()) return;
   SkinData.Active = false;
   Tables.ResolveConstData();
   if (BroadcastHook) BroadcastHook->AnnounceNewSkin(*this, repaint);
@@ -360,6 +397,7 @@ void TsSkinManager::BroadcastRemoveSkin() {
   if (BroadcastHook) BroadcastHook->AnnounceRemoveSkin(*this);
   std::u16string path = SkinData.SkinPath;
   Tables.Clear();
+  FHasSkin = false;
   SkinData.SkinPath = path;
   SkinRemoving = false;
 }

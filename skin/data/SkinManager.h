@@ -4,12 +4,14 @@
 //
 // A load builds the new tables aside and swaps them in only when it succeeded, so a broken skin leaves
 // the previous one (tables and name) in place; the error text goes to the engine's error box.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/Component.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/SkinTables.h"
 
@@ -82,10 +84,16 @@ struct TSkinServices {
   TSkinImageDecoder Decode = &DecodeSkinImage;
 };
 
-class TsSkinManager {
+// The standard control classes the frame component wraps, one list per category (ThirdParty).
+inline constexpr int kThirdPartyCount = 21;
+extern const char16_t* const kThirdPartyNames[kThirdPartyCount];  // "ThirdEdits", "ThirdButtons", ...
+using TThirdPartyLists = std::array<std::vector<std::u16string>, kThirdPartyCount>;
+
+class TsSkinManager : public TComponent {
  public:
   explicit TsSkinManager(TSkinServices services = {});
-  ~TsSkinManager();
+  ~TsSkinManager() override;
+  const char* ClassName() const override { return "TsSkinManager"; }
   TsSkinManager(const TsSkinManager&) = delete;
   TsSkinManager& operator=(const TsSkinManager&) = delete;
 
@@ -104,6 +112,8 @@ class TsSkinManager {
   bool SkinnedPopups = true;
   std::vector<TsStoredSkin> InternalSkins;
   std::u16string IcoLineSkin;  // MenuSupport.IcoLineSkin
+  // ThirdParty: class names per category, as stored; empty lists get their defaults (see ThirdLists).
+  TThirdPartyLists ThirdParty;
 
   const std::u16string& SkinName() const { return FSkinName; }
   void SetSkinName(const std::u16string& value);
@@ -133,10 +143,12 @@ class TsSkinManager {
   std::function<void()> OnActivate, OnAfterChange, OnBeforeChange, OnDeactivate, OnSkinListChanged;
 
   // ---- Component life ----
-  // While the window description is read: loads happen, announcements wait for Loaded.
-  void BeginLoading() { FLoading = true; }
-  void Loaded();
-  bool Loading() const { return FLoading; }
+  // While the window description is read (csLoading): loads happen, announcements wait for Loaded.
+  void Loaded() override;
+  bool Loading() const { return IsLoading(); }
+  // The ThirdParty lists in effect: each empty category filled with its default (" ", and "TButton"
+  // for ThirdButtons), one class name per entry; compared case-sensitively.
+  const TThirdPartyLists& ThirdLists() const { return FThirdLists; }
 
   // ---- Operations ----
   void ReloadSkin();
@@ -199,6 +211,9 @@ class TsSkinManager {
  private:
   void LoadFromDescription(const TSkinDescription& d, TSkinImageSource& images, std::u16string skinPath, bool packed);
   void UpdateDialogSkinning();
+  void UpdateThirdLists();
+  void LoadStoredSkin(const TsStoredSkin& item);
+  void FallBackToStoredSkin();
   // Loads the active skin again from where it came from (after a change of borders or colours).
   void ReloadFromSource();
   void Fire(const std::function<void()>& f) {
@@ -215,11 +230,12 @@ class TsSkinManager {
   int32_t FHueOffset = 0;
   int32_t FSaturation = 0;
   bool FActive = true;
-  bool FLoading = false;
   bool FExtendedBorders = false;
   bool FNonAutoUpdate = false;
   bool FDialogSkinning = false;
   uint8_t FSkinningRules = srStdForms | srStdDialogs | srThirdParty;
+  TThirdPartyLists FThirdLists;
+  bool FHasSkin = false;  // tables of a loaded skin are in place
 };
 
 // The manager every skinned control uses when its own is not set: the first one made in the process.

@@ -52,7 +52,7 @@ class SkinManagerTest : public ::testing::Test {
   // The window description's order: properties while loading, then Loaded.
   std::unique_ptr<TsSkinManager> StartUp(const std::u16string& name) {
     auto m = Make();
-    m->BeginLoading();
+    m->SetComponentState(csLoading | csReading);
     m->SetSkinDirectory(u"c:\\Skins");
     m->SetSkinName(name);
     m->Loaded();
@@ -130,6 +130,48 @@ TEST_F(SkinManagerTest, BrokenPackagesKeepThePreviousSkin) {
   m->SetSkinName(u"Empty");
   EXPECT_EQ(m->SkinName(), u"MetroUI (internal)");
   EXPECT_EQ(Msg.Errors.size(), 2u);
+}
+
+TEST_F(SkinManagerTest, BrokenPackageAtStartUpFallsBackToTheFirstStoredSkin) {
+  Fs.Add(u"c:\\Skins\\MetroUI.vlz", Bytes("XXXXXXXX"));
+  auto m = StartUp(u"MetroUI");
+  ASSERT_EQ(Msg.Errors, (std::vector<std::u16string>{u"Loaded data is not a packed Velloran file"}));
+  EXPECT_EQ(m->SkinName(), u"Flatline (internal)");
+  EXPECT_GE(m->GetSkinIndex(u"FLAT"), 0);
+  EXPECT_TRUE(m->SkinData.Active);
+  EXPECT_TRUE(m->SkinIsPacked);
+  EXPECT_EQ(Log, (std::vector<std::string>{"before", "after", "new", "activate"}));
+  // Once a skin is in place, a broken one keeps it (no second fallback).
+  Fs.Add(u"c:\\Skins\\Other.vlz", Bytes("VLzX"));
+  m->SetSkinName(u"MetroUI (internal)");
+  m->SetSkinName(u"Other");
+  EXPECT_EQ(m->SkinName(), u"MetroUI (internal)");
+  EXPECT_GE(m->GetSkinIndex(u"METRO"), 0);
+
+  // Without stored skins there is nothing to fall back to: the name goes back, no tables.
+  Msg.Errors.clear();
+  auto bare = Make(false);
+  bare->SetSkinName(u"MetroUI");
+  EXPECT_EQ(Msg.Errors.size(), 1u);
+  EXPECT_EQ(bare->SkinName(), u"");
+  EXPECT_TRUE(bare->gd.empty());
+}
+
+TEST_F(SkinManagerTest, ThirdPartyListsGetTheirDefaults) {
+  auto m = Make();
+  EXPECT_EQ(std::u16string(kThirdPartyNames[1]), u"ThirdButtons");
+  EXPECT_EQ(std::u16string(kThirdPartyNames[20]), u"ThirdScrollBar");
+  for (int i = 0; i < kThirdPartyCount; ++i)
+    EXPECT_EQ(m->ThirdLists()[static_cast<size_t>(i)],
+              std::vector<std::u16string>{i == 1 ? u"TButton" : u" "}) << i;
+  // Stored lists replace the defaults when loading ends; a list emptied again gets its default back.
+  m->SetComponentState(csLoading | csReading);
+  m->ThirdParty[0] = {u"TMyEdit", u"TOtherEdit"};
+  m->ThirdParty[1].clear();
+  m->Loaded();
+  EXPECT_EQ(m->ThirdLists()[0], (std::vector<std::u16string>{u"TMyEdit", u"TOtherEdit"}));
+  EXPECT_EQ(m->ThirdLists()[1], std::vector<std::u16string>{u"TButton"});
+  EXPECT_FALSE(m->Loading());
 }
 
 TEST_F(SkinManagerTest, NoSkinAnywhereSwitchesOff) {

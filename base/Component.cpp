@@ -1,4 +1,4 @@
-#include "fw/Component.h"
+#include "base/Component.h"
 
 namespace qw {
 

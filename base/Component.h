@@ -1,6 +1,7 @@
 #pragma once
 // The root of every framework object that can live in a form description: a name, a tag, an owner that
-// owns it, and the state flags the loader and the destructor set.
+// owns it, and the state flags the loader and the destructor set. Portable: the skin engine's non-visual
+// components (the skin manager) are components too.
 #include <cstdint>
 #include <functional>
 #include <memory>
