@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/ShadowImages.h"
+#include "skin/data/SkinImages.h"
 #include "fw/Picture.h"
 
 namespace qw {

@@ -2,11 +2,15 @@
 
 #include "fw/Form.h"
 #include "fw/WinControl.h"
+#include "skin/image/ColorToRgb_win.h"
 
 namespace qw {
 
 TApplication& Application() {
   static TApplication application;
+  // System colours are painted through the image layer's table: fill it from the system once.
+  static const bool colors = (InstallSystemColorTable(), true);
+  (void)colors;
   return application;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fw/Application.h"
+#include "skin/image/ColorToRgb_win.h"
 
 namespace qw {
 
@@ -148,6 +149,9 @@ void TForm::WndProc(TMessage& message) {
       }
       break;
     }
+    case WM_SYSCOLORCHANGE:
+      InstallSystemColorTable();  // system colours are painted through the table
+      break;
     case WM_CLOSE:
       DestroyHandle();
       message.Result = 0;

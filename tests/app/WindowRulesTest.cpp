@@ -4,7 +4,7 @@
 
 #include "app/HistoryFile.h"
 #include "app/Marquee.h"
-#include "app/ShadowImages.h"
+#include "skin/data/SkinImages.h"
 
 namespace qw {
 namespace {
