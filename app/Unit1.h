@@ -23,6 +23,7 @@ class TsLabel;
 class TsMemo;
 class TsPageControl;
 class TsPanel;
+class TsSkinManager;
 class TsSpinEdit;
 class TsTabSheet;
 
@@ -42,6 +43,7 @@ class TForm1 : public TForm {
   TNotifyEvent FindHandler(const std::string& name) override;
 
   // Fields filled from the description.
+  TsSkinManager* sSkinManager1 = nullptr;
   TsPageControl* sPageControl1 = nullptr;
   TsTabSheet* sTabSheet1 = nullptr;
   TsGroupBox* sGroupBox2 = nullptr;

@@ -201,6 +201,23 @@ TFormValue TFormReader::ReadValue(TLexer& lexer) {
         lexer.Next();
         return value;
       }
+      if (t.Text == "<") {
+        value.Kind = TFormValue::TKind::Collection;
+        while (!(lexer.Peek().Kind == TToken::TKind::Symbol && lexer.Peek().Text == ">")) {
+          const TToken item = lexer.Next();
+          if (item.Kind != TToken::TKind::Ident || item.Text != "item") Fail(item.Line, "expected 'item' or '>'");
+          auto& properties = value.Items.emplace_back();
+          for (;;) {
+            lexer.Expect(TToken::TKind::Ident, "a property or 'end'");
+            const TToken name = lexer.Next();
+            if (name.Text == "end") break;
+            lexer.ExpectSymbol('=');
+            properties.push_back(TFormProperty{name.Text, ReadValue(lexer)});
+          }
+        }
+        lexer.Next();
+        return value;
+      }
       if (t.Text == "(") {
         value.Kind = TFormValue::TKind::List;
         while (!(lexer.Peek().Kind == TToken::TKind::Symbol && lexer.Peek().Text == ")")) {
@@ -259,6 +276,20 @@ std::vector<std::wstring> TFormReader::Strings(const TFormValue& v) const {
 std::wstring TFormReader::ResourceName(const TFormValue& v) const {
   if (v.Kind != TFormValue::TKind::Resource) Fail(v.Line, "expected resource('NAME')");
   return v.String;
+}
+
+std::vector<uint8_t> TFormReader::ResourceData(const TFormValue& v) const {
+  const std::wstring name = ResourceName(v);
+  HMODULE module = GetModuleHandleW(nullptr);
+  HRSRC info = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  if (!info) Fail(v.Line, "the program has no resource " + Utf16ToUtf8(std::u16string(name.begin(), name.end())));
+  const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(module, info)));
+  return std::vector<uint8_t>(bytes, bytes + SizeofResource(module, info));
+}
+
+const std::vector<std::vector<TFormProperty>>& TFormReader::Items(const TFormValue& v) const {
+  if (v.Kind != TFormValue::TKind::Collection) Fail(v.Line, "expected a collection < item ... end >");
+  return v.Items;
 }
 
 TNotifyEvent TFormReader::Handler(const TFormValue& v) const {

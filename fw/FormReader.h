@@ -5,6 +5,7 @@
 // the form's handler table; references to other components are resolved when everything is read, and
 // then every component is told Loaded. Any unknown class, property, handler or reference is an
 // EFormLoadError naming the line.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,10 @@ class TFormReader {
   TColor Color(const TFormValue& v) const;
   std::vector<std::wstring> Strings(const TFormValue& v) const;
   std::wstring ResourceName(const TFormValue& v) const;
+  // The bytes of the program's RCDATA resource named by resource('NAME').
+  std::vector<uint8_t> ResourceData(const TFormValue& v) const;
+  // The items of a collection value (< item ... end ... >).
+  const std::vector<std::vector<TFormProperty>>& Items(const TFormValue& v) const;
   TNotifyEvent Handler(const TFormValue& v) const;
   // Resolves a component name once the whole description has been read.
   void Reference(const TFormValue& v, std::function<void(TComponent*)> assign);

@@ -19,9 +19,11 @@ configure() {
   fi
 }
 
-configure_windows() {  # configure_windows <x86_64|i686> <name>
-  local arch=$1 name=$2
+# configure_windows <x86_64|i686> <name> [host qxskin]: the host qxskin (the native tree's) packs the
+# stored skins; without one the x86_64 tree packs them with its own qxskin.exe under Wine.
+configure_windows() {
+  local arch=$1 name=$2 host=${3:-}
   bash scripts/build-libjpeg-mingw.sh "$arch" build/deps
   configure "$name" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" \
-    -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF
+    -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF ${host:+-DQW_HOST_QXSKIN="$host"}
 }

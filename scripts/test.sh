@@ -10,8 +10,9 @@ prepare_tests
 configure native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 configure asan -DCMAKE_BUILD_TYPE=Debug -DQW_SANITIZE=ON -DQW_BENCH=OFF
 configure fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQW_FUZZ=ON -DQW_BENCH=OFF
-configure_windows x86_64 win64
-configure_windows i686 win32
+# The native tree is built first: its qxskin packs the skins the Windows programs store.
+configure_windows x86_64 win64 "$root/build/native/bin/qxskin"
+configure_windows i686 win32 "$root/build/native/bin/qxskin"
 for b in native asan fuzz win64 win32; do
   echo "== building $b"
   cmake --build "build/$b" >"build/$b.build.log" 2>&1 || { tail -n 80 "build/$b.build.log" >&2; exit 1; }

@@ -1,5 +1,7 @@
 #include "skin/controls/SkinControlClasses.h"
 
+#include "skin/controls/SkinManagerClass.h"
+
 #include "fw/ClassRegistry.h"
 #include "fw/FormReader.h"
 #include "skin/controls/sBitBtn.h"
@@ -51,6 +53,7 @@ void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsLabel>(g, "TsLabel", "TLabel");
   RegisterSkinned<TsPageControl>(g, "TsPageControl", "TPageControl");
   g.Register<TsTabSheet>("TsTabSheet", "TTabSheet");
+  RegisterSkinManagerClass(g);
 }
 
 }  // namespace qw

@@ -1,5 +1,5 @@
 #pragma once
-// Puts the skinned controls into the form description's class registry.
+// Puts the skinned controls and the skin manager into the form description's class registry.
 namespace qw {
 
 class TClassRegistry;

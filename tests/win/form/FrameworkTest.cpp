@@ -11,6 +11,7 @@
 #include "fw/Label.h"
 #include "fw/Menu.h"
 #include "fw/Panel.h"
+#include "skin/controls/SkinManagerClass.h"
 #include "tests/win/form/FormTestSupport.h"
 
 namespace qw::test {
@@ -43,6 +44,7 @@ const TClassRegistry& TestRegistry() {
     ClassRegistry().Register("TTestForm", "TForm", nullptr);
     ClassRegistry().Register<TRecorder<TLabel>>("TRecordingLabel", "TLabel");
     ClassRegistry().Register<TRecorder<TBitBtn>>("TRecordingButton", "TBitBtn");
+    RegisterSkinManagerClass(ClassRegistry());
     return true;
   }();
   (void)once;
@@ -75,6 +77,44 @@ TEST(FormReader, NamesTheLineOfEveryMistake) {
   EXPECT_EQ(LoadError("object F: TTestForm\n  object T: TTimer\n    Left = 3\n  end\nend\n"),
             "Form description, line 3: unknown property TTimer.Left");
   EXPECT_EQ(LoadError("object F: TTestForm\n  Left = 99999999999\nend\n"), "Form description, line 2: expected a 32-bit integer");
+}
+
+TEST(FormReader, CollectionsOfItemsWithResourceData) {
+  TTestForm form;
+  TFormReader reader(form, TestRegistry());
+  reader.ReadForm(
+      "object F: TTestForm\n"
+      "  object S: TsSkinManager\n"
+      "    InternalSkins = <\n"
+      "      item\n        Name = 'One'\n        Data = resource('SKIN_METROUI')\n        Shadow1Blur = 3\n      end\n"
+      "      item\n        Name = 'Two'\n      end>\n"
+      "    SkinName = 'One'\n"
+      "    ThirdParty.ThirdEdits.Strings = (\n      'TEdit'\n      'TMemo')\n"
+      "  end\n"
+      "end\n");
+  auto* m = dynamic_cast<TsSkinManager*>(form.FindComponent("S"));
+  ASSERT_TRUE(m);
+  ASSERT_EQ(m->InternalSkins.size(), 2u);
+  EXPECT_EQ(m->InternalSkins[0].Name, u"One");
+  EXPECT_EQ(m->InternalSkins[0].Shadow1Blur, 3);
+  ASSERT_GT(m->InternalSkins[0].Data.size(), 4u);
+  EXPECT_EQ(std::string(m->InternalSkins[0].Data.begin(), m->InternalSkins[0].Data.begin() + 4), "VLzf");
+  EXPECT_TRUE(m->InternalSkins[1].Data.empty());
+  EXPECT_EQ(m->SkinName(), u"One");  // loaded from the stored data while reading
+  EXPECT_EQ(m->SkinInfo(), u"8");
+  EXPECT_EQ(m->ThirdLists()[0], (std::vector<std::u16string>{u"TEdit", u"TMemo"}));
+
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      item\n"
+                      "        Colour = 1\n      end>\n  end\nend\n"),
+            "Form description, line 5: unknown property TsStoredSkin.Colour");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      thing\n"
+                      "      end>\n  end\nend\n"),
+            "Form description, line 4: expected 'item' or '>'");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      item\n"
+                      "        Data = resource('NO_SUCH')\n      end>\n  end\nend\n"),
+            "Form description, line 5: the program has no resource NO_SUCH");
+  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = 'x'\n  end\nend\n"),
+            "Form description, line 3: expected a collection < item ... end >");
 }
 
 TEST(FormReader, BuildsTheTreeSetsPropertiesBindsEventsAndCallsLoadedLast) {

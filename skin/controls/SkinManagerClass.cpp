@@ -1,0 +1,74 @@
+#include "skin/controls/SkinManagerClass.h"
+
+#include "base/Utf.h"
+#include "fw/ClassRegistry.h"
+#include "fw/FormReader.h"
+
+namespace qw {
+
+namespace {
+
+using V = const TFormValue&;
+using R = TFormReader&;
+
+TSkinServices GDescriptionServices;
+
+std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
+
+std::vector<std::u16string> U16Lines(const std::vector<std::wstring>& lines) {
+  std::vector<std::u16string> result;
+  for (const auto& line : lines) result.push_back(U16(line));
+  return result;
+}
+
+// One `item ... end` of InternalSkins: the package bytes come from a resource of the program.
+TsStoredSkin ReadStoredSkin(const std::vector<TFormProperty>& item, R r) {
+  TsStoredSkin skin;
+  for (const TFormProperty& p : item) {
+    if (p.Name == "Name") skin.Name = U16(r.String(p.Value));
+    else if (p.Name == "Data") skin.Data = r.ResourceData(p.Value);
+    else if (p.Name == "Author") skin.Author = U16(r.String(p.Value));
+    else if (p.Name == "Description") skin.Description = U16(r.String(p.Value));
+    else if (p.Name == "Shadow1Color") skin.Shadow1Color = static_cast<int32_t>(r.Color(p.Value));
+    else if (p.Name == "Shadow1Offset") skin.Shadow1Offset = r.Int(p.Value);
+    else if (p.Name == "Shadow1Blur") skin.Shadow1Blur = r.Int(p.Value);
+    else if (p.Name == "Shadow1Transparency") skin.Shadow1Transparency = r.Int(p.Value);
+    else if (p.Name == "BorderColor") skin.BorderColor = static_cast<int32_t>(r.Color(p.Value));
+    else r.Fail(p.Value.Line, "unknown property TsStoredSkin." + p.Name);
+  }
+  return skin;
+}
+
+}  // namespace
+
+void SetDescriptionSkinServices(const TSkinServices& services) { GDescriptionServices = services; }
+
+void RegisterSkinManagerClass(TClassRegistry& g) {
+  using M = TsSkinManager;
+  const std::string cls = "TsSkinManager";
+  g.Register(cls, "TComponent", [] { return std::make_unique<M>(GDescriptionServices); });
+  g.Property<M>(cls, "InternalSkins", [](M& m, V v, R r) {
+    m.InternalSkins.clear();
+    for (const auto& item : r.Items(v)) m.InternalSkins.push_back(ReadStoredSkin(item, r));
+    if (m.OnSkinListChanged) m.OnSkinListChanged();
+  });
+  g.Property<M>(cls, "MenuSupport.IcoLineSkin", [](M& m, V v, R r) { m.IcoLineSkin = U16(r.String(v)); });
+  g.Property<M>(cls, "SkinDirectory", [](M& m, V v, R r) { m.SetSkinDirectory(U16(r.String(v))); });
+  g.Property<M>(cls, "SkinName", [](M& m, V v, R r) { m.SetSkinName(U16(r.String(v))); });
+  g.Property<M>(cls, "SkinInfo", [](M&, V v, R r) { r.String(v); });  // read-only: the value is ignored
+  g.Property<M>(cls, "Active", [](M& m, V v, R r) {
+    if (r.Bool(v) != m.Active()) m.SetActive(r.Bool(v));
+  });
+  g.Property<M>(cls, "IsDefault", [](M& m, V v, R r) { m.SetIsDefault(r.Bool(v)); });
+  g.Property<M>(cls, "ExtendedBorders", [](M& m, V v, R r) { m.SetExtendedBorders(r.Bool(v)); });
+  g.Property<M>(cls, "SkinnedPopups", [](M& m, V v, R r) { m.SkinnedPopups = r.Bool(v); });
+  g.Property<M>(cls, "Saturation", [](M& m, V v, R r) { m.SetSaturation(r.Int(v)); });
+  g.Property<M>(cls, "HueOffset", [](M& m, V v, R r) { m.SetHueOffset(r.Int(v)); });
+  g.Property<M>(cls, "CommonSections.Strings", [](M& m, V v, R r) { m.SetCommonSections(U16Lines(r.Strings(v))); });
+  for (int i = 0; i < kThirdPartyCount; ++i) {
+    const std::string name = "ThirdParty." + Utf16ToUtf8(kThirdPartyNames[i]) + ".Strings";
+    g.Property<M>(cls, name, [i](M& m, V v, R r) { m.ThirdParty[static_cast<size_t>(i)] = U16Lines(r.Strings(v)); });
+  }
+}
+
+}  // namespace qw
