@@ -92,5 +92,35 @@ TEST(ContactSheet, EverySectionInEveryStateLooksAsItsValuesSay) {
   EXPECT_GT(labelInk, 4 * 40);  // four names and seven state numbers were written
 }
 
+// A section's glyph (a scroll button's arrow) is drawn centred on its item, in the item's state.
+TEST(ContactSheet, GlyphMasksAreCentredOnTheirItemsInTheSameState) {
+  constexpr uint32_t kBlue = 0xFF0000FFu, kGreen = 0xFF00FF00u;
+  TBitmap32 master(6, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 6; ++x) master.At(x, y) = x < 3 ? kBlue : kGreen;
+  const std::string options =
+      "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.PNG\r\nVERSION=8.00\r\n\r\n"
+      "[ARROW]\r\nSTATES=2\r\nCOLOR=16777215\r\nHOTCOLOR=16777215\r\nGLYPHMASK=@0000@0000@0006@0003@2@0\r\n";
+  std::unique_ptr<TsSkinManager> m =
+      LoadSkinForRender(WriteSkinPackage({{"Options.dat", Bytes(options)}, {"Master.png", EncodePng(master)}}));
+  TQxPixelFont font;
+  std::vector<TQxSheetItem> items;
+  const TBitmap32 sheet = RenderContactSheet(*m, font, &items);
+  int arrows = 0;
+  for (const TQxSheetItem& item : items) {
+    if (m->gd[size_t(item.SkinIndex)].ClassName != u"ARROW") continue;
+    ++arrows;
+    const TRect c = item.Cell;
+    const int x = c.Left + (c.Right - c.Left - 3) / 2, y = c.Top + (c.Bottom - c.Top - 3) / 2;
+    const uint32_t glyph = item.State == 0 ? kBlue : kGreen;
+    for (int dy = 0; dy < 3; ++dy)
+      for (int dx = 0; dx < 3; ++dx) EXPECT_EQ(sheet.At(x + dx, y + dy), glyph) << item.State;
+    EXPECT_EQ(sheet.At(x - 1, y), 0xFFFFFFFFu);
+    EXPECT_EQ(sheet.At(x + 3, y + 2), 0xFFFFFFFFu);
+    EXPECT_EQ(sheet.At(c.Left, c.Top), 0xFFFFFFFFu);
+  }
+  EXPECT_EQ(arrows, 2);
+}
+
 }  // namespace
 }  // namespace qw

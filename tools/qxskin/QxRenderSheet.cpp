@@ -8,7 +8,9 @@
 #include "skin/data/SkinFileSystem.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/SkinPackage.h"
+#include "skin/render/BorderMask.h"
 #include "skin/render/SectionPaint.h"
+#include "skin/render/TextureFill.h"
 #include "tools/qxskin/QxFiles.h"
 
 namespace qw {
@@ -72,6 +74,19 @@ constexpr int kLabelWidth = 170;  // the section names' column
 constexpr int kGap = 14;          // between cells
 constexpr int kHeading = 12;      // the state number above each item
 constexpr int kMargin = 8;
+
+// The section's glyph (the arrow of a scroll or combo button), centred on its painted item in the
+// same state, so an author sees the whole control; sections without one are left as they are.
+void DrawSectionGlyph(const TsSkinManager& m, int skinIndex, int state, TBitmap32& item) {
+  const int i = m.GetMaskIndex(skinIndex, m.gd[size_t(skinIndex)].ClassName, u"GLYPHMASK");
+  if (!m.IsValidImgIndex(i)) return;
+  const TsMaskData& glyph = m.ma[size_t(i)];
+  const int w = MaskImageWidth(glyph), h = MaskImageHeight(glyph);
+  if (w <= 0 || h <= 0) return;
+  const int s = std::min(state, std::max(glyph.ImageCount - 1, 0));
+  DrawMaskGlyph(item, TPoint{(item.Width() - w) / 2, (item.Height() - h) / 2}, s, MakeCacheInfo(&item, 0, 0),
+                glyph, 1);
+}
 
 }  // namespace
 
@@ -141,6 +156,7 @@ TBitmap32 RenderContactSheet(const TsSkinManager& m, TTextRenderer& labels, std:
       TBitmap32 item(row.W, row.H);
       PaintSectionItem(row.Index, m.gd[size_t(row.Index)].ClassName, MakeCacheInfo(&sheet, 0, 0), s,
                        TRect{0, 0, row.W, row.H}, TPoint{x, row.Top + kHeading}, item, &m);
+      DrawSectionGlyph(m, row.Index, s, item);
       for (int yy = 0; yy < row.H; ++yy)
         for (int xx = 0; xx < row.W; ++xx) {
           const uint32_t p = item.At(xx, yy);
