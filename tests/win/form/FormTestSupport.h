@@ -3,7 +3,9 @@
 // clipboard, and catching message boxes as they open.
 #include <windows.h>
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,10 +104,37 @@ class TMessageBoxCatcher {
   HHOOK FHook;
 };
 
+// c:\Skins of the test's Wine prefix as a test wants it (absent, or empty and ready to fill); whatever was
+// there (a skin a developer tried with the run command) is put back afterwards.
+class TSkinDirectory {
+ public:
+  explicit TSkinDirectory(bool create) {
+    std::error_code ec;
+    if (std::filesystem::exists(kDir, ec)) std::filesystem::rename(kDir, kAside, ec);
+    if (create) std::filesystem::create_directory(kDir, ec);
+  }
+  ~TSkinDirectory() {
+    std::error_code ec;
+    std::filesystem::remove_all(kDir, ec);
+    if (std::filesystem::exists(kAside, ec)) std::filesystem::rename(kAside, kDir, ec);
+  }
+  TSkinDirectory(const TSkinDirectory&) = delete;
+  TSkinDirectory& operator=(const TSkinDirectory&) = delete;
+  static inline const std::filesystem::path kDir = L"c:\\Skins";
+
+ private:
+  static inline const std::filesystem::path kAside = L"c:\\Skins.before-test";
+};
+
+// Where the window's skin manager finds its skin: the stored skins only (c:\Skins hidden for the
+// window's life), or whatever the test has put into c:\Skins.
+enum class TSkinSource { StoredOnly, SkinDirectory };
+
 // The generator window made from the program's own stored description and shown.
 class TGeneratorWindow {
  public:
-  TGeneratorWindow() {
+  explicit TGeneratorWindow(TSkinSource skins = TSkinSource::StoredOnly) {
+    if (skins == TSkinSource::StoredOnly) FHidden.emplace(false);
     Form = std::make_unique<TForm1>();
     Form->LoadFromResource();
     Form->OpenAddress = [this](HWND owner, const wchar_t* address) {
@@ -125,6 +154,11 @@ class TGeneratorWindow {
     }
   }
   TForm1* operator->() { return Form.get(); }
+
+ private:
+  std::optional<TSkinDirectory> FHidden;  // made first, so it outlives the form
+
+ public:
   std::unique_ptr<TForm1> Form;
   HWND OpenedOwner = nullptr;
   std::wstring OpenedAddress;

@@ -20,27 +20,12 @@ namespace fs = std::filesystem;
 using test::TGeneratorWindow;
 using test::TMessageBoxCatcher;
 
-const fs::path kSkinDir = L"c:\\Skins";
-const fs::path kAside = L"c:\\Skins.before-test";
+using test::TSkinDirectory;
+using test::TSkinSource;
+
+const fs::path kSkinDir = TSkinDirectory::kDir;
 const std::string kSources = QW_SKINS_SOURCE_DIR;
 const std::string kPackages = QW_SKIN_PACKAGE_DIR;
-
-// c:\Skins as a test wants it (absent, or empty and ready to fill); whatever was there comes back after.
-class TSkinDirectory {
- public:
-  explicit TSkinDirectory(bool create) {
-    std::error_code ec;
-    if (fs::exists(kSkinDir)) fs::rename(kSkinDir, kAside);
-    if (create) fs::create_directory(kSkinDir, ec);
-  }
-  ~TSkinDirectory() {
-    std::error_code ec;
-    fs::remove_all(kSkinDir, ec);
-    if (fs::exists(kAside)) fs::rename(kAside, kSkinDir, ec);
-  }
-  TSkinDirectory(const TSkinDirectory&) = delete;
-  TSkinDirectory& operator=(const TSkinDirectory&) = delete;
-};
 
 std::vector<uint8_t> ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -61,7 +46,7 @@ void PackMetroUI(const std::u16string& to) {
 TEST(SkinStartup, WithoutSkinDirectoryTheFirstStoredSkinIsUsed) {
   TSkinDirectory none(false);
   TMessageBoxCatcher boxes;
-  TGeneratorWindow window;
+  TGeneratorWindow window(TSkinSource::SkinDirectory);
   TsSkinManager* m = window->sSkinManager1;
   ASSERT_NE(m, nullptr);
   EXPECT_EQ(m->SkinName(), u"Flatline (internal)");
@@ -100,7 +85,7 @@ TEST(SkinStartup, AMetroUIPackageInTheSkinDirectoryIsLoaded) {
   TSkinDirectory dir(true);
   PackMetroUI(u"c:\\Skins\\MetroUI.vlz");
   TMessageBoxCatcher boxes;
-  TGeneratorWindow window;
+  TGeneratorWindow window(TSkinSource::SkinDirectory);
   TsSkinManager* m = window->sSkinManager1;
   EXPECT_EQ(m->SkinName(), u"MetroUI");
   EXPECT_TRUE(m->SkinIsPacked);
@@ -114,7 +99,7 @@ TEST(SkinStartup, AMetroUIFolderInTheSkinDirectoryIsLoaded) {
   TSkinDirectory dir(true);
   fs::copy(fs::path(kSources + "/MetroUI"), kSkinDir / L"MetroUI");
   TMessageBoxCatcher boxes;
-  TGeneratorWindow window;
+  TGeneratorWindow window(TSkinSource::SkinDirectory);
   TsSkinManager* m = window->sSkinManager1;
   EXPECT_EQ(m->SkinName(), u"MetroUI");
   EXPECT_FALSE(m->SkinIsPacked);
@@ -125,7 +110,7 @@ TEST(SkinStartup, AMetroUIFolderInTheSkinDirectoryIsLoaded) {
   // A package of the same name wins over the folder.
   window.Form.reset();
   PackMetroUI(u"c:\\Skins\\MetroUI.vlz");
-  TGeneratorWindow again;
+  TGeneratorWindow again(TSkinSource::SkinDirectory);
   EXPECT_TRUE(again->sSkinManager1->SkinIsPacked);
   EXPECT_EQ(again->sSkinManager1->SkinData.SkinPath, u"c:\\Skins\\");
 }
@@ -142,7 +127,7 @@ TEST(SkinStartup, ABrokenPackageShowsTheErrorBoxAndTheStoredSkinIsUsed) {
   for (const auto& [bytes, text] : broken) {
     WriteBytes(kSkinDir / L"MetroUI.vlz", bytes);
     TMessageBoxCatcher boxes;
-    TGeneratorWindow window;
+    TGeneratorWindow window(TSkinSource::SkinDirectory);
     TsSkinManager* m = window->sSkinManager1;
     ASSERT_EQ(boxes.Boxes.size(), 1u);
     EXPECT_EQ(boxes.Boxes[0].Caption, L"Error");
