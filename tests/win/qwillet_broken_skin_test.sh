@@ -6,11 +6,7 @@
 set -u
 exe=$1
 shot=$2
-here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${QW_WINE_SESSION:-}" ]; then
-  exec "$here/../../scripts/wine-run.sh" --headless --native bash "$0" "$@"
-fi
-WINE=/usr/lib/wine/wine64
+source "$(dirname "$0")/e2e-session.sh"
 skins="$WINEPREFIX/drive_c/Skins"
 aside=""
 cleanup() {
@@ -19,25 +15,13 @@ cleanup() {
   [ -n "$aside" ] && mv "$aside" "$skins"
 }
 fail() { echo "FAIL: $*" >&2; cleanup; exit 1; }
-wait_for() {  # wait_for <exact window name>: prints the window id
-  local id=""
-  for _ in $(seq 1 300); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$prog" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
 
 if [ -e "$skins" ]; then aside="$skins.before-test"; mv "$skins" "$aside"; fi
 mkdir -p "$skins"
 printf 'This is not a skin package at all.' >"$skins/MetroUI.vlz"
 
-log=$(mktemp)
-"$WINE" "$exe" >"$log" 2>&1 </dev/null &
-prog=$!
-box=$(wait_for "Error") || fail "no error box for the broken skin: $(cat "$log")"
+start_program "$exe"
+box=$(wait_for_window "Error") || fail "no error box for the broken skin: $(cat "$log")"
 if xdotool search --onlyvisible --name "^Qwillet 1.0\$" >/dev/null 2>&1; then
   fail "the window showed before the error box was closed"
 fi
@@ -47,7 +31,7 @@ import -window root "$shot"
 # down in the X server after the box has gone, and would then press the buttons of later tests.)
 eval "$(xdotool getwindowgeometry --shell "$box")"
 xdotool mousemove "$(( X + WIDTH / 2 ))" "$(( Y + HEIGHT - 22 ))" click 1
-wid=$(wait_for "Qwillet 1.0") || fail "the window did not come up after the error box: $(cat "$log")"
+wid=$(wait_for_window "Qwillet 1.0") || fail "the window did not come up after the error box: $(cat "$log")"
 xdotool search --onlyvisible --name "^Error\$" >/dev/null 2>&1 && fail "the error box is still open"
 cleanup
 wait "$prog" 2>/dev/null

@@ -5,24 +5,11 @@
 set -u
 exe=$1
 shot=$2
-here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${QW_WINE_SESSION:-}" ]; then
-  exec "$here/../../scripts/wine-run.sh" --headless --native bash "$0" "$@"
-fi
-WINE=/usr/lib/wine/wine64
+source "$(dirname "$0")/e2e-session.sh"
 fail() { echo "FAIL: $*" >&2; [ -n "${prog:-}" ] && kill "$prog" 2>/dev/null; exit 1; }
 
-log=$(mktemp)
-"$WINE" "$exe" >"$log" 2>&1 </dev/null &
-prog=$!
-wid=""
-for _ in $(seq 1 300); do
-  wid=$(xdotool search --onlyvisible --name "Qwillet 1.0" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 $prog 2>/dev/null || fail "the program ended early: $(cat "$log")"
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window titled \"Qwillet 1.0\""
+start_program "$exe"
+wid=$(wait_for_window "Qwillet 1.0") || fail "no window titled \"Qwillet 1.0\": $(cat "$log")"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 # Without a window manager the X window is the whole frame: the client area sits at its bottom centre.
