@@ -3,7 +3,8 @@
 // or a skin stored in the program), loads it into its tables and tells the windows about it.
 //
 // A load builds the new tables aside and swaps them in only when it succeeded, so a broken skin leaves
-// the previous one (tables and name) in place; the error text goes to the engine's error box.
+// the previous one (tables and name) in place; the error text goes to the engine's error box. With no
+// skin in place yet (start-up), the first stored skin is taken instead.
 #include <array>
 #include <cstdint>
 #include <functional>
