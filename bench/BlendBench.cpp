@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "bench/RatioReporter.h"
 #include "skin/image/BitmapBlend.h"
 #include "skin/image/BlendRow.h"
 
@@ -107,38 +108,16 @@ BENCHMARK(BM_PortableSwar)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScalarReference)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PixmanOverSolidMask)->Unit(benchmark::kMicrosecond);
 
-// Prints as usual and remembers each run's time per iteration for the summary.
-class TRatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (!r.error_occurred && r.run_type == Run::RT_Iteration)
-        FTimes[r.benchmark_name()] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()};
-  }
-  void PrintSummary() const {
-    const auto floor = FTimes.find("BM_Memcpy");
-    if (floor == FTimes.end() || floor->second.first <= 0 || floor->second.second <= 0) return;
-    std::printf("\nTime as a multiple of memcpy of the same %d x %d frame (goal for our blends: <= 3x)%s:\n", kW, kH,
-                qw::BlendRowUsesSse2() ? ", SSE2 path" : ", portable path");
-    std::printf("  %-26s %8s %8s\n", "", "real", "cpu");
-    for (const auto& [name, t] : FTimes)
-      std::printf("  %-26s %7.2fx %7.2fx\n", name.c_str(), t.first / floor->second.first,
-                  t.second / floor->second.second);
-  }
-
- private:
-  std::map<std::string, std::pair<double, double>> FTimes;  // real, cpu per iteration
-};
+void PrintSummary(const qw::bench::TRatioReporter& times) {
+  const qw::bench::TRunTimes* floor = times.Find("BM_Memcpy");
+  if (!floor || floor->Real <= 0 || floor->Cpu <= 0) return;
+  std::printf("\nTime as a multiple of memcpy of the same %d x %d frame (goal for our blends: <= 3x)%s:\n", kW, kH,
+              qw::BlendRowUsesSse2() ? ", SSE2 path" : ", portable path");
+  std::printf("  %-26s %8s %8s\n", "", "real", "cpu");
+  for (const auto& [name, t] : times.Times())
+    std::printf("  %-26s %7.2fx %7.2fx\n", name.c_str(), t.Real / floor->Real, t.Cpu / floor->Cpu);
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  TRatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintSummary();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return qw::bench::RunWithSummary(argc, argv, PrintSummary); }

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/RatioReporter.h"
 #include "skin/image/ImageError.h"
 #include "skin/image/PngDecoder.h"
 
@@ -227,32 +228,19 @@ void RegisterOne(const std::string& name, const TSample& s, F decode) {
   Configure(b);
 }
 
-class TRatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      // The least disturbed of the repetitions stands for each contender: this machine is shared.
-      if (!r.error_occurred && r.run_type == Run::RT_Aggregate && r.aggregate_name == "min")
-        FTimes[r.run_name.function_name] = r.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
+void PrintRatios(const qw::bench::TRatioReporter& times) {
+  std::printf("\nCPU time as a multiple of the bare inflate of the same IDAT data (lower is better):\n");
+  std::printf("%-16s %10s %10s %10s\n", "image", "ours", "reference", "fast-lib");
+  for (const TSample& s : Samples()) {
+    const qw::bench::TRunTimes* floor = times.FindMin("inflate/" + s.Name);
+    if (!floor) continue;
+    auto ratio = [&](const char* who) {
+      const qw::bench::TRunTimes* t = times.FindMin(std::string(who) + "/" + s.Name);
+      return t ? t->Cpu / floor->Cpu : 0.0;
+    };
+    std::printf("%-16s %10.3f %10.3f %10.3f\n", s.Name.c_str(), ratio("ours"), ratio("libpng"), ratio("spng"));
   }
-  void PrintRatios() const {
-    std::printf("\nCPU time as a multiple of the bare inflate of the same IDAT data (lower is better):\n");
-    std::printf("%-16s %10s %10s %10s\n", "image", "ours", "reference", "fast-lib");
-    for (const TSample& s : Samples()) {
-      const auto floor = FTimes.find("inflate/" + s.Name);
-      if (floor == FTimes.end()) continue;
-      auto ratio = [&](const char* who) {
-        const auto it = FTimes.find(std::string(who) + "/" + s.Name);
-        return it == FTimes.end() ? 0.0 : it->second / floor->second;
-      };
-      std::printf("%-16s %10.3f %10.3f %10.3f\n", s.Name.c_str(), ratio("ours"), ratio("libpng"), ratio("spng"));
-    }
-  }
-
- private:
-  std::map<std::string, double> FTimes;
-};
+}
 
 }  // namespace
 
@@ -282,10 +270,5 @@ int main(int argc, char** argv) {
         for (const TIdat& d : *kept) benchmark::DoNotOptimize(InflateOnly(d));
     }));
   }
-  benchmark::Initialize(&argc, argv);
-  TRatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return qw::bench::RunWithSummary(argc, argv, PrintRatios);
 }

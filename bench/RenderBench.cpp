@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/RatioReporter.h"
 #include "skin/render/RenderScratch.h"
 #include "skin/render/SectionPaint.h"
 #include "tools/qxskin/QxRenderSheet.h"
@@ -129,41 +130,22 @@ BENCHMARK(BM_MemcpyWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowCold)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WindowRepeated)->Unit(benchmark::kMicrosecond);
 
-class TRatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (!r.error_occurred && r.run_type == Run::RT_Iteration) FTimes[r.benchmark_name()] = r.GetAdjustedRealTime();
-  }
-  void PrintSummary() const {
-    TScene& s = TScene::Get();
-    auto ratio = [&](const char* name, const char* floor) {
-      const auto a = FTimes.find(name), b = FTimes.find(floor);
-      if (a == FTimes.end() || b == FTimes.end() || b->second <= 0) return;
-      std::printf("  %-24s %8.1fx %s\n", name, a->second / b->second, floor);
-    };
-    std::printf("\nFlatline: %zu section items (%zu pixels), a window of %zu items (%zu pixels).\n", s.Sections.size(),
-                s.SectionPixels, s.Window.size(), s.WindowPixels);
-    std::printf("Time as a multiple of memcpy of the same pixels:\n");
-    ratio("BM_AllSectionsCold", "BM_MemcpySections");
-    ratio("BM_AllSectionsRepeated", "BM_MemcpySections");
-    ratio("BM_WindowCold", "BM_MemcpyWindow");
-    ratio("BM_WindowRepeated", "BM_MemcpyWindow");
-  }
-
- private:
-  std::map<std::string, double> FTimes;
-};
+void PrintSummary(const qw::bench::TRatioReporter& times) {
+  TScene& s = TScene::Get();
+  auto ratio = [&](const char* name, const char* floor) {
+    const qw::bench::TRunTimes *a = times.Find(name), *b = times.Find(floor);
+    if (!a || !b || b->Real <= 0) return;
+    std::printf("  %-24s %8.1fx %s\n", name, a->Real / b->Real, floor);
+  };
+  std::printf("\nFlatline: %zu section items (%zu pixels), a window of %zu items (%zu pixels).\n", s.Sections.size(),
+              s.SectionPixels, s.Window.size(), s.WindowPixels);
+  std::printf("Time as a multiple of memcpy of the same pixels:\n");
+  ratio("BM_AllSectionsCold", "BM_MemcpySections");
+  ratio("BM_AllSectionsRepeated", "BM_MemcpySections");
+  ratio("BM_WindowCold", "BM_MemcpyWindow");
+  ratio("BM_WindowRepeated", "BM_MemcpyWindow");
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  TRatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintSummary();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return qw::bench::RunWithSummary(argc, argv, PrintSummary); }
