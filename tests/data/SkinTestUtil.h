@@ -1,10 +1,5 @@
 #pragma once
 // Fakes and skin makers for the skin data tests: every skin a test uses is built by the test itself.
-#include <cstdio>
-#include <cstdlib>
-// jpeglib.h needs FILE and size_t declared before it.
-#include <jpeglib.h>
-
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +8,7 @@
 #include "skin/data/SkinPackage.h"
 #include "skin/image/Bitmap32.h"
 #include "skin/image/PngWriter.h"
+#include "tests/support/JpegEncode.h"
 
 namespace qw::test {
 
@@ -146,30 +142,7 @@ inline std::vector<uint8_t> MakePng(int w, int h, uint32_t pixel) {
 
 // A grey baseline JPEG of the given size, quality 50.
 inline std::vector<uint8_t> MakeJpeg(int w, int h) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* out = nullptr;
-  unsigned long outSize = 0;
-  jpeg_mem_dest(&c, &out, &outSize);
-  c.image_width = static_cast<JDIMENSION>(w);
-  c.image_height = static_cast<JDIMENSION>(h);
-  c.input_components = 1;
-  c.in_color_space = JCS_GRAYSCALE;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 50, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<JSAMPLE> row(static_cast<size_t>(w), 128);
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  std::vector<uint8_t> bytes(out, out + outSize);
-  jpeg_destroy_compress(&c);
-  free(out);
-  return bytes;
+  return EncodeJpeg(w, h, JCS_GRAYSCALE, 1, [](int, int, uint8_t* px) { *px = 128; }, true, 50);
 }
 
 // A small but complete skin: a 60 x 30 master bitmap with a magenta corner, a PNG glyph, a separate

@@ -11,46 +11,13 @@
 #include <jpeglib.h>
 
 #include "skin/image/ImageError.h"
+#include "tests/support/JpegEncode.h"
 
 namespace qw {
 namespace {
 
 using TBytes = std::vector<uint8_t>;
-
-// Encodes width x height samples of `components` channels with the library itself.
-TBytes Encode(int width, int height, J_COLOR_SPACE space, int components,
-              const std::function<void(int x, int y, uint8_t* px)>& sample, bool adobeMarker = true,
-              int quality = 100) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* out = nullptr;
-  unsigned long outSize = 0;
-  jpeg_mem_dest(&c, &out, &outSize);
-  c.image_width = static_cast<JDIMENSION>(width);
-  c.image_height = static_cast<JDIMENSION>(height);
-  c.input_components = components;
-  c.in_color_space = space;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, quality, TRUE);
-  if (space == JCS_CMYK) {
-    jpeg_set_colorspace(&c, JCS_CMYK);
-    c.write_Adobe_marker = adobeMarker ? TRUE : FALSE;
-  }
-  jpeg_start_compress(&c, TRUE);
-  std::vector<uint8_t> row(static_cast<size_t>(width * components));
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) sample(x, y, &row[static_cast<size_t>(x * components)]);
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  TBytes bytes(out, out + outSize);
-  jpeg_destroy_compress(&c);
-  std::free(out);
-  return bytes;
-}
+using test::EncodeJpeg;
 
 // Checks one pixel against 0xAARRGGBB with a per-channel tolerance (JPEG is lossy).
 ::testing::AssertionResult Near(uint32_t got, uint32_t want, int tolerance) {
@@ -69,7 +36,7 @@ TBytes Encode(int width, int height, J_COLOR_SPACE space, int components,
 const uint32_t kQuadrants[4] = {0xFFFF0000, 0xFF00C000, 0xFF2040FF, 0xFFFFFFFF};
 
 TBytes RgbQuadrants() {
-  return Encode(16, 16, JCS_RGB, 3, [](int x, int y, uint8_t* px) {
+  return EncodeJpeg(16, 16, JCS_RGB, 3, [](int x, int y, uint8_t* px) {
     const uint32_t c = kQuadrants[(y / 8) * 2 + x / 8];
     px[0] = static_cast<uint8_t>(c >> 16);
     px[1] = static_cast<uint8_t>(c >> 8);
@@ -85,7 +52,7 @@ TEST(JpegDecoder, ColourAndGreyImagesComeOutOpaque) {
   ASSERT_EQ(b.Height(), 16);
   for (int q = 0; q < 4; ++q) EXPECT_TRUE(Near(b.At((q % 2) * 8 + 3, (q / 2) * 8 + 4), kQuadrants[q], 12)) << q;
 
-  const TBytes grey = Encode(24, 8, JCS_GRAYSCALE, 1, [](int x, int, uint8_t* px) { px[0] = x < 8 ? 30 : x < 16 ? 128 : 240; });
+  const TBytes grey = EncodeJpeg(24, 8, JCS_GRAYSCALE, 1, [](int x, int, uint8_t* px) { px[0] = x < 8 ? 30 : x < 16 ? 128 : 240; });
   const TBitmap32 g = DecodeJpeg(grey.data(), grey.size());
   ASSERT_EQ(g.Width(), 24);
   EXPECT_TRUE(Near(g.At(3, 4), 0xFF1E1E1E, 4));
@@ -102,7 +69,7 @@ TEST(JpegDecoder, CmykWithAndWithoutAdobeInversion) {
   const TInk inks[4] = {{0, 255, 255, 0, 0xFFFF0000}, {255, 0, 255, 0, 0xFF00FF00}, {0, 0, 0, 128, 0xFF7F7F7F},
                         {0, 0, 0, 0, 0xFFFFFFFF}};
   for (bool adobe : {true, false}) {
-    const TBytes cmyk = Encode(
+    const TBytes cmyk = EncodeJpeg(
         16, 16, JCS_CMYK, 4,
         [&](int x, int y, uint8_t* px) {
           const TInk& ink = inks[(y / 8) * 2 + x / 8];
