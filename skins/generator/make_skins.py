@@ -114,6 +114,23 @@ def cv(c):
     return str(colorref(rgb(c) if isinstance(c, str) else c))
 
 
+def global_info_head(d, bispace, keep_hue):
+    """The [GLOBALINFO] keys both skins share: names, colours, frame geometry, shadow and caption-button
+    placement; the two values that differ are parameters."""
+    return [('MASTERBITMAP', 'MASTER.BMP'),
+            ('VERSION', d['version']),
+            ('AUTHOR', d['author']),
+            ('DESCRIPTION', d['description']),
+            ('COLOR', cv(d['window'])), ('FONTCOLOR', '0'),
+            ('BORDERCOLOR', cv(d['line'])),
+            ('BORDERWIDTH', '4'), ('TITLEHEIGHT', '30'), ('MAXHEIGHT', '28'),
+            ('FORMOFFSET', '4'), ('ALIGNOFFSET', '0'), ('CENTEROFFSET', '0'), ('BORDERMODE', '0'),
+            ('SHADOW1COLOR', '0'), ('SHADOW1OFFSET', '0'), ('SHADOW1BLUR', '-1'),
+            ('SHADOW1TRANSPARENCY', '0'),
+            ('BISPACE', str(bispace)), ('BIVALIGN', '0'), ('BIRIGHT', '5'), ('BILEFT', '2'), ('BITOP', '0'),
+            ('BIKEEPHUE', str(keep_hue)), ('AEROBLUR', '0'), ('EXTSHADOW', '0')]
+
+
 # ============================================================================
 # Pieces: rectangles of state images, placed in the master bitmap or written
 # as image files of their own.
@@ -645,18 +662,7 @@ def build_flatline():
     soft = cv(d['text_soft'])
     g0, g1 = d['title_grad']
     s.section('GLOBALINFO',
-              ('MASTERBITMAP', 'MASTER.BMP'),
-              ('VERSION', d['version']),
-              ('AUTHOR', d['author']),
-              ('DESCRIPTION', d['description']),
-              ('COLOR', win), ('FONTCOLOR', '0'),
-              ('BORDERCOLOR', cv(d['line'])),
-              ('BORDERWIDTH', '4'), ('TITLEHEIGHT', '30'), ('MAXHEIGHT', '28'),
-              ('FORMOFFSET', '4'), ('ALIGNOFFSET', '0'), ('CENTEROFFSET', '0'), ('BORDERMODE', '0'),
-              ('SHADOW1COLOR', '0'), ('SHADOW1OFFSET', '0'), ('SHADOW1BLUR', '-1'),
-              ('SHADOW1TRANSPARENCY', '0'),
-              ('BISPACE', '1'), ('BIVALIGN', '0'), ('BIRIGHT', '5'), ('BILEFT', '2'), ('BITOP', '0'),
-              ('BIKEEPHUE', '0'), ('AEROBLUR', '0'), ('EXTSHADOW', '0'),
+              *global_info_head(d, bispace=1, keep_hue=0),
               ('BOXCHECKED', At(bchk)), ('BOXUNCHECKED', At(bunc)), ('BOXGRAYED', At(bgry)),
               ('RADIOCHECKED', At(rchk)), ('RADIOUNCHECKED', At(runc)), ('RADIOGRAYED', At(rgry)),
               ('CHECK', At(mcheck)), ('GRIPIMAGE', At(gripp)),
@@ -969,18 +975,7 @@ def build_metro():
     g0, g1 = d['title_grad']
     i0, i1 = d['icoline']
     s.section('GLOBALINFO',
-              ('MASTERBITMAP', 'MASTER.BMP'),
-              ('VERSION', d['version']),
-              ('AUTHOR', d['author']),
-              ('DESCRIPTION', d['description']),
-              ('COLOR', win), ('FONTCOLOR', '0'),
-              ('BORDERCOLOR', cv(d['line'])),
-              ('BORDERWIDTH', '4'), ('TITLEHEIGHT', '30'), ('MAXHEIGHT', '28'),
-              ('FORMOFFSET', '4'), ('ALIGNOFFSET', '0'), ('CENTEROFFSET', '0'), ('BORDERMODE', '0'),
-              ('SHADOW1COLOR', '0'), ('SHADOW1OFFSET', '0'), ('SHADOW1BLUR', '-1'),
-              ('SHADOW1TRANSPARENCY', '0'),
-              ('BISPACE', '5'), ('BIVALIGN', '0'), ('BIRIGHT', '5'), ('BILEFT', '2'), ('BITOP', '0'),
-              ('BIKEEPHUE', '1'), ('AEROBLUR', '0'), ('EXTSHADOW', '0'),
+              *global_info_head(d, bispace=5, keep_hue=1),
               ('BOXCHECKED', At(bchk)), ('BOXUNCHECKED', At(bunc)), ('BOXGRAYED', At(bgry)),
               ('RADIOCHECKED', At(rchk)), ('RADIOUNCHECKED', At(runc)), ('RADIOGRAYED', At(rgry)),
               ('CHECK', At(mcheck)), ('GRIPIMAGE', At(gripp)),
