@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw {
 

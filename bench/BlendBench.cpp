@@ -11,8 +11,8 @@
 #include <utility>
 
 #include "bench/RatioReporter.h"
-#include "skin/image/BitmapBlend.h"
-#include "skin/image/BlendRow.h"
+#include "image/BitmapBlend.h"
+#include "image/BlendRow.h"
 
 namespace {
 

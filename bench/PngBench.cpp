@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "bench/RatioReporter.h"
-#include "skin/image/ImageError.h"
-#include "skin/image/PngDecoder.h"
+#include "image/ImageError.h"
+#include "image/PngDecoder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "skin/image/BmpReader.h"
-#include "skin/image/ImageError.h"
+#include "image/BmpReader.h"
+#include "image/ImageError.h"
 
 namespace {
 // Small enough that an RLE file of a few bytes stating a huge size costs little time per input.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/image/ImageError.h"
-#include "skin/image/JpegDecoder.h"
+#include "image/ImageError.h"
+#include "image/JpegDecoder.h"
 
 namespace {
 // A few bytes of JPEG may state any size; keep each input cheap.

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "skin/image/ImageError.h"
-#include "skin/image/PngDecoder.h"
+#include "image/ImageError.h"
+#include "image/PngDecoder.h"
 
 namespace {
 

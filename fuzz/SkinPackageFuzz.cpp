@@ -10,12 +10,12 @@
 #include "skin/data/SkinFileSystem.h"
 #include "skin/data/SkinLoader.h"
 #include "skin/data/SkinPackage.h"
-#include "skin/image/BmpReader.h"
-#include "skin/image/ImageDecoder.h"
-#include "skin/image/ImageError.h"
-#include "skin/image/JpegDecoder.h"
-#include "skin/image/PngDecoder.h"
-#include "skin/image/PngWriter.h"
+#include "image/BmpReader.h"
+#include "image/ImageDecoder.h"
+#include "image/ImageError.h"
+#include "image/JpegDecoder.h"
+#include "image/PngDecoder.h"
+#include "image/PngWriter.h"
 
 namespace {
 

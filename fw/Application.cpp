@@ -2,7 +2,7 @@
 
 #include "fw/Form.h"
 #include "fw/WinControl.h"
-#include "skin/image/ColorToRgb_win.h"
+#include "image/ColorToRgb_win.h"
 
 namespace qw {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "skin/image/ColorToRgb.h"
+#include "image/ColorToRgb.h"
 
 namespace qw {
 

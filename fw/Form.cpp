@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fw/Application.h"
-#include "skin/image/ColorToRgb_win.h"
+#include "image/ColorToRgb_win.h"
 
 namespace qw {
 

@@ -3,12 +3,12 @@
 #include <cstring>
 #include <stdexcept>
 
-#if __has_include("skin/image/PngDecoder.h")
-#include "skin/image/PngDecoder.h"
+#if __has_include("image/PngDecoder.h")
+#include "image/PngDecoder.h"
 #define QW_HAVE_PNG 1
 #endif
-#if __has_include("skin/image/JpegDecoder.h")
-#include "skin/image/JpegDecoder.h"
+#if __has_include("image/JpegDecoder.h")
+#include "image/JpegDecoder.h"
 #define QW_HAVE_JPEG 1
 #endif
 

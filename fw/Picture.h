@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "skin/data/SkinLoader.h"
-#include "skin/image/BitmapColor.h"
+#include "image/BitmapColor.h"
 
 namespace qw {
 

@@ -1,11 +1,11 @@
 #include "skin/data/SkinImages.h"
 
-#include "skin/image/BitmapFill.h"
-#include "skin/image/BmpReader.h"
-#include "skin/image/ImageDecoder.h"
-#include "skin/image/ImageError.h"
-#include "skin/image/JpegDecoder.h"
-#include "skin/image/PngDecoder.h"
+#include "image/BitmapFill.h"
+#include "image/BmpReader.h"
+#include "image/ImageDecoder.h"
+#include "image/ImageError.h"
+#include "image/JpegDecoder.h"
+#include "image/PngDecoder.h"
 
 namespace qw {
 

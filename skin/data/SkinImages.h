@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/Geometry.h"
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "skin/data/SkinManager.h"
-#include "skin/image/BitmapBlend.h"
-#include "skin/image/BitmapClip.h"
-#include "skin/image/BitmapCopy.h"
-#include "skin/image/BitmapStretch.h"
+#include "image/BitmapBlend.h"
+#include "image/BitmapClip.h"
+#include "image/BitmapCopy.h"
+#include "image/BitmapStretch.h"
 #include "skin/render/StretchCache.h"
 #include "skin/render/TextureFill.h"
 

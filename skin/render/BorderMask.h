@@ -5,8 +5,8 @@
 
 #include "base/Geometry.h"
 #include "skin/data/SkinTables.h"
-#include "skin/image/Bitmap32.h"
-#include "skin/image/CacheInfo.h"
+#include "image/Bitmap32.h"
+#include "image/CacheInfo.h"
 
 namespace qw {
 

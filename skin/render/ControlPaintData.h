@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "base/Geometry.h"
-#include "skin/image/CacheInfo.h"
-#include "skin/image/ColorToRgb.h"
+#include "image/CacheInfo.h"
+#include "image/ColorToRgb.h"
 
 namespace qw {
 

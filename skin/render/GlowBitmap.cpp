@@ -5,8 +5,8 @@
 #include <string>
 
 #include "skin/data/SkinManager.h"
-#include "skin/image/BitmapClip.h"
-#include "skin/image/BitmapFill.h"
+#include "image/BitmapClip.h"
+#include "image/BitmapFill.h"
 #include "skin/render/BorderMask.h"
 
 namespace qw {

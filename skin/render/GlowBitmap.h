@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "base/Geometry.h"
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/image/BitmapBlend.h"
-#include "skin/image/BitmapClip.h"
-#include "skin/image/BitmapColor.h"
+#include "image/BitmapBlend.h"
+#include "image/BitmapClip.h"
+#include "image/BitmapColor.h"
 #include "skin/render/RenderScratch.h"
 
 namespace qw {

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "base/Geometry.h"
-#include "skin/image/Bitmap32.h"
-#include "skin/image/CacheInfo.h"
+#include "image/Bitmap32.h"
+#include "image/CacheInfo.h"
 
 namespace qw {
 

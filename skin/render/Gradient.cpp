@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/image/BitmapClip.h"
-#include "skin/image/ColorToRgb.h"
+#include "image/BitmapClip.h"
+#include "image/ColorToRgb.h"
 #include "skin/render/RenderScratch.h"
 
 namespace qw {

@@ -6,7 +6,7 @@
 
 #include "base/Geometry.h"
 #include "skin/data/SkinTables.h"
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw {
 

@@ -2,7 +2,7 @@
 // Temporary bitmaps of the painters, kept between calls: a paint that needs a temporary of a size it
 // needed before gets the same bitmap back instead of a new allocation (a new DIB section on Windows).
 // Painting runs on the user-interface thread only; the pool is per thread all the same.
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw {
 

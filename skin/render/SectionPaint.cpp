@@ -4,10 +4,10 @@
 #include <exception>
 
 #include "skin/data/SkinManager.h"
-#include "skin/image/BitmapBlend.h"
-#include "skin/image/BitmapClip.h"
-#include "skin/image/BitmapColor.h"
-#include "skin/image/BitmapFill.h"
+#include "image/BitmapBlend.h"
+#include "image/BitmapClip.h"
+#include "image/BitmapColor.h"
+#include "image/BitmapFill.h"
 #include "skin/render/Gradient.h"
 #include "skin/render/RenderScratch.h"
 #include "skin/render/TextureFill.h"

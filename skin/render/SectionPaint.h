@@ -11,8 +11,8 @@
 
 #include "base/Geometry.h"
 #include "skin/data/SkinTables.h"
-#include "skin/image/Bitmap32.h"
-#include "skin/image/CacheInfo.h"
+#include "image/Bitmap32.h"
+#include "image/CacheInfo.h"
 #include "skin/render/BorderMask.h"
 #include "skin/render/ControlPaintData.h"
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "skin/image/BitmapDC_win.h"
+#include "image/BitmapDC_win.h"
 
 namespace qw {
 

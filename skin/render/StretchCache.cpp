@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/image/BitmapClip.h"
-#include "skin/image/BitmapResample.h"
-#include "skin/image/BitmapStretch.h"
+#include "image/BitmapClip.h"
+#include "image/BitmapResample.h"
+#include "image/BitmapStretch.h"
 
 namespace qw {
 

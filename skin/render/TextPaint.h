@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "base/Geometry.h"
-#include "skin/image/Bitmap32.h"
-#include "skin/image/ColorToRgb.h"
+#include "image/Bitmap32.h"
+#include "image/ColorToRgb.h"
 
 namespace qw {
 

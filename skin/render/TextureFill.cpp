@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "skin/data/SkinManager.h"
-#include "skin/image/BitmapClip.h"
-#include "skin/image/BitmapCopy.h"
-#include "skin/image/BitmapFill.h"
-#include "skin/image/BitmapTile.h"
+#include "image/BitmapClip.h"
+#include "image/BitmapCopy.h"
+#include "image/BitmapFill.h"
+#include "image/BitmapTile.h"
 
 namespace qw {
 

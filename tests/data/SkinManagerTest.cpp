@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/SkinPackage.h"
-#include "skin/image/BitmapColor.h"
+#include "image/BitmapColor.h"
 #include "tests/data/SkinTestUtil.h"
 
 namespace qw {

@@ -6,8 +6,8 @@
 
 #include "skin/data/SkinFileSystem.h"
 #include "skin/data/SkinPackage.h"
-#include "skin/image/Bitmap32.h"
-#include "skin/image/PngWriter.h"
+#include "image/Bitmap32.h"
+#include "image/PngWriter.h"
 #include "tests/support/JpegEncode.h"
 
 namespace qw::test {

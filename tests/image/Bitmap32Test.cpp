@@ -1,4 +1,4 @@
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Colour-into-rectangle, rectangle, keyed and whole-bitmap blends: arithmetic and clipping.
-#include "skin/image/BitmapBlend.h"
+#include "image/BitmapBlend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tint, grayscale, hue and saturation of colours and bitmaps.
-#include "skin/image/BitmapColor.h"
+#include "image/BitmapColor.h"
 
 #include <gtest/gtest.h>
 

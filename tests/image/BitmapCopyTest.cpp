@@ -1,5 +1,5 @@
 // Keyed, masked, glyph and alpha copies: every mode of the parent background and the clipping.
-#include "skin/image/BitmapCopy.h"
+#include "image/BitmapCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/image/Bitmap32.h"
-#include "skin/image/BitmapDC_win.h"
-#include "skin/image/ColorToRgb_win.h"
+#include "image/Bitmap32.h"
+#include "image/BitmapDC_win.h"
+#include "image/ColorToRgb_win.h"
 
 namespace qw {
 namespace {

@@ -1,9 +1,9 @@
 // Colour values, system colours, fills and the per-pixel alpha operations.
-#include "skin/image/BitmapFill.h"
+#include "image/BitmapFill.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/image/ColorToRgb.h"
+#include "image/ColorToRgb.h"
 #include "tests/image/PixelTestUtil.h"
 
 namespace qw {

@@ -1,12 +1,12 @@
 // Filtered rescaling: kernels, degenerate sizes, exact cases and stability of flat areas.
-#include "skin/image/BitmapResample.h"
+#include "image/BitmapResample.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "skin/image/ImageError.h"
+#include "image/ImageError.h"
 #include "tests/image/PixelTestUtil.h"
 
 namespace qw {

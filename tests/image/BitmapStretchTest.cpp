@@ -1,9 +1,9 @@
 // Nearest-pixel stretch, masked border pieces and tiling.
-#include "skin/image/BitmapStretch.h"
+#include "image/BitmapStretch.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/image/BitmapTile.h"
+#include "image/BitmapTile.h"
 #include "tests/image/PixelTestUtil.h"
 
 namespace qw {

@@ -1,5 +1,5 @@
 // The fast blend forms against the rule as written, over every weight and every channel pair.
-#include "skin/image/BlendRow.h"
+#include "image/BlendRow.h"
 
 #include <gtest/gtest.h>
 

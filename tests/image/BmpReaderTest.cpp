@@ -1,4 +1,4 @@
-#include "skin/image/BmpReader.h"
+#include "image/BmpReader.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/image/ImageError.h"
+#include "image/ImageError.h"
 
 namespace qw {
 namespace {

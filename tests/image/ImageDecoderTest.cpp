@@ -1,6 +1,6 @@
 // Format detection, and the BMP and JPEG readers on corpora that other people made: pictures with a PNG
 // twin must match it, damaged files must fail with EImageError and never crash.
-#include "skin/image/ImageDecoder.h"
+#include "image/ImageDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "skin/image/BmpReader.h"
-#include "skin/image/ImageError.h"
-#include "skin/image/JpegDecoder.h"
-#include "skin/image/PngDecoder.h"
+#include "image/BmpReader.h"
+#include "image/ImageError.h"
+#include "image/JpegDecoder.h"
+#include "image/PngDecoder.h"
 
 namespace qw {
 namespace {

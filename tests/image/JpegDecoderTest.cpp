@@ -1,4 +1,4 @@
-#include "skin/image/JpegDecoder.h"
+#include "image/JpegDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include <jpeglib.h>
 
-#include "skin/image/ImageError.h"
+#include "image/ImageError.h"
 #include "tests/support/JpegEncode.h"
 
 namespace qw {

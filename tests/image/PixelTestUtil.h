@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "skin/image/Bitmap32.h"
+#include "image/Bitmap32.h"
 
 namespace qw::test {
 

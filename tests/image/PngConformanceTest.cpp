@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/image/ImageError.h"
-#include "skin/image/PngDecoder.h"
+#include "image/ImageError.h"
+#include "image/PngDecoder.h"
 
 namespace qw {
 namespace {

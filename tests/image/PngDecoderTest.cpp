@@ -1,4 +1,4 @@
-#include "skin/image/PngDecoder.h"
+#include "image/PngDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "skin/image/ImageError.h"
-#include "skin/image/PngUnfilter.h"
+#include "image/ImageError.h"
+#include "image/PngUnfilter.h"
 #include "tests/image/PngTestUtil.h"
 
 namespace qw {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/image/PngUnfilter.h"
+#include "image/PngUnfilter.h"
 
 namespace qw::pngtest {
 

@@ -1,4 +1,4 @@
-#include "skin/image/PngWriter.h"
+#include "image/PngWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <iterator>
 #include <random>
 
-#include "skin/image/ImageError.h"
-#include "skin/image/PngDecoder.h"
+#include "image/ImageError.h"
+#include "image/PngDecoder.h"
 
 namespace qw {
 namespace {

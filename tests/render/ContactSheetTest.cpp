@@ -6,7 +6,7 @@
 #include <string>
 
 #include "skin/data/SkinPackage.h"
-#include "skin/image/PngWriter.h"
+#include "image/PngWriter.h"
 #include "tools/qxskin/QxPixelFont.h"
 #include "tools/qxskin/QxRenderSheet.h"
 

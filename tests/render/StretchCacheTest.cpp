@@ -1,7 +1,7 @@
 // The stretched-piece cache must give exactly the pixels of the uncached stretch, first time and again.
 #include <gtest/gtest.h>
 
-#include "skin/image/BitmapStretch.h"
+#include "image/BitmapStretch.h"
 #include "skin/render/RenderScratch.h"
 #include "skin/render/StretchCache.h"
 

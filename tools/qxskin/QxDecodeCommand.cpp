@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/Utf.h"
-#include "skin/image/ImageDecoder.h"
-#include "skin/image/ImageError.h"
+#include "image/ImageDecoder.h"
+#include "image/ImageError.h"
 #include "tools/qxskin/QxFiles.h"
 #include "tools/qxskin/QxSkinCommand.h"
 

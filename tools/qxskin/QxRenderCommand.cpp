@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/Utf.h"
-#include "skin/image/ImageDecoder.h"
-#include "skin/image/PngWriter.h"
+#include "image/ImageDecoder.h"
+#include "image/PngWriter.h"
 #include "skin/render/BorderMask.h"
 #include "tools/qxskin/QxFiles.h"
 #include "tools/qxskin/QxGuarded.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "skin/data/SkinManager.h"
-#include "skin/image/Bitmap32.h"
-#include "skin/image/CacheInfo.h"
+#include "image/Bitmap32.h"
+#include "image/CacheInfo.h"
 #include "skin/render/TextPaint.h"
 
 namespace qw {

@@ -6,7 +6,7 @@
 #include "skin/data/CodePage.h"
 #include "skin/data/SkinError.h"
 #include "skin/data/SkinFileSystem.h"
-#include "skin/image/ImageError.h"
+#include "image/ImageError.h"
 #include "tools/qxskin/QxFiles.h"
 
 namespace qw {

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/image/ImageError.h"
-#include "skin/image/PngDecoder.h"
+#include "image/ImageError.h"
+#include "image/PngDecoder.h"
 #include "tests/image/PngTestUtil.h"
 
 namespace qw {

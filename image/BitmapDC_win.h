@@ -1,0 +1,16 @@
+#pragma once
+// Windows: plain colour fills through a device context (for targets that are not 32-bit bitmaps).
+#include <windows.h>
+
+#include "base/Geometry.h"
+#include "image/ColorToRgb.h"
+
+namespace qw {
+
+// Fills R with a solid brush of ColorToRGB(Color); the context's state is saved before and restored after.
+void FillRectDC(HDC dc, const TRect& r, TColor color);
+// Fills the four border bands of R (widths WL, WT, WR, WB) with Color: top and left first, then bottom
+// and right between them.
+void FillBorderDC(HDC dc, const TRect& r, int wl, int wt, int wr, int wb, TColor color);
+
+}  // namespace qw

@@ -1,0 +1,48 @@
+#include "image/BitmapFill.h"
+
+#include <algorithm>
+
+#include "image/BitmapClip.h"
+
+namespace qw {
+
+void FillRect32(TBitmap32& bmp, const TRect& r, TColor color, uint8_t alpha) {
+  const TRect c = ClipRectToSize(r, bmp.Width(), bmp.Height());
+  if (IsRectEmpty(c)) return;
+  const uint32_t word = ColorToPixel(color, alpha);
+  for (int32_t y = c.Top; y < c.Bottom; ++y) std::fill(bmp.Row(y) + c.Left, bmp.Row(y) + c.Right, word);
+}
+
+void SetAlphaInRect(TBitmap32& bmp, const TRect& r, uint8_t alpha, bool skipKey) {
+  const TRect c = ClipRectToSize(r, bmp.Width(), bmp.Height());
+  if (IsRectEmpty(c)) return;
+  const uint32_t a = uint32_t{alpha} << 24;
+  for (int32_t y = c.Top; y < c.Bottom; ++y) {
+    uint32_t* p = bmp.Row(y);
+    for (int32_t x = c.Left; x < c.Right; ++x) {
+      if (skipKey && p[x] == kKeyPixel) continue;
+      p[x] = (p[x] & 0x00FFFFFFu) | a;
+    }
+  }
+}
+
+void PremultiplyAlpha(TBitmap32& bmp, const TRect& r) {
+  const TRect c = ClipRectToSize(r, bmp.Width(), bmp.Height());
+  if (IsRectEmpty(c)) return;
+  for (int32_t y = c.Top; y < c.Bottom; ++y) {
+    uint32_t* p = bmp.Row(y);
+    for (int32_t x = c.Left; x < c.Right; ++x) {
+      const uint32_t w = p[x];
+      if (w == 0x00FFFFFFu) {  // untouched white of a fresh bitmap: fully transparent
+        p[x] = 0;
+        continue;
+      }
+      const uint32_t a = w >> 24;
+      const uint32_t rb = (((w & 0x00FF00FFu) * a) >> 8) & 0x00FF00FFu;
+      const uint32_t g = (((w & 0x0000FF00u) * a) >> 8) & 0x0000FF00u;
+      p[x] = (w & 0xFF000000u) | rb | g;
+    }
+  }
+}
+
+}  // namespace qw

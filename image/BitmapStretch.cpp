@@ -1,0 +1,123 @@
+#include "image/BitmapStretch.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "image/BitmapClip.h"
+#include "image/BitmapResample.h"
+
+namespace qw {
+
+namespace {
+
+// Source offset under the centre of destination pixel i of n, for a source span of size m.
+inline int64_t NearestOffset(int64_t i, int64_t n, int64_t m) { return ((2 * i + 1) * m) / (2 * n); }
+
+inline uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t weights) {
+  uint32_t out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const uint32_t w = (weights >> shift) & 0xFF;
+    out |= ((w * ((d >> shift) & 0xFF) + (256 - w) * ((s >> shift) & 0xFF)) >> 8) << shift;
+  }
+  return out;
+}
+
+// SrcRect's pixels in a bitmap of their own, rows shifted down by rowOffset (the piece must lie in Src).
+TBitmap32 CopyPiece(const TBitmap32& src, const TRect& r, int32_t rowOffset) {
+  TBitmap32 piece(WidthOfRect(r), HeightOfRect(r));
+  for (int32_t y = 0; y < piece.Height(); ++y)
+    std::copy_n(src.Row(r.Top + rowOffset + y) + r.Left, piece.Width(), piece.Row(y));
+  return piece;
+}
+
+}  // namespace
+
+void StretchRectNearest(TBitmap32& dst, const TRect& dstRect, const TBitmap32& src, const TRect& srcRect) {
+  const int64_t dw = int64_t{dstRect.Right} - dstRect.Left, dh = int64_t{dstRect.Bottom} - dstRect.Top;
+  const int64_t sw = int64_t{srcRect.Right} - srcRect.Left, sh = int64_t{srcRect.Bottom} - srcRect.Top;
+  if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+  // No bitmap comes near these spans; refusing them keeps the position arithmetic inside 64 bits.
+  constexpr int64_t kMaxSpan = int64_t{1} << 30;
+  if (dw > kMaxSpan || dh > kMaxSpan || sw > kMaxSpan || sh > kMaxSpan) return;
+  const TRect c = ClipRectToSize(dstRect, dst.Width(), dst.Height());
+  if (IsRectEmpty(c)) return;
+  std::vector<int32_t> columns(static_cast<size_t>(c.Right - c.Left));
+  for (int32_t x = c.Left; x < c.Right; ++x)
+    columns[size_t(x - c.Left)] = static_cast<int32_t>(srcRect.Left + NearestOffset(x - dstRect.Left, dw, sw));
+  for (int32_t y = c.Top; y < c.Bottom; ++y) {
+    const int64_t sy = srcRect.Top + NearestOffset(y - dstRect.Top, dh, sh);
+    if (sy < 0 || sy >= src.Height()) continue;
+    const uint32_t* s = src.Row(static_cast<int32_t>(sy));
+    uint32_t* d = dst.Row(y);
+    for (int32_t x = c.Left; x < c.Right; ++x) {
+      const int32_t sx = columns[size_t(x - c.Left)];
+      if (sx >= 0 && sx < src.Width()) d[x] = s[sx];
+    }
+  }
+}
+
+void StretchMaskedPiece(TBitmap32& dst, const TRect& dstRect, const TBitmap32& src, const TRect& srcRect,
+                        int32_t maskOffset, bool isCentre) {
+  if (dstRect.Left < 0 || dstRect.Top < 0 || IsRectEmpty(dstRect) || dst.Width() <= 1 || dst.Height() <= 1)
+    return;
+  if (maskOffset == 0) {
+    StretchRectNearest(dst, dstRect, src, srcRect);
+    return;
+  }
+  if (maskOffset < 0) return;
+  // The image piece and its mask rows must both lie inside Src.
+  const TRect sr = ClipRectToSize(srcRect, src.Width(), src.Height() - maskOffset);
+  if (IsRectEmpty(sr)) return;
+  const int32_t sw = WidthOfRect(sr), sh = HeightOfRect(sr);
+  const int32_t dw = WidthOfRect(dstRect), dh = HeightOfRect(dstRect);
+  const TRect c = ClipRectToSize(dstRect, dst.Width(), dst.Height());
+  if (IsRectEmpty(c)) return;
+
+  if (sw == 1 && sh == 1 && isCentre) {
+    const uint32_t s = src.At(sr.Left, sr.Top);
+    const uint32_t m = src.At(sr.Left, sr.Top + maskOffset) & 0x00FFFFFFu;
+    if (m == 0x00FFFFFFu) return;  // a white mask keeps the destination
+    for (int32_t y = c.Top; y < c.Bottom; ++y) {
+      uint32_t* d = dst.Row(y);
+      for (int32_t x = c.Left; x < c.Right; ++x) d[x] = (m == 0 ? s : MaskBlend(d[x], s, m)) | 0xFF000000u;
+    }
+    return;
+  }
+
+  // The filtered resample is kept for pieces that shrink in one direction only and for the centre; a
+  // piece only one pixel thick cannot be filtered and takes the plain stretch instead, and so does a
+  // target too large for temporary bitmaps of its size.
+  constexpr int64_t kMaxFilteredPixels = int64_t{1} << 24;
+  const bool shrinksOneWay = (dw < sw && dh == sh) || (dh < sh && dw == sw);
+  const bool filtered = (shrinksOneWay || isCentre) && !(dw == 1 && dh == 1) && sw > 1 && sh > 1 &&
+                        int64_t{dw} * dh <= kMaxFilteredPixels;
+  if (filtered) {
+    TBitmap32 image, mask;
+    ResampleBitmap(CopyPiece(src, sr, 0), image, dw, dh, rfMitchell);
+    ResampleBitmap(CopyPiece(src, sr, maskOffset), mask, dw, dh, rfHermite);
+    for (int32_t y = c.Top; y < c.Bottom; ++y) {
+      uint32_t* d = dst.Row(y);
+      const uint32_t* s = image.Row(y - dstRect.Top);
+      const uint32_t* m = mask.Row(y - dstRect.Top);
+      for (int32_t x = c.Left; x < c.Right; ++x)
+        d[x] = MaskBlend(d[x], s[x - dstRect.Left], m[x - dstRect.Left]) | 0xFF000000u;
+    }
+    return;
+  }
+  // Plain stretch of image and mask together, only where the target is visible.
+  std::vector<int32_t> columns(static_cast<size_t>(c.Right - c.Left));
+  for (int32_t x = c.Left; x < c.Right; ++x)
+    columns[size_t(x - c.Left)] = sr.Left + static_cast<int32_t>(NearestOffset(x - dstRect.Left, dw, sw));
+  for (int32_t y = c.Top; y < c.Bottom; ++y) {
+    const int32_t sy = sr.Top + static_cast<int32_t>(NearestOffset(y - dstRect.Top, dh, sh));
+    const uint32_t* s = src.Row(sy);
+    const uint32_t* m = src.Row(sy + maskOffset);
+    uint32_t* d = dst.Row(y);
+    for (int32_t x = c.Left; x < c.Right; ++x) {
+      const int32_t sx = columns[size_t(x - c.Left)];
+      d[x] = MaskBlend(d[x], s[sx], m[sx]) | 0xFF000000u;
+    }
+  }
+}
+
+}  // namespace qw
