@@ -23,9 +23,16 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# Source packages (for the libjpeg-turbo cross-build) come from the machine's own package sources: a
+# deb-src entry is derived from each deb entry it is configured with, whatever mirror that names.
+src_dir=/etc/apt/sources.list.d
 need_src=0
-src_list=/etc/apt/sources.list.d/qwillet-deb-src.sources
-if [ ! -f "$src_list" ]; then need_src=1; fi
+if [ ! -f "$src_dir/qwillet-deb-src.sources" ] && [ ! -f "$src_dir/qwillet-deb-src.list" ]; then
+  here=$(cd "$(dirname "$0")" && pwd)
+  src_stanzas=$(bash "$here/apt-source-entries.sh" --sources)
+  src_lines=$(bash "$here/apt-source-entries.sh" --list)
+  if [ -n "$src_stanzas$src_lines" ]; then need_src=1; fi
+fi
 
 if [ ${#missing[@]} -eq 0 ] && [ $need_src -eq 0 ]; then
   exit 0
@@ -37,14 +44,8 @@ if [ "$(id -u)" != 0 ]; then
 fi
 
 if [ $need_src -eq 1 ]; then
-  # Source packages are needed for the libjpeg-turbo cross-build.
-  cat > "$src_list" <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+  if [ -n "$src_stanzas" ]; then printf '%s\n' "$src_stanzas" > "$src_dir/qwillet-deb-src.sources"; fi
+  if [ -n "$src_lines" ]; then printf '%s\n' "$src_lines" > "$src_dir/qwillet-deb-src.list"; fi
 fi
 
 export DEBIAN_FRONTEND=noninteractive
