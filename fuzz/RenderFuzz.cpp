@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.BorderIndex = anyIndex();
     g.ImgTL = anyIndex();
     g.ImgBR = anyIndex();
-    g.TextureNormal = anyIndex();
+    g.Props[0].TextureIndex = anyIndex();
     m.Tables.gd.push_back(std::move(g));
     m.Tables.RebuildIndexes();
 

@@ -29,11 +29,6 @@ void AdjustGradient(TsGradArray& a, const TColorFn& fn) {
 void AdjustColors(TSkinTables& t, const TColorFn& raw) {
   TColorFn fn = [&](int32_t c) { return c == -1 ? c : raw(c); };
   for (TsGeneralData& g : t.gd) {
-    for (int32_t* c : {&g.Color, &g.HotColor, &g.GlowColor, &g.HotGlowColor}) *c = fn(*c);
-    AdjustFont(g.FontColor, fn);
-    AdjustFont(g.HotFontColor, fn);
-    AdjustGradient(g.GradientArray, fn);
-    AdjustGradient(g.HotGradientArray, fn);
     for (TsGenState& s : g.Props) {
       s.Color = fn(s.Color);
       s.GlowColor = fn(s.GlowColor);

@@ -372,55 +372,37 @@ TsGeneralData TTableBuilder::ReadSection(const std::u16string& s) {
   TsGeneralData g;
   g.ClassName = s;
   g.ParentClass = D.ReadString(s, u"PARENTCLASS", u"");
-  g.Color = color(u"COLOR");
+  TsGenState& n = g.Props[0];
+  n.Color = color(u"COLOR");
   g.ReservedBoolean = ReadInheritedBool(D, s, u"RESERVEDBOOLEAN");
   g.GiveOwnFont = ReadInheritedBool(D, s, u"GIVEOWNFONT");
   g.GlowCount = inh(u"GLOW", 0);
   g.GlowMargin = inh(u"GLOWMARGIN", 0);
-  g.FontColor = ReadFontColor(s, u"FONTCOLOR", u"TCLEFT", u"TCTOP", u"TCRIGHT", u"TCBOTTOM");
-  g.Transparency = inh(u"TRANSPARENCY", 0);
-  g.GradientPercent = inh(u"GRADIENTPERCENT", 0);
-  g.ImagePercent = inh(u"IMAGEPERCENT", 0);
-  g.GradientData = gradient(u"GRADIENTDATA", u" ", g.GradientPercent, g.GradientArray);
+  n.FontColor = ReadFontColor(s, u"FONTCOLOR", u"TCLEFT", u"TCTOP", u"TCRIGHT", u"TCBOTTOM");
+  n.Transparency = inh(u"TRANSPARENCY", 0);
+  n.GradientPercent = inh(u"GRADIENTPERCENT", 0);
+  n.ImagePercent = inh(u"IMAGEPERCENT", 0);
+  n.GradientData = gradient(u"GRADIENTDATA", u" ", n.GradientPercent, n.GradientArray);
   g.ShowFocus = ReadInheritedBool(D, s, u"SHOWFOCUS");
   g.FadingEnabled = ReadInheritedBool(D, s, u"FADINGENABLED");
   g.FadingIterations = inh(u"FADINGITERATIONS", 5);
-  g.GlowColor = color(u"GCOL");
-  g.GlowSize = static_cast<uint8_t>(inh(u"GSIZE", 0));
+  n.GlowColor = color(u"GCOL");
+  n.GlowSize = static_cast<uint8_t>(inh(u"GSIZE", 0));
   g.States = inh(u"STATES", 3);
-
-  TsGenState& n = g.Props[0];
-  n.Color = g.Color;
-  n.FontColor = g.FontColor;
-  n.GlowColor = g.GlowColor;
-  n.GlowSize = g.GlowSize;
-  n.GradientPercent = g.GradientPercent;
-  n.GradientData = g.GradientData;
-  n.GradientArray = g.GradientArray;
-  n.ImagePercent = g.ImagePercent;
-  n.Transparency = g.Transparency;
   if (g.States < 2) {
-    g.Props[1] = g.Props[0];
+    // One look only: the hot keys are not read and every state paints like the normal one.
+    g.Props[1] = n;
     return g;
   }
-  g.HotFontColor = ReadFontColor(s, u"HOTFONTCOLOR", u"HOTTCLEFT", u"HOTTCTOP", u"HOTTCRIGHT", u"HOTTCBOTTOM");
-  g.HotGlowColor = color(u"HGCOL");
-  g.HotGlowSize = static_cast<uint8_t>(inh(u"HGSIZE", 0));
-  g.HotColor = inh(u"HOTCOLOR", 0xFFFFFF);
-  g.HotTransparency = inh(u"HOTTRANSPARENCY", 0);
-  g.HotGradientPercent = inh(u"HOTGRADIENTPERCENT", 0);
-  g.HotImagePercent = inh(u"HOTIMAGEPERCENT", 0);
-  g.HotGradientData = gradient(u"HOTGRADIENTDATA", u"", g.HotGradientPercent, g.HotGradientArray);
   TsGenState& h = g.Props[1];
-  h.Color = g.HotColor;
-  h.FontColor = g.HotFontColor;
-  h.GlowColor = g.HotGlowColor;
-  h.GlowSize = g.HotGlowSize;
-  h.GradientPercent = g.HotGradientPercent;
-  h.GradientData = g.HotGradientData;
-  h.GradientArray = g.HotGradientArray;
-  h.ImagePercent = g.HotImagePercent;
-  h.Transparency = g.HotTransparency;
+  h.FontColor = ReadFontColor(s, u"HOTFONTCOLOR", u"HOTTCLEFT", u"HOTTCTOP", u"HOTTCRIGHT", u"HOTTCBOTTOM");
+  h.GlowColor = color(u"HGCOL");
+  h.GlowSize = static_cast<uint8_t>(inh(u"HGSIZE", 0));
+  h.Color = inh(u"HOTCOLOR", 0xFFFFFF);
+  h.Transparency = inh(u"HOTTRANSPARENCY", 0);
+  h.GradientPercent = inh(u"HOTGRADIENTPERCENT", 0);
+  h.ImagePercent = inh(u"HOTIMAGEPERCENT", 0);
+  h.GradientData = gradient(u"HOTGRADIENTDATA", u"", h.GradientPercent, h.GradientArray);
   return g;
 }
 
@@ -566,8 +548,7 @@ void TSkinTables::ResolveSectionMasks() {
     g.ImgTR = GetMaskIndex(si, g.ClassName, u"IMGTOPRIGHT");
     g.ImgBL = GetMaskIndex(si, g.ClassName, u"IMGBTMLEFT");
     g.ImgBR = GetMaskIndex(si, g.ClassName, u"IMGBTMRIGHT");
-    g.TextureNormal = GetTextureIndex(si, g.ClassName, u"PATTERN");
-    g.Props[0].TextureIndex = g.TextureNormal;
+    g.Props[0].TextureIndex = GetTextureIndex(si, g.ClassName, u"PATTERN");
     if (g.States > 1) g.Props[1].TextureIndex = GetTextureIndex(si, g.ClassName, u"HOTPATTERN");
   }
 }

@@ -504,17 +504,17 @@ void TsSkinManager::GetSkinSections(std::vector<std::u16string>& list) const {
 
 uint32_t TsSkinManager::GetGlobalColor() const {
   int i = ConstData.IndexGLobalInfo >= 0 ? ConstData.IndexGLobalInfo : GetSkinIndex(u"GLOBALINFO");
-  return i >= 0 ? ColorToRGB(gd[static_cast<size_t>(i)].Color, *FSystem) : FSystem->SysColor(COLOR_BTNFACE_INDEX);
+  return i >= 0 ? ColorToRGB(gd[static_cast<size_t>(i)].Color(), *FSystem) : FSystem->SysColor(COLOR_BTNFACE_INDEX);
 }
 
 uint32_t TsSkinManager::GetGlobalFontColor() const {
   int i = ConstData.IndexGLobalInfo >= 0 ? ConstData.IndexGLobalInfo : GetSkinIndex(u"GLOBALINFO");
-  return i >= 0 ? ColorToRGB(gd[static_cast<size_t>(i)].FontColor.Color, *FSystem) : 0xFF00FFu;
+  return i >= 0 ? ColorToRGB(gd[static_cast<size_t>(i)].FontColor().Color, *FSystem) : 0xFF00FFu;
 }
 
 int32_t TsSkinManager::GetActiveEditColor() const {
   int i = GetSkinIndex(u"GLOBALINFO");
-  return i >= 0 ? gd[static_cast<size_t>(i)].HotColor : SysColorConst(COLOR_WINDOW_INDEX);
+  return i >= 0 ? gd[static_cast<size_t>(i)].HotColor() : SysColorConst(COLOR_WINDOW_INDEX);
 }
 
 int32_t TsSkinManager::GetActiveEditFontColor() const {
@@ -526,12 +526,12 @@ int32_t TsSkinManager::GetHighLightColor(bool focused) const {
   int s = GetSkinIndex(u"SELECTION");
   if (s >= 0) {
     const TsGeneralData& g = gd[static_cast<size_t>(s)];
-    int32_t c = focused && g.States > 1 ? g.HotColor : g.Color;
+    int32_t c = focused && g.States > 1 ? g.HotColor() : g.Color();
     if (c != -1 && c != 0xFF00FF) return c;
   }
   int m = GetSkinIndex(u"MENUITEM");
   if (m >= 0) {
-    int32_t c = gd[static_cast<size_t>(m)].HotColor;
+    int32_t c = gd[static_cast<size_t>(m)].HotColor();
     if (c != 0xFF00FF && c != 0xFFFFFF && c != -1) return c;
   }
   return SysColorConst(COLOR_HIGHLIGHT_INDEX);
@@ -541,12 +541,12 @@ int32_t TsSkinManager::GetHighLightFontColor(bool focused) const {
   int s = GetSkinIndex(u"SELECTION");
   if (s >= 0) {
     const TsGeneralData& g = gd[static_cast<size_t>(s)];
-    int32_t c = focused && g.States > 1 ? g.HotFontColor.Color : g.FontColor.Color;
+    int32_t c = focused && g.States > 1 ? g.HotFontColor().Color : g.FontColor().Color;
     if (c != -1 && c != 0xFF00FF) return c;
   }
   int m = GetSkinIndex(u"MENUITEM");
   if (m >= 0) {
-    int32_t c = gd[static_cast<size_t>(m)].HotFontColor.Color;
+    int32_t c = gd[static_cast<size_t>(m)].HotFontColor().Color;
     if (c != -1 && c != 0xFF00FF) return c;
   }
   return SysColorConst(COLOR_HIGHLIGHTTEXT_INDEX);

@@ -51,6 +51,9 @@ struct TsGenState {
   friend bool operator==(const TsGenState&, const TsGenState&) = default;
 };
 
+// One section of the description. The looks are stored once, in Props ([0] normal, [1] hot: every state
+// from 1 up); the flat names are read-only views of them, so a colour change (hue, saturation) reaches
+// every reader. A section with fewer than two states has its normal colours in Props[1] as well.
 struct TsGeneralData {
   std::u16string ParentClass;
   std::u16string ClassName;
@@ -59,19 +62,30 @@ struct TsGeneralData {
   bool GiveOwnFont = false, ReservedBoolean = false, ShowFocus = false;
   int32_t GlowCount = 0, GlowMargin = 0;
   int32_t BorderIndex = -1, ImgTL = -1, ImgTR = -1, ImgBL = -1, ImgBR = -1;
-  int32_t TextureNormal = -1;
-  int32_t Color = 0, Transparency = 0, GradientPercent = 0, ImagePercent = 0;
-  std::u16string GradientData;
-  TsGradArray GradientArray;
-  TsFontColor FontColor;
-  int32_t HotColor = 0, HotTransparency = 0, HotGradientPercent = 0, HotImagePercent = 0;
-  std::u16string HotGradientData;
-  TsGradArray HotGradientArray;
-  TsFontColor HotFontColor;
   bool FadingEnabled = false;
   int32_t FadingIterations = 5;
-  int32_t HotGlowColor = 0, GlowColor = 0;
-  uint8_t HotGlowSize = 0, GlowSize = 0;
+
+  // The normal look.
+  int32_t TextureNormal() const { return Props[0].TextureIndex; }
+  int32_t Color() const { return Props[0].Color; }
+  int32_t Transparency() const { return Props[0].Transparency; }
+  int32_t GradientPercent() const { return Props[0].GradientPercent; }
+  int32_t ImagePercent() const { return Props[0].ImagePercent; }
+  const std::u16string& GradientData() const { return Props[0].GradientData; }
+  const TsGradArray& GradientArray() const { return Props[0].GradientArray; }
+  const TsFontColor& FontColor() const { return Props[0].FontColor; }
+  int32_t GlowColor() const { return Props[0].GlowColor; }
+  uint8_t GlowSize() const { return Props[0].GlowSize; }
+  // The hot look.
+  int32_t HotColor() const { return Props[1].Color; }
+  int32_t HotTransparency() const { return Props[1].Transparency; }
+  int32_t HotGradientPercent() const { return Props[1].GradientPercent; }
+  int32_t HotImagePercent() const { return Props[1].ImagePercent; }
+  const std::u16string& HotGradientData() const { return Props[1].GradientData; }
+  const TsGradArray& HotGradientArray() const { return Props[1].GradientArray; }
+  const TsFontColor& HotFontColor() const { return Props[1].FontColor; }
+  int32_t HotGlowColor() const { return Props[1].GlowColor; }
+  uint8_t HotGlowSize() const { return Props[1].GlowSize; }
 };
 using TsGeneralDataArray = std::vector<TsGeneralData>;
 

@@ -132,7 +132,7 @@ void FillBackgroundWith(TBitmap32& target, const TRect& r, const TSectionBackgro
 
 int TextureAfterChoice(const TsGeneralData& g, const TSectionBackground& v, int textureIndex, int hotTextureIndex) {
   int t = textureIndex;
-  if (t < 0 && v.Transparency != 100 && v.ImagePercent > 0) t = g.TextureNormal;
+  if (t < 0 && v.Transparency != 100 && v.ImagePercent > 0) t = g.TextureNormal();
   return t < 0 ? hotTextureIndex : t;
 }
 
@@ -158,7 +158,7 @@ TSectionBackground ChooseSectionBackground(const TsSkinManager& m, int skinIndex
   v.GradientPercent = p.GradientPercent;
   if (v.ImagePercent > 0) {
     int t = state == 0 ? textureIndex : hotTextureIndex;
-    if (state == 0 && t < 0) t = g.TextureNormal;
+    if (state == 0 && t < 0) t = g.TextureNormal();
     const std::u16string_view key = state == 0 ? std::u16string_view(u"PATTERN") : std::u16string_view(u"HOTPATTERN");
     int tex;
     if (m.IsValidImgIndex(t) && m.ma[size_t(t)].MaskType == 0)

@@ -173,22 +173,22 @@ TEST(SkinLoader, GeneralData) {
   EXPECT_EQ(button.Props[1].Color, 65280);
   EXPECT_EQ(button.Props[1].FontColor.Color, 12);
   EXPECT_TRUE(button.FadingEnabled);
-  EXPECT_EQ(button.GradientPercent, 50);
-  ASSERT_EQ(button.GradientArray.size(), 1u);
-  EXPECT_EQ(button.HotGradientPercent, 0);  // one character forces the percentage to 0
-  EXPECT_GE(button.TextureNormal, 0);
-  EXPECT_EQ(button.Props[0].TextureIndex, button.TextureNormal);
+  EXPECT_EQ(button.GradientPercent(), 50);
+  ASSERT_EQ(button.GradientArray().size(), 1u);
+  EXPECT_EQ(button.HotGradientPercent(), 0);  // one character forces the percentage to 0
+  EXPECT_GE(button.TextureNormal(), 0);
+  EXPECT_EQ(button.Props[0].TextureIndex, button.TextureNormal());
   const TsGeneralData& child = t.gd[static_cast<size_t>(t.GetSkinIndex(u"CHILD"))];
-  EXPECT_EQ(child.Color, 255);
+  EXPECT_EQ(child.Color(), 255);
   EXPECT_EQ(child.States, 4);
-  EXPECT_EQ(child.GradientPercent, 0);
-  EXPECT_EQ(child.TextureNormal, button.TextureNormal);  // through the parent
+  EXPECT_EQ(child.GradientPercent(), 0);
+  EXPECT_EQ(child.TextureNormal(), button.TextureNormal());  // through the parent
   const TsGeneralData& one = t.gd[static_cast<size_t>(t.GetSkinIndex(u"ONE"))];
-  EXPECT_EQ(one.Color, static_cast<int32_t>(GSys.SysColor(15)));
-  EXPECT_EQ(one.GlowColor, static_cast<int32_t>(GSys.SysColor(15)));
-  EXPECT_EQ(one.HotColor, 0);  // STATES=1: no hot key is read
+  EXPECT_EQ(one.Color(), static_cast<int32_t>(GSys.SysColor(15)));
+  EXPECT_EQ(one.GlowColor(), static_cast<int32_t>(GSys.SysColor(15)));
+  EXPECT_EQ(one.HotColor(), one.Color());  // STATES=1: HOTCOLOR is not read, the hot look is the normal one
   EXPECT_EQ(one.Props[1], one.Props[0]);
-  EXPECT_EQ(one.GradientPercent, 0);
+  EXPECT_EQ(one.GradientPercent(), 0);
   // Lookups through a PARENTCLASS cycle end.
   EXPECT_EQ(t.GetMaskIndex(t.GetSkinIndex(u"C1"), u"C1", u"BORDERSMASK"), -1);
   EXPECT_EQ(t.GetSkinIndex(u""), -1);

@@ -332,9 +332,9 @@ TEST_F(SkinManagerTest, CommonSectionsAreMerged) {
   m->SetSkinName(u"Flatline (internal)");
   int extra = m->GetSkinIndex(u"EXTRA");
   ASSERT_GE(extra, 0);
-  EXPECT_EQ(m->gd[static_cast<size_t>(extra)].Color, 12);
+  EXPECT_EQ(m->gd[static_cast<size_t>(extra)].Color(), 12);
   EXPECT_EQ(m->gd[static_cast<size_t>(m->GetSkinIndex(u"BUTTON"))].States, 1);
-  EXPECT_EQ(m->gd[static_cast<size_t>(m->GetSkinIndex(u"BUTTON"))].Color, 255);
+  EXPECT_EQ(m->gd[static_cast<size_t>(m->GetSkinIndex(u"BUTTON"))].Color(), 255);
 }
 
 TEST_F(SkinManagerTest, HueAndSaturationApplyToFreshData) {
@@ -342,24 +342,24 @@ TEST_F(SkinManagerTest, HueAndSaturationApplyToFreshData) {
   m->SetCommonSections({u"[GLOBALINFO]", u"BIKEEPHUE=1", u"BICONCLOSE=@0000@0000@0010@0010@1@0"});
   m->SetSkinName(u"MetroUI (internal)");
   size_t b = static_cast<size_t>(m->GetSkinIndex(u"BUTTON"));
-  const int32_t red = m->gd[b].Color;
+  const int32_t red = m->gd[b].Color();
   const uint32_t kept = m->MasterBitmap.At(1, 1), turned = m->MasterBitmap.At(20, 20);
   ASSERT_EQ(red, 255);
   Log.clear();
   m->SetSaturation(150);  // acts as 49
-  EXPECT_EQ(m->gd[b].Color, ChangeColorSaturation(255, 49));
+  EXPECT_EQ(m->gd[b].Color(), ChangeColorSaturation(255, 49));
   EXPECT_EQ(Log, (std::vector<std::string>{"repaint+lock"}));
   EXPECT_TRUE(m->SkinData.Active);
   m->SetSaturation(0);
-  EXPECT_EQ(m->gd[b].Color, red);  // reloaded from scratch: nothing accumulates
+  EXPECT_EQ(m->gd[b].Color(), red);  // reloaded from scratch: nothing accumulates
   m->SetHueOffset(120);
   m->SetHueOffset(0);
   m->SetHueOffset(120);
-  EXPECT_EQ(m->gd[b].Color, ChangeColorHue(255, 120));
+  EXPECT_EQ(m->gd[b].Color(), ChangeColorHue(255, 120));
   EXPECT_EQ(m->gd[b].Props[0].Color, ChangeColorHue(255, 120));
   EXPECT_EQ(m->MasterBitmap.At(20, 20), ChangePixelHue(turned, 120));
   EXPECT_EQ(m->MasterBitmap.At(1, 1), kept);  // the close glyph keeps its colours
-  EXPECT_EQ(m->gd[b].FontColor.Left, -1);
+  EXPECT_EQ(m->gd[b].FontColor().Left, -1);
 }
 
 }  // namespace

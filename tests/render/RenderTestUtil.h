@@ -22,7 +22,6 @@ class TTestSkin {
     TsGeneralData g;
     g.ClassName = name;
     g.States = states;
-    g.Color = g.HotColor = color;
     g.Props[0].Color = g.Props[1].Color = color;
     M.Tables.gd.push_back(std::move(g));
     M.Tables.RebuildIndexes();

@@ -135,7 +135,7 @@ TEST_F(ShareTest, TextureStripRestTakesTheSectionColour) {
   EXPECT_EQ(b.At(4, 1), Gray(160));
   for (int y = 2; y < 6; ++y) EXPECT_EQ(b.At(2, y), 0xFF00FF00u) << y;
   // A texture index that names nothing paints the colour instead of leaving stale pixels.
-  skin.Section(s).TextureNormal = 999;
+  skin.Section(s).Props[0].TextureIndex = 999;
   skin.Mask(tex).PropertyName = u"NOTPATTERN";
   skin.M.Tables.RebuildIndexes();
   PaintSectionItem(s, u"BOX", EmptyCacheInfo(), 0, TRect{0, 0, 5, 6}, TPoint{}, b, &skin.M);
@@ -351,7 +351,7 @@ TEST(SectionPaint, AbsurdSkinValuesPaintLessAndNeverFault) {
     g.ImgTL = g.ImgBR = border;
     g.Props[1].ImagePercent = 100;
     g.Props[1].Transparency = 37;
-    g.TextureNormal = border;
+    g.Props[0].TextureIndex = border;
     for (int state = 0; state < 3; ++state) {
       PaintSectionItem(s, u"X", EmptyCacheInfo(), state, TRect{0, 0, 16, 12}, TPoint{}, b, &skin.M, border, border);
       PaintSectionItem(s, u"X", EmptyCacheInfo(), state, TRect{0, 0, INT32_MIN, INT32_MIN}, TPoint{}, b, &skin.M);
