@@ -85,8 +85,10 @@ void FillBackgroundWith(TBitmap32& target, const TRect& r, const TSectionBackgro
     }
   }
 
-  bool textured = false;
-  if (ip > 0) {
+  // Only a texture the tables hold counts as painted: without one the gradient goes straight into R
+  // and keeps its full share, rather than being blended over a plain colour as if over a texture.
+  const bool textured = ip > 0 && (pattern || texMask);
+  if (textured) {
     TRect rest = r;
     if (pattern && !pattern->Empty()) {
       FillRectByTexture(target, rest, pattern, 0, TsMaskData{});
@@ -97,9 +99,8 @@ void FillBackgroundWith(TBitmap32& target, const TRect& r, const TSectionBackgro
     } else if (texMask) {
       FillRectByTexture(target, rest, texMask->Bmp.get(), texMask->DrawMode, *texMask);
     }
-    // What the texture left uncovered (all of R when there is no texture to draw) takes the colour.
+    // What the texture left uncovered (all of R when its image holds no pixels) takes the colour.
     if (rest.Right != -1) FillPlain(target, rest, v.Color);
-    textured = true;
   }
 
   if (gp > 0) {
@@ -118,6 +119,10 @@ void FillBackgroundWith(TBitmap32& target, const TRect& r, const TSectionBackgro
     } else {
       FillPlain(target, r, v.Color);
     }
+  } else if (ip > 0 && !textured) {
+    // An image share whose texture the skin does not hold, and no gradient: R takes the colour instead
+    // of keeping whatever it held before (the colour share below would only tint that).
+    FillPlain(target, r, v.Color);
   }
 
   const int s = gp + ip;

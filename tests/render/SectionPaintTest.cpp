@@ -142,6 +142,25 @@ TEST_F(ShareTest, TextureStripRestTakesTheSectionColour) {
   EXPECT_EQ(b.At(0, 0), 0xFF00FF00u);
 }
 
+TEST_F(ShareTest, MissingTextureLeavesTheGradientItsFullShare) {
+  // The section asks for 30 % image and 60 % gradient, but its texture is not in the tables: the
+  // gradient is painted straight into R and the colour takes the remaining 10 %, 0.9 G + 0.1 C (not a
+  // gradient blended over the colour as if it were a texture, 0.63 G + 0.37 C).
+  TsGenState& p = skin.Section(s).Props[0];
+  p.ImagePercent = 30;
+  p.GradientPercent = 60;
+  p.GradientData = u"13158600;13158600;100;0;0";  // gray 200
+  p.GradientArray = ParseGradient(p.GradientData);
+  p.Color = 0x000064;  // red 100
+  p.TextureIndex = 999;
+  skin.Mask(tex).PropertyName = u"NOTPATTERN";
+  skin.M.Tables.RebuildIndexes();
+  TBitmap32 b(3, 3);
+  PaintSectionItem(s, u"BOX", EmptyCacheInfo(), 0, TRect{0, 0, 3, 3}, TPoint{}, b, &skin.M);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 3; ++x) ASSERT_EQ(b.At(x, y), 0xFF000000u | 190u << 16 | 180u << 8 | 180u) << x << "," << y;
+}
+
 // A 5 x 5 border image: pixel (x, y) tagged with its own position.
 uint32_t Tagged(int x, int y) { return 0xFF000000u | uint32_t(x) << 8 | uint32_t(y); }
 
