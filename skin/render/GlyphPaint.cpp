@@ -112,7 +112,7 @@ void DrawClassicGlyph(const TBitmap32& glyph, TBitmap32& dst, const TRect& r, bo
       if (state != 0 || blend < 1)
         CopyWithoutKey(dst, at, glyph, all, k);
       else
-        BlendKeyedBitmap(dst, at.X, at.Y, k, blend / 100.0, inclusive, glyph);
+        BlendKeyedBitmap(dst, at.X, at.Y, kKeyPixel, blend / 100.0, inclusive, glyph);
       return;
     }
     const TBitmap32* image = &glyph;
@@ -145,7 +145,8 @@ void DrawClassicGlyph(const TBitmap32& glyph, TBitmap32& dst, const TRect& r, bo
   const TRect image{i * iw, 0, (i + 1) * iw, glyph.Height()};
   const uint32_t k = glyph.At(image.Left, glyph.Height() - 1);
   if (state == 0 && blend > 0)
-    BlendKeyedBitmap(dst, at.X, at.Y, k, blend / 100.0, TRect{image.Left, 0, image.Right - 1, glyph.Height() - 1}, glyph);
+    BlendKeyedBitmap(dst, at.X, at.Y, kKeyPixel, blend / 100.0, TRect{image.Left, 0, image.Right - 1, glyph.Height() - 1},
+                     glyph);
   else
     CopyWithoutKey(dst, at, glyph, image, k);
 }

@@ -23,8 +23,10 @@ void DrawAlphaGlyph(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, 
 
 // Draws a classic glyph (NumGlyphs images side by side, the transparent colour being an image's
 // bottom-left pixel) at R's top-left: the image for the state (0 normal or disabled, 1 hot, 2 + Down
-// pressed) copied or, in State 0 with Blend > 0, blended keeping Blend % of Dst. A disabled single
-// image is grayed and/or blended as DisabledGlyphKind says. FourBit glyphs have no hot image.
+// pressed) copied or, in State 0 with Blend > 0, blended keeping Blend % of Dst. The blended normal look
+// skips the skin's key word 0x00FF00FF, not the bottom-left colour: a glyph meant to fade must use the
+// key colour for its transparent pixels. A disabled single image is grayed and/or blended as
+// DisabledGlyphKind says. FourBit glyphs have no hot image.
 void DrawClassicGlyph(const TBitmap32& glyph, TBitmap32& dst, const TRect& r, bool down, int state, int blend,
                       bool enabled, int disabledGlyphKind, int numGlyphs, bool fourBit = false);
 

@@ -165,6 +165,40 @@ TEST(GlyphPaint, ClassicGlyphUsesItsBottomLeftColourAsKey) {
   EXPECT_EQ(d.At(0, 0), 0xFF000000u);  // disabled: image 0
 }
 
+TEST(GlyphPaint, ClassicGlyphFadedInStateZeroSkipsTheSkinKey) {
+  // Blend 40 keeps 40 % of the white destination. The key is the word 0x00FF00FF, so the bottom-left
+  // colour (green 128), which keys the copied looks, is blended like any other pixel here.
+  TBitmap32 glyph(2, 2);
+  glyph.At(0, 0) = kKeyPixel;
+  glyph.At(1, 0) = 0x00000000u;
+  glyph.At(0, 1) = glyph.At(1, 1) = 0x00008000u;
+  const uint32_t white = 0x00FFFFFFu, black40 = 0x00666666u, green40 = 0x0066B366u;  // round(s + (d - s) * 0.4)
+  TBitmap32 d(2, 2);
+  DrawClassicGlyph(glyph, d, TRect{0, 0, 2, 2}, false, 0, 40, true, 0, 1);
+  EXPECT_EQ(d.At(0, 0), white);
+  EXPECT_EQ(d.At(1, 0), black40);
+  EXPECT_EQ(d.At(0, 1), green40);
+  EXPECT_EQ(d.At(1, 1), green40);
+  // A strip of images fades its first image the same way.
+  TBitmap32 strip(4, 2);
+  for (int i = 0; i < 2; ++i) {
+    strip.At(2 * i, 0) = kKeyPixel;
+    strip.At(2 * i + 1, 0) = 0x00000000u;
+    strip.At(2 * i, 1) = strip.At(2 * i + 1, 1) = 0x00008000u;
+  }
+  TBitmap32 e(2, 2);
+  DrawClassicGlyph(strip, e, TRect{0, 0, 2, 2}, false, 0, 40, true, 0, 2);
+  EXPECT_EQ(e.At(0, 0), white);
+  EXPECT_EQ(e.At(1, 0), black40);
+  EXPECT_EQ(e.At(0, 1), green40);
+  // Hot, the same glyph is copied opaque without its bottom-left colour; the key word is copied then.
+  TBitmap32 h(2, 2);
+  DrawClassicGlyph(glyph, h, TRect{0, 0, 2, 2}, false, 1, 40, true, 0, 1);
+  EXPECT_EQ(h.At(0, 0), 0xFFFF00FFu);
+  EXPECT_EQ(h.At(1, 0), 0xFF000000u);
+  EXPECT_EQ(h.At(0, 1), white);
+}
+
 TEST(Glow, GeometryOfAButtonAndItsCuts) {
   const TRect button{100, 50, 175, 75};
   TGlowGeometry g = CalcGlowGeometry(button, TRect{0, 0, 75, 25}, 8, 8, 8, 8, 2);
