@@ -147,6 +147,10 @@ void FillRectByMaskedTexture(TBitmap32& bmp, TRect& r, const TCacheInfo& ci, int
   const TRect srcTile{mask.R.Left, mask.R.Top, mask.R.Left + w, mask.R.Top + h};
   int64_t xEnd = all.Right, yEnd = all.Bottom;
   if (mode == 10) {
+    // Whole tiles wherever one fits, including the one that ends exactly on R's right or bottom edge:
+    // a rectangle that is an exact multiple of the tile (or just one tile) is all texture. Starting
+    // tiles only while x < R.Right - W would hand that last column and row of tiles to the parent, and
+    // a one-tile rectangle would show no texture at all.
     xEnd = all.Left + int64_t{SpanOf(all.Left, all.Right)} / w * w;
     yEnd = all.Top + int64_t{SpanOf(all.Top, all.Bottom)} / h * h;
   }

@@ -106,15 +106,25 @@ TEST_F(TextureFillTest, HugeRectanglesCostNoMoreThanTheBitmap) {
   FillRectByTexture(b, r, nullptr, 7, mask());
 }
 
-TEST_F(TextureFillTest, MaskedTextureModeTenShowsTheParentInTheStrips) {
-  // A 3 x 2 image over a black mask (fully the image) with one key pixel.
+// A 3 x 2 image over a black mask (fully the image) with one key pixel, at (20, 20) of the master.
+int AddMaskedTile(test::TTestSkin& skin) {
   const int masked = skin.AddMask(u"S", u"M", TRect{20, 20, 23, 24}, 1, 1);
   skin.Paint(TRect{20, 20, 23, 22}, Tile);
   skin.Paint(TRect{20, 22, 23, 24}, [](int, int) { return 0xFF000000u; });
   skin.M.Tables.MasterBitmap.At(21, 21) = kKeyPixel;
+  return masked;
+}
+
+TBitmap32 TaggedParent() {
   TBitmap32 parent(20, 20);
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 20; ++x) parent.At(x, y) = 0xFF000000u | uint32_t(x << 16 | y);
+  return parent;
+}
+
+TEST_F(TextureFillTest, MaskedTextureModeTenShowsTheParentInTheStrips) {
+  const int masked = AddMaskedTile(skin);
+  TBitmap32 parent = TaggedParent();
   TBitmap32 b(7, 5);
   TRect r{0, 0, 7, 5};
   FillRectByMaskedTexture(b, r, MakeCacheInfo(&parent, 3, 4), 10, skin.Mask(masked));
@@ -138,6 +148,24 @@ TEST_F(TextureFillTest, MaskedTextureModeTenShowsTheParentInTheStrips) {
   TRect r3{0, 0, 7, 5};
   FillRectByMaskedTexture(d, r3, plain, 0, skin.Mask(masked));
   EXPECT_EQ(d.At(0, 0), 0x00FFFFFFu);
+}
+
+TEST_F(TextureFillTest, MaskedTextureModeTenCoversAnExactMultipleOfTheTile) {
+  // 6 x 4 is exactly 2 x 2 tiles: all four are laid, none of the parent shows (but through the key).
+  const int masked = AddMaskedTile(skin);
+  TBitmap32 parent = TaggedParent();
+  for (const TRect& r : {TRect{0, 0, 6, 4}, TRect{1, 1, 4, 3}}) {  // also a rectangle of just one tile
+    TBitmap32 b(7, 5);
+    TRect rest = r;
+    FillRectByMaskedTexture(b, rest, MakeCacheInfo(&parent, 3, 4), 10, skin.Mask(masked));
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) {
+        const int tx = (x - r.Left) % 3, ty = (y - r.Top) % 2;
+        const uint32_t want = tx == 1 && ty == 1 ? parent.At(x + 3, y + 4) : Tile(tx, ty);
+        ASSERT_EQ(b.At(x, y), want) << x << "," << y;
+      }
+    EXPECT_EQ(b.At(6, 4), 0x00FFFFFFu);  // nothing outside R
+  }
 }
 
 }  // namespace
