@@ -16,8 +16,10 @@ TEST(Gradient, SingleVerticalBandRunsFromFirstToLastRow) {
   PaintGradient(b, TRect{0, 0, 3, 101}, ParseGradient(u"0;16777215;100;0;0"));
   EXPECT_EQ(b.At(0, 0), Gray(0));
   EXPECT_EQ(b.At(2, 100), Gray(255));
-  const uint32_t mid = b.At(1, 50) & 0xFF;
-  EXPECT_TRUE(mid == 127 || mid == 128) << mid;
+  // Fifty single-precision steps of 255 / 100 reach 127.50006 (exactly 127.4999976 would round down).
+  EXPECT_EQ(b.At(1, 50), Gray(128));
+  EXPECT_EQ(b.At(1, 49), Gray(125));  // 124.950058
+  EXPECT_EQ(b.At(1, 51), Gray(130));  // 130.050064
   EXPECT_EQ(b.At(0, 50), b.At(2, 50));
   // Horizontal: the same from left to right, every row alike.
   TBitmap32 h = Blank(101, 4);
