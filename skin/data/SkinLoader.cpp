@@ -226,10 +226,10 @@ void TTableBuilder::AddNamedImage(std::u16string_view section, std::u16string_vi
   if (!LoadImage(name, img, section, key)) return;
   if (img.Bitmap.Width() == 0) return;
   if (img.Kind == TSkinImageKind::Png) {
-    if (Version <= 7.45)
-      ClearTransparentWhite(img.Bitmap);
-    else
+    if (SkinPngsArePremultiplied(Version))
       PremultiplyImage(img.Bitmap);
+    else
+      ClearTransparentWhite(img.Bitmap);
   } else if (img.SourceBitCount != 32) {
     SetOpaqueExceptKey(img.Bitmap);
   }

@@ -114,6 +114,10 @@ struct TsPatternData {
 };
 using TsPatternArray = std::vector<TsPatternData>;
 
+// PNG images of descriptions after version 7.45 are premultiplied by their alpha when loaded; those of
+// earlier descriptions keep straight alpha (with fully transparent white cleared).
+inline bool SkinPngsArePremultiplied(double version) { return version > 7.45; }
+
 struct TsSkinData {
   std::u16string SkinPath;
   bool Active = false;

@@ -29,8 +29,17 @@ TGlowGeometry CalcGlowGeometry(const TRect& r, const TRect& visible, int32_t wl,
 // The mask a section declares as its glow ("GLOW" + "0" by default); -1 when it has none.
 int FindGlowMask(const TsSkinManager& manager, std::u16string_view section, std::u16string_view propertyName = u"GLOW");
 
-// The glow picture: the mask drawn as a border over a black, fully transparent bitmap of the full size
-// (State 0, nothing known of a parent), then cut as the geometry says. Empty when there is nothing to show.
+// The glow picture as a layered window shows it: the mask drawn as a border of the full size (State 0,
+// nothing known of a parent), cut as the geometry says, every pixel premultiplied by its own alpha.
+// Where the mask leaves its key colour (key corners, keyed side pieces) the picture is fully
+// transparent. A masked glow (MaskType > 0) takes its alpha from its mask, the same rule for corners,
+// tiled and stretched pieces; an unmasked one keeps its image's alpha. Empty when there is nothing to show.
 TBitmap32 MakeGlowBitmap(const TsSkinManager& manager, int maskIndex, const TGlowGeometry& geometry);
+
+// One pixel of the glow picture from the border drawn over transparent black (OverBlack) and, for a
+// masked glow, over transparent white (OverWhite): the key word gives 0; a masked pixel gets the alpha
+// of what covers the background and keeps its colour from OverBlack; an unmasked one keeps its own alpha,
+// premultiplied when its image holds straight alpha, else limited to the alpha.
+uint32_t GlowPixel(uint32_t overBlack, uint32_t overWhite, bool masked, bool straightAlpha);
 
 }  // namespace qw
