@@ -22,7 +22,7 @@ template <class Base>
 class TRecorder : public Base {
  public:
   void WndProc(TMessage& message) override {
-    if (message.Msg >= 0xB000 && message.Msg < 0xC000) Seen.push_back(message.Msg);
+    if (IsFrameworkMessage(message.Msg)) Seen.push_back(message.Msg);
     Base::WndProc(message);
   }
   bool Saw(UINT msg) const { return std::find(Seen.begin(), Seen.end(), msg) != Seen.end(); }
