@@ -77,8 +77,7 @@ class TGuarded : public Base {
 class Teardown : public ::testing::Test {
  protected:
   void SetUp() override {
-    Form.SetClientWidth(240);
-    Form.SetClientHeight(120);
+    SetClientSize(Form, 240, 120);
     Form.Show();
     SetForegroundWindow(Form.Handle());
     Pump();

@@ -1,5 +1,5 @@
-// What the controls' message methods make of the system's messages: the tab strip follows its pages
-// whenever they change, and a window told to show no text at all is given an empty one.
+// What the page control's message methods make of its pages: the tab strip follows them whenever they
+// change.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,10 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "fw/Application.h"
 #include "fw/Form.h"
 #include "fw/PageControl.h"
-#include "fw/Panel.h"
 #include "tests/win/form/FormTestSupport.h"
 
 namespace qw::test {
@@ -36,8 +34,7 @@ std::vector<std::wstring> TabTexts(HWND tabs) {
 
 TEST(PageControl, TheTabStripFollowsItsPagesBeforeAndAfterItHasAWindow) {
   TForm form;
-  form.SetClientWidth(240);
-  form.SetClientHeight(140);
+  SetClientSize(form, 240, 140);
   auto* pages = TComponent::Create<TPageControl>(&form);
   pages->SetBounds(0, 0, 220, 120);
   pages->SetParent(&form);
@@ -63,23 +60,6 @@ TEST(PageControl, TheTabStripFollowsItsPagesBeforeAndAfterItHasAWindow) {
   EXPECT_EQ(TabTexts(pages->Handle()), (std::vector<std::wstring>{L"First"}));
   EXPECT_EQ(pages->PageCount(), 1);
   EXPECT_EQ(pages->ActivePage(), nullptr);
-}
-
-TEST(WinControl, AWindowToldToShowNoTextAtAllShowsAnEmptyOne) {
-  TForm form;
-  form.SetClientWidth(200);
-  form.SetClientHeight(100);
-  auto* panel = TComponent::Create<TPanel>(&form);
-  panel->SetBounds(0, 0, 100, 40);
-  panel->SetText(L"before");
-  panel->SetParent(&form);
-  form.Show();
-  std::vector<std::string> errors;
-  Application().OnException = [&](const std::exception& e) { errors.push_back(e.what()); };
-  SetWindowTextW(panel->Handle(), nullptr);  // WM_SETTEXT with no string
-  Application().OnException = nullptr;
-  EXPECT_TRUE(errors.empty()) << errors.front();
-  EXPECT_EQ(panel->Caption(), L"");
 }
 
 }  // namespace
