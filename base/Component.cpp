@@ -3,6 +3,7 @@
 namespace qw {
 
 TComponent::~TComponent() {
+  for (TDestroyWatch* watch = FWatches; watch; watch = watch->FNext) watch->FComponent = nullptr;
   FComponentState |= csDestroying;
   DestroyComponents();
 }
@@ -37,6 +38,17 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
   for (auto& c : FComponents)
     if (c->FName == name) return c.get();
   return nullptr;
+}
+
+TDestroyWatch::TDestroyWatch(TComponent* component) : FComponent(component), FNext(component->FWatches) {
+  component->FWatches = this;
+}
+
+TDestroyWatch::~TDestroyWatch() {
+  if (!FComponent) return;  // the component went first and let go of every watch
+  TDestroyWatch** link = &FComponent->FWatches;
+  while (*link && *link != this) link = &(*link)->FNext;
+  if (*link) *link = FNext;
 }
 
 }  // namespace qw

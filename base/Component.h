@@ -11,6 +11,7 @@
 namespace qw {
 
 class TComponent;
+class TDestroyWatch;
 
 // What Notification reports about another component.
 enum class TOperation { opInsert, opRemove };
@@ -25,6 +26,14 @@ enum : uint32_t {
 
 // An event with only the sender, like every handler of the generator window.
 using TNotifyEvent = std::function<void(TComponent* sender)>;
+
+// Runs an event handler from a copy of it: a handler may destroy its sender, and with the sender the
+// event that holds the handler's closure, while that closure is still running.
+inline void CallEvent(const TNotifyEvent& event, TComponent* sender) {
+  if (!event) return;
+  const TNotifyEvent running = event;
+  running(sender);
+}
 
 class TComponent {
  public:
@@ -72,10 +81,28 @@ class TComponent {
   TComponent* FindComponent(const std::string& name) const;
 
  private:
+  friend class TDestroyWatch;
   std::string FName;
   TComponent* FOwner = nullptr;
+  TDestroyWatch* FWatches = nullptr;
   uint32_t FComponentState = 0;
   std::vector<std::unique_ptr<TComponent>> FComponents;
+};
+
+// Watches a component across a call that may destroy it (an event handler, the system's window procedure):
+// afterwards Destroyed() tells whether anything of the component may still be touched.
+class TDestroyWatch {
+ public:
+  explicit TDestroyWatch(TComponent* component);
+  ~TDestroyWatch();
+  TDestroyWatch(const TDestroyWatch&) = delete;
+  TDestroyWatch& operator=(const TDestroyWatch&) = delete;
+  bool Destroyed() const { return FComponent == nullptr; }
+
+ private:
+  friend class TComponent;
+  TComponent* FComponent;
+  TDestroyWatch* FNext;
 };
 
 }  // namespace qw

@@ -1,5 +1,7 @@
 #include "fw/Application.h"
 
+#include <stdexcept>
+
 #include "fw/Form.h"
 #include "fw/WinControl.h"
 #include "image/ColorToRgb_win.h"
@@ -77,6 +79,20 @@ void TApplication::HandleException(const std::exception& e) {
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
   HWND owner = MainForm ? MainForm->Handle() : nullptr;
   MessageBoxW(owner, wide.c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HandleCurrentException() noexcept {
+  try {
+    try {
+      throw;
+    } catch (const std::exception& e) {
+      HandleException(e);
+    } catch (...) {
+      HandleException(std::runtime_error(kUnknownExceptionText));
+    }
+  } catch (...) {
+    // The report failed as well; the call from the system still has to return normally.
+  }
 }
 
 void TApplication::ShowMessage(const std::wstring& text) {

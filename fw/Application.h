@@ -36,6 +36,10 @@ class TApplication : public TComponent {
 
   // The framework's standard error report (a message box with the exception's text), or OnException.
   void HandleException(const std::exception& e);
+  // The report for the exception being handled, whatever its type (call from a catch block). An
+  // exception that is no std::exception is reported with a fixed text; one thrown by the report itself
+  // is dropped, so nothing ever leaves.
+  void HandleCurrentException() noexcept;
   std::function<void(const std::exception&)> OnException;
 
   // The framework's simple modal message box: the text, an OK button, no icon, the application title.
@@ -52,6 +56,20 @@ class TApplication : public TComponent {
 
 // The process's application object.
 TApplication& Application();
+
+// The text reported for an exception that is no std::exception.
+inline constexpr char kUnknownExceptionText[] = "Unknown error";
+
+// Runs one call that the system made into the framework (a window procedure, a timer tick): whatever it
+// throws goes to the standard error report and never unwinds through the system's frames.
+template <class F>
+void CallGuarded(F&& call) noexcept {
+  try {
+    call();
+  } catch (...) {
+    Application().HandleCurrentException();
+  }
+}
 
 // The framework's default title for a program file name: the part up to the first full stop, its first
 // character as stored and the rest in lower case ("QWILLET.EXE" gives "Qwillet").

@@ -18,26 +18,33 @@ void TButton::CreateParams(TCreateParams& params) {
   params.Style |= BS_PUSHBUTTON;
 }
 
+void TButton::CNCommand(UINT notifyCode) {
+  if (notifyCode == BN_CLICKED || notifyCode == BN_DOUBLECLICKED) Click();
+}
+
+void TButton::WMLButtonDblClk(TMessage& message) {
+  message.Msg = WM_LBUTTONDOWN;  // every press is a click of its own
+  TWinControl::WndProc(message);
+}
+
+void TButton::CNKeyDown(TMessage& message, UINT key) {
+  if (key != VK_RETURN) return TWinControl::WndProc(message);
+  // Enter on the focused button presses it, as in a dialog.
+  message.Result = 1;
+  Click();
+}
+
 void TButton::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_COMMAND:
-      if (HIWORD(message.WParam) == BN_CLICKED || HIWORD(message.WParam) == BN_DOUBLECLICKED) Click();
-      return;
+      return CNCommand(HiWord(message.WParam));
     case WM_LBUTTONDBLCLK:
-      message.Msg = WM_LBUTTONDOWN;  // every press is a click of its own
-      break;
+      return WMLButtonDblClk(message);
     case CN_KEYDOWN:
-      // Enter on the focused button presses it, as in a dialog.
-      if (message.WParam == VK_RETURN) {
-        Click();
-        message.Result = 1;
-        return;
-      }
-      break;
+      return CNKeyDown(message, VirtualKeyFrom(message.WParam));
     default:
-      break;
+      return TWinControl::WndProc(message);
   }
-  TWinControl::WndProc(message);
 }
 
 void TBitBtn::CreateParams(TCreateParams& params) {
@@ -45,13 +52,18 @@ void TBitBtn::CreateParams(TCreateParams& params) {
   params.Style = (params.Style & ~static_cast<DWORD>(BS_PUSHBUTTON)) | BS_OWNERDRAW;
 }
 
+void TBitBtn::CNDrawItem(TMessage& message, const DRAWITEMSTRUCT& item) {
+  DrawItem(item);
+  message.Result = TRUE;
+}
+
 void TBitBtn::WndProc(TMessage& message) {
-  if (message.Msg == CN_DRAWITEM) {
-    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
-    message.Result = TRUE;
-    return;
+  switch (message.Msg) {
+    case CN_DRAWITEM:
+      return CNDrawItem(message, RecordFrom<DRAWITEMSTRUCT>(message.LParam));
+    default:
+      return TButton::WndProc(message);
   }
-  TButton::WndProc(message);
 }
 
 void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {

@@ -14,6 +14,11 @@ class TButton : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+
+ private:
+  void CNCommand(UINT notifyCode);
+  void WMLButtonDblClk(TMessage& message);
+  void CNKeyDown(TMessage& message, UINT key);
 };
 
 class TBitBtn : public TButton {
@@ -28,6 +33,9 @@ class TBitBtn : public TButton {
   void CreateParams(TCreateParams& params) override;
   // Paints the plain face: frame, glyph, caption and focus rectangle.
   virtual void DrawItem(const DRAWITEMSTRUCT& item);
+
+ private:
+  void CNDrawItem(TMessage& message, const DRAWITEMSTRUCT& item);
 };
 
 }  // namespace qw

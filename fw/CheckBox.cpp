@@ -17,29 +17,39 @@ void TCheckBox::CreateParams(TCreateParams& params) {
   params.Style |= BS_CHECKBOX;
 }
 
-void TCheckBox::CreateWindowHandleDone() { SendMessageW(FHandle, BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0); }
+void TCheckBox::CreateWindowHandleDone() { ShowCheckMark(); }
+
+void TCheckBox::ShowCheckMark() {
+  if (FHandle) SendMessageW(FHandle, BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 void TCheckBox::SetChecked(bool checked) {
   if (checked == FChecked) return;
   FChecked = checked;
-  if (FHandle) SendMessageW(FHandle, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  ShowCheckMark();
   Perform(FW_CHANGED);
   if (!IsLoading()) Click();
+}
+
+void TCheckBox::CNCommand(UINT notifyCode) {
+  if (notifyCode == BN_CLICKED || notifyCode == BN_DOUBLECLICKED) SetChecked(!FChecked);
+}
+
+void TCheckBox::WMLButtonDblClk(TMessage& message) {
+  // A quick second click toggles again rather than counting as a double click.
+  message.Msg = WM_LBUTTONDOWN;
+  TWinControl::WndProc(message);
 }
 
 void TCheckBox::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_COMMAND:
-      if (HIWORD(message.WParam) == BN_CLICKED || HIWORD(message.WParam) == BN_DOUBLECLICKED) SetChecked(!FChecked);
-      return;
+      return CNCommand(HiWord(message.WParam));
     case WM_LBUTTONDBLCLK:
-      // A quick second click toggles again rather than counting as a double click.
-      message.Msg = WM_LBUTTONDOWN;
-      break;
+      return WMLButtonDblClk(message);
     default:
-      break;
+      return TWinControl::WndProc(message);
   }
-  TWinControl::WndProc(message);
 }
 
 }  // namespace qw

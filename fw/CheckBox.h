@@ -19,6 +19,9 @@ class TCheckBox : public TWinControl {
   void CreateWindowHandleDone() override;
 
  private:
+  void ShowCheckMark();
+  void CNCommand(UINT notifyCode);
+  void WMLButtonDblClk(TMessage& message);
   bool FChecked = false;
 };
 

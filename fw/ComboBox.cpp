@@ -20,9 +20,17 @@ void TComboBox::CreateParams(TCreateParams& params) {
 }
 
 void TComboBox::CreateWindowHandleDone() {
-  for (const auto& item : FItems) SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  if (FItemIndex >= 0) SendMessageW(FHandle, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
+  AddItemsToList();
+  if (FItemIndex >= 0) SelectListItem(FItemIndex);
   else SetWindowTextW(FHandle, FText.c_str());
+}
+
+void TComboBox::AddItemsToList() {
+  for (const auto& item : FItems) SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void TComboBox::SelectListItem(int index) {
+  SendMessageW(FHandle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int height) {
@@ -38,7 +46,7 @@ void TComboBox::SetItems(std::vector<std::wstring> items) {
   FItems = std::move(items);
   if (!FHandle) return;
   SendMessageW(FHandle, CB_RESETCONTENT, 0, 0);
-  for (const auto& item : FItems) SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  AddItemsToList();
 }
 
 int TComboBox::ItemIndex() const {
@@ -50,8 +58,30 @@ void TComboBox::SetItemIndex(int index) {
   FItemIndex = index;
   if (index >= 0 && index < static_cast<int>(FItems.size())) FText = FItems[static_cast<size_t>(index)];
   if (!FHandle) return;
-  SendMessageW(FHandle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SelectListItem(index);
   Perform(FW_TEXT_CHANGED);
+}
+
+void TComboBox::CNCommand(UINT notifyCode) {
+  switch (notifyCode) {
+    case CBN_SETFOCUS:
+      return CBNSetFocus();
+    case CBN_EDITCHANGE:
+    case CBN_SELCHANGE:
+      return Change();
+    default:
+      return;
+  }
+}
+
+void TComboBox::CBNSetFocus() {
+  // The focus is in the edit inside: the form counts it as the combo box's.
+  if (TForm* form = GetParentForm()) form->SetFocusedControl(this);
+}
+
+void TComboBox::Change() {
+  Perform(FW_CHANGED);
+  CallEvent(OnChange, this);
 }
 
 void TComboBox::WndProc(TMessage& message) {
@@ -59,26 +89,12 @@ void TComboBox::WndProc(TMessage& message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
       // The text field and the list inside are the system's; they ask the combo box for colours.
-      CNCtlColor(message);
-      return;
+      return CNCtlColor(message, DcFrom(message.WParam));
     case CN_COMMAND:
-      switch (HIWORD(message.WParam)) {
-        case CBN_SETFOCUS:
-          if (TForm* form = GetParentForm()) form->SetFocusedControl(this);
-          break;
-        case CBN_EDITCHANGE:
-        case CBN_SELCHANGE:
-          Perform(FW_CHANGED);
-          if (OnChange) OnChange(this);
-          break;
-        default:
-          break;
-      }
-      return;
+      return CNCommand(HiWord(message.WParam));
     default:
-      break;
+      return TWinControl::WndProc(message);
   }
-  TWinControl::WndProc(message);
 }
 
 }  // namespace qw

@@ -28,6 +28,11 @@ class TComboBox : public TWinControl {
   void CreateWindowHandleDone() override;
 
  private:
+  void AddItemsToList();
+  void SelectListItem(int index);
+  void CNCommand(UINT notifyCode);
+  void CBNSetFocus();
+  void Change();
   std::vector<std::wstring> FItems;
   int FItemIndex = -1;
 };

@@ -20,32 +20,47 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   return message.Result;
 }
 
+void TControl::WMLButtonDown(TMessage& message) {
+  if (ControlStyle & csClickEvents) ControlState |= csClicked;
+  ControlState |= csLButtonDown;
+  DefaultHandler(message);
+}
+
+void TControl::WMLButtonUp(TMessage& message, POINT pt) {
+  // The system's procedure may run a handler that destroys this control (a button that closes its form).
+  TDestroyWatch watch(this);
+  DefaultHandler(message);
+  if (watch.Destroyed()) return;
+  const bool clicked = (ControlState & csClicked) != 0;
+  ControlState &= ~(csClicked | csLButtonDown);
+  const RECT r = ClientRect();
+  if (clicked && PtInRect(&r, pt)) Click();
+}
+
+void TControl::FWMouseEnter(TMessage& message) {
+  ControlState |= csMouseAbove;
+  DefaultHandler(message);
+}
+
+void TControl::FWMouseLeave(TMessage& message) {
+  ControlState &= ~csMouseAbove;
+  DefaultHandler(message);
+}
+
 void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      if (ControlStyle & csClickEvents) ControlState |= csClicked;
-      ControlState |= csLButtonDown;
-      break;
-    case WM_LBUTTONUP: {
-      DefaultHandler(message);
-      const bool clicked = (ControlState & csClicked) != 0;
-      ControlState &= ~(csClicked | csLButtonDown);
-      POINT pt{LParamX(message.LParam), LParamY(message.LParam)};
-      const RECT r = ClientRect();
-      if (clicked && PtInRect(&r, pt)) Click();
-      return;
-    }
+      return WMLButtonDown(message);
+    case WM_LBUTTONUP:
+      return WMLButtonUp(message, PointFromLParam(message.LParam));
     case FW_MOUSE_ENTER:
-      ControlState |= csMouseAbove;
-      break;
+      return FWMouseEnter(message);
     case FW_MOUSE_LEAVE:
-      ControlState &= ~csMouseAbove;
-      break;
+      return FWMouseLeave(message);
     default:
-      break;
+      return DefaultHandler(message);
   }
-  DefaultHandler(message);
 }
 
 void TControl::DefaultHandler(TMessage&) {}
@@ -158,9 +173,7 @@ void TControl::SetText(const std::wstring& text) {
 
 void TControl::SetPopupMenu(TPopupMenu* menu) { FPopupMenu = menu; }
 
-void TControl::Click() {
-  if (OnClick) OnClick(this);
-}
+void TControl::Click() { CallEvent(OnClick, this); }
 
 void TControl::Invalidate() {
   if (!FParent || !FVisible) return;

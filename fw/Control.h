@@ -9,6 +9,7 @@
 #include "fw/Color.h"
 #include "base/Component.h"
 #include "fw/Font.h"
+#include "fw/MessageCrack.h"
 #include "fw/Messages.h"
 
 namespace qw {
@@ -133,6 +134,10 @@ class TControl : public TComponent {
   TPopupMenu* FPopupMenu = nullptr;
 
  private:
+  void WMLButtonDown(TMessage& message);
+  void WMLButtonUp(TMessage& message, POINT pt);
+  void FWMouseEnter(TMessage& message);
+  void FWMouseLeave(TMessage& message);
   void FontChanged();
   bool FFontFromParent = false;
 };

@@ -19,15 +19,21 @@ void TEdit::CreateParams(TCreateParams& params) {
 
 void TEdit::Change() {
   Perform(FW_CHANGED);
-  if (OnChange) OnChange(this);
+  CallEvent(OnChange, this);
+}
+
+void TEdit::CNCommand(TMessage& message, UINT notifyCode) {
+  if (notifyCode == EN_CHANGE) return Change();
+  TWinControl::WndProc(message);
 }
 
 void TEdit::WndProc(TMessage& message) {
-  if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == EN_CHANGE) {
-    Change();
-    return;
+  switch (message.Msg) {
+    case CN_COMMAND:
+      return CNCommand(message, HiWord(message.WParam));
+    default:
+      return TWinControl::WndProc(message);
   }
-  TWinControl::WndProc(message);
 }
 
 }  // namespace qw

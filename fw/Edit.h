@@ -17,6 +17,9 @@ class TEdit : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   // The text changed in the window (typing, paste or the program).
   virtual void Change();
+
+ private:
+  void CNCommand(TMessage& message, UINT notifyCode);
 };
 
 }  // namespace qw

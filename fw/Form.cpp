@@ -16,8 +16,12 @@ TForm::TForm() {
 }
 
 TForm::~TForm() {
-  // Windows and components go while the form is still whole, so every message they cause finds it.
-  DestroyHandle();
+  if (Application().MainForm == this) Application().MainForm = nullptr;
+  // The windows go first, all at once: the form's own is detached (what derives from TForm is gone
+  // already), while the controls on it are still whole for what their windows are told. Then the
+  // components, which find their windows gone.
+  DestroyDetachedHandle();
+  FHintWindow = nullptr;  // owned by the form's window, gone with it
   DestroyComponents();
   if (FIcon) DestroyIcon(FIcon);
 }
@@ -60,10 +64,11 @@ void TForm::CreateWindowHandleDone() {
     FIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), IconResource.c_str(), IMAGE_ICON, 0, 0,
                                           LR_DEFAULTSIZE));
   }
-  if (FIcon) {
-    SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FIcon));
-    SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FIcon));
-  }
+  if (FIcon) SetWindowIcon(FIcon);
+}
+
+void TForm::SetWindowIcon(HICON icon) {
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) SendMessageW(FHandle, WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
 }
 
 void TForm::Show() {
@@ -119,6 +124,15 @@ void TForm::SetFocusedControl(TWinControl* control) {
   if (control) control->Perform(FW_ENTER);
 }
 
+void TForm::ControlRemoved(TControl* control) {
+  for (const TControl* c = FActiveControl; c; c = c->Parent()) {
+    if (c == control) {
+      FActiveControl = nullptr;
+      return;
+    }
+  }
+}
+
 bool TForm::BindField(const std::string&, TComponent*) { return false; }
 
 TNotifyEvent TForm::FindHandler(const std::string&) { return {}; }
@@ -128,41 +142,58 @@ void TForm::Notification(TComponent* component, TOperation operation) {
   if (operation == TOperation::opRemove && component == FActiveControl) FActiveControl = nullptr;
 }
 
+void TForm::WMNcDestroy(TMessage& message) {
+  FHintWindow = nullptr;  // the system destroyed it with its owner
+  TWinControl::WndProc(message);
+}
+
+void TForm::WMSetFocus(TMessage& message) {
+  // Coming back from a message box or another window: give the focus back to the last control.
+  if (!FActiveControl || !FActiveControl->CanFocus()) return TWinControl::WndProc(message);
+  FActiveControl->SetFocus();
+  message.Result = 0;
+}
+
+void TForm::WMWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
+  if (!(pos.flags & SWP_NOMOVE)) {
+    FLeft = pos.x;
+    FTop = pos.y;
+  }
+  TWinControl::WndProc(message);
+}
+
+void TForm::WMSysColorChange(TMessage& message) {
+  InstallSystemColorTable();  // system colours are painted through the table
+  TWinControl::WndProc(message);
+}
+
+void TForm::WMClose(TMessage& message) {
+  DestroyHandle();
+  message.Result = 0;
+}
+
+void TForm::WMDestroy(TMessage& message) {
+  if (Application().MainForm == this) PostQuitMessage(0);
+  TWinControl::WndProc(message);
+}
+
 void TForm::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_NCDESTROY:
-      FHintWindow = nullptr;  // the system destroyed it with its owner
-      break;
+      return WMNcDestroy(message);
     case WM_SETFOCUS:
-      // Coming back from a message box or another window: give the focus back to the last control.
-      if (FActiveControl && FActiveControl->CanFocus()) {
-        FActiveControl->SetFocus();
-        message.Result = 0;
-        return;
-      }
-      break;
-    case WM_WINDOWPOSCHANGED: {
-      const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
-      if (!(pos->flags & SWP_NOMOVE)) {
-        FLeft = pos->x;
-        FTop = pos->y;
-      }
-      break;
-    }
+      return WMSetFocus(message);
+    case WM_WINDOWPOSCHANGED:
+      return WMWindowPosChanged(message, RecordFrom<WINDOWPOS>(message.LParam));
     case WM_SYSCOLORCHANGE:
-      InstallSystemColorTable();  // system colours are painted through the table
-      break;
+      return WMSysColorChange(message);
     case WM_CLOSE:
-      DestroyHandle();
-      message.Result = 0;
-      return;
+      return WMClose(message);
     case WM_DESTROY:
-      if (Application().MainForm == this) PostQuitMessage(0);
-      break;
+      return WMDestroy(message);
     default:
-      break;
+      return TWinControl::WndProc(message);
   }
-  TWinControl::WndProc(message);
 }
 
 }  // namespace qw

@@ -41,6 +41,9 @@ class TForm : public TWinControl {
   // Called when a control of this form receives the focus: raises FW_EXIT on the one that had it and
   // FW_ENTER on the new one.
   void SetFocusedControl(TWinControl* control);
+  // Called when a control leaves this form (destroyed, or given another parent) while its children are
+  // still attached to it: the form lets go of it as its active control, and of any child of it.
+  void ControlRemoved(TControl* control);
 
   // The description loader's view of the form: the field a component name fills (false: no such
   // field) and the event handler a name in the description stands for (empty: unknown name).
@@ -57,6 +60,13 @@ class TForm : public TWinControl {
  private:
   // Registers every windowed control that has a hint to show with the form's tooltip window.
   void UpdateHints();
+  void SetWindowIcon(HICON icon);
+  void WMNcDestroy(TMessage& message);
+  void WMSetFocus(TMessage& message);
+  void WMWindowPosChanged(TMessage& message, const WINDOWPOS& pos);
+  void WMSysColorChange(TMessage& message);
+  void WMClose(TMessage& message);
+  void WMDestroy(TMessage& message);
   int FClientWidth = 0;
   int FClientHeight = 0;
   TWinControl* FActiveControl = nullptr;

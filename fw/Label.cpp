@@ -7,9 +7,19 @@ namespace qw {
 
 TLabel::TLabel() { FParentColor = true; }
 
-void TLabel::WndProc(TMessage& message) {
+void TLabel::FWTextOrFontChanged(TMessage& message) {
   TGraphicControl::WndProc(message);
-  if (message.Msg == FW_TEXT_CHANGED || message.Msg == FW_FONT_CHANGED) AdjustSize();
+  AdjustSize();
+}
+
+void TLabel::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case FW_TEXT_CHANGED:
+    case FW_FONT_CHANGED:
+      return FWTextOrFontChanged(message);
+    default:
+      return TGraphicControl::WndProc(message);
+  }
 }
 
 void TLabel::Loaded() {

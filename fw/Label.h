@@ -19,6 +19,8 @@ class TLabel : public TGraphicControl {
   void SetTransparent(bool value);
 
  private:
+  // The size follows what the text needs.
+  void FWTextOrFontChanged(TMessage& message);
   void AdjustSize();
   bool FAutoSize = true;
   bool FTransparent = false;

@@ -9,7 +9,7 @@
 namespace qw {
 
 void TMenuItem::Click() {
-  if (Enabled && OnClick) OnClick(this);
+  if (Enabled) CallEvent(OnClick, this);
 }
 
 TPopupMenu::~TPopupMenu() {
@@ -60,9 +60,11 @@ void TPopupMenu::Popup(int x, int y) {
   if (auto* control = dynamic_cast<TControl*>(PopupComponent))
     if (TForm* form = control->GetParentForm()) owner = form->Handle();
   if (!owner && Application().MainForm) owner = Application().MainForm->Handle();
+  // The menu's own loop runs every other message meanwhile; one of them may destroy this menu.
+  TDestroyWatch watch(this);
   const UINT chosen = static_cast<UINT>(
       TrackPopupMenu(FMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0, owner, nullptr));
-  if (chosen >= 1 && chosen <= FItems.size()) FItems[chosen - 1]->Click();
+  if (!watch.Destroyed() && chosen >= 1 && chosen <= FItems.size()) FItems[chosen - 1]->Click();
 }
 
 }  // namespace qw

@@ -12,6 +12,12 @@ struct TMessage {
   LRESULT Result;
 };
 
+// The framework's own message numbers, notifications and reflections alike: they mean nothing to the
+// system's window procedures and never reach them.
+inline constexpr UINT FW_FIRST = 0xB000;
+inline constexpr UINT FW_LAST = 0xBFFF;
+inline constexpr bool IsFrameworkMessage(UINT msg) { return msg >= FW_FIRST && msg <= FW_LAST; }
+
 // Control notifications raised by property setters and by the framework's own tracking.
 inline constexpr UINT FW_VISIBLE_CHANGED = 0xB00B;
 inline constexpr UINT FW_ENABLED_CHANGED = 0xB00C;
@@ -44,9 +50,11 @@ inline constexpr UINT CN_CTLCOLORSTATIC = FW_REFLECT + WM_CTLCOLORSTATIC;
 inline constexpr UINT CN_CTLCOLORLISTBOX = FW_REFLECT + WM_CTLCOLORLISTBOX;
 inline constexpr UINT CN_CTLCOLORBTN = FW_REFLECT + WM_CTLCOLORBTN;
 
-// Signed client coordinates packed in a mouse message's LParam.
-inline int LParamX(LPARAM l) { return static_cast<short>(LOWORD(l)); }
-inline int LParamY(LPARAM l) { return static_cast<short>(HIWORD(l)); }
-inline LPARAM MakeLParam(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+// Control characters as WM_CHAR delivers them.
+inline constexpr wchar_t CH_BACKSPACE = L'\b';
+inline constexpr wchar_t CH_TAB = L'\t';
+inline constexpr wchar_t CH_RETURN = L'\r';
+inline constexpr wchar_t CH_ESCAPE = 0x1B;
+inline constexpr wchar_t CH_FIRST_PRINTABLE = L' ';
 
 }  // namespace qw

@@ -58,15 +58,22 @@ void TPageControl::CreateParams(TCreateParams& params) {
 }
 
 void TPageControl::CreateWindowHandleDone() {
-  for (size_t i = 0; i < FPages.size(); ++i) {
-    std::wstring caption = FPages[i]->Text();
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = caption.data();
-    SendMessageW(FHandle, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-  }
-  if (const int index = ActivePageIndex(); index >= 0) SendMessageW(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  for (size_t i = 0; i < FPages.size(); ++i) SendTabCaption(TCM_INSERTITEMW, i);
+  if (const int index = ActivePageIndex(); index >= 0) SelectTab(index);
   LayoutSheets();
+}
+
+void TPageControl::SendTabCaption(UINT tabMessage, size_t index) {
+  if (!FHandle) return;
+  std::wstring caption = FPages[index]->Text();
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = caption.data();
+  SendMessageW(FHandle, tabMessage, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void TPageControl::SelectTab(int index) {
+  if (FHandle) SendMessageW(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void TPageControl::Loaded() {
@@ -93,13 +100,7 @@ void TPageControl::LayoutSheets() {
 
 void TPageControl::AddPage(TTabSheet* page) {
   FPages.push_back(page);
-  if (FHandle) {
-    std::wstring caption = page->Text();
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = caption.data();
-    SendMessageW(FHandle, TCM_INSERTITEMW, FPages.size() - 1, reinterpret_cast<LPARAM>(&item));
-  }
+  SendTabCaption(TCM_INSERTITEMW, FPages.size() - 1);
 }
 
 void TPageControl::RemovePage(TTabSheet* page) {
@@ -112,12 +113,7 @@ void TPageControl::RemovePage(TTabSheet* page) {
 
 void TPageControl::PageCaptionChanged(TTabSheet* page) {
   auto it = std::find(FPages.begin(), FPages.end(), page);
-  if (!FHandle || it == FPages.end()) return;
-  std::wstring caption = page->Text();
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = caption.data();
-  SendMessageW(FHandle, TCM_SETITEMW, static_cast<WPARAM>(it - FPages.begin()), reinterpret_cast<LPARAM>(&item));
+  if (it != FPages.end()) SendTabCaption(TCM_SETITEMW, static_cast<size_t>(it - FPages.begin()));
 }
 
 int TPageControl::ActivePageIndex() const {
@@ -131,27 +127,31 @@ void TPageControl::SetActivePage(TTabSheet* page) {
   if (page) page->SetVisible(true);
   for (TTabSheet* other : FPages)
     if (other != page) other->SetVisible(false);
-  if (FHandle) SendMessageW(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
+  SelectTab(ActivePageIndex());
+}
+
+void TPageControl::CNNotify(const NMHDR& header) {
+  if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return;
+  const int index = static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0));
+  if (index >= 0 && index < PageCount()) SetActivePage(FPages[static_cast<size_t>(index)]);
+  Perform(FW_CHANGED);
+  CallEvent(OnChange, this);
+}
+
+void TPageControl::WMSize(TMessage& message) {
+  TWinControl::WndProc(message);
+  LayoutSheets();
 }
 
 void TPageControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(message.LParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
-        const int index = static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0));
-        if (index >= 0 && index < PageCount()) SetActivePage(FPages[static_cast<size_t>(index)]);
-        Perform(FW_CHANGED);
-        if (OnChange) OnChange(this);
-      }
-      return;
+      return CNNotify(RecordFrom<NMHDR>(message.LParam));
     case WM_SIZE:
-      TWinControl::WndProc(message);
-      LayoutSheets();
-      return;
+      return WMSize(message);
     default:
-      break;
+      return TWinControl::WndProc(message);
   }
-  TWinControl::WndProc(message);
 }
 
 }  // namespace qw

@@ -55,6 +55,11 @@ class TPageControl : public TWinControl {
 
  private:
   void LayoutSheets();
+  // Tells the tab strip a page's caption: TCM_INSERTITEMW for a new tab, TCM_SETITEMW for a renamed one.
+  void SendTabCaption(UINT tabMessage, size_t index);
+  void SelectTab(int index);
+  void CNNotify(const NMHDR& header);
+  void WMSize(TMessage& message);
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActivePage = nullptr;
 };

@@ -42,12 +42,12 @@ void TSpinEdit::SetValue(int64_t value) {
 
 bool TSpinEdit::IsAcceptedChar(wchar_t& ch) const {
   switch (ch) {
-    case 8:
-    case 27:
+    case CH_BACKSPACE:
+    case CH_ESCAPE:
       return true;
-    case 9:
-    case 13:
-      ch = 0;
+    case CH_TAB:
+    case CH_RETURN:
+      ch = 0;  // swallowed: the edit would beep at them
       return true;
     default:
       break;
@@ -63,8 +63,8 @@ bool TSpinEdit::IsAcceptedChar(wchar_t& ch) const {
                          (hasMinus && selStart == 0 && selLength + 1 >= text.size());
     return atFront && MinValue <= 0;
   }
-  if (EditorEnabled) return (ch >= L'0' && ch <= L'9') || ch < 32;
-  return ch < 32;
+  if (EditorEnabled) return (ch >= L'0' && ch <= L'9') || ch < CH_FIRST_PRINTABLE;
+  return ch < CH_FIRST_PRINTABLE;
 }
 
 void TSpinEdit::CreateWindowHandleDone() {
@@ -86,65 +86,83 @@ void TSpinEdit::CorrectOnExit() {
   if (ClampValue(v) != v) SetValue(v);
 }
 
+void TSpinEdit::WMChar(TMessage& message, wchar_t ch) {
+  if (!IsAcceptedChar(ch)) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  if (ch == 0) return;
+  message.WParam = ch;
+  TEdit::WndProc(message);
+}
+
+void TSpinEdit::CNKeyDown(TMessage& message, UINT key) {
+  if (key != VK_UP && key != VK_DOWN) return TEdit::WndProc(message);
+  message.Result = 1;
+  if (!ReadOnly) key == VK_UP ? StepUp() : StepDown();
+}
+
+void TSpinEdit::WMMouseWheel(TMessage& message, int notches) {
+  message.Result = 0;
+  if (!ReadOnly && notches != 0) SetValue(static_cast<int64_t>(Value()) + static_cast<int64_t>(notches) * Increment);
+}
+
+void TSpinEdit::WMPaste(TMessage& message) {
+  if (!EditorEnabled || ReadOnly) return;
+  // Whatever is pasted must leave a number; otherwise the value from before comes back.
+  const int32_t before = Value();
+  TDestroyWatch watch(this);
+  TEdit::WndProc(message);
+  if (watch.Destroyed()) return;
+  if (!TryStrToInt(AsU16(Text()))) SetText(std::to_wstring(before));
+}
+
+void TSpinEdit::WMCut(TMessage& message) {
+  if (!EditorEnabled || ReadOnly) return;
+  TEdit::WndProc(message);
+}
+
+void TSpinEdit::WMNotify(TMessage& message, const NMHDR& header) {
+  if (header.hwndFrom != FArrows || header.code != static_cast<UINT>(UDN_DELTAPOS)) return TEdit::WndProc(message);
+  message.Result = 1;  // the arrows keep no position of their own
+  const int delta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
+  TDestroyWatch watch(this);
+  if (!ReadOnly) delta > 0 ? StepUp() : StepDown();
+  if (!watch.Destroyed() && CanFocus() && !Focused()) SetFocus();
+}
+
+void TSpinEdit::WMNcDestroy(TMessage& message) {
+  FArrows = nullptr;  // the system destroyed them with the edit
+  TEdit::WndProc(message);
+}
+
+void TSpinEdit::FWExit(TMessage& message) {
+  TDestroyWatch watch(this);
+  TEdit::WndProc(message);
+  if (!watch.Destroyed()) CorrectOnExit();
+}
+
 void TSpinEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_CHAR: {
-      wchar_t ch = static_cast<wchar_t>(message.WParam);
-      if (!IsAcceptedChar(ch)) {
-        MessageBeep(0);
-        return;
-      }
-      if (ch == 0) return;
-      message.WParam = ch;
-      break;
-    }
+    case WM_CHAR:
+      return WMChar(message, CharFrom(message.WParam));
     case CN_KEYDOWN:
-      if (message.WParam == VK_UP || message.WParam == VK_DOWN) {
-        if (!ReadOnly) message.WParam == VK_UP ? StepUp() : StepDown();
-        message.Result = 1;
-        return;
-      }
-      break;
-    case WM_MOUSEWHEEL: {
-      const int delta = GET_WHEEL_DELTA_WPARAM(message.WParam) / WHEEL_DELTA;
-      if (!ReadOnly && delta != 0) SetValue(static_cast<int64_t>(Value()) + static_cast<int64_t>(delta) * Increment);
-      message.Result = 0;
-      return;
-    }
-    case WM_PASTE: {
-      if (!EditorEnabled || ReadOnly) return;
-      // Whatever is pasted must leave a number; otherwise the value from before comes back.
-      const int32_t before = Value();
-      TEdit::WndProc(message);
-      const std::wstring text = Text();
-      if (!TryStrToInt(AsU16(text))) SetText(std::to_wstring(before));
-      return;
-    }
+      return CNKeyDown(message, VirtualKeyFrom(message.WParam));
+    case WM_MOUSEWHEEL:
+      return WMMouseWheel(message, WheelNotchesFrom(message.WParam));
+    case WM_PASTE:
+      return WMPaste(message);
     case WM_CUT:
-      if (!EditorEnabled || ReadOnly) return;
-      break;
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
-      if (header->hwndFrom == FArrows && header->code == static_cast<UINT>(UDN_DELTAPOS)) {
-        const int delta = reinterpret_cast<const NMUPDOWN*>(message.LParam)->iDelta;
-        if (!ReadOnly) delta > 0 ? StepUp() : StepDown();
-        if (CanFocus() && !Focused()) SetFocus();
-        message.Result = 1;  // the control keeps no position of its own
-        return;
-      }
-      break;
-    }
+      return WMCut(message);
+    case WM_NOTIFY:
+      return WMNotify(message, RecordFrom<NMHDR>(message.LParam));
     case WM_NCDESTROY:
-      FArrows = nullptr;
-      break;
+      return WMNcDestroy(message);
     case FW_EXIT:
-      TEdit::WndProc(message);
-      CorrectOnExit();
-      return;
+      return FWExit(message);
     default:
-      break;
+      return TEdit::WndProc(message);
   }
-  TEdit::WndProc(message);
 }
 
 }  // namespace qw

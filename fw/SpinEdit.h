@@ -37,6 +37,14 @@ class TSpinEdit : public TEdit {
 
  private:
   void CorrectOnExit();
+  void WMChar(TMessage& message, wchar_t ch);
+  void CNKeyDown(TMessage& message, UINT key);
+  void WMMouseWheel(TMessage& message, int notches);
+  void WMPaste(TMessage& message);
+  void WMCut(TMessage& message);
+  void WMNotify(TMessage& message, const NMHDR& header);
+  void WMNcDestroy(TMessage& message);
+  void FWExit(TMessage& message);
   // The plain arrow pair at the right edge (a system up-down control inside the edit).
   HWND FArrows = nullptr;
 };

@@ -1,7 +1,5 @@
 #include "fw/Timer.h"
 
-#include <exception>
-
 #include "fw/Application.h"
 
 namespace qw {
@@ -12,25 +10,28 @@ constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
 TTimer::~TTimer() {
-  if (FWindow) {
-    KillTimer(FWindow, kTimerId);
-    SetWindowLongPtrW(FWindow, GWLP_USERDATA, 0);
-    DestroyWindow(FWindow);
-  }
+  if (!FWindow) return;
+  // Detached before it goes: a tick already queued, or anything sent while the window is destroyed,
+  // finds no timer behind it.
+  KillTimer(FWindow, kTimerId);
+  SetWindowLongPtrW(FWindow, GWLP_USERDATA, 0);
+  DestroyWindow(FWindow);
 }
 
 LRESULT CALLBACK TTimer::TimerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER) {
-    if (auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) {
-      try {
-        timer->Timer();
-      } catch (const std::exception& e) {
-        Application().HandleException(e);
-      }
-    }
-    return 0;
+  auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!timer) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  switch (msg) {
+    case WM_TIMER:
+      timer->WMTimer(static_cast<UINT_PTR>(wParam));
+      return 0;
+    default:
+      return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void TTimer::WMTimer(UINT_PTR id) {
+  if (id == kTimerId) CallGuarded([this] { Timer(); });
 }
 
 void TTimer::Loaded() {
@@ -53,9 +54,7 @@ void TTimer::SetOnTimer(TNotifyEvent handler) {
   UpdateTimer();
 }
 
-void TTimer::Timer() {
-  if (FOnTimer) FOnTimer(this);
-}
+void TTimer::Timer() { CallEvent(FOnTimer, this); }
 
 void TTimer::UpdateTimer() {
   if (IsLoading()) return;

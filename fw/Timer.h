@@ -26,6 +26,7 @@ class TTimer : public TComponent {
 
  private:
   static LRESULT CALLBACK TimerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  void WMTimer(UINT_PTR id);
   void UpdateTimer();
   bool FEnabled = true;
   unsigned FInterval = 1000;

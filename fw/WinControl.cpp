@@ -1,7 +1,6 @@
 #include "fw/WinControl.h"
 
 #include <algorithm>
-#include <exception>
 #include <set>
 #include <stdexcept>
 
@@ -15,6 +14,11 @@ namespace qw {
 namespace {
 
 constexpr wchar_t kControlProp[] = L"QwFwControl";
+// The system procedure of a subclassed window, for our procedure to pass messages on once the object is
+// gone but a later subclasser keeps ours in its chain.
+constexpr wchar_t kSystemProcProp[] = L"QwFwSystemProc";
+// Child windows get ids from here on; ids below are left to dialogs' standard buttons.
+constexpr UINT kFirstChildId = 100;
 
 HCURSOR CursorHandle(TCursor cursor) {
   switch (cursor) {
@@ -48,10 +52,12 @@ void RegisterOwnClass(const TCreateParams& params, WNDPROC proc) {
 TWinControl::TWinControl() = default;
 
 TWinControl::~TWinControl() {
+  // The form forgets this control (or a child of it) as its active one before the children are let go.
+  if (TForm* form = GetParentForm()) form->ControlRemoved(this);
   // Children outlive this part of the object only as pointers; they must not call back into it.
   for (TControl* c : FControls) c->FParent = nullptr;
   FControls.clear();
-  DestroyHandle();
+  DestroyDetachedHandle();
   if (FBrush) DeleteObject(FBrush);
 }
 
@@ -68,40 +74,67 @@ TWinControl* TWinControl::FindControl(HWND hwnd) {
   return nullptr;
 }
 
-LRESULT TWinControl::Dispatch(TWinControl* control, HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TWinControl::Dispatch(TWinControl* control, UINT msg, WPARAM wParam, LPARAM lParam) {
   TMessage message{msg, wParam, lParam, 0};
-  try {
-    control->WindowProc(message);
-  } catch (const std::exception& e) {
-    // An exception must never unwind through the system's window-procedure frames.
-    Application().HandleException(e);
+  TDestroyWatch watch(control);
+  CallGuarded([&] { control->WindowProc(message); });
+  // A handler may have destroyed the control; then there is nothing left to forget.
+  if (msg == WM_NCDESTROY && !watch.Destroyed()) {
+    RemovePropW(control->FHandle, kControlProp);
+    RemovePropW(control->FHandle, kSystemProcProp);
+    control->ForgetHandle();
   }
-  if (msg == WM_NCDESTROY) control->WindowDestroyed();
   return message.Result;
 }
 
 LRESULT CALLBACK TWinControl::InitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   TWinControl* control = FromHandle(hwnd);
   if (!control && msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    control = static_cast<TWinControl*>(cs->lpCreateParams);
+    control = static_cast<TWinControl*>(RecordFrom<CREATESTRUCTW>(lParam).lpCreateParams);
     if (control) {
       SetPropW(hwnd, kControlProp, control);
       control->FHandle = hwnd;
     }
   }
   if (!control) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return Dispatch(control, hwnd, msg, wParam, lParam);
+  return Dispatch(control, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK TWinControl::SubclassWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  TWinControl* control = FromHandle(hwnd);
-  if (!control) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return Dispatch(control, hwnd, msg, wParam, lParam);
+  if (TWinControl* control = FromHandle(hwnd)) return Dispatch(control, msg, wParam, lParam);
+  const auto system = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kSystemProcProp));
+  const LRESULT result =
+      system ? CallWindowProcW(system, hwnd, msg, wParam, lParam) : DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) RemovePropW(hwnd, kSystemProcProp);
+  return result;
 }
 
-void TWinControl::WindowDestroyed() {
-  if (FHandle) RemovePropW(FHandle, kControlProp);
+void TWinControl::AttachSubclassed(HWND hwnd) {
+  FHandle = hwnd;
+  SetPropW(hwnd, kControlProp, this);
+  const LONG_PTR system = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassWndProc));
+  FDefWndProc = reinterpret_cast<WNDPROC>(system);
+  SetPropW(hwnd, kSystemProcProp, reinterpret_cast<HANDLE>(system));
+}
+
+HWND TWinControl::DetachHandle() {
+  HWND hwnd = FHandle;
+  if (!hwnd) return nullptr;
+  RemovePropW(hwnd, kControlProp);
+  if (FDefWndProc &&
+      GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SubclassWndProc)) {
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
+    RemovePropW(hwnd, kSystemProcProp);
+  }
+  ForgetHandle();
+  return hwnd;
+}
+
+void TWinControl::DestroyDetachedHandle() {
+  if (HWND hwnd = DetachHandle()) DestroyWindow(hwnd);
+}
+
+void TWinControl::ForgetHandle() {
   FHandle = nullptr;
   FDefWndProc = nullptr;
   FTrackingMouse = false;
@@ -127,19 +160,18 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   if (!params.SystemClass) RegisterOwnClass(params, InitWndProc);
-  static UINT nextId = 100;
+  static UINT nextId = kFirstChildId;
   const HMENU id = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId++)) : nullptr;
   HWND hwnd = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), FText.c_str(), params.Style, params.X,
                               params.Y, params.Width, params.Height, params.WndParent, id,
                               GetModuleHandleW(nullptr), params.SystemClass ? nullptr : this);
   if (!hwnd) throw std::runtime_error("Error creating window of class " + std::string(ClassName()));
-  if (params.SystemClass) {
-    FHandle = hwnd;
-    SetPropW(hwnd, kControlProp, this);
-    FDefWndProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassWndProc)));
-  }
-  SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
+  if (params.SystemClass) AttachSubclassed(hwnd);
+  SendFont(false);
+}
+
+void TWinControl::SendFont(bool redraw) {
+  if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), redraw);
 }
 
 void TWinControl::HandleNeeded() {
@@ -159,8 +191,7 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
-  // The framework's own numbers mean nothing to the system's window procedures.
-  if (!FHandle || (message.Msg >= 0xB000 && message.Msg < 0xC000)) return;
+  if (!FHandle || IsFrameworkMessage(message.Msg)) return;
   if (FDefWndProc)
     message.Result = CallWindowProcW(FDefWndProc, FHandle, message.Msg, message.WParam, message.LParam);
   else
@@ -178,6 +209,7 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
+  if (TForm* form = GetParentForm()) form->ControlRemoved(control);
   FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
   if (FMouseControl == control) FMouseControl = nullptr;
   if (FCaptureControl == control) FCaptureControl = nullptr;
@@ -233,7 +265,7 @@ void TWinControl::UpdateEnabled() {
 }
 
 void TWinControl::UpdateFont() {
-  if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
+  SendFont(true);
   for (TControl* c : FControls) c->ParentFontChanged();
 }
 
@@ -322,19 +354,17 @@ void TWinControl::PaintControls(HDC dc) {
   }
 }
 
-void TWinControl::WMPaint(TMessage& message) {
-  if (!FOwnPaint) {
-    DefaultHandler(message);
-    return;
-  }
+void TWinControl::WMPaint(TMessage& message, HDC dc) {
+  if (!FOwnPaint) return DefaultHandler(message);
+  // A DC in the message means "paint into this one" (printing, the skin's off-screen copies).
   PAINTSTRUCT ps;
-  HDC dc = message.WParam ? reinterpret_cast<HDC>(message.WParam) : BeginPaint(FHandle, &ps);
+  HDC target = dc ? dc : BeginPaint(FHandle, &ps);
   {
-    TCanvas canvas(dc);
+    TCanvas canvas(target);
     PaintWindow(canvas);
   }
-  PaintControls(dc);
-  if (!message.WParam) EndPaint(FHandle, &ps);
+  PaintControls(target);
+  if (!dc) EndPaint(FHandle, &ps);
   message.Result = 0;
 }
 
@@ -363,15 +393,14 @@ void TWinControl::SetMouseControl(TControl* control) {
   if (control) control->Perform(FW_MOUSE_ENTER);
 }
 
-void TWinControl::WMMouseMove(TMessage& message) {
+void TWinControl::WMMouseMove(TMessage& message, POINT pt) {
   if (!FTrackingMouse && FHandle) {
     TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, FHandle, 0};
     FTrackingMouse = TrackMouseEvent(&tme) != FALSE;
     Perform(FW_MOUSE_ENTER);
   }
-  POINT pt{LParamX(message.LParam), LParamY(message.LParam)};
   SetMouseControl(ControlAtPos(pt, false));
-  if (!RouteMouseToGraphic(message)) TControl::WndProc(message);
+  if (!RouteMouseToGraphic(message, pt)) TControl::WndProc(message);
 }
 
 void TWinControl::WMMouseLeave(TMessage& message) {
@@ -381,8 +410,11 @@ void TWinControl::WMMouseLeave(TMessage& message) {
   DefaultHandler(message);
 }
 
-bool TWinControl::RouteMouseToGraphic(TMessage& message) {
-  POINT pt{LParamX(message.LParam), LParamY(message.LParam)};
+void TWinControl::WMMouseButton(TMessage& message, POINT pt) {
+  if (!RouteMouseToGraphic(message, pt)) TControl::WndProc(message);
+}
+
+bool TWinControl::RouteMouseToGraphic(TMessage& message, POINT pt) {
   TControl* target = FCaptureControl ? FCaptureControl : ControlAtPos(pt, false);
   if (!target) return false;
   const bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN ||
@@ -392,17 +424,19 @@ bool TWinControl::RouteMouseToGraphic(TMessage& message) {
     FCaptureControl = target;
     SetCapture(FHandle);
   }
+  // The child's click handler may destroy this control (closing its form): touch nothing of it then.
+  TDestroyWatch watch(this);
   message.Result = target->Perform(message.Msg, message.WParam,
-                                   MakeLParam(pt.x - target->Left(), pt.y - target->Top()));
-  if (up) {
+                                   PointToLParam(POINT{pt.x - target->Left(), pt.y - target->Top()}));
+  if (up && !watch.Destroyed()) {
     FCaptureControl = nullptr;
     if (GetCapture() == FHandle) ReleaseCapture();
   }
   return true;
 }
 
-void TWinControl::WMSetCursor(TMessage& message) {
-  if (reinterpret_cast<HWND>(message.WParam) == FHandle && LOWORD(message.LParam) == HTCLIENT) {
+void TWinControl::WMSetCursor(TMessage& message, HWND window, UINT hitTest) {
+  if (window == FHandle && hitTest == HTCLIENT) {
     POINT pt;
     GetCursorPos(&pt);
     ScreenToClient(FHandle, &pt);
@@ -417,14 +451,10 @@ void TWinControl::WMSetCursor(TMessage& message) {
   DefaultHandler(message);
 }
 
-void TWinControl::WMContextMenu(TMessage& message) {
-  if (reinterpret_cast<HWND>(message.WParam) != FHandle) {
-    DefaultHandler(message);
-    return;
-  }
-  POINT screen{LParamX(message.LParam), LParamY(message.LParam)};
+void TWinControl::WMContextMenu(TMessage& message, HWND window, POINT screen) {
+  if (window != FHandle) return DefaultHandler(message);
   TControl* owner = this;
-  if (message.LParam == -1) {  // from the keyboard: below the control's top-left corner
+  if (IsKeyboardContextMenuPoint(screen)) {  // below the control's top-left corner
     screen = POINT{0, 0};
     ClientToScreen(FHandle, &screen);
   } else {
@@ -432,20 +462,37 @@ void TWinControl::WMContextMenu(TMessage& message) {
     ScreenToClient(FHandle, &client);
     if (TControl* c = ControlAtPos(client, false); c && c->PopupMenu()) owner = c;
   }
-  if (TPopupMenu* menu = owner->PopupMenu()) {
-    menu->PopupComponent = owner;
-    menu->Popup(screen.x, screen.y);
-    message.Result = 0;
-    return;
-  }
-  DefaultHandler(message);
+  TPopupMenu* menu = owner->PopupMenu();
+  if (!menu) return DefaultHandler(message);
+  menu->PopupComponent = owner;
+  menu->Popup(screen.x, screen.y);
+  message.Result = 0;
 }
 
-// ---- Keys and reflected notifications --------------------------------------------------------------
+// ---- Focus, text, keys and reflected notifications -------------------------------------------------
 
-void TWinControl::CNKeyDown(TMessage& message) {
+void TWinControl::WMSetFocus(TMessage& message) {
+  TDestroyWatch watch(this);
+  DefaultHandler(message);
+  if (watch.Destroyed()) return;
+  if (TForm* form = GetParentForm(); form && form != static_cast<TControl*>(this)) form->SetFocusedControl(this);
+}
+
+void TWinControl::WMSetText(TMessage& message, const wchar_t* text) {
+  TDestroyWatch watch(this);
+  DefaultHandler(message);
+  if (watch.Destroyed()) return;
+  if (FOwnPaint) {
+    // Windows that paint their own face show their caption there: keep the field and the face current.
+    FText = text ? text : L"";
+    if (GetParent(FHandle)) Invalidate();
+  }
+  Perform(FW_TEXT_CHANGED);
+}
+
+void TWinControl::CNKeyDown(TMessage& message, UINT key) {
   message.Result = 0;
-  if (message.WParam == VK_TAB && !WantsTab() && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
+  if (key == VK_TAB && !WantsTab() && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
     if (TForm* form = GetParentForm()) {
       form->SelectNext(this, GetKeyState(VK_SHIFT) >= 0);
       message.Result = 1;
@@ -453,8 +500,7 @@ void TWinControl::CNKeyDown(TMessage& message) {
   }
 }
 
-void TWinControl::CNCtlColor(TMessage& message) {
-  HDC dc = reinterpret_cast<HDC>(message.WParam);
+void TWinControl::CNCtlColor(TMessage& message, HDC dc) {
   SetTextColor(dc, ColorToRGB(FFont.Color()));
   SetBkColor(dc, ColorToRGB(FColor));
   message.Result = reinterpret_cast<LRESULT>(BrushHandle());
@@ -462,79 +508,71 @@ void TWinControl::CNCtlColor(TMessage& message) {
 
 void TWinControl::ReflectToChild(TMessage& message, HWND child) {
   TWinControl* target = FromHandle(child);
-  if (!target || target == this) {
-    DefaultHandler(message);
-    return;
-  }
+  if (!target || target == this) return DefaultHandler(message);
   message.Result = target->Perform(FW_REFLECT + message.Msg, message.WParam, message.LParam);
 }
+
+void TWinControl::WMCommand(TMessage& message, HWND control) {
+  // Menu and accelerator commands carry no control.
+  if (!control) return TControl::WndProc(message);
+  ReflectToChild(message, control);
+}
+
+void TWinControl::WMNotify(TMessage& message, const NMHDR& header) { ReflectToChild(message, header.hwndFrom); }
+
+void TWinControl::WMDrawItem(TMessage& message, UINT controlId, const DRAWITEMSTRUCT& item) {
+  // Id 0 is a menu item's drawing, not a control's.
+  if (controlId == 0) return TControl::WndProc(message);
+  ReflectToChild(message, item.hwndItem);
+}
+
+void TWinControl::WMCtlColor(TMessage& message, HWND child) { ReflectToChild(message, child); }
 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
-      WMPaint(message);
-      return;
+      return WMPaint(message, DcFrom(message.WParam));
     case WM_ERASEBKGND:
-      WMEraseBkgnd(message);
-      return;
+      return WMEraseBkgnd(message);
     case WM_COMMAND:
-      if (message.LParam) return ReflectToChild(message, reinterpret_cast<HWND>(message.LParam));
-      break;
+      return WMCommand(message, HwndFrom(message.LParam));
     case WM_NOTIFY:
-      return ReflectToChild(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
+      return WMNotify(message, RecordFrom<NMHDR>(message.LParam));
     case WM_DRAWITEM:
-      if (message.WParam) return ReflectToChild(message, reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem);
-      break;
+      return WMDrawItem(message, static_cast<UINT>(message.WParam), RecordFrom<DRAWITEMSTRUCT>(message.LParam));
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-      return ReflectToChild(message, reinterpret_cast<HWND>(message.LParam));
+      return WMCtlColor(message, HwndFrom(message.LParam));
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORLISTBOX:
-      CNCtlColor(message);
-      return;
+      return CNCtlColor(message, DcFrom(message.WParam));
     case CN_KEYDOWN:
-      CNKeyDown(message);
-      return;
+      return CNKeyDown(message, VirtualKeyFrom(message.WParam));
     case WM_MOUSEMOVE:
-      WMMouseMove(message);
-      return;
+      return WMMouseMove(message, PointFromLParam(message.LParam));
     case WM_MOUSELEAVE:
-      WMMouseLeave(message);
-      return;
+      return WMMouseLeave(message);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
-      if (RouteMouseToGraphic(message)) return;
-      break;
+      return WMMouseButton(message, PointFromLParam(message.LParam));
     case WM_SETCURSOR:
-      WMSetCursor(message);
-      return;
+      return WMSetCursor(message, HwndFrom(message.WParam), LoWord(message.LParam));
     case WM_CONTEXTMENU:
-      WMContextMenu(message);
-      return;
+      return WMContextMenu(message, HwndFrom(message.WParam), PointFromLParam(message.LParam));
     case WM_SETFOCUS:
-      DefaultHandler(message);
-      if (TForm* form = GetParentForm(); form && form != static_cast<TControl*>(this)) form->SetFocusedControl(this);
-      return;
+      return WMSetFocus(message);
     case WM_SETTEXT:
-      DefaultHandler(message);
-      if (FOwnPaint && message.WParam == 0) {
-        // Windows that paint their own face show their caption there: keep the field and the face current.
-        FText = reinterpret_cast<const wchar_t*>(message.LParam);
-        if (GetParent(FHandle)) Invalidate();
-      }
-      Perform(FW_TEXT_CHANGED);
-      return;
+      return WMSetText(message, reinterpret_cast<const wchar_t*>(message.LParam));
     default:
-      break;
+      return TControl::WndProc(message);
   }
-  TControl::WndProc(message);
 }
 
 }  // namespace qw

@@ -3,6 +3,9 @@
 // learns `this` at WM_NCCREATE; standard windows (EDIT, BUTTON, COMBOBOX, the tab control) are created
 // with their system class and subclassed, the system procedure kept for DefaultHandler. Either way every
 // message runs through the same WndProc chain, and the object forgets the handle at WM_NCDESTROY.
+// A control being destroyed first detaches its window (the object's property removed, the system
+// procedure put back) and only then destroys it, so nothing sent during the destruction reaches a
+// half-destroyed object.
 #include <windows.h>
 
 #include <string>
@@ -37,7 +40,7 @@ class TWinControl : public TControl {
   bool HandleAllocated() const { return FHandle != nullptr; }
   // Creates the window (and those of every windowed child) when it does not exist yet.
   void HandleNeeded();
-  // Destroys the window; the children's windows go with it.
+  // Destroys the window, which still tells this object of its end; the children's windows go with it.
   void DestroyHandle();
   // The framework object behind a window, or nullptr for foreign windows.
   static TWinControl* FromHandle(HWND hwnd);
@@ -92,17 +95,30 @@ class TWinControl : public TControl {
   void ParentFontChanged() override;
   void ParentColorChanged() override;
 
-  // Message methods of the chain.
-  void WMPaint(TMessage& message);
+  // Destroys the window without telling this object: for destructors, where the object is no longer
+  // whole. The window is detached first and dies with the system's procedure.
+  void DestroyDetachedHandle();
+
+  // Message methods of the chain, each given what its message carries.
+  void WMPaint(TMessage& message, HDC dc);
   void WMEraseBkgnd(TMessage& message);
-  void ReflectToChild(TMessage& message, HWND child);
-  void WMMouseMove(TMessage& message);
+  void WMCommand(TMessage& message, HWND control);
+  void WMNotify(TMessage& message, const NMHDR& header);
+  void WMDrawItem(TMessage& message, UINT controlId, const DRAWITEMSTRUCT& item);
+  void WMCtlColor(TMessage& message, HWND child);
+  void CNCtlColor(TMessage& message, HDC dc);
+  void CNKeyDown(TMessage& message, UINT key);
+  void WMMouseMove(TMessage& message, POINT pt);
   void WMMouseLeave(TMessage& message);
-  bool RouteMouseToGraphic(TMessage& message);
-  void WMSetCursor(TMessage& message);
-  void WMContextMenu(TMessage& message);
-  void CNKeyDown(TMessage& message);
-  void CNCtlColor(TMessage& message);
+  void WMMouseButton(TMessage& message, POINT pt);
+  void WMSetCursor(TMessage& message, HWND window, UINT hitTest);
+  void WMContextMenu(TMessage& message, HWND window, POINT screen);
+  void WMSetFocus(TMessage& message);
+  void WMSetText(TMessage& message, const wchar_t* text);
+  // Passes a parent notification on to the control it came from, as FW_REFLECT + its number.
+  void ReflectToChild(TMessage& message, HWND child);
+  // Gives a mouse message to the windowless child under the point (or the one holding the capture).
+  bool RouteMouseToGraphic(TMessage& message, POINT pt);
 
   HWND FHandle = nullptr;
   bool FOwnPaint = false;  // own-class windows paint their face and their graphic children themselves
@@ -110,9 +126,17 @@ class TWinControl : public TControl {
  private:
   static LRESULT CALLBACK InitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK SubclassWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  static LRESULT Dispatch(TWinControl* control, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT Dispatch(TWinControl* control, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Binds a subclassed system window to this object: the property, then our procedure in front of the
+  // system's.
+  void AttachSubclassed(HWND hwnd);
+  // Unbinds the window from this object and returns it: the property goes, and the system procedure
+  // comes back unless someone subclassed the window after us (then ours stays in their chain and passes
+  // everything straight on).
+  HWND DetachHandle();
+  void SendFont(bool redraw);
   void SetMouseControl(TControl* control);
-  void WindowDestroyed();
+  void ForgetHandle();
 
   WNDPROC FDefWndProc = nullptr;
   std::vector<TControl*> FControls;

@@ -23,6 +23,12 @@ inline void Pump(int rounds = 3) {
   }
 }
 
+// Gives a test form the client size its controls need.
+inline void SetClientSize(TForm& form, int width, int height) {
+  form.SetClientWidth(width);
+  form.SetClientHeight(height);
+}
+
 // A press and release of the left button at a client point of a window, as the system delivers them.
 inline void ClickAt(HWND hwnd, int x, int y) {
   SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

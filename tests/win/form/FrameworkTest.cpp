@@ -22,7 +22,7 @@ template <class Base>
 class TRecorder : public Base {
  public:
   void WndProc(TMessage& message) override {
-    if (message.Msg >= 0xB000 && message.Msg < 0xC000) Seen.push_back(message.Msg);
+    if (IsFrameworkMessage(message.Msg)) Seen.push_back(message.Msg);
     Base::WndProc(message);
   }
   bool Saw(UINT msg) const { return std::find(Seen.begin(), Seen.end(), msg) != Seen.end(); }
@@ -209,6 +209,14 @@ TEST(WinControl, ACaptionChangeRepaintsAWindowThatDrawsItsOwnCaption) {
   panel->SetCaption(L"after");
   EXPECT_TRUE(GetUpdateRect(panel->Handle(), &dirty, FALSE));
   EXPECT_EQ(panel->Caption(), L"after");
+
+  // Told to show no text at all (WM_SETTEXT without a string), it shows an empty one.
+  std::vector<std::string> errors;
+  Application().OnException = [&](const std::exception& e) { errors.push_back(e.what()); };
+  SetWindowTextW(panel->Handle(), nullptr);
+  Application().OnException = nullptr;
+  EXPECT_TRUE(errors.empty()) << errors.front();
+  EXPECT_EQ(panel->Caption(), L"");
 }
 
 TEST(WinControl, WindowlessChildrenGetMouseEnterLeaveAndClicksInTheirOwnCoordinates) {
