@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bmp[1] = 'M';
   }
   try {
-    const qw::TBmpImage image = qw::ReadBmp(bmp.data(), bmp.size(), kFuzzMaxPixels);
+    qw::TBmpReadOptions options;
+    options.MaxPixels = kFuzzMaxPixels;
+    const qw::TBmpImage image = qw::ReadBmp(bmp.data(), bmp.size(), options);
     const int bits = image.SourceBitCount;
     if (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) std::abort();
     if (image.Bitmap.PixelCount() > kFuzzMaxPixels) std::abort();
@@ -29,6 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (bits <= 8 || bits == 24)
       for (size_t i = 0; i < image.Bitmap.PixelCount(); ++i)
         if (image.Bitmap.Pixels()[i] >> 24) std::abort();
+    // The declared alpha changes nothing but alpha, and an image that cannot hold any is opaque.
+    options.Alpha = size % 2 ? qw::TBmpAlpha::Declared : qw::TBmpAlpha::FourthByte;
+    const qw::TBmpImage declared = qw::ReadBmp(bmp.data(), bmp.size(), options);
+    if (declared.Bitmap.PixelCount() != image.Bitmap.PixelCount()) std::abort();
+    for (size_t i = 0; i < image.Bitmap.PixelCount(); ++i) {
+      const uint32_t a = image.Bitmap.Pixels()[i], b = declared.Bitmap.Pixels()[i];
+      if ((a & 0x00FFFFFFu) != (b & 0x00FFFFFFu)) std::abort();
+      if ((bits <= 8 || bits == 24) && (b >> 24) != 0xFF) std::abort();
+    }
   } catch (const qw::EImageError&) {
   }
   return 0;

@@ -28,7 +28,9 @@ qw::TSkinImage SmallDecode(std::span<const uint8_t> bytes) {
       if (img.Bitmap.PixelCount() > (1u << 22)) throw qw::EImageError("too large");
       break;
     case qw::TImageKind::Bmp: {
-      qw::TBmpImage b = qw::ReadBmp(bytes.data(), bytes.size(), 1u << 22);
+      qw::TBmpReadOptions options;
+      options.MaxPixels = 1u << 22;
+      qw::TBmpImage b = qw::ReadBmp(bytes.data(), bytes.size(), options);
       img.Bitmap = std::move(b.Bitmap);
       img.SourceBitCount = b.SourceBitCount;
       img.Kind = qw::TSkinImageKind::Bmp;

@@ -45,4 +45,13 @@ void PremultiplyAlpha(TBitmap32& bmp, const TRect& r) {
   }
 }
 
+void PremultiplyExact(TBitmap32& bmp) {
+  uint32_t* p = bmp.Pixels();
+  for (size_t i = 0, n = bmp.PixelCount(); i < n; ++i) {
+    const uint32_t w = p[i], a = w >> 24;
+    const uint32_t r = ((w >> 16) & 0xFF) * a / 255, g = ((w >> 8) & 0xFF) * a / 255, b = (w & 0xFF) * a / 255;
+    p[i] = (w & 0xFF000000u) | (r << 16) | (g << 8) | b;
+  }
+}
+
 }  // namespace qw

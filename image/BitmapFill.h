@@ -15,5 +15,8 @@ void FillRect32(TBitmap32& bmp, const TRect& r, TColor color, uint8_t alpha);
 void SetAlphaInRect(TBitmap32& bmp, const TRect& r, uint8_t alpha, bool skipKey);
 // Premultiplies R: the word 0x00FFFFFF becomes 0, any other pixel gets c = c*A >> 8 on B, G and R.
 void PremultiplyAlpha(TBitmap32& bmp, const TRect& r);
+// Premultiplies every pixel exactly, c = c*A/255 (rounded down) on B, G and R, with no special pixels:
+// what the system's per-pixel alpha blend expects of a picture (an opaque pixel keeps its colour).
+void PremultiplyExact(TBitmap32& bmp);
 
 }  // namespace qw

@@ -186,8 +186,10 @@ void DecodeIndexed(const uint8_t* pixels, size_t stride, const THeader& h, const
   }
 }
 
-void DecodeDirect(const uint8_t* pixels, size_t stride, const THeader& h, TBitmap32& out) {
+// keepReserved: the fourth byte of plain 32-bit pixels becomes the alpha instead of 0.
+void DecodeDirect(const uint8_t* pixels, size_t stride, const THeader& h, bool keepReserved, TBitmap32& out) {
   const int w = static_cast<int>(h.Width);
+  const uint32_t plain32 = keepReserved ? 0xFFFFFFFFu : 0x00FFFFFFu;
   const bool useMasks = h.HasMasks;
   // Plain pixels: 16 bits are 5-5-5 with the top bit unused, 32 bits 8-8-8 with the top byte unused.
   uint32_t masks[4] = {0x7C00, 0x03E0, 0x001F, 0};
@@ -209,7 +211,7 @@ void DecodeDirect(const uint8_t* pixels, size_t stride, const THeader& h, TBitma
     if (h.BitCount == 24) {
       for (int x = 0; x < w; ++x, src += 3) dst[x] = uint32_t{src[0]} | (uint32_t{src[1]} << 8) | (uint32_t{src[2]} << 16);
     } else if (h.BitCount == 32 && !useMasks) {
-      for (int x = 0; x < w; ++x, src += 4) dst[x] = Le32(src) & 0x00FFFFFFu;
+      for (int x = 0; x < w; ++x, src += 4) dst[x] = Le32(src) & plain32;
     } else {
       const int bytes = h.BitCount / 8;
       for (int x = 0; x < w; ++x, src += bytes) {
@@ -269,16 +271,30 @@ void DecodeRle(const uint8_t* p, const uint8_t* end, const THeader& h, const std
   }
 }
 
+bool HasAlphaMask(const THeader& h) { return h.HasMasks && h.Masks[3] != 0; }
+bool IsPlain32(const THeader& h) { return h.BitCount == 32 && h.Compression == kBiRgb; }
+
+// TBmpAlpha::Declared and FourthByte after decoding: an image that carries no alpha becomes opaque.
+void SetDeclaredAlpha(const THeader& h, TBmpAlpha mode, TBitmap32& bmp) {
+  if (HasAlphaMask(h)) return;
+  uint32_t* p = bmp.Pixels();
+  const size_t n = bmp.PixelCount();
+  if (mode == TBmpAlpha::FourthByte && IsPlain32(h) &&
+      std::any_of(p, p + n, [](uint32_t v) { return (v >> 24) != 0; }))
+    return;
+  for (size_t i = 0; i < n; ++i) p[i] |= 0xFF000000u;
+}
+
 }  // namespace
 
 bool IsBmpSignature(const uint8_t* data, size_t size) { return size >= 2 && data[0] == 'B' && data[1] == 'M'; }
 
-TBmpImage ReadBmp(const uint8_t* data, size_t size, uint64_t maxPixels) {
+TBmpImage ReadBmp(const uint8_t* data, size_t size, const TBmpReadOptions& options) {
   if (!IsBmpSignature(data, size)) Fail("Not a BMP file.");
   if (size < 14 + 12) Fail("BMP file is truncated.");
   const THeader h = ReadHeader(data, size);
   CheckDepth(h);
-  if (static_cast<uint64_t>(h.Width * h.Height) > std::min(maxPixels, kMaxBmpPixels)) Fail("BMP image is too large.");
+  if (static_cast<uint64_t>(h.Width * h.Height) > std::min(options.MaxPixels, kMaxBmpPixels)) Fail("BMP image is too large.");
 
   // The pixels start where the file header says; an offset inside the headers is a writer's mistake,
   // and then they follow the palette as they do in packed bitmaps.
@@ -299,9 +315,11 @@ TBmpImage ReadBmp(const uint8_t* data, size_t size, uint64_t maxPixels) {
     return image;
   }
 
+  const bool declared = options.Alpha != TBmpAlpha::Device;
   if (h.Compression == kBiRle8 || h.Compression == kBiRle4) {
     image.Bitmap = TBitmap32(static_cast<int>(h.Width), static_cast<int>(h.Height));
     DecodeRle(data + pixelOffset, data + size, h, palette, image.Bitmap);
+    if (declared) SetDeclaredAlpha(h, options.Alpha, image.Bitmap);
     return image;
   }
 
@@ -314,8 +332,10 @@ TBmpImage ReadBmp(const uint8_t* data, size_t size, uint64_t maxPixels) {
   if (h.BitCount <= 8) {
     DecodeIndexed(data + pixelOffset, static_cast<size_t>(stride), h, palette, image.Bitmap);
   } else {
-    DecodeDirect(data + pixelOffset, static_cast<size_t>(stride), h, image.Bitmap);
+    const bool fourthByte = options.Alpha == TBmpAlpha::FourthByte && IsPlain32(h);
+    DecodeDirect(data + pixelOffset, static_cast<size_t>(stride), h, fourthByte, image.Bitmap);
   }
+  if (declared) SetDeclaredAlpha(h, options.Alpha, image.Bitmap);
   return image;
 }
 

@@ -15,6 +15,8 @@
 //    garbage (0xFF from some writers, leftovers from others);
 //  - only an image with an explicit alpha mask (BI_BITFIELDS / BI_ALPHABITFIELDS, or a V4/V5 header
 //    with a non-zero alpha mask and bit fields) keeps its alpha, scaled to 8 bits.
+// Pictures shown as they are (a window's glyphs, an author's look at a file) ask for the alpha the file
+// declares instead (TBmpAlpha below).
 // Colour fields of other widths (5-6-5, 10-10-10, ...) are scaled to 8 bits (0 stays 0, all ones 255).
 // Pixels that an RLE image never writes (skipped by a delta or an early end of line or bitmap) are the
 // zero word 0x00000000. Palette indexes beyond the palette read as 0x00000000 too.
@@ -38,9 +40,28 @@ bool IsBmpSignature(const uint8_t* data, size_t size);
 
 inline constexpr uint64_t kMaxBmpPixels = uint64_t{1} << 28;
 
+// What becomes of a bitmap's alpha.
+enum class TBmpAlpha {
+  // The platform's 32-bit DIB of the file, as described above: alpha only from an alpha mask, else 0.
+  Device,
+  // The alpha the file declares: an alpha mask's alpha, and every other image opaque (255), the plain
+  // 32-bit one included, whose fourth byte the format reserves (and real files leave garbage in).
+  Declared,
+  // As Declared, but a plain 32-bit image carries its alpha in the fourth byte, as the program's own
+  // glyphs do; a fourth byte that is 0 on every pixel was left so by a writer that knew nothing of alpha
+  // and reads as opaque.
+  FourthByte,
+};
+
+struct TBmpReadOptions {
+  TBmpAlpha Alpha = TBmpAlpha::Device;
+  // Larger images are refused (fuzzing passes a smaller limit: an RLE file of a few bytes may state
+  // any size). Never above kMaxBmpPixels.
+  uint64_t MaxPixels = kMaxBmpPixels;
+};
+
 // Decodes a whole bitmap file held in memory. Throws EImageError when it is not a readable bitmap or
-// states more than maxPixels pixels (fuzzing passes a smaller limit: an RLE file of a few bytes may
-// state any size).
-TBmpImage ReadBmp(const uint8_t* data, size_t size, uint64_t maxPixels = kMaxBmpPixels);
+// states more than options.MaxPixels pixels.
+TBmpImage ReadBmp(const uint8_t* data, size_t size, const TBmpReadOptions& options = {});
 
 }  // namespace qw

@@ -1,6 +1,5 @@
 #include "image/ImageDecoder.h"
 
-#include "image/BmpReader.h"
 #include "image/ImageError.h"
 #include "image/JpegDecoder.h"
 #include "image/PngDecoder.h"
@@ -14,14 +13,17 @@ TImageKind DetectImageKind(const uint8_t* data, size_t size) {
   return TImageKind::Unknown;
 }
 
-TBitmap32 DecodeImage(const uint8_t* data, size_t size) {
+TBitmap32 DecodeImage(const uint8_t* data, size_t size, TBmpAlpha bmpAlpha) {
   switch (DetectImageKind(data, size)) {
     case TImageKind::Png:
       return DecodePng(data, size);
     case TImageKind::Jpeg:
       return DecodeJpeg(data, size);
-    case TImageKind::Bmp:
-      return ReadBmp(data, size).Bitmap;
+    case TImageKind::Bmp: {
+      TBmpReadOptions options;
+      options.Alpha = bmpAlpha;
+      return ReadBmp(data, size, options).Bitmap;
+    }
     case TImageKind::Unknown:
       break;
   }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "image/Bitmap32.h"
+#include "image/BmpReader.h"
 
 namespace qw {
 
@@ -14,8 +15,9 @@ enum class TImageKind { Unknown, Png, Bmp, Jpeg };
 TImageKind DetectImageKind(const uint8_t* data, size_t size);
 
 // Decodes a PNG, BMP or JPEG picture (see PngDecoder.h, BmpReader.h and JpegDecoder.h for what each
-// makes of its format). Throws EImageError for data of no known format or that fails to decode.
+// makes of its format); bmpAlpha says what a bitmap's alpha becomes (PNG keeps its own, JPEG is opaque).
+// Throws EImageError for data of no known format or that fails to decode.
 // Callers that need a BMP's stored bit depth use ReadBmp directly.
-TBitmap32 DecodeImage(const uint8_t* data, size_t size);
+TBitmap32 DecodeImage(const uint8_t* data, size_t size, TBmpAlpha bmpAlpha = TBmpAlpha::Device);
 
 }  // namespace qw

@@ -72,5 +72,22 @@ TEST(PremultiplyAlpha, ClearsFreshWhiteAndScalesChannelsByAlpha) {
   EXPECT_EQ(b.At(2, 0), 0xFF09131Du);  // c*255 >> 8 loses one
 }
 
+TEST(PremultiplyExact, KeepsOpaqueColoursAndClearsTransparentOnes) {
+  TBitmap32 b(5, 1);
+  b.At(0, 0) = 0xFF0A141Eu;  // opaque: unchanged, where the shift rule would lose one
+  b.At(1, 0) = 0x80C8C8C8u;  // 200*128/255 = 100.39
+  b.At(2, 0) = 0x01FFFFFFu;  // 255*1/255 = 1
+  b.At(3, 0) = 0x00FFFFFFu;  // transparent white: no special case, just zero colour
+  b.At(4, 0) = 0xFEFF7F01u;  // 255*254/255 = 254, 127*254/255 = 126.5 (down), 1*254/255 = 0
+  PremultiplyExact(b);
+  EXPECT_EQ(b.At(0, 0), 0xFF0A141Eu);
+  EXPECT_EQ(b.At(1, 0), 0x80646464u);
+  EXPECT_EQ(b.At(2, 0), 0x01010101u);
+  EXPECT_EQ(b.At(3, 0), 0x00000000u);
+  EXPECT_EQ(b.At(4, 0), 0xFEFE7E00u);
+  TBitmap32 empty;
+  PremultiplyExact(empty);  // nothing to do, nothing to touch
+}
+
 }  // namespace
 }  // namespace qw

@@ -258,6 +258,73 @@ TEST(BmpReader, SixteenAndThirtyTwoBitPixelsFollowTheirMasks) {
   EXPECT_EQ(RowOf(Read(ten.Build()).Bitmap, 0), (V{0x00FF8000}));
 }
 
+// Pictures shown as they are: the alpha the file declares instead of the device's zero.
+TEST(BmpReader, DeclaredAlphaMakesImagesWithoutAlphaOpaque) {
+  auto read = [](const TBmpBuilder& m, TBmpAlpha mode) {
+    TBmpReadOptions options;
+    options.Alpha = mode;
+    const TBytes b = m.Build();
+    return RowOf(ReadBmp(b.data(), b.size(), options).Bitmap, 0);
+  };
+  for (TBmpAlpha mode : {TBmpAlpha::Declared, TBmpAlpha::FourthByte}) {
+    SCOPED_TRACE(static_cast<int>(mode));
+    // No alpha in the file: every pixel opaque, the key colour and the palette's fourth byte included.
+    TBmpBuilder rgb24;
+    rgb24.Width = 2;
+    rgb24.Pixels = {0xFF, 0x00, 0xFF, 0x01, 0x02, 0x03, 0, 0};
+    EXPECT_EQ(read(rgb24, mode), (V{0xFFFF00FF, 0xFF030201}));
+    TBmpBuilder pal = rgb24;
+    pal.BitCount = 8;
+    pal.Palette = {0x112233, 0x445566};
+    pal.Pixels = {1, 0, 0, 0};
+    EXPECT_EQ(read(pal, mode), (V{0xFF445566, 0xFF112233}));
+    TBmpBuilder p555;
+    p555.BitCount = 16;
+    p555.Pixels = {0xFF, 0xFF, 0, 0};  // the unused top bit set: still no alpha
+    EXPECT_EQ(read(p555, mode), (V{0xFFFFFFFF}));
+    TBmpBuilder rle = pal;
+    rle.Compression = 1;
+    rle.Pixels = {1, 1, 0, 1};  // the second pixel is never written
+    EXPECT_EQ(read(rle, mode), (V{0xFF445566, 0xFF000000}));
+
+    // An alpha mask is the alpha, even where it is 0 throughout; bit fields without one leave the top
+    // byte as padding.
+    TBmpBuilder masked;
+    masked.BitCount = 32;
+    masked.Width = 3;
+    masked.Compression = 6;
+    masked.TrailingMasks = {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+    masked.Pixels = {0xFF, 0x00, 0xFF, 0x00, 0x01, 0x02, 0x03, 0x00, 0x04, 0x05, 0x06, 0x00};
+    EXPECT_EQ(read(masked, mode), (V{kKeyPixel, 0x00030201, 0x00060504}));
+    masked.Pixels[7] = 0x80;
+    EXPECT_EQ(read(masked, mode), (V{kKeyPixel, 0x80030201, 0x00060504}));
+    TBmpBuilder unmasked = masked;
+    unmasked.Compression = 3;
+    unmasked.TrailingMasks.pop_back();
+    EXPECT_EQ(read(unmasked, mode), (V{0xFFFF00FF, 0xFF030201, 0xFF060504}));
+  }
+
+  // Plain 32 bits: the fourth byte is reserved, so the declared alpha is opaque; the program's glyphs
+  // keep their alpha there, zeros included, as long as one pixel has some ...
+  TBmpBuilder rgb32;
+  rgb32.BitCount = 32;
+  rgb32.Width = 3;
+  rgb32.Pixels = {0xFF, 0x00, 0xFF, 0x00, 0x01, 0x02, 0x03, 0x80, 0x04, 0x05, 0x06, 0xFF};
+  EXPECT_EQ(read(rgb32, TBmpAlpha::Declared), (V{0xFFFF00FF, 0xFF030201, 0xFF060504}));
+  EXPECT_EQ(read(rgb32, TBmpAlpha::FourthByte), (V{kKeyPixel, 0x80030201, 0xFF060504}));
+  EXPECT_EQ(read(rgb32, TBmpAlpha::Device), (V{kKeyPixel, 0x00030201, 0x00060504}));
+  // ... and a writer that left it 0 everywhere stored no alpha at all.
+  rgb32.Pixels[7] = rgb32.Pixels[11] = 0;
+  EXPECT_EQ(read(rgb32, TBmpAlpha::FourthByte), (V{0xFFFF00FF, 0xFF030201, 0xFF060504}));
+  // Top-down rows keep their fourth bytes in their places too.
+  rgb32.Height = -2;
+  rgb32.Pixels.insert(rgb32.Pixels.end(), {0, 0, 0, 0x40, 0, 0, 0, 0, 0, 0, 0, 0});
+  const TBytes two = rgb32.Build();
+  TBmpReadOptions fourth;
+  fourth.Alpha = TBmpAlpha::FourthByte;
+  EXPECT_EQ(RowOf(ReadBmp(two.data(), two.size(), fourth).Bitmap, 1), (V{0x40000000, 0, 0}));
+}
+
 TEST(BmpReader, Rle8RunsEscapesAndSkippedPixels) {
   TBmpBuilder m;
   m.BitCount = 8;
@@ -369,7 +436,9 @@ TEST(BmpReader, BrokenFilesRaiseImageErrors) {
   rle.Height = 3000;
   rle.Pixels = {0, 1};
   const TBytes tiny = rle.Build();
-  EXPECT_THROW(ReadBmp(tiny.data(), tiny.size(), 1000000), EImageError);
+  TBmpReadOptions small;
+  small.MaxPixels = 1000000;
+  EXPECT_THROW(ReadBmp(tiny.data(), tiny.size(), small), EImageError);
   EXPECT_EQ(ReadBmp(tiny.data(), tiny.size()).Bitmap.Width(), 3000);
 }
 

@@ -81,19 +81,26 @@ TEST(ImageDecoder, BmpCorpusMatchesItsPngTwins) {
     EXPECT_EQ(bmp.SourceBitCount, c.BitCount);
     ASSERT_EQ(bmp.Bitmap.Width(), png.Width());
     ASSERT_EQ(bmp.Bitmap.Height(), png.Height());
-    const uint32_t mask = c.CompareAlpha ? 0xFFFFFFFFu : 0x00FFFFFFu;
-    int mismatches = 0;
-    for (int y = 0; y < png.Height(); ++y)
-      for (int x = 0; x < png.Width(); ++x) {
-        const uint32_t a = bmp.Bitmap.At(x, y), b = png.At(x, y);
-        // A fully transparent PNG pixel's colour is not part of the picture.
-        if (c.CompareAlpha && (b >> 24) == 0 && (a >> 24) == 0) continue;
-        if ((a & mask) != (b & mask) && ++mismatches < 5) ADD_FAILURE() << x << "," << y << ": " << std::hex << a << " vs " << b;
-      }
-    EXPECT_EQ(mismatches, 0);
+    auto mismatches = [&](const TBitmap32& decoded, bool compareAlpha) {
+      const uint32_t mask = compareAlpha ? 0xFFFFFFFFu : 0x00FFFFFFu;
+      int count = 0;
+      for (int y = 0; y < png.Height(); ++y)
+        for (int x = 0; x < png.Width(); ++x) {
+          const uint32_t a = decoded.At(x, y), b = png.At(x, y);
+          // A fully transparent PNG pixel's colour is not part of the picture.
+          if (compareAlpha && (b >> 24) == 0 && (a >> 24) == 0) continue;
+          if ((a & mask) != (b & mask) && ++count < 5)
+            ADD_FAILURE() << x << "," << y << ": " << std::hex << a << " vs " << b;
+        }
+      return count;
+    };
+    EXPECT_EQ(mismatches(bmp.Bitmap, c.CompareAlpha), 0);
     if (!c.CompareAlpha) {
       for (size_t i = 0; i < bmp.Bitmap.PixelCount(); ++i) ASSERT_EQ(bmp.Bitmap.Pixels()[i] >> 24, 0u);
     }
+    // With the alpha the file declares each is its twin, alpha and all: the plain 32-bit file is opaque
+    // (its fourth byte holds garbage), and so are the palette and 24-bit ones.
+    EXPECT_EQ(mismatches(DecodeImage(bmpBytes.data(), bmpBytes.size(), TBmpAlpha::Declared), true), 0);
   }
 }
 
