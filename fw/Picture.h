@@ -12,10 +12,12 @@ namespace qw {
 
 class TPicture {
  public:
-  // Decodes a picture by its leading bytes: 32-bit BMP, PNG or JPEG. Throws std::runtime_error with the
-  // reason when the data is not a picture this program can read.
+  // Decodes a PNG, BMP or JPEG picture, chosen by its content. A bitmap's alpha is its alpha mask or, in
+  // a plain 32-bit file like the program's glyphs, its fourth byte; a bitmap with neither is opaque.
+  // Throws EImageError with the reason when the data is not a picture this program can read.
   void LoadFromMemory(const uint8_t* data, size_t size);
-  // Loads an RCDATA resource of the program by name.
+  // Loads an RCDATA resource of the program by name. Throws EImageError when there is no such resource
+  // or it does not decode.
   void LoadFromResource(const std::wstring& name);
   void Assign(TBitmap32 bitmap);
 
@@ -33,9 +35,5 @@ class TPicture {
   TBitmap32 FBitmap;
   TBitmap32 FPremultiplied;
 };
-
-// Reads a bottom-up or top-down 32-bit BMP file with alpha (BI_RGB or BI_BITFIELDS in BGRA order), the
-// format the program's own glyphs are stored in. Throws std::runtime_error on anything else.
-TBitmap32 ReadBmp32(const uint8_t* data, size_t size);
 
 }  // namespace qw

@@ -15,6 +15,7 @@
 #include "fw/Panel.h"
 #include "fw/SpinEdit.h"
 #include "fw/Timer.h"
+#include "image/ImageError.h"
 
 namespace qw {
 
@@ -27,11 +28,8 @@ void LoadPicture(TPicture& picture, V v, R r) {
   const std::wstring name = r.ResourceName(v);
   try {
     picture.LoadFromResource(name);
-  } catch (const std::exception& e) {
-    const std::string why = e.what();
-    // A build without a decoder for the format shows no picture rather than no window.
-    if (why.find("not supported by this build") != std::string::npos) return;
-    r.Fail(v.Line, "picture " + std::string(name.begin(), name.end()) + ": " + why);
+  } catch (const EImageError& e) {
+    r.Fail(v.Line, "picture " + std::string(name.begin(), name.end()) + ": " + e.what());
   }
 }
 
