@@ -13,6 +13,10 @@ run() {  # run <args...>: sets rc, out and err
   "${runner[@]}" "$bin" "$@" >"$tmp/.out" 2>"$tmp/.err" </dev/null
   rc=$?
   out=$(tr -d '\r' <"$tmp/.out"); err=$(tr -d '\r' <"$tmp/.err")
+  # Whatever goes to standard error ends its line, so the shell prompt never lands behind it.
+  if [ -s "$tmp/.err" ] && [ "$(tail -c1 "$tmp/.err" | od -An -tx1 | tr -d ' ')" != 0a ]; then
+    fail "qxskin $*: standard error does not end with a newline"
+  fi
 }
 expect() {  # expect <name> <rc> <pattern in out+err>
   if [ "$rc" -ne "$2" ]; then fail "$1: exit $rc, want $2 ($err)"
@@ -39,6 +43,20 @@ run check a.vlz;          expect "check warnings" 0 "ODDKEY: a key the loader do
 expect "check range" 0 "STATES: 9 is outside"
 expect "check parent" 0 'PARENTCLASS: no section "MISSING"'
 run dump a.vlz;           expect "dump" 0 '"BOXCHECKED","R":\[0,0,2,2\]'
+# Member names in any case, as the engine finds them: a package whose description is "options.DAT"
+# unpacks into a folder that loads, and images named in another case than the description's are found.
+mkdir lower
+printf "$header"'\x10\x20\x30\xff\x00\xff\0\0\x01\x02\x03\xaa\xbb\xcc\0\0' >lower/master.bmp
+printf '[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\nVERSION=8.00\r\nAUTHOR=Lower\r\nBOXCHECKED=@0000@0000@0002@0002@1@0\r\n' >lower/options.DAT
+run pack lower lower.vlz; expect "pack lower-case names" 0 ""
+run info lower.vlz;       expect "info lower-case package" 0 "options.DAT"
+run unpack lower.vlz lower-out; expect "unpack lower-case names" 0 ""
+for what in lower lower-out; do
+  run info $what;         expect "info $what" 0 "AUTHOR: Lower"
+  run dump $what;         expect "dump $what" 0 '"BOXCHECKED","R":\[0,0,2,2\]'
+  run check $what;        expect "check $what" 0 "loads: 1 sections, 1 masks, 0 patterns, 0 warnings"
+done
+
 printf '[GLOBALINFO]\r\nSHADOW1BLUR=soft\r\n' >skin/Options.dat
 run check skin;           expect "check load error" 1 "error: 'soft' is not a valid integer value"
 printf 'VLzf\x05\0\0\0' >bad.vlz

@@ -1,7 +1,9 @@
 // qxskin decode IMAGE OUT.pam: what the engine's decoders make of a picture, as a PAM file (the
 // netpbm format with an alpha channel) that common image tools read.
-// The alpha written is the decoded alpha as it is: bitmaps without an alpha mask come out with alpha 0,
-// exactly as the engine receives them.
+// The alpha written is the alpha the file declares: a bitmap's alpha mask, or opaque for a bitmap without
+// one (palette, 16-, 24- and plain 32-bit images, whose fourth byte is reserved), PNG's own, JPEG opaque.
+// So an author sees the picture as the format defines it, not the transparent DIB words the engine
+// starts from.
 #include <string>
 
 #include "base/Utf.h"
@@ -39,7 +41,7 @@ int RunDecodeCommand(TQxContext& context, const std::vector<std::u16string>& arg
   const std::u16string& output = args[1];
   try {
     const std::vector<uint8_t> data = ReadWholeFile(input);
-    const TBitmap32 bmp = DecodeImage(data.data(), data.size());
+    const TBitmap32 bmp = DecodeImage(data.data(), data.size(), TBmpAlpha::Declared);
     WriteFileReplacing(output, EncodePam(bmp));
   } catch (const EImageError& e) {
     return context.Fail(Utf16ToUtf8(input) + ": " + e.what());

@@ -24,7 +24,14 @@ void OpenQxSkin(const std::u16string& path, TQxSkin& skin) {
     }
     std::sort(skin.Members.begin(), skin.Members.end(),
               [](const TQxMember& a, const TQxMember& b) { return a.Name < b.Name; });
-    std::vector<uint8_t> options = ReadWholeFile(skin.Folder + u"Options.dat");
+    // The description is found whatever the case of its name, as the engine finds it and as a package
+    // holds it ("options.DAT" unpacked from one keeps that spelling); the exact name wins a tie.
+    const std::vector<TQxMember>& members = skin.Members;
+    auto found = std::ranges::find(members, std::u16string(u"Options.dat"), &TQxMember::Name);
+    if (found == members.end())
+      found = std::ranges::find_if(members, [](const TQxMember& m) { return UpperName(m.Name) == u"OPTIONS.DAT"; });
+    const std::u16string optionsName = found != members.end() ? found->Name : u"Options.dat";
+    std::vector<uint8_t> options = ReadWholeFile(skin.Folder + optionsName);
     skin.Description = std::make_unique<TSkinDescription>(TSkinDescription::Parse(options));
     return;
   }
