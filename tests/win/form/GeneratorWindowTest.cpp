@@ -140,6 +140,13 @@ class GeneratorWindow : public ::testing::Test {
     Pump();
   }
   void ClickOwnCharacters() { ClickAt(W->sEdit2->Handle(), 5, 5); }
+  // Switches saving on, to history.txt in the folder; returns that path.
+  std::wstring SaveHistoryTo(const TTempFolder& folder) {
+    const std::wstring path = folder.Path + L"\\history.txt";
+    W->sCheckBox6->SetChecked(true);
+    W->sEdit3->SetText(path);
+    return path;
+  }
   std::wstring Status() { return W->sLabel1->Caption(); }
   TGeneratorWindow W;
 };
@@ -319,9 +326,7 @@ TEST_F(GeneratorWindow, SavingWithAnEmptyPathOnlyReportsIt) {
 
 TEST_F(GeneratorWindow, TwoGenerationsWithSavingOnWriteBothPasswordsEachEndedWithCrLf) {
   TTempFolder folder;
-  const std::wstring path = folder.Path + L"\\history.txt";
-  W->sCheckBox6->SetChecked(true);
-  W->sEdit3->SetText(path);
+  const std::wstring path = SaveHistoryTo(folder);
   Generate();
   const std::wstring p1 = W->sEdit1->Text();
   EXPECT_EQ(Status(), L"Пароль: " + p1 + L" сохранён в - history.txt");
@@ -384,7 +389,6 @@ TEST_F(GeneratorWindow, AHistoryWithCharactersOutsideTheCodePageKeepsEveryCharac
 
 TEST_F(GeneratorWindow, AHistoryPastFortyThousandCharactersKeepsEveryPasswordOnScreenAndInTheFile) {
   TTempFolder folder;
-  const std::wstring path = folder.Path + L"\\history.txt";
   // Through the popup item the length is taken as typed: 255 characters a password.
   W->sSpinEdit1->SetText(L"255");
   TMessageBoxCatcher boxes;
@@ -396,8 +400,7 @@ TEST_F(GeneratorWindow, AHistoryPastFortyThousandCharactersKeepsEveryPasswordOnS
     expected += p + L"\r\n";
   };
   while (expected.size() <= 40000) generate();
-  W->sCheckBox6->SetChecked(true);
-  W->sEdit3->SetText(path);
+  const std::wstring path = SaveHistoryTo(folder);  // saving starts with the last password
   generate();
   EXPECT_TRUE(boxes.Boxes.empty());
   EXPECT_EQ(Status(), L"Пароль: " + W->sEdit1->Text() + L" сохранён в - history.txt");
@@ -412,9 +415,7 @@ TEST_F(GeneratorWindow, AHistoryPastFortyThousandCharactersKeepsEveryPasswordOnS
 
 TEST_F(GeneratorWindow, AHistoryThatCannotTakeTheNewPasswordIsAnErrorNotASilentLoss) {
   TTempFolder folder;
-  const std::wstring path = folder.Path + L"\\history.txt";
-  W->sCheckBox6->SetChecked(true);
-  W->sEdit3->SetText(path);
+  const std::wstring path = SaveHistoryTo(folder);
   Generate();
   const std::string saved = ReadFileBytes(path);
   const std::wstring history = W->sMemo1->Text();
