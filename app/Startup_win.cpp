@@ -1,9 +1,9 @@
 #include "app/Startup_win.h"
 
+#include <windows.h>
 #include <shellapi.h>
 
-#include "skin/data/SkinImages.h"
-#include "fw/Picture.h"
+#include "skin/render/EngineStartup_win.h"
 
 namespace qw {
 
@@ -27,41 +27,11 @@ std::vector<std::wstring> CommandLineArguments() {
   return args;
 }
 
-namespace {
-
-TBitmap32 LoadShadow(const wchar_t* name) {
-  TPicture picture;
-  picture.LoadFromResource(name);
-  TBitmap32 bitmap = picture.Bitmap().Clone();
-  ClearTransparentWhite(bitmap);
-  return bitmap;
-}
-
-FARPROC Lookup(const wchar_t* module, const char* name) {
-  HMODULE handle = GetModuleHandleW(module);
-  if (!handle) handle = LoadLibraryW(module);
-  return handle ? GetProcAddress(handle, name) : nullptr;
-}
-
-}  // namespace
-
-void RunEngineStartup(TEngineStartup& startup, const std::vector<std::wstring>& args,
-                      const std::function<void(const std::wstring&)>& show) {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof version;  // the 276-byte record
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExW(&version);
-#pragma GCC diagnostic pop
-  startup.IsNTFamily = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-  startup.ShadowActive = LoadShadow(L"qxSHDA");
-  startup.ShadowInactive = LoadShadow(L"qxSHDI");
+const TEngineStartup& RunEngineStartup(const std::vector<std::wstring>& args,
+                                       const std::function<void(const std::wstring&)>& show) {
+  const TEngineStartup& startup = EngineStartup();
   ShowVersionIfAsked(args, show);
-  startup.UpdateLayeredWindow = Lookup(L"user32.dll", "UpdateLayeredWindow");
-  startup.GradientFill = Lookup(L"msimg32.dll", "GradientFill");
-  startup.GetScrollBarInfo = Lookup(L"user32.dll", "GetScrollBarInfo");
-  startup.SetWindowTheme = Lookup(L"uxtheme.dll", "SetWindowTheme");
-  if (version.dwMajorVersion >= 6) startup.DwmIsCompositionEnabled = Lookup(L"dwmapi.dll", "DwmIsCompositionEnabled");
+  return startup;
 }
 
 }  // namespace qw

@@ -1,27 +1,13 @@
 #pragma once
-// What the skin engine does when the process starts, before the window exists: note the system's
-// version, decode the two shadow pictures, honour "/qxver", and look up the optional system functions.
-#include <windows.h>
-
+// The program's part of the start-up: the skin engine's record is made (skin/render/EngineStartup_win.h)
+// and "/qxver" on the command line shows the engine's version.
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "image/Bitmap32.h"
-
 namespace qw {
 
-struct TEngineStartup {
-  bool IsNTFamily = false;
-  TBitmap32 ShadowActive;    // "qxSHDA"
-  TBitmap32 ShadowInactive;  // "qxSHDI"
-  // Optional functions; null where the system lacks them (their features stay off).
-  FARPROC UpdateLayeredWindow = nullptr;
-  FARPROC GradientFill = nullptr;
-  FARPROC GetScrollBarInfo = nullptr;
-  FARPROC SetWindowTheme = nullptr;
-  FARPROC DwmIsCompositionEnabled = nullptr;
-};
+struct TEngineStartup;
 
 // The engine's version text shown by "/qxver".
 inline constexpr wchar_t kEngineVersionText[] = L"Tarnwick v8.10";
@@ -32,8 +18,9 @@ bool ShowVersionIfAsked(const std::vector<std::wstring>& args, const std::functi
 // The arguments after the program's name.
 std::vector<std::wstring> CommandLineArguments();
 
-// Runs the start-up. A missing or undecodable shadow picture is a fault of the program image and throws.
-void RunEngineStartup(TEngineStartup& startup, const std::vector<std::wstring>& args,
-                      const std::function<void(const std::wstring&)>& show);
+// Makes the engine's start-up record, then honours "/qxver". A missing or undecodable shadow picture
+// is a fault of the program image and throws.
+const TEngineStartup& RunEngineStartup(const std::vector<std::wstring>& args,
+                                       const std::function<void(const std::wstring&)>& show);
 
 }  // namespace qw

@@ -8,6 +8,7 @@
 #include "app/HistoryFile_win.h"
 #include "app/Marquee.h"
 #include "app/generator/PasswordGenerator.h"
+#include "base/Utf.h"
 #include "fw/FormReader.h"
 #include "fw/Image.h"
 #include "fw/Label.h"
@@ -54,34 +55,43 @@ bool Bind(const std::string& name, TComponent* component, const char* fieldName,
 }
 
 // The clipboard error of the framework, reported by the application's standard error box.
-[[noreturn]] void ThrowClipboardError() {
+[[noreturn]] void ThrowClipboardError(DWORD error) {
   wchar_t* text = nullptr;
   FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+                 error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring reason = text ? text : L"";
   if (text) LocalFree(text);
-  const int n = WideCharToMultiByte(CP_UTF8, 0, reason.c_str(), static_cast<int>(reason.size()), nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, reason.c_str(), static_cast<int>(reason.size()), utf8.data(), n, nullptr, nullptr);
-  throw std::runtime_error("Cannot open clipboard: " + utf8);
+  while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' ')) reason.pop_back();
+  throw std::runtime_error("Cannot open clipboard: " + Utf16ToUtf8(U16(reason)));
 }
 
+// The text is made ready before the clipboard is opened and emptied, so a failure to allocate or to
+// open leaves whatever the clipboard held.
 void PutOnClipboard(HWND owner, const std::wstring& text) {
-  if (!OpenClipboard(owner)) ThrowClipboardError();
-  EmptyClipboard();
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  bool placed = false;
-  if (memory) {
-    if (void* p = GlobalLock(memory)) {
-      memcpy(p, text.c_str(), bytes);
-      GlobalUnlock(memory);
-      placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    }
-    if (!placed) GlobalFree(memory);
+  if (!memory) ThrowClipboardError(GetLastError());
+  void* p = GlobalLock(memory);
+  if (!p) {
+    const DWORD error = GetLastError();
+    GlobalFree(memory);
+    ThrowClipboardError(error);
   }
+  memcpy(p, text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (!OpenClipboard(owner)) {
+    const DWORD error = GetLastError();
+    GlobalFree(memory);
+    ThrowClipboardError(error);
+  }
+  EmptyClipboard();
+  const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  const DWORD error = GetLastError();
   CloseClipboard();
-  if (!placed) ThrowClipboardError();
+  if (!placed) {
+    GlobalFree(memory);  // the clipboard took it only on success
+    ThrowClipboardError(error);
+  }
 }
 
 }  // namespace
@@ -180,7 +190,12 @@ void TForm1::sBitBtn1Click(TComponent*) {
   }
   sPanel1->SetCaption(password);
   sEdit1->SetText(password);
-  sMemo1->AddLine(password);
+  if (!sMemo1->AddLine(password)) {
+    // A history that silently stopped growing would also be saved without the password while the
+    // status said it was saved.
+    ShowErrorBox();
+    return;
+  }
   if (!sCheckBox6->Checked()) return;
   const std::wstring path = sEdit3->Text();
   if (path.empty()) {

@@ -11,8 +11,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace qw;
   try {
-    static TEngineStartup startup;  // the shadow pictures live as long as the process
-    RunEngineStartup(startup, CommandLineArguments(), [](const std::wstring& text) { Application().ShowMessage(text); });
+    RunEngineStartup(CommandLineArguments(), [](const std::wstring& text) { Application().ShowMessage(text); });
     Application().MainFormOnTaskBar = true;
     auto form = std::make_unique<TForm1>();
     form->LoadFromResource();

@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/generator/RandomSource.h"
 
@@ -34,11 +35,17 @@ class GenerationFailed : public std::exception {
 // The alphabet of one generation: classes, then own characters, then substitution. May be empty.
 std::u16string BuildAlphabet(const PasswordRequest& request);
 
+// The alphabet as the characters a draw picks from: a surrogate pair (a character outside the Basic
+// Multilingual Plane) is one entry, every other 16-bit unit, an unpaired surrogate included, is one.
+// Entries point into `alphabet`, which must outlive them.
+std::vector<std::u16string_view> AlphabetEntries(std::u16string_view alphabet);
+
 // The number of characters the request asks for (the parsed count's low 8 bits); throws
 // GenerationFailed when the count text does not parse.
 unsigned PasswordLength(std::u16string_view countText);
 
-// Makes one password: reseed, alphabet, count, one draw per character. Throws GenerationFailed.
+// Makes one password: reseed, alphabet, count, one draw per character (a whole character, never half
+// of a surrogate pair). Throws GenerationFailed.
 std::u16string GeneratePassword(const PasswordRequest& request, TRandomSource& random);
 
 }  // namespace qw

@@ -106,6 +106,7 @@ void TsSkinManager::SetSkinName(const std::u16string& value) {
       dir.resize(dir.size() - 4);  // the folder of the same name, as written
       if (FFs->DirectoryExists(dir)) packed = false;
     }
+    FFirstStoredSkinTried = false;
     try {
       if (packed)
         ReloadPackedSkin();
@@ -116,7 +117,8 @@ void TsSkinManager::SetSkinName(const std::u16string& value) {
       FMessages->ErrorBox(Utf8ToUtf16(e.what()));
       // A broken skin keeps the previous one; with none before it (a broken package met at start-up)
       // the first stored skin is taken, as when the named skin did not exist, rather than no skin.
-      if (!FHasSkin) FallBackToStoredSkin();
+      // When that very skin is what failed, trying it again would only fail again with the same box.
+      if (!FHasSkin && !FFirstStoredSkinTried) FallBackToStoredSkin();
     }
     if (FActive) {
       if (!FNonAutoUpdate) BroadcastNewSkin(true);
@@ -337,6 +339,7 @@ void TsSkinManager::ReloadSkin() {
 }
 
 void TsSkinManager::LoadStoredSkin(const TsStoredSkin& item) {
+  if (!InternalSkins.empty() && &item == &InternalSkins.front()) FFirstStoredSkinTried = true;
   if (item.Data.empty())
     throw ESkinError("The stored skin \"" + Utf16ToUtf8(item.Name) + "\" holds no skin package.");
   TqxSkinConvertor reader;

@@ -237,6 +237,7 @@ class TsSkinManager : public TComponent {
   uint8_t FSkinningRules = srStdForms | srStdDialogs | srThirdParty;
   TThirdPartyLists FThirdLists;
   bool FHasSkin = false;  // tables of a loaded skin are in place
+  bool FFirstStoredSkinTried = false;  // the current SkinName write has loaded (or failed) the first stored skin
 };
 
 // The manager every skinned control uses when its own is not set: the first one made in the process.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -70,15 +71,63 @@ TEST(GeneratePassword, EmptyAlphabetFailsUnlessNothingIsAsked) {
   EXPECT_EQ(GeneratePassword(r, src), u"");
 }
 
-TEST(GeneratePassword, SurrogatePairsAreTwoIndependentEntries) {
+TEST(GeneratePassword, ACharacterOutsideTheBasicPlaneIsOneEntryAndNeverSplit) {
   TScriptedSource src;
-  src.Answers = {1, 1, 0};
+  src.Answers = {2, 0, 2, 1};
   PasswordRequest r;
-  r.OwnChars = u"\U0001F600";  // two 16-bit units
-  r.CountText = u"3";
+  r.OwnChars = u"ж€\U0001F600";  // three characters in four 16-bit units
+  r.CountText = u"4";
   const std::u16string p = GeneratePassword(r, src);
-  EXPECT_EQ(src.Calls[1], "below 2");
-  EXPECT_EQ(p, std::u16string({char16_t(0xDE00), char16_t(0xDE00), char16_t(0xD83D)}));
+  for (size_t i = 1; i < src.Calls.size(); ++i) EXPECT_EQ(src.Calls[i], "below 3");
+  EXPECT_EQ(p, u"\U0001F600ж\U0001F600€");
+  // The count is in characters, so the password has 4 of them in 6 units.
+  EXPECT_EQ(p.size(), 6u);
+}
+
+// True when every surrogate in the text is part of a pair.
+bool WellFormed(std::u16string_view s) {
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF)
+      ++i;
+    else if (s[i] >= 0xD800 && s[i] <= 0xDFFF)
+      return false;
+  }
+  return true;
+}
+
+TEST(GeneratePassword, PasswordsFromMixedAlphabetsAreAlwaysWholeText) {
+  TLcgRandomSource lcg(nullptr);
+  PasswordRequest r;
+  r.OwnChars = u"\U0001F600a\U00010348\U0001F511";
+  r.SubstituteText = u"0-9";
+  r.CountText = u"30";
+  const std::vector<std::u16string_view> alphabet = AlphabetEntries(BuildAlphabet(r));
+  ASSERT_EQ(alphabet.size(), 14u);
+  std::set<std::u16string> seen;
+  for (uint32_t seed = 0; seed < 200; ++seed) {
+    lcg.RandomSeed = seed * 2654435761u;
+    const std::u16string p = GeneratePassword(r, lcg);
+    ASSERT_TRUE(WellFormed(p)) << seed;
+    const std::vector<std::u16string_view> characters = AlphabetEntries(p);
+    ASSERT_EQ(characters.size(), 30u) << seed;
+    for (std::u16string_view c : characters) seen.emplace(c);
+  }
+  EXPECT_EQ(seen.size(), 14u);  // every character turns up, nothing else does
+}
+
+TEST(AlphabetEntries, PairsAreJoinedAndEverythingElseStaysOneUnit) {
+  const std::u16string bmp = BuildAlphabet(PasswordRequest{});
+  const std::vector<std::u16string_view> entries = AlphabetEntries(bmp);
+  ASSERT_EQ(entries.size(), bmp.size());  // so the deterministic draws are those of the units
+  for (size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(entries[i], bmp.substr(i, 1));
+  // A high surrogate without its low half, a low half alone, and a pair in the wrong order are one
+  // entry per unit: whatever was typed is kept, nothing is dropped.
+  const std::u16string odd = {u'a', 0xD83D, u'b', 0xDE00, 0xDE00, 0xD83D, 0xD83D, 0xDE00, 0xD83D};
+  const std::vector<std::u16string_view> e = AlphabetEntries(odd);
+  ASSERT_EQ(e.size(), 8u);
+  EXPECT_EQ(e[6], std::u16string_view(odd).substr(6, 2));
+  EXPECT_EQ(e[7], std::u16string_view(odd).substr(8, 1));
+  EXPECT_TRUE(AlphabetEntries(u"").empty());
 }
 
 TEST(GeneratePassword, SignsAloneGiveTheReverseSolidusTwiceAsOften) {

@@ -157,6 +157,51 @@ TEST_F(SkinManagerTest, BrokenPackageAtStartUpFallsBackToTheFirstStoredSkin) {
   EXPECT_TRUE(bare->gd.empty());
 }
 
+TEST_F(SkinManagerTest, EachFailedLoadShowsOneErrorBoxAndTheFallbackNeverRetriesTheSameSkin) {
+  const std::u16string notPacked = u"Loaded data is not a packed Velloran file";
+  auto withBrokenStored = [this](size_t which) {
+    auto m = Make();
+    m->InternalSkins[which].Data = Bytes("XXXXXXXX");
+    m->SetComponentState(csLoading | csReading);
+    m->SetSkinDirectory(u"c:\\Skins");
+    return m;
+  };
+  // The named skin is nowhere, so the first stored one is loaded, and it is broken: one box, not a
+  // second one from a fallback to that same skin.
+  auto m = withBrokenStored(0);
+  m->SetSkinName(u"MetroUI");
+  m->Loaded();
+  EXPECT_EQ(Msg.Errors, std::vector<std::u16string>{notPacked});
+  EXPECT_EQ(m->SkinName(), u"");
+  EXPECT_TRUE(m->gd.empty());
+  EXPECT_FALSE(SkinLoading);
+
+  // The same when the first stored skin is named outright.
+  Msg.Errors.clear();
+  m = withBrokenStored(0);
+  m->SetSkinName(u"Flatline (internal)");
+  EXPECT_EQ(Msg.Errors.size(), 1u);
+
+  // A broken package and then a broken first stored skin are two failures: two boxes, once each.
+  Msg.Errors.clear();
+  Fs.Add(u"c:\\Skins\\Deep.vlz", Bytes("VLzX\1\0\0\0"));
+  m = withBrokenStored(0);
+  m->SetSkinName(u"Deep");
+  ASSERT_EQ(Msg.Errors.size(), 2u);
+  EXPECT_EQ(Msg.Errors[1], notPacked);
+  EXPECT_TRUE(m->gd.empty());
+
+  // A broken second stored skin still falls back to the first, which loads.
+  Msg.Errors.clear();
+  m = withBrokenStored(1);
+  m->SetSkinName(u"MetroUI (internal)");
+  m->Loaded();
+  EXPECT_EQ(Msg.Errors, std::vector<std::u16string>{notPacked});
+  EXPECT_EQ(m->SkinName(), u"Flatline (internal)");
+  EXPECT_GE(m->GetSkinIndex(u"FLAT"), 0);
+  EXPECT_TRUE(m->SkinData.Active);
+}
+
 TEST_F(SkinManagerTest, ThirdPartyListsGetTheirDefaults) {
   auto m = Make();
   EXPECT_EQ(std::u16string(kThirdPartyNames[1]), u"ThirdButtons");

@@ -35,6 +35,9 @@ TEST(PassCommand, OptionsShapeTheAlphabet) {
   EXPECT_EQ(RunTool({u"--alphabet", u"--own", u"пароль"}).Out, "пароль\n");
   const TRun r = RunTool({u"--own", u"Ж", u"--count", u"$3"});
   EXPECT_EQ(r.Out, "ЖЖЖ\n");
+  // Own characters outside the Basic Multilingual Plane come out whole: the seeded sequence over the
+  // three characters, never a replacement character for half of one.
+  EXPECT_EQ(RunTool({u"--own", u"ж€\U0001F600", u"--count", u"6", u"--seed", u"0"}).Out, "жж😀жж😀\n");
 }
 
 TEST(PassCommand, EntropyCountsDuplicatesAsTheyWeigh) {
@@ -42,6 +45,8 @@ TEST(PassCommand, EntropyCountsDuplicatesAsTheyWeigh) {
   EXPECT_DOUBLE_EQ(PasswordEntropyBits(u"aabb", 3), 3.0);
   EXPECT_NEAR(PasswordEntropyBits(u"aab", 1), 0.918296, 1e-6);  // not log2(3)
   EXPECT_EQ(PasswordEntropyBits(u"", 8), 0.0);
+  // A character outside the Basic Multilingual Plane is one character, not two halves.
+  EXPECT_DOUBLE_EQ(PasswordEntropyBits(u"\U0001F600a", 4), 4.0);
   EXPECT_EQ(RunTool({u"--entropy", u"--own", u"0123456789abcdef", u"--count", u"10"}).Out.substr(11),
             "entropy: 40.00 bits\n");
 }

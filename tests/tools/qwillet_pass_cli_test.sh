@@ -22,6 +22,7 @@ runner=("$@")
 check seed-zero         0 'ac}sy)Do'   -                         -- --seed 0
 check alphabet-digits   0 '1234567890' -                         -- --alphabet --no-lower --no-upper --no-signs
 check cyrillic-own      0 'ЖЖЖЖ'       -                         -- --own Ж --count 4
+check emoji-own         0 'жж😀жж😀'   -                         -- --own 'ж€😀' --count 6 --seed 0
 check empty-password    0 ''           -                         -- --count 256
 check bad-count         1 ''           'is not a number'         -- --count 12a
 check empty-alphabet    1 ''           'alphabet is empty'       -- --no-lower --no-upper --no-signs --no-digits
@@ -34,6 +35,15 @@ if cmp -s "$tmp/a" "$tmp/b" || [ "$(tr -d '\r\n' <"$tmp/a" | wc -m)" != 24 ]; th
   echo "FAIL system-source: [$(cat "$tmp/a")] [$(cat "$tmp/b")]"; failures=$((failures+1))
 else
   echo "ok   system-source"
+fi
+
+# The system source draws whole characters too: 30 valid UTF-8 characters, each one of the three given.
+"${runner[@]}" "$bin" --own 'ж€😀' --count 30 >"$tmp/e" 2>/dev/null
+chars=$(tr -d '\r\n' <"$tmp/e" | iconv -f UTF-8 -t UTF-32LE 2>/dev/null | wc -c)
+if [ "$chars" != 120 ] || tr -d '\r\nж€😀' <"$tmp/e" | grep -q .; then
+  echo "FAIL whole-characters: [$(cat "$tmp/e")]"; failures=$((failures+1))
+else
+  echo "ok   whole-characters"
 fi
 
 [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }

@@ -49,9 +49,10 @@ int UsageError(std::string& err, const std::string& why) {
 
 double PasswordEntropyBits(std::u16string_view alphabet, unsigned k) {
   if (alphabet.empty()) return 0.0;
-  std::map<char16_t, size_t> counts;
-  for (char16_t c : alphabet) ++counts[c];
-  const double total = static_cast<double>(alphabet.size());
+  const std::vector<std::u16string_view> entries = AlphabetEntries(alphabet);
+  std::map<std::u16string_view, size_t> counts;
+  for (std::u16string_view c : entries) ++counts[c];
+  const double total = static_cast<double>(entries.size());
   double h = 0.0;
   for (const auto& [c, n] : counts) {
     const double p = static_cast<double>(n) / total;

@@ -10,7 +10,8 @@ namespace qw {
 int RunPassCommand(const std::vector<std::u16string>& args, std::string& out, std::string& err);
 
 // Strength of k characters drawn from the alphabet: k times the Shannon entropy of its character
-// distribution, in bits (duplicates make a character more likely and count that way).
+// distribution, in bits (duplicates make a character more likely and count that way; a surrogate pair
+// is one character).
 double PasswordEntropyBits(std::u16string_view alphabet, unsigned k);
 
 }  // namespace qw

@@ -4,6 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "app/Startup_win.h"
 #include "fw/Image.h"
 #include "fw/Label.h"
@@ -12,6 +16,7 @@
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGroupBox.h"
 #include "skin/controls/sPageControl.h"
+#include "skin/render/EngineStartup_win.h"
 #include "tests/win/form/FormTestSupport.h"
 
 namespace qw::test {
@@ -144,17 +149,153 @@ TEST(Startup, TheVersionSwitchShowsOneBoxInAnyCaseAndOtherArgumentsNone) {
 
 TEST(Startup, DecodesBothShadowPicturesAndShowsTheVersionWithTheProgramsTitle) {
   TMessageBoxCatcher boxes;
-  TEngineStartup startup;
-  RunEngineStartup(startup, {L"/QXVER", L"/QXVER"}, [](const std::wstring& text) { Application().ShowMessage(text); });
+  const TEngineStartup& startup =
+      RunEngineStartup({L"/QXVER", L"/QXVER"}, [](const std::wstring& text) { Application().ShowMessage(text); });
+  EXPECT_EQ(&startup, &EngineStartup());  // one record for the whole engine
   EXPECT_TRUE(startup.IsNTFamily);
+  EXPECT_GE(startup.MajorVersion, 6u);
   EXPECT_EQ(startup.ShadowActive.Width(), 33);
   EXPECT_EQ(startup.ShadowInactive.Height(), 33);
-  for (size_t i = 0; i < startup.ShadowActive.PixelCount(); ++i) EXPECT_NE(startup.ShadowActive.Pixels()[i], 0x00FFFFFFu);
+  for (const TBitmap32* shadow : {&startup.ShadowActive, &startup.ShadowInactive}) {
+    size_t cleared = 0;
+    for (size_t i = 0; i < shadow->PixelCount(); ++i) {
+      EXPECT_NE(shadow->Pixels()[i], 0x00FFFFFFu);
+      cleared += shadow->Pixels()[i] == 0;
+    }
+    EXPECT_GT(cleared, 0u);  // the corners are fully transparent
+  }
   EXPECT_NE(startup.GradientFill, nullptr);
   ASSERT_EQ(boxes.Boxes.size(), 1u);
   EXPECT_EQ(boxes.Boxes[0].Text, L"Tarnwick v8.10");
   EXPECT_FALSE(boxes.Boxes[0].HasIcon);
   EXPECT_EQ(boxes.Boxes[0].Caption, L"qw_form_tests");  // the file name as stored, up to its first full stop
+}
+
+// Answers every lookup from a table of names; records what was asked.
+struct TFakeLookup {
+  std::vector<std::string> Asked;
+  std::map<std::string, FARPROC> Present;
+  TProcLookup Function() {
+    return [this](const wchar_t*, const char* name) -> FARPROC {
+      Asked.emplace_back(name);
+      auto it = Present.find(name);
+      return it == Present.end() ? nullptr : it->second;
+    };
+  }
+};
+
+BOOL g_FakeWow64 = FALSE;
+BOOL g_FakeComposition = FALSE;
+BOOL WINAPI FakeIsWow64Process(HANDLE, PBOOL wow64) {
+  *wow64 = g_FakeWow64;
+  return TRUE;
+}
+HRESULT WINAPI FakeDwmIsCompositionEnabled(BOOL* enabled) {
+  *enabled = g_FakeComposition;
+  return S_OK;
+}
+template <class T>
+FARPROC Proc(T function) {
+  return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+TEST(Startup, FindsEveryOptionalFunctionTheSystemHasAndTheyWork) {
+  const TEngineStartup& s = EngineStartup();
+  EXPECT_NE(s.UpdateLayeredWindow, nullptr);
+  EXPECT_NE(s.GetScrollBarInfo, nullptr);
+  EXPECT_NE(s.SetWindowTheme, nullptr);
+  EXPECT_NE(s.DwmIsCompositionEnabled, nullptr);
+  EXPECT_NE(s.DwmSetWindowAttribute, nullptr);
+  EXPECT_NE(s.DwmEnableBlurBehindWindow, nullptr);
+  ASSERT_NE(s.IsWow64Process, nullptr);
+  // The pointers are the real functions: called through them they answer as the system does.
+  BOOL wow64 = TRUE;
+  ASSERT_TRUE(s.IsWow64Process(GetCurrentProcess(), &wow64));
+  EXPECT_EQ(s.IsWow64, wow64 != FALSE);
+  if (sizeof(void*) == 8) {
+    EXPECT_FALSE(s.IsWow64);
+  }
+  EXPECT_FALSE(s.Wow64NoGlow && !s.IsWow64);
+  HWND hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(hwnd, nullptr);
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  EXPECT_TRUE(s.GetScrollBarInfo(hwnd, OBJID_VSCROLL, &info));
+  EXPECT_GT(info.rcScrollBar.bottom, info.rcScrollBar.top);
+  EXPECT_TRUE(SUCCEEDED(s.SetWindowTheme(hwnd, L" ", L" ")));
+  DestroyWindow(hwnd);
+  EXPECT_EQ(Proc(s.UpdateLayeredWindow), GetProcAddress(GetModuleHandleW(L"user32.dll"), "UpdateLayeredWindow"));
+}
+
+TEST(Startup, AbsentFunctionsLeaveTheirFeaturesOff) {
+  TFakeLookup lookup;
+  TEngineStartup s;
+  s.MajorVersion = 6;
+  s.GradientFill = reinterpret_cast<TGradientFillProc>(1);  // a stale value must not survive
+  LookUpOptionalFunctions(s, lookup.Function());
+  EXPECT_EQ(lookup.Asked.size(), 8u);
+  EXPECT_EQ(s.UpdateLayeredWindow, nullptr);
+  EXPECT_EQ(s.GradientFill, nullptr);
+  EXPECT_EQ(s.GetScrollBarInfo, nullptr);
+  EXPECT_EQ(s.SetWindowTheme, nullptr);
+  EXPECT_EQ(s.DwmSetWindowAttribute, nullptr);
+  EXPECT_EQ(s.DwmEnableBlurBehindWindow, nullptr);
+  EXPECT_FALSE(s.IsWow64);
+  EXPECT_FALSE(s.Wow64NoGlow);
+  EXPECT_FALSE(s.CompositionEnabled());
+}
+
+TEST(Startup, DesktopCompositionIsLookedUpOnlyFromVersionSix) {
+  TFakeLookup lookup;
+  lookup.Present["DwmIsCompositionEnabled"] = Proc(&FakeDwmIsCompositionEnabled);
+  TEngineStartup s;
+  s.MajorVersion = 5;
+  LookUpOptionalFunctions(s, lookup.Function());
+  for (const std::string& name : lookup.Asked) EXPECT_EQ(name.rfind("Dwm", 0), std::string::npos) << name;
+  EXPECT_EQ(s.DwmIsCompositionEnabled, nullptr);
+  s.MajorVersion = 6;
+  LookUpOptionalFunctions(s, lookup.Function());
+  EXPECT_NE(s.DwmIsCompositionEnabled, nullptr);
+  g_FakeComposition = TRUE;
+  EXPECT_TRUE(s.CompositionEnabled());
+  g_FakeComposition = FALSE;
+  EXPECT_FALSE(s.CompositionEnabled());
+}
+
+TEST(Startup, ThirtyTwoBitProcessesOn64BitWindowsWithoutCompositionGetNoGlow) {
+  TFakeLookup lookup;
+  lookup.Present["IsWow64Process"] = Proc(&FakeIsWow64Process);
+  TEngineStartup s;
+  s.MajorVersion = 6;
+  g_FakeWow64 = TRUE;
+  LookUpOptionalFunctions(s, lookup.Function());  // no composition function: composition is off
+  EXPECT_TRUE(s.IsWow64);
+  EXPECT_TRUE(s.Wow64NoGlow);
+  lookup.Present["DwmIsCompositionEnabled"] = Proc(&FakeDwmIsCompositionEnabled);
+  g_FakeComposition = TRUE;
+  LookUpOptionalFunctions(s, lookup.Function());
+  EXPECT_TRUE(s.IsWow64);
+  EXPECT_FALSE(s.Wow64NoGlow);
+  g_FakeWow64 = FALSE;
+  g_FakeComposition = FALSE;
+  LookUpOptionalFunctions(s, lookup.Function());
+  EXPECT_FALSE(s.IsWow64);
+  EXPECT_FALSE(s.Wow64NoGlow);
+}
+
+TEST(Startup, TheSystemLookupFindsSystemFunctionsAndAnswersNullForTheRest) {
+  EXPECT_NE(SystemProcLookup(L"dwmapi.dll", "DwmIsCompositionEnabled"), nullptr);
+  EXPECT_EQ(SystemProcLookup(L"user32.dll", "NoSuchFunctionAnywhere"), nullptr);
+  EXPECT_EQ(SystemProcLookup(L"qw-no-such-module.dll", "UpdateLayeredWindow"), nullptr);
+}
+
+TEST(Startup, AMissingShadowPictureIsReportedByName) {
+  try {
+    LoadShadowPicture(L"qxNOSUCH");
+    FAIL() << "no error";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("qxNOSUCH"), std::string::npos) << e.what();
+  }
 }
 
 TEST(Startup, TheDefaultTitleKeepsTheFirstCharacterAndLowersTheRest) {

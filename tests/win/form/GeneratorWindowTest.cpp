@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <set>
+#include <thread>
 
 #include "app/generator/PasswordGenerator.h"
 #include "fw/Menu.h"
@@ -96,6 +98,33 @@ std::string ReadFileBytes(const std::wstring& path) {
 }
 
 
+// Another thread holds the clipboard open, as another program may, until the holder goes.
+class TClipboardHolder {
+ public:
+  TClipboardHolder() {
+    std::promise<bool> opened;
+    std::future<bool> answer = opened.get_future();
+    FThread = std::thread([this, &opened] {
+      const bool ok = OpenClipboard(nullptr) != FALSE;
+      opened.set_value(ok);
+      FRelease.get_future().wait();
+      if (ok) CloseClipboard();
+    });
+    Opened = answer.get();
+  }
+  ~TClipboardHolder() {
+    FRelease.set_value();
+    FThread.join();
+  }
+  TClipboardHolder(const TClipboardHolder&) = delete;
+  TClipboardHolder& operator=(const TClipboardHolder&) = delete;
+  bool Opened = false;
+
+ private:
+  std::promise<void> FRelease;
+  std::thread FThread;
+};
+
 class GeneratorWindow : public ::testing::Test {
  protected:
   void Generate() {
@@ -111,6 +140,13 @@ class GeneratorWindow : public ::testing::Test {
     Pump();
   }
   void ClickOwnCharacters() { ClickAt(W->sEdit2->Handle(), 5, 5); }
+  // Switches saving on, to history.txt in the folder; returns that path.
+  std::wstring SaveHistoryTo(const TTempFolder& folder) {
+    const std::wstring path = folder.Path + L"\\history.txt";
+    W->sCheckBox6->SetChecked(true);
+    W->sEdit3->SetText(path);
+    return path;
+  }
   std::wstring Status() { return W->sLabel1->Caption(); }
   TGeneratorWindow W;
 };
@@ -162,6 +198,30 @@ TEST_F(GeneratorWindow, CopyAfterAGenerationPutsThePasswordOnTheClipboardAndSays
   W->N1->Click();
   Pump();
   EXPECT_EQ(ClipboardText(), p);
+}
+
+TEST_F(GeneratorWindow, ACopyWhileAnotherProgramHoldsTheClipboardReportsItAndKeepsTheOldContent) {
+  SetClipboardText(L"sentinel");
+  Generate();
+  W->sLabel1->SetCaption(L"before");
+  TMessageBoxCatcher boxes;
+  {
+    TClipboardHolder holder;
+    ASSERT_TRUE(holder.Opened);
+    Copy();
+  }
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  const std::wstring prefix = L"Cannot open clipboard: ";
+  const std::wstring& text = boxes.Boxes[0].Text;
+  EXPECT_EQ(text.rfind(prefix, 0), 0u) << text;
+  EXPECT_GT(text.size(), prefix.size());  // the system's reason follows
+  EXPECT_NE(text.back(), L'\n');
+  EXPECT_EQ(boxes.Boxes[0].Owner, W->Handle());
+  EXPECT_EQ(Status(), L"before");
+  EXPECT_EQ(ClipboardText(), L"sentinel");
+  // Once the clipboard is free again, copying works.
+  Copy();
+  EXPECT_EQ(ClipboardText(), W->sEdit1->Text());
 }
 
 TEST_F(GeneratorWindow, ACountOf256ThroughThePopupItemMakesAnEmptyPasswordThatCannotBeCopied) {
@@ -266,9 +326,7 @@ TEST_F(GeneratorWindow, SavingWithAnEmptyPathOnlyReportsIt) {
 
 TEST_F(GeneratorWindow, TwoGenerationsWithSavingOnWriteBothPasswordsEachEndedWithCrLf) {
   TTempFolder folder;
-  const std::wstring path = folder.Path + L"\\history.txt";
-  W->sCheckBox6->SetChecked(true);
-  W->sEdit3->SetText(path);
+  const std::wstring path = SaveHistoryTo(folder);
   Generate();
   const std::wstring p1 = W->sEdit1->Text();
   EXPECT_EQ(Status(), L"Пароль: " + p1 + L" сохранён в - history.txt");
@@ -327,6 +385,51 @@ TEST_F(GeneratorWindow, AHistoryWithCharactersOutsideTheCodePageKeepsEveryCharac
                            std::string(p.begin(), p.end()) + "\r\n";
   const std::string expected = GetACP() == CP_UTF8 ? utf8 : "\xEF\xBB\xBF" + utf8;
   EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST_F(GeneratorWindow, AHistoryPastFortyThousandCharactersKeepsEveryPasswordOnScreenAndInTheFile) {
+  TTempFolder folder;
+  // Through the popup item the length is taken as typed: 255 characters a password.
+  W->sSpinEdit1->SetText(L"255");
+  TMessageBoxCatcher boxes;
+  std::wstring expected;
+  auto generate = [&] {
+    W->N2->Click();
+    const std::wstring p = W->sEdit1->Text();
+    EXPECT_EQ(p.size(), 255u);
+    expected += p + L"\r\n";
+  };
+  while (expected.size() <= 40000) generate();
+  const std::wstring path = SaveHistoryTo(folder);  // saving starts with the last password
+  generate();
+  EXPECT_TRUE(boxes.Boxes.empty());
+  EXPECT_EQ(Status(), L"Пароль: " + W->sEdit1->Text() + L" сохранён в - history.txt");
+  // Compared as a whole, reported by size: a failure would print 40,000 characters twice.
+  const std::wstring memo = W->sMemo1->Text();
+  EXPECT_EQ(memo.size(), expected.size());
+  EXPECT_TRUE(memo == expected);
+  const std::string file = ReadFileBytes(path);
+  EXPECT_EQ(file.size(), expected.size());
+  EXPECT_TRUE(file == std::string(expected.begin(), expected.end()));  // ASCII only
+}
+
+TEST_F(GeneratorWindow, AHistoryThatCannotTakeTheNewPasswordIsAnErrorNotASilentLoss) {
+  TTempFolder folder;
+  const std::wstring path = SaveHistoryTo(folder);
+  Generate();
+  const std::string saved = ReadFileBytes(path);
+  const std::wstring history = W->sMemo1->Text();
+  W->sLabel1->SetCaption(L"before");
+  // The window will hold only four more characters, as when memory runs short: the next line does
+  // not fit, and the part that would fit must not stay either.
+  SendMessageW(W->sMemo1->Handle(), EM_SETLIMITTEXT, history.size() + 4, 0);
+  TMessageBoxCatcher boxes;
+  Generate();
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_EQ(boxes.Boxes[0].Text, L"Произошла ошибка!");
+  EXPECT_EQ(W->sMemo1->Text(), history);
+  EXPECT_EQ(ReadFileBytes(path), saved);
+  EXPECT_EQ(Status(), L"before");
 }
 
 TEST_F(GeneratorWindow, ThePanelCarriesThePopupMenuWithItsThreeItems) {
