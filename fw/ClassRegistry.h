@@ -4,7 +4,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "base/Component.h"
@@ -13,12 +12,6 @@
 namespace qw {
 
 class TFormReader;
-
-// A description that does not load: the text names the line and what was wrong.
-class EFormLoadError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 using TPropertySetter = std::function<void(TComponent& component, const TFormValue& value, TFormReader& reader)>;
 

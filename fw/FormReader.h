@@ -1,10 +1,11 @@
 #pragma once
-// Reads a stored form description into a form: nested `object Name: TClass ... end` blocks of
-// `Property = value` lines. Components are created in the order listed, owned by the form, parented to
-// the enclosing control, their properties set through the class tables and their events bound through
-// the form's handler table; references to other components are resolved when everything is read, and
-// then every component is told Loaded. Any unknown class, property, handler or reference is an
-// EFormLoadError naming the line.
+// Reads a stored form description into a form. The text is parsed first (fw/FormParser.h), so a syntax
+// error stops the load before any component exists; then components are created in the order listed,
+// owned by the form, parented to the enclosing control, their properties set through the class tables
+// (an object's properties before the objects nested in it) and their events bound through the form's
+// handler table; references to other components are resolved when everything is made, and then every
+// component is told Loaded. Any unknown class, property, handler or reference is an EFormLoadError
+// naming the line.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "fw/ClassRegistry.h"
 #include "fw/Color.h"
+#include "fw/FormParser.h"
 
 namespace qw {
 
@@ -28,28 +30,26 @@ class TFormReader {
   void ReadFormResource(const std::wstring& resourceName);
 
   // Conversions used by the property setters; each throws EFormLoadError with the value's line.
-  int32_t Int(const TFormValue& v) const;
-  bool Bool(const TFormValue& v) const;
+  int32_t Int(const TFormValue& v) const { return FormInt(v); }
+  bool Bool(const TFormValue& v) const { return FormBool(v); }
   std::wstring String(const TFormValue& v) const;
-  std::string Ident(const TFormValue& v) const;
+  const std::string& Ident(const TFormValue& v) const { return FormIdent(v); }
+  // An integer (any 32-bit pattern) or one of the colour names.
   TColor Color(const TFormValue& v) const;
   std::vector<std::wstring> Strings(const TFormValue& v) const;
   std::wstring ResourceName(const TFormValue& v) const;
   // The bytes of the program's RCDATA resource named by resource('NAME').
   std::vector<uint8_t> ResourceData(const TFormValue& v) const;
   // The items of a collection value (< item ... end ... >).
-  const std::vector<std::vector<TFormProperty>>& Items(const TFormValue& v) const;
+  const std::vector<std::vector<TFormProperty>>& Items(const TFormValue& v) const { return FormItems(v); }
   TNotifyEvent Handler(const TFormValue& v) const;
   // Resolves a component name once the whole description has been read.
   void Reference(const TFormValue& v, std::function<void(TComponent*)> assign);
-  [[noreturn]] void Fail(int line, const std::string& message) const;
+  [[noreturn]] void Fail(int line, const std::string& message) const { FailFormLine(line, message); }
 
  private:
-  struct TToken;
-  class TLexer;
-  void ReadObject(TLexer& lexer, TComponent* component, const std::string& className);
-  void ReadProperty(TLexer& lexer, TComponent* component, const std::string& className);
-  TFormValue ReadValue(TLexer& lexer);
+  void ReadObject(const TFormObject& object, TComponent& component);
+  void CreateChild(const TFormObject& object, TComponent& parent);
 
   TForm& FForm;
   const TClassRegistry& FRegistry;
