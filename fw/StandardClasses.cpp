@@ -33,18 +33,23 @@ void LoadPicture(TPicture& picture, V v, R r) {
   }
 }
 
-unsigned FontStyle(V v, R r) {
-  if (v.Kind != TFormValue::TKind::Set) r.Fail(v.Line, "expected a set of font styles");
-  unsigned style = 0;
-  for (const auto& s : v.Set) {
-    if (s == "fsBold") style |= fsBold;
-    else if (s == "fsItalic") style |= fsItalic;
-    else if (s == "fsUnderline") style |= fsUnderline;
-    else if (s == "fsStrikeOut") style |= fsStrikeOut;
-    else r.Fail(v.Line, "unknown font style " + s);
-  }
-  return style;
-}
+// The names the description uses for enumerations and flags, each with the value it stands for.
+constexpr TFormName<unsigned> kFontStyles[] = {
+    {"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}};
+constexpr TFormName<TCursor> kCursors[] = {
+    {"crDefault", crDefault}, {"crArrow", crArrow}, {"crDrag", crDrag}, {"crHandPoint", crHandPoint}};
+// The form is always centred on the one screen it knows, so the desktop centre is the same place.
+constexpr TFormName<TPosition> kPositions[] = {{"poDesigned", TPosition::poDesigned},
+                                               {"poScreenCenter", TPosition::poScreenCenter},
+                                               {"poDesktopCenter", TPosition::poScreenCenter}};
+constexpr TFormName<TFormBorderStyle> kBorderStyles[] = {{"bsNone", TFormBorderStyle::bsNone},
+                                                         {"bsSingle", TFormBorderStyle::bsSingle},
+                                                         {"bsSizeable", TFormBorderStyle::bsSizeable},
+                                                         {"bsDialog", TFormBorderStyle::bsDialog}};
+constexpr TFormName<unsigned> kBorderIcons[] = {
+    {"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize}, {"biMaximize", biMaximize}};
+// A panel draws a raised bevel or none.
+constexpr TFormName<bool> kBevels[] = {{"bvNone", false}, {"bvRaised", true}};
 
 void RegisterComponents(TClassRegistry& g) {
   g.Register("TComponent", "", nullptr);
@@ -80,7 +85,9 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TControl>("TControl", "Font.Name", [](TControl& c, V v, R r) { c.Font().SetName(r.String(v)); });
   g.Property<TControl>("TControl", "Font.Height", [](TControl& c, V v, R r) { c.Font().SetHeight(r.Int(v)); });
   g.Property<TControl>("TControl", "Font.Color", [](TControl& c, V v, R r) { c.Font().SetColor(r.Color(v)); });
-  g.Property<TControl>("TControl", "Font.Style", [](TControl& c, V v, R r) { c.Font().SetStyle(FontStyle(v, r)); });
+  g.Property<TControl>("TControl", "Font.Style", [](TControl& c, V v, R) {
+    c.Font().SetStyle(FormFlags(v, kFontStyles, "font style"));
+  });
   g.Property<TControl>("TControl", "Hint", [](TControl& c, V v, R r) { c.Hint = r.String(v); });
   g.Property<TControl>("TControl", "ShowHint", [](TControl& c, V v, R r) { c.ShowHint = r.Bool(v); });
   g.Property<TControl>("TControl", "OnClick", [](TControl& c, V v, R r) { c.OnClick = r.Handler(v); });
@@ -91,14 +98,7 @@ void RegisterControls(TClassRegistry& g) {
       c.SetPopupMenu(menu);
     });
   });
-  g.Property<TControl>("TControl", "Cursor", [](TControl& c, V v, R r) {
-    const std::string name = r.Ident(v);
-    if (name == "crDefault") c.Cursor = crDefault;
-    else if (name == "crArrow") c.Cursor = crArrow;
-    else if (name == "crDrag") c.Cursor = crDrag;
-    else if (name == "crHandPoint") c.Cursor = crHandPoint;
-    else r.Fail(v.Line, "unknown cursor " + name);
-  });
+  g.Property<TControl>("TControl", "Cursor", [](TControl& c, V v, R) { c.Cursor = FormEnum(v, kCursors, "cursor"); });
 
   g.Register("TWinControl", "TControl", nullptr);
   g.Property<TWinControl>("TWinControl", "TabOrder", [](TWinControl& c, V v, R r) { c.TabOrder = r.Int(v); });
@@ -110,31 +110,11 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TForm>("TForm", "ClientWidth", [](TForm& c, V v, R r) { c.SetClientWidth(r.Int(v)); });
   g.Property<TForm>("TForm", "ClientHeight", [](TForm& c, V v, R r) { c.SetClientHeight(r.Int(v)); });
   g.Property<TForm>("TForm", "Icon", [](TForm& c, V v, R r) { c.IconResource = r.ResourceName(v); });
-  g.Property<TForm>("TForm", "Position", [](TForm& c, V v, R r) {
-    const std::string p = r.Ident(v);
-    if (p == "poScreenCenter" || p == "poDesktopCenter") c.Position = TPosition::poScreenCenter;
-    else if (p == "poDesigned") c.Position = TPosition::poDesigned;
-    else r.Fail(v.Line, "unknown position " + p);
+  g.Property<TForm>("TForm", "Position", [](TForm& c, V v, R) { c.Position = FormEnum(v, kPositions, "position"); });
+  g.Property<TForm>("TForm", "BorderStyle", [](TForm& c, V v, R) {
+    c.BorderStyle = FormEnum(v, kBorderStyles, "border style");
   });
-  g.Property<TForm>("TForm", "BorderStyle", [](TForm& c, V v, R r) {
-    const std::string s = r.Ident(v);
-    if (s == "bsSingle") c.BorderStyle = TFormBorderStyle::bsSingle;
-    else if (s == "bsSizeable") c.BorderStyle = TFormBorderStyle::bsSizeable;
-    else if (s == "bsDialog") c.BorderStyle = TFormBorderStyle::bsDialog;
-    else if (s == "bsNone") c.BorderStyle = TFormBorderStyle::bsNone;
-    else r.Fail(v.Line, "unknown border style " + s);
-  });
-  g.Property<TForm>("TForm", "BorderIcons", [](TForm& c, V v, R r) {
-    if (v.Kind != TFormValue::TKind::Set) r.Fail(v.Line, "expected a set of border icons");
-    unsigned icons = 0;
-    for (const auto& s : v.Set) {
-      if (s == "biSystemMenu") icons |= biSystemMenu;
-      else if (s == "biMinimize") icons |= biMinimize;
-      else if (s == "biMaximize") icons |= biMaximize;
-      else r.Fail(v.Line, "unknown border icon " + s);
-    }
-    c.BorderIcons = icons;
-  });
+  g.Property<TForm>("TForm", "BorderIcons", [](TForm& c, V v, R) { c.BorderIcons = FormFlags(v, kBorderIcons, "border icon"); });
 
   g.Register<TLabel>("TLabel", "TControl");
   g.Property<TLabel>("TLabel", "AutoSize", [](TLabel& c, V v, R r) { c.SetAutoSize(r.Bool(v)); });
@@ -174,12 +154,7 @@ void RegisterControls(TClassRegistry& g) {
 
   g.Register<TGroupBox>("TGroupBox", "TWinControl");
   g.Register<TPanel>("TPanel", "TWinControl");
-  g.Property<TPanel>("TPanel", "BevelOuter", [](TPanel& c, V v, R r) {
-    const std::string s = r.Ident(v);
-    if (s == "bvNone") c.Bevel = false;
-    else if (s == "bvRaised") c.Bevel = true;
-    else r.Fail(v.Line, "unknown bevel " + s);
-  });
+  g.Property<TPanel>("TPanel", "BevelOuter", [](TPanel& c, V v, R) { c.Bevel = FormEnum(v, kBevels, "bevel"); });
 
   g.Register<TPageControl>("TPageControl", "TWinControl");
   g.Property<TPageControl>("TPageControl", "ActivePage", [](TPageControl& c, V v, R r) {
