@@ -1,5 +1,6 @@
 #include "fw/Application.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "fw/Form.h"
@@ -46,12 +47,19 @@ bool TApplication::ProcessMessage(MSG& msg) {
     FTerminated = true;
     return true;
   }
+  if (OnMessage && OnMessage(msg)) return true;
   if (!IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   return true;
 }
+
+void TApplication::AddForm(TForm* form) {
+  if (std::find(FForms.begin(), FForms.end(), form) == FForms.end()) FForms.push_back(form);
+}
+
+void TApplication::RemoveForm(TForm* form) { FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end()); }
 
 void TApplication::ProcessMessages() {
   MSG msg;

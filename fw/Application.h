@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/Component.h"
 
@@ -42,6 +43,15 @@ class TApplication : public TComponent {
   void HandleCurrentException() noexcept;
   std::function<void(const std::exception&)> OnException;
 
+  // Every form that exists, oldest first (a form joins when it is made and leaves when it goes).
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  TForm* Forms(int index) const { return FForms[static_cast<size_t>(index)]; }
+  void AddForm(TForm* form);
+  void RemoveForm(TForm* form);
+
+  // Sees every message the loop takes from the queue before it is dispatched; true drops the message.
+  std::function<bool(MSG& msg)> OnMessage;
+
   // The framework's simple modal message box: the text, an OK button, no icon, the application title.
   void ShowMessage(const std::wstring& text);
 
@@ -51,6 +61,7 @@ class TApplication : public TComponent {
   // Gives the focused control the first look at a key (reflected as FW_REFLECT + msg); true if consumed.
   bool IsKeyMsg(MSG& msg);
   std::wstring FTitle;
+  std::vector<TForm*> FForms;
   bool FTerminated = false;
 };
 

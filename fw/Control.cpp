@@ -1,5 +1,7 @@
 #include "fw/Control.h"
 
+#include "fw/Canvas.h"
+
 #include "fw/Form.h"
 #include "fw/Menu.h"
 #include "fw/WinControl.h"
@@ -58,9 +60,19 @@ void TControl::WndProc(TMessage& message) {
       return FWMouseEnter(message);
     case FW_MOUSE_LEAVE:
       return FWMouseLeave(message);
+    case WM_PAINT:
+      return WMPaintInto(message, DcFrom(message.WParam));
     default:
       return DefaultHandler(message);
   }
+}
+
+void TControl::WMPaintInto(TMessage& message, HDC dc) {
+  // A windowless control has no paint requests of its own: a DC in the message is where to paint it.
+  if (!dc) return DefaultHandler(message);
+  TCanvas canvas(dc);
+  Paint(canvas);
+  message.Result = 0;
 }
 
 void TControl::DefaultHandler(TMessage&) {}

@@ -106,7 +106,8 @@ class TControl : public TComponent {
 
   // Repaints the control soon.
   virtual void Invalidate();
-  // Paints a windowless control into its parent's DC (origin at the control's top-left).
+  // Paints a windowless control into its parent's DC (origin at the control's top-left). WM_PAINT with a
+  // DC in WParam paints it into that DC.
   virtual void Paint(TCanvas& canvas);
 
   void Notification(TComponent* component, TOperation operation) override;
@@ -138,6 +139,7 @@ class TControl : public TComponent {
   void WMLButtonUp(TMessage& message, POINT pt);
   void FWMouseEnter(TMessage& message);
   void FWMouseLeave(TMessage& message);
+  void WMPaintInto(TMessage& message, HDC dc);
   void FontChanged();
   bool FFontFromParent = false;
 };

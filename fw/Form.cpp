@@ -13,9 +13,11 @@ TForm::TForm() {
   FVisible = false;
   FOwnPaint = true;
   ControlStyle &= ~csClickEvents;
+  Application().AddForm(this);
 }
 
 TForm::~TForm() {
+  Application().RemoveForm(this);
   if (Application().MainForm == this) Application().MainForm = nullptr;
   // The windows go first, all at once: the form's own is detached (what derives from TForm is gone
   // already), while the controls on it are still whole for what their windows are told. Then the

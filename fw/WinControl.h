@@ -73,6 +73,10 @@ class TWinControl : public TControl {
   // True when Tab pressed in this control is typed into it rather than moving the focus.
   virtual bool WantsTab() const { return false; }
 
+  // Paints the window and its visible child windows (bottom of the z-order first) into DC with the
+  // window's top-left corner at (X, Y), frame included: pictures of windows that need not be on screen.
+  void PaintTo(HDC dc, int x, int y);
+
   // The brush of the control's colour, for WM_CTLCOLOR* answers and background fills.
   HBRUSH BrushHandle();
 
@@ -83,6 +87,7 @@ class TWinControl : public TControl {
   virtual void CreateWindowHandleDone() {}
   // Paints the window's own face (own-class windows); graphic children are painted after it.
   virtual void PaintWindow(TCanvas& canvas);
+  static void PaintWindowTo(HWND window, HDC dc, int x, int y);
   // Paints the windowless children over the window's face.
   void PaintControls(HDC dc);
   // The topmost visible windowless child under a point in client coordinates.
