@@ -20,4 +20,15 @@ void FillBorderDC(HDC dc, const TRect& r, int wl, int wt, int wr, int wb, TColor
   FillRectDC(dc, TRect{r.Right - wr, r.Top + wt, r.Right, r.Bottom - wb}, color);
 }
 
+void CopyBitmapToDC(HDC dc, const TBitmap32& bmp, const TRect& from, TPoint to) {
+  if (!bmp.NativeHandle() || IsRectEmpty(from)) return;
+  GdiFlush();
+  HDC mem = CreateCompatibleDC(dc);
+  if (!mem) return;
+  const HGDIOBJ old = SelectObject(mem, static_cast<HBITMAP>(bmp.NativeHandle()));
+  BitBlt(dc, to.X, to.Y, WidthOfRect(from), HeightOfRect(from), mem, from.Left, from.Top, SRCCOPY);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+}
+
 }  // namespace qw

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/Geometry.h"
+#include "image/Bitmap32.h"
 #include "image/ColorToRgb.h"
 
 namespace qw {
@@ -12,5 +13,9 @@ void FillRectDC(HDC dc, const TRect& r, TColor color);
 // Fills the four border bands of R (widths WL, WT, WR, WB) with Color: top and left first, then bottom
 // and right between them.
 void FillBorderDC(HDC dc, const TRect& r, int wl, int wt, int wr, int wb, TColor color);
+
+// Copies the bitmap's rectangle From to DC with its top-left corner at To (nothing for an empty
+// rectangle or a bitmap without a DIB section).
+void CopyBitmapToDC(HDC dc, const TBitmap32& bmp, const TRect& from, TPoint to);
 
 }  // namespace qw

@@ -6,21 +6,6 @@
 
 namespace qw {
 
-namespace {
-
-// Copies the bitmap's rectangle to DC at the same place through a memory DC.
-void BlitToDC(HDC dc, const TBitmap32& bmp, const TRect& from, TPoint to) {
-  if (!bmp.NativeHandle() || IsRectEmpty(from)) return;
-  GdiFlush();
-  HDC mem = CreateCompatibleDC(dc);
-  if (!mem) return;
-  const HGDIOBJ old = SelectObject(mem, static_cast<HBITMAP>(bmp.NativeHandle()));
-  BitBlt(dc, to.X, to.Y, WidthOfRect(from), HeightOfRect(from), mem, from.Left, from.Top, SRCCOPY);
-  SelectObject(mem, old);
-  DeleteDC(mem);
-}
-
-}  // namespace
 
 void PaintSectionItemToDC(int skinIndex, std::u16string_view sectionName, const TCacheInfo& ci,
                           const TsSkinManager* manager, HDC dc, const TRect& r, TPoint pP, int state) {
@@ -29,7 +14,7 @@ void PaintSectionItemToDC(int skinIndex, std::u16string_view sectionName, const 
   try {
     TBitmap32 item(WidthOfRect(r), HeightOfRect(r));
     PaintSectionItem(skinIndex, sectionName, ci, state, TRect{0, 0, item.Width(), item.Height()}, pP, item, manager);
-    BlitToDC(dc, item, TRect{0, 0, item.Width(), item.Height()}, TPoint{r.Left, r.Top});
+    CopyBitmapToDC(dc, item, TRect{0, 0, item.Width(), item.Height()}, TPoint{r.Left, r.Top});
   } catch (const std::exception&) {
     // No bitmap for an absurd size: nothing is painted.
   }
@@ -77,7 +62,7 @@ void PaintBorderOnlyDC(HDC dc, TBitmap32& cache, const TRect& r, int frameWidth,
       const TRect bands[4] = {TRect{r.Left, r.Top, r.Right, r.Top + w}, TRect{r.Left, r.Top + w, r.Left + w, r.Bottom},
                               TRect{r.Left + w, r.Bottom - w, r.Right, r.Bottom},
                               TRect{r.Right - w, r.Top + w, r.Right, r.Bottom - w}};
-      for (const TRect& b : bands) BlitToDC(dc, cache, b, TPoint{b.Left, b.Top});
+      for (const TRect& b : bands) CopyBitmapToDC(dc, cache, b, TPoint{b.Left, b.Top});
     }
     return;
   }
