@@ -27,7 +27,8 @@ void AdjustGradient(TsGradArray& a, const TColorFn& fn) {
 
 // Every colour a skin holds outside its images.
 void AdjustColors(TSkinTables& t, const TColorFn& raw) {
-  TColorFn fn = [&](int32_t c) { return c == -1 ? c : raw(c); };
+  // "No colour" (-1) and the transparent key (magenta) are markers, not colours: they stay as they are.
+  TColorFn fn = [&](int32_t c) { return c == -1 || c == 0xFF00FF ? c : raw(c); };
   for (TsGeneralData& g : t.gd) {
     for (TsGenState& s : g.Props) {
       s.Color = fn(s.Color);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "skin/data/SkinColorAdjust.h"
 #include "skin/data/SkinPackage.h"
 #include "image/BitmapColor.h"
 #include "tests/data/SkinTestUtil.h"
@@ -405,6 +408,37 @@ TEST_F(SkinManagerTest, HueAndSaturationApplyToFreshData) {
   EXPECT_EQ(m->MasterBitmap.At(20, 20), ChangePixelHue(turned, 120));
   EXPECT_EQ(m->MasterBitmap.At(1, 1), kept);  // the close glyph keeps its colours
   EXPECT_EQ(m->gd[b].FontColor().Left, -1);
+}
+
+TEST_F(SkinManagerTest, ZeroAdjustmentsLeaveTheTablesBitIdenticalAndMarkersStay) {
+  auto m = Make();
+  m->SetSkinName(u"MetroUI (internal)");
+  const TsGeneralDataArray sections = m->gd;
+  const TBitmap32 master = m->MasterBitmap.Clone();
+  std::vector<TBitmap32> masks;
+  for (const TsMaskData& mask : m->ma) masks.push_back(mask.Bmp ? mask.Bmp->Clone() : TBitmap32());
+  AdjustSkinColors(m->Tables, 0, 0);
+  ASSERT_EQ(m->gd.size(), sections.size());
+  for (size_t i = 0; i < sections.size(); ++i) {
+    EXPECT_EQ(m->gd[i].Props[0], sections[i].Props[0]) << i;
+    EXPECT_EQ(m->gd[i].Props[1], sections[i].Props[1]) << i;
+  }
+  ASSERT_EQ(m->MasterBitmap.PixelCount(), master.PixelCount());
+  EXPECT_TRUE(std::equal(master.Pixels(), master.Pixels() + master.PixelCount(), m->MasterBitmap.Pixels()));
+  for (size_t i = 0; i < masks.size(); ++i) {
+    if (!m->ma[i].Bmp) continue;
+    EXPECT_TRUE(std::equal(masks[i].Pixels(), masks[i].Pixels() + masks[i].PixelCount(), m->ma[i].Bmp->Pixels()));
+  }
+  // The key colour and "no colour" are never turned or saturated.
+  TsGenState& normal = m->gd[0].Props[0];
+  normal.Color = 0xFF00FF;
+  normal.FontColor.Bottom = -1;
+  normal.GlowColor = 0x0000FF;
+  ApplyHueOffset(m->Tables, -120);
+  ApplySaturation(m->Tables, 60);
+  EXPECT_EQ(normal.Color, 0xFF00FF);
+  EXPECT_EQ(normal.FontColor.Bottom, -1);
+  EXPECT_EQ(normal.GlowColor, ChangeColorSaturation(ChangeColorHue(0x0000FF, 240), 60)) << "-120 turns as 240";
 }
 
 }  // namespace
