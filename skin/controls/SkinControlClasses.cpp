@@ -27,10 +27,12 @@ void RegisterSkinned(TClassRegistry& g, const std::string& name, const std::stri
   g.Register<T>(name, base);
   g.Property<T>(name, "SkinData.SkinSection", [](T& c, V v, R r) {
     const std::wstring s = r.String(v);
-    c.SkinData.SkinSection.assign(s.begin(), s.end());
+    c.SkinData.SetSkinSection(std::u16string(s.begin(), s.end()));
   });
-  g.Property<T>(name, "SkinData.CustomFont", [](T& c, V v, R r) { c.SkinData.CustomFont = r.Bool(v); });
-  g.Property<T>(name, "SkinData.CustomColor", [](T& c, V v, R r) { c.SkinData.CustomColor = r.Bool(v); });
+  g.Property<T>(name, "SkinData.CustomFont", [](T& c, V v, R r) { c.SkinData.SetCustomFont(r.Bool(v)); });
+  g.Property<T>(name, "SkinData.CustomColor", [](T& c, V v, R r) { c.SkinData.SetCustomColor(r.Bool(v)); });
+  g.Property<T>(name, "SkinData.HUEOffset", [](T& c, V v, R r) { c.SkinData.SetHueOffset(r.Int(v)); });
+  g.Property<T>(name, "SkinData.Saturation", [](T& c, V v, R r) { c.SkinData.SetSaturation(r.Int(v)); });
 }
 
 }  // namespace
@@ -52,7 +54,7 @@ void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsPanel>(g, "TsPanel", "TPanel");
   RegisterSkinned<TsLabel>(g, "TsLabel", "TLabel");
   RegisterSkinned<TsPageControl>(g, "TsPageControl", "TPageControl");
-  g.Register<TsTabSheet>("TsTabSheet", "TTabSheet");
+  RegisterSkinned<TsTabSheet>(g, "TsTabSheet", "TTabSheet");
   RegisterSkinManagerClass(g);
 }
 

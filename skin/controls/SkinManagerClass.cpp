@@ -3,6 +3,7 @@
 #include "base/Utf.h"
 #include "fw/ClassRegistry.h"
 #include "fw/FormReader.h"
+#include "skin/core/SkinBroadcast_win.h"
 
 namespace qw {
 
@@ -46,7 +47,13 @@ void SetDescriptionSkinServices(const TSkinServices& services) { GDescriptionSer
 void RegisterSkinManagerClass(TClassRegistry& g) {
   using M = TsSkinManager;
   const std::string cls = "TsSkinManager";
-  g.Register(cls, "TComponent", [] { return std::make_unique<M>(GDescriptionServices); });
+  g.Register(cls, "TComponent", [] {
+    auto manager = std::make_unique<M>(GDescriptionServices);
+    // The manager announces its skins to the program's windows.
+    manager->BroadcastHook = &WindowBroadcast();
+    InstallSkinCommandFilter();
+    return manager;
+  });
   g.Property<M>(cls, "InternalSkins", [](M& m, V v, R r) {
     m.InternalSkins.clear();
     for (const auto& item : r.Items(v)) m.InternalSkins.push_back(ReadStoredSkin(item, r));

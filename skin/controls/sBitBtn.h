@@ -1,15 +1,14 @@
 #pragma once
-// TsBitBtn: the skinned bit button. It behaves as the plain control until its skin painting lands.
+// TsBitBtn: the skinned bit button.
+// Its skin data follows the skin; it keeps the plain look until it paints from it.
 #include "fw/Button.h"
-#include "skin/controls/SkinDataProps.h"
+#include "skin/controls/SkinnedControl.h"
 
 namespace qw {
 
-class TsBitBtn : public TBitBtn {
+class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
  public:
   const char* ClassName() const override { return "TsBitBtn"; }
-  TsSkinDataProps SkinData;
-
 };
 
 }  // namespace qw

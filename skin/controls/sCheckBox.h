@@ -1,15 +1,15 @@
 #pragma once
-// TsCheckBox: the skinned check box. It behaves as the plain control until its skin painting lands.
+// TsCheckBox: the skinned check box.
+// Its skin data follows the skin; it keeps the plain look until it paints from it.
 #include "fw/CheckBox.h"
 #include "fw/Picture.h"
-#include "skin/controls/SkinDataProps.h"
+#include "skin/controls/SkinnedControl.h"
 
 namespace qw {
 
-class TsCheckBox : public TCheckBox {
+class TsCheckBox : public TsSkinned<TCheckBox, COC_TsCheckBox> {
  public:
   const char* ClassName() const override { return "TsCheckBox"; }
-  TsSkinDataProps SkinData;
   // The pictures of the checked and unchecked box (drawn by the skinned box).
   TPicture GlyphChecked;
   TPicture GlyphUnChecked;

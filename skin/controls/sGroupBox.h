@@ -1,15 +1,14 @@
 #pragma once
-// TsGroupBox: the skinned group box. It behaves as the plain control until its skin painting lands.
+// TsGroupBox: the skinned group box.
+// Its skin data follows the skin; it keeps the plain look until it paints from it.
 #include "fw/GroupBox.h"
-#include "skin/controls/SkinDataProps.h"
+#include "skin/controls/SkinnedControl.h"
 
 namespace qw {
 
-class TsGroupBox : public TGroupBox {
+class TsGroupBox : public TsSkinned<TGroupBox, COC_TsGroupBox> {
  public:
   const char* ClassName() const override { return "TsGroupBox"; }
-  TsSkinDataProps SkinData;
-
 };
 
 }  // namespace qw

@@ -1,15 +1,13 @@
 #pragma once
-// TsLabel: the skinned label. It behaves as the plain control until its skin painting lands.
+// TsLabel: the skinned label. Its skin data follows the skin; it keeps the plain look until it paints from it.
 #include "fw/Label.h"
-#include "skin/controls/SkinDataProps.h"
+#include "skin/controls/SkinnedControl.h"
 
 namespace qw {
 
-class TsLabel : public TLabel {
+class TsLabel : public TsSkinned<TLabel, COC_TsCustom> {
  public:
   const char* ClassName() const override { return "TsLabel"; }
-  TsSkinDataProps SkinData;
-
 };
 
 }  // namespace qw

@@ -1,15 +1,13 @@
 #pragma once
-// TsMemo: the skinned memo. It behaves as the plain control until its skin painting lands.
+// TsMemo: the skinned memo. Its skin data follows the skin; it keeps the plain look until it paints from it.
 #include "fw/Memo.h"
-#include "skin/controls/SkinDataProps.h"
+#include "skin/controls/SkinnedControl.h"
 
 namespace qw {
 
-class TsMemo : public TMemo {
+class TsMemo : public TsSkinned<TMemo, COC_TsMemo> {
  public:
   const char* ClassName() const override { return "TsMemo"; }
-  TsSkinDataProps SkinData;
-
 };
 
 }  // namespace qw

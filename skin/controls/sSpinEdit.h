@@ -1,15 +1,14 @@
 #pragma once
-// TsSpinEdit: the skinned integer spin edit. It behaves as the plain control until its skin painting lands.
+// TsSpinEdit: the skinned integer spin edit.
+// Its skin data follows the skin; it keeps the plain look until it paints from it.
 #include "fw/SpinEdit.h"
-#include "skin/controls/SkinDataProps.h"
+#include "skin/controls/SkinnedControl.h"
 
 namespace qw {
 
-class TsSpinEdit : public TSpinEdit {
+class TsSpinEdit : public TsSkinned<TSpinEdit, COC_TsSpinEdit> {
  public:
   const char* ClassName() const override { return "TsSpinEdit"; }
-  TsSkinDataProps SkinData;
-
 };
 
 }  // namespace qw

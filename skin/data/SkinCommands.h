@@ -2,6 +2,7 @@
 // The skin command message that carries every skin change and query between the manager and the
 // windows, and its sub-codes. (The framework's own notifications, FW_*, live with the framework.)
 #include <cstdint>
+#include <string>
 
 namespace qw {
 
@@ -52,6 +53,12 @@ enum TSkinCommand : uint16_t {
   skcGetApplication = 60,
   skcGetClientOffset = 61,
   skcTitleChanged = 62,
+};
+
+// The record skcSetSection points to: the section name is its second field.
+struct TsSectionRecord {
+  intptr_t Reserved = 0;
+  std::u16string SectionName;
 };
 
 // WParam of a skin command: the sub-code in the high word, a flag (1 = on) in the low word.

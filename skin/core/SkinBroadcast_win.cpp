@@ -1,0 +1,283 @@
+#include "skin/core/SkinBroadcast_win.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "fw/Application.h"
+#include "fw/Form.h"
+#include "fw/WinControl.h"
+#include "skin/core/BroadcastWalk.h"
+#include "skin/core/CommonData_win.h"
+#include "skin/core/EngineFlags.h"
+#include "skin/core/SkinState.h"
+#include "skin/render/GlowWindow_win.h"
+
+namespace qw {
+
+namespace {
+
+// The control tree as the broadcast walks see it; every receiver gets the same message record.
+class TControlTree {
+ public:
+  using Node = TControl;
+  explicit TControlTree(TMessage& message) : FMessage(message) {}
+
+  int ChildCount(Node* n) {
+    auto* w = dynamic_cast<TWinControl*>(n);
+    return w ? w->ControlCount() : 0;
+  }
+  Node* Child(Node* n, int i) { return static_cast<TWinControl*>(n)->Controls(i); }
+  bool Destroying(Node* n) { return n->IsDestroying(); }
+  bool HasWindow(Node* n) {
+    auto* w = dynamic_cast<TWinControl*>(n);
+    return w && w->HandleAllocated();
+  }
+  bool IsSkinned(Node* n) { return HasWindow(n) && IsSkinnedWindow(static_cast<TWinControl*>(n)->Handle()); }
+  void Send(Node* n) {
+    if (HasWindow(n)) FMessage.Result = SendMessageW(static_cast<TWinControl*>(n)->Handle(), FMessage.Msg, FMessage.WParam, FMessage.LParam);
+  }
+  void Dispatch(Node* n) { FMessage.Result = n->Perform(FMessage.Msg, FMessage.WParam, FMessage.LParam); }
+  int FormCount() { return Application().FormCount(); }
+  Node* Form(int i) { return Application().Forms(i); }
+  bool FormUsable(Node* n) { return !n->IsDestroying() && !n->IsLoading(); }
+  int SkinnedFormCount() { return static_cast<int>(SkinnedFormList().size()); }
+  Node* SkinnedForm(int i) { return SkinnedFormList()[static_cast<size_t>(i)].Form; }
+  void AfterForms() {}
+
+ private:
+  TMessage& FMessage;
+};
+
+struct THotTracking {
+  HWND Window = nullptr;
+  TControl* Graph = nullptr;
+};
+THotTracking& Hot() {
+  static THotTracking hot;
+  return hot;
+}
+
+}  // namespace
+
+// ---- Single receivers ----------------------------------------------------------------------------------
+
+TMessage SkinCommandMessage(TSkinCommand code, LPARAM lParam, uint16_t flag) {
+  return TMessage{SkinCommandMsg, SkinCommandWParam(code, flag), lParam, 0};
+}
+
+LRESULT SendSkinCommand(TControl* control, TSkinCommand code, LPARAM lParam, uint16_t flag) {
+  if (!control) return 0;
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    // A window that does not exist yet resolves its indexes itself when it is made.
+    if (w->IsDestroying() || !w->HandleAllocated()) return 0;
+    return SendMessageW(w->Handle(), SkinCommandMsg, SkinCommandWParam(code, flag), lParam);
+  }
+  return control->Perform(SkinCommandMsg, SkinCommandWParam(code, flag), lParam);
+}
+
+LRESULT SendSkinCommandToWindow(HWND window, TSkinCommand code, LPARAM lParam, uint16_t flag) {
+  return window ? SendMessageW(window, SkinCommandMsg, SkinCommandWParam(code, flag), lParam) : 0;
+}
+
+bool IsSkinnedWindow(HWND window) { return SendSkinCommandToWindow(window, skcIsSkinned) == 1; }
+
+// ---- Walks -----------------------------------------------------------------------------------------------
+
+void BroadcastToChildren(TWinControl* control, TMessage& message) {
+  if (!control) return;
+  TControlTree tree(message);
+  BroadcastToChildrenWalk(tree, static_cast<TControl*>(control));
+}
+
+void BroadcastToChildWindows(HWND window, TMessage& message) {
+  if (!window) return;
+  for (HWND child = GetWindow(window, GW_CHILD); child;) {
+    // Read the next one first: a receiver may destroy itself.
+    HWND next = GetWindow(child, GW_HWNDNEXT);
+    if (GetParent(child) == window) message.Result = SendMessageW(child, message.Msg, message.WParam, message.LParam);
+    child = next;
+  }
+}
+
+void BroadcastToAllForms(TMessage& message) {
+  TControlTree tree(message);
+  BroadcastToAllFormsWalk(tree);
+}
+
+void BroadcastToSkinnedForms(TMessage& message) {
+  TControlTree tree(message);
+  BroadcastToSkinnedFormsWalk(tree);
+}
+
+// ---- Forms with a frame component ------------------------------------------------------------------------
+
+std::vector<TSkinnedForm>& SkinnedFormList() {
+  static std::vector<TSkinnedForm> list;
+  return list;
+}
+
+void AddSkinnedForm(TForm* form, TsSkinManager* manager) {
+  if (!form) return;
+  for (const TSkinnedForm& f : SkinnedFormList())
+    if (f.Form == form) return;
+  SkinnedFormList().push_back(TSkinnedForm{form, manager});
+}
+
+void RemoveSkinnedForm(TForm* form) {
+  auto& list = SkinnedFormList();
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (list[i].Form != form) continue;
+    list[i] = list.back();
+    list.pop_back();
+    return;
+  }
+}
+
+// ---- Freezing the forms for a skin change ----------------------------------------------------------------
+
+namespace {
+
+bool ApplicationMinimized() {
+  TForm* main = Application().MainForm;
+  return main && main->HandleAllocated() && IsIconic(main->Handle());
+}
+
+}  // namespace
+
+TFormsLock::TFormsLock(TsSkinManager& manager) : FManager(manager) {
+  if (ApplicationMinimized()) return;
+  if (&manager == DefaultManager() && manager.AnimEffects.SkinChanging.Active && !AnimationRunning) {
+    AnimationRunning = true;
+    FSetAnimation = true;
+  }
+  for (const TSkinnedForm& f : SkinnedFormList()) {
+    TForm* form = f.Form;
+    if (!form || !form->HandleAllocated() || !form->Visible() || IsIconic(form->Handle())) continue;
+    if ((f.Manager ? f.Manager : DefaultManager()) != &manager || form->Parent()) continue;
+    SendMessageW(form->Handle(), WM_SETREDRAW, FALSE, 0);
+    FLocked.push_back(form->Handle());
+  }
+}
+
+TFormsLock::~TFormsLock() {
+  if (!FUnlocked) Unlock(false);
+}
+
+void TFormsLock::Unlock(bool animate) {
+  if (FUnlocked) return;
+  FUnlocked = true;
+  if (FSetAnimation) AnimationRunning = false;
+  for (HWND form : FLocked) {
+    if (!IsWindow(form)) continue;
+    SendMessageW(form, WM_SETREDRAW, TRUE, 0);
+    if (animate && !IsIconic(form))
+      RedrawWindow(form, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
+  FLocked.clear();
+}
+
+// ---- Skin change sequences -------------------------------------------------------------------------------
+
+void RepaintForms(TsSkinManager& manager, bool lockForms) {
+  const LPARAM m = reinterpret_cast<LPARAM>(&manager);
+  TMessage stop = SkinCommandMessage(skcStopFading, m);
+  BroadcastToAllForms(stop);
+  TMessage refresh = SkinCommandMessage(skcRefresh, m);
+  if (manager.Loading()) {
+    BroadcastToAllForms(refresh);
+    return;
+  }
+  if (lockForms) {
+    TFormsLock lock(manager);
+    BroadcastToAllForms(refresh);
+    lock.Unlock(true);
+  } else {
+    // Drawing is resumed by whoever froze it (the announcement of a new skin).
+    BroadcastToAllForms(refresh);
+  }
+}
+
+void UpdateSkinSection(TsSkinManager&, std::u16string_view sectionName) {
+  UpdatedSectionName = NormalizeSectionName(sectionName);
+  TMessage changed = SkinCommandMessage(skcSectionChanged, 0);
+  BroadcastToAllForms(changed);
+}
+
+void TsWindowBroadcast::AnnounceNewSkin(TsSkinManager& manager, bool repaint) {
+  if (manager.Loading()) return;
+  HideAllGlows();
+  std::unique_ptr<TFormsLock> lock;
+  if (repaint) lock = std::make_unique<TFormsLock>(manager);
+  manager.SkinData.Active = false;
+  TMessage announce = SkinCommandMessage(skcNewSkin, reinterpret_cast<LPARAM>(&manager));
+  try {
+    BroadcastToAllForms(announce);
+  } catch (...) {
+    manager.SkinData.Active = true;
+    throw;
+  }
+  manager.SkinData.Active = true;
+  if (repaint) {
+    qw::RepaintForms(manager, false);
+    lock->Unlock(true);
+  }
+}
+
+void TsWindowBroadcast::AnnounceRemoveSkin(TsSkinManager& manager) {
+  HideAllGlows();
+  manager.SkinData.Active = false;
+  TMessage remove = SkinCommandMessage(skcRemoveSkin, reinterpret_cast<LPARAM>(&manager));
+  BroadcastToAllForms(remove);
+}
+
+void TsWindowBroadcast::RepaintForms(TsSkinManager& manager, bool lockForms) { qw::RepaintForms(manager, lockForms); }
+
+TsWindowBroadcast& WindowBroadcast() {
+  static TsWindowBroadcast hook;
+  return hook;
+}
+
+void InstallSkinCommandFilter() {
+  Application().OnMessage = [](MSG& msg) { return msg.message == SkinCommandMsg; };
+}
+
+// ---- Hot tracking ------------------------------------------------------------------------------------------
+
+HWND ActiveControl() { return Hot().Window; }
+TControl* ActiveGraphControl() { return Hot().Graph; }
+
+void SetActiveControl(TsSkinManager* manager, HWND window) {
+  THotTracking& hot = Hot();
+  if (window == hot.Window) return;
+  if (hot.Window && hot.Graph) {
+    SetActiveGraphControl(manager, nullptr);
+    if (hot.Graph) return;  // the windowless control still has the mouse
+  }
+  const HWND old = hot.Window;
+  hot.Window = window;
+  const LPARAM m = reinterpret_cast<LPARAM>(manager);
+  if (old && IsWindow(old)) SendSkinCommandToWindow(old, skcMouseLeave, m);
+  if (window) SendSkinCommandToWindow(window, skcMouseEnter, m);
+}
+
+void SetActiveGraphControl(TsSkinManager* manager, TControl* control) {
+  THotTracking& hot = Hot();
+  if (control == hot.Graph) return;
+  if (!control && hot.Graph) {
+    auto* data = reinterpret_cast<TsCommonData*>(SendSkinCommand(hot.Graph, skcGetCommonData));
+    if (data && data->FMouseAbove) return;
+  }
+  TControl* previous = hot.Graph;
+  hot.Graph = control;
+  if (control) hot.Window = nullptr;
+  if (previous) SendSkinCommand(previous, skcMouseLeave, reinterpret_cast<LPARAM>(manager));
+}
+
+void ForgetHotTracked(TControl* control) {
+  THotTracking& hot = Hot();
+  if (hot.Graph == control) hot.Graph = nullptr;
+  if (auto* w = dynamic_cast<TWinControl*>(control); w && w->HandleAllocated() && hot.Window == w->Handle())
+    hot.Window = nullptr;
+}
+
+}  // namespace qw

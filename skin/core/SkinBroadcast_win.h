@@ -1,0 +1,92 @@
+#pragma once
+// Skin commands on their way to the windows: to one control or window, to every child of a control, to
+// every form; the sequence of a skin change with the forms frozen while the tables are rebuilt; one
+// section changed; and hot tracking of the control under the mouse.
+#include <windows.h>
+
+#include <vector>
+
+#include "fw/Messages.h"
+#include "skin/data/SkinCommands.h"
+#include "skin/data/SkinManager.h"
+
+namespace qw {
+
+class TControl;
+class TForm;
+class TWinControl;
+
+// A skin command to a control: to its window when it has one (nothing while it is destroyed or before
+// its window exists), straight to the object otherwise. Returns the answer (0: nobody answered).
+LRESULT SendSkinCommand(TControl* control, TSkinCommand code, LPARAM lParam = 0, uint16_t flag = 0);
+LRESULT SendSkinCommandToWindow(HWND window, TSkinCommand code, LPARAM lParam = 0, uint16_t flag = 0);
+// The window answers skcIsSkinned with exactly 1.
+bool IsSkinnedWindow(HWND window);
+
+// The message to every child of Control (windowless ones by direct dispatch; skinned windows pass it on
+// to their own children; plain containers are walked).
+void BroadcastToChildren(TWinControl* control, TMessage& message);
+// The message to every direct child window of a window.
+void BroadcastToChildWindows(HWND window, TMessage& message);
+// The message to every form once (those without a frame component, then SkinnedFormList), with children.
+void BroadcastToAllForms(TMessage& message);
+void BroadcastToSkinnedForms(TMessage& message);
+// A skin command as a message record.
+TMessage SkinCommandMessage(TSkinCommand code, LPARAM lParam = 0, uint16_t flag = 0);
+
+// The forms with a frame component, in the order the components were made.
+struct TSkinnedForm {
+  TForm* Form = nullptr;
+  TsSkinManager* Manager = nullptr;  // the manager its frame component uses (null: the default one)
+};
+std::vector<TSkinnedForm>& SkinnedFormList();
+void AddSkinnedForm(TForm* form, TsSkinManager* manager);
+// Removal moves the last entry into the gap.
+void RemoveSkinnedForm(TForm* form);
+
+// Freezes the skinned forms of Manager for a skin change (drawing suspended); undone by the unlock, on
+// every path: a lock object unlocks in its destructor unless Unlock ran.
+class TFormsLock {
+ public:
+  explicit TFormsLock(TsSkinManager& manager);
+  ~TFormsLock();
+  TFormsLock(const TFormsLock&) = delete;
+  TFormsLock& operator=(const TFormsLock&) = delete;
+  // Resumes drawing; with Animate the forms are redrawn with all their children now.
+  void Unlock(bool animate);
+
+ private:
+  TsSkinManager& FManager;
+  bool FSetAnimation = false;
+  std::vector<HWND> FLocked;
+  bool FUnlocked = false;
+};
+
+// The full refresh of every window after a skin change or recolouring.
+void RepaintForms(TsSkinManager& manager, bool lockForms);
+// Tells every control whose section is SectionName (any case) to repaint itself.
+void UpdateSkinSection(TsSkinManager& manager, std::u16string_view sectionName);
+
+// Hot tracking: the window under the mouse (skcMouseLeave to the old one, skcMouseEnter to the new one),
+// and the windowless control under it.
+HWND ActiveControl();
+void SetActiveControl(TsSkinManager* manager, HWND window);
+TControl* ActiveGraphControl();
+void SetActiveGraphControl(TsSkinManager* manager, TControl* control);
+// A control going away is no longer hot.
+void ForgetHotTracked(TControl* control);
+
+// The announcement of a manager to the windows (installed as its broadcast hook).
+class TsWindowBroadcast final : public TsSkinBroadcastHook {
+ public:
+  void AnnounceNewSkin(TsSkinManager& manager, bool repaint) override;
+  void AnnounceRemoveSkin(TsSkinManager& manager) override;
+  void RepaintForms(TsSkinManager& manager, bool lockForms) override;
+};
+// The hook every manager of the program uses.
+TsWindowBroadcast& WindowBroadcast();
+// Skin commands are sent, never posted: the message loop drops any that arrive through the queue (from
+// another process, say), before a handler could follow an address in them.
+void InstallSkinCommandFilter();
+
+}  // namespace qw

@@ -1,0 +1,120 @@
+// Skin commands reaching the real generator window: a new skin announced to every control (windowed
+// and windowless), one section changed, and hot tracking.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../form/FormTestSupport.h"
+#include "CoreTestSupport.h"
+#include "fw/Label.h"
+#include "skin/controls/sLabel.h"
+#include "base/Utf.h"
+#include "skin/core/EngineFlags.h"
+#include "skin/core/SkinBroadcast_win.h"
+#include "skin/data/SkinManager.h"
+
+namespace qw::test {
+namespace {
+
+// Every skinned control of a form, with its skin data.
+void ForEachSkinned(TWinControl& parent, const std::function<void(TControl&, TsCommonData&)>& f) {
+  for (int i = 0; i < parent.ControlCount(); ++i) {
+    TControl* c = parent.Controls(i);
+    auto* data = reinterpret_cast<TsCommonData*>(SendSkinCommand(c, skcGetCommonData));
+    if (data) f(*c, *data);
+    if (auto* w = dynamic_cast<TWinControl*>(c)) ForEachSkinned(*w, f);
+  }
+}
+
+TEST(SkinBroadcast, ANewSkinReachesEveryControlOfTheWindow) {
+  TGeneratorWindow window;
+  TsSkinManager& m = *window->sSkinManager1;
+  ASSERT_EQ(m.SkinName(), u"Flatline (internal)");
+  int skinned = 0;
+  ForEachSkinned(*window.Form, [&](TControl&, TsCommonData& d) {
+    ++skinned;
+    d.BGChanged = false;
+    EXPECT_EQ(d.SkinIndex(), m.GetSkinIndex(d.SkinSection())) << Utf16ToUtf8(d.SkinSection());
+  });
+  EXPECT_GE(skinned, 25) << "every Ts control carries skin data";
+  m.SetSkinName(u"MetroUI (internal)");
+  ASSERT_EQ(m.SkinName(), u"MetroUI (internal)");
+  int reached = 0;
+  ForEachSkinned(*window.Form, [&](TControl& c, TsCommonData& d) {
+    EXPECT_TRUE(d.BGChanged) << c.Name() << " was not told";
+    EXPECT_EQ(d.SkinIndex(), m.GetSkinIndex(d.SkinSection())) << c.Name();
+    reached += d.BGChanged;
+  });
+  EXPECT_EQ(reached, skinned);
+  EXPECT_TRUE(m.SkinData.Active);
+  // The windowless status label was reached by direct dispatch.
+  EXPECT_TRUE(window->sLabel1->SkinData.BGChanged);
+}
+
+TEST(SkinBroadcast, OneSectionChanged) {
+  TGeneratorWindow window;
+  TsSkinManager& m = *window->sSkinManager1;
+  int buttons = 0, others = 0;
+  ForEachSkinned(*window.Form, [&](TControl&, TsCommonData& d) { d.BGChanged = false; });
+  UpdateSkinSection(m, u"button");
+  EXPECT_EQ(UpdatedSectionName, u"BUTTON");
+  ForEachSkinned(*window.Form, [&](TControl&, TsCommonData& d) {
+    if (d.SkinSection() == u"BUTTON") buttons += d.BGChanged;
+    else others += d.BGChanged;
+  });
+  EXPECT_EQ(others, 0);
+  (void)buttons;  // the generator's buttons use their own sections; none is named BUTTON
+}
+
+TEST(SkinBroadcast, HotTrackingTellsOldAndNewOnce) {
+  TTestSkin skin;
+  skin.AddSection(u"PANEL", 0x808080);
+  THostForm host;
+  auto* a = host.Add<TPanelProbe>(0, 0, 50, 50);
+  auto* b = host.Add<TPanelProbe>(60, 0, 50, 50);
+  SetActiveControl(&skin.M, a->Handle());
+  SetActiveControl(&skin.M, a->Handle());
+  EXPECT_EQ(a->CountOf(skcMouseEnter), 1) << "the same window twice sends nothing the second time";
+  SetActiveControl(&skin.M, b->Handle());
+  EXPECT_EQ(a->CountOf(skcMouseLeave), 1);
+  EXPECT_EQ(b->CountOf(skcMouseEnter), 1);
+  EXPECT_EQ(ActiveControl(), b->Handle());
+  // A hot control that goes away leaves no stale handle behind.
+  host.Owned.erase(host.Owned.begin() + 1);
+  EXPECT_EQ(ActiveControl(), nullptr);
+}
+
+TEST(SkinBroadcast, FrozenFormsAreReleasedOnEveryPath) {
+  TTestSkin skin;
+  THostForm host;
+  HWND form = host.Form->Handle();
+  AddSkinnedForm(host.Form.get(), nullptr);
+  const auto drawing = [form] { return (GetWindowLongW(form, GWL_STYLE) & WS_VISIBLE) != 0; };
+  ASSERT_TRUE(drawing());
+  {
+    TFormsLock lock(skin.M);
+    EXPECT_TRUE(AnimationRunning);
+    EXPECT_FALSE(drawing()) << "drawing is suspended while the tables are rebuilt";
+    lock.Unlock(true);
+    EXPECT_TRUE(drawing());
+    EXPECT_FALSE(AnimationRunning);
+  }
+  // A failure while frozen still resumes drawing.
+  try {
+    TFormsLock lock(skin.M);
+    throw std::runtime_error("load failed");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_TRUE(drawing());
+  EXPECT_FALSE(AnimationRunning);
+  // A form using another manager is left alone.
+  TsSkinManager other;
+  TFormsLock foreign(other);
+  EXPECT_TRUE(drawing());
+  foreign.Unlock(false);
+  RemoveSkinnedForm(host.Form.get());
+  EXPECT_TRUE(SkinnedFormList().empty());
+}
+
+}  // namespace
+}  // namespace qw::test
