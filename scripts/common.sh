@@ -24,6 +24,12 @@ configure() {
 configure_windows() {
   local arch=$1 name=$2 host=${3:-}
   bash scripts/build-libjpeg-mingw.sh "$arch" build/deps
+  local bench=()
+  # The benchmarks that need real windows run under Wine: only the x86_64 tree builds them.
+  if [ "$arch" = x86_64 ] && [ "${QW_WINDOWS_BENCH:-1}" = 1 ]; then
+    bash scripts/build-benchmark-mingw.sh "$arch" build/deps
+    bench=(-DQW_MINGW_BENCHMARK="$root/build/deps/benchmark-$arch")
+  fi
   configure "$name" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" \
-    -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF ${host:+-DQW_HOST_QXSKIN="$host"}
+    -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF ${host:+-DQW_HOST_QXSKIN="$host"} "${bench[@]}"
 }
