@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FormTestSupport.h"
+#include "fw/BitmapCanvas.h"
 #include "fw/Canvas.h"
 #include "fw/Label.h"
 #include "fw/Panel.h"
@@ -67,6 +68,21 @@ TEST(PaintTo, AWindowlessControlPaintsIntoTheMessagesDC) {
   DeleteDC(dc);
   GdiFlush();
   EXPECT_EQ(Rgb(picture, 30, 10), 0xFFFF00u);
+}
+
+TEST(BitmapCanvas, GdiAndPixelsMeetInTheSameBitmap) {
+  TBitmap32 bitmap(20, 10);
+  {
+    TBitmapCanvas c(bitmap);
+    c.Canvas().SetBrushColor(0x0000FF);
+    RECT r{5, 0, 20, 10};
+    c.Canvas().FillRect(r);
+  }
+  EXPECT_EQ(Rgb(bitmap, 2, 5), 0xFFFFFFu);
+  EXPECT_EQ(Rgb(bitmap, 10, 5), 0xFF0000u);
+  TBitmap32 empty;
+  TBitmapCanvas none(empty);
+  EXPECT_EQ(none.Handle(), nullptr);
 }
 
 }  // namespace
