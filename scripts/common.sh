@@ -23,11 +23,14 @@ configure() {
 # stored skins; without one the x86_64 tree packs them with its own qxskin.exe under Wine.
 configure_windows() {
   local arch=$1 name=$2 host=${3:-}
-  bash scripts/build-libjpeg-mingw.sh "$arch" build/deps
+  bash scripts/build-mingw-dep.sh libjpeg-turbo libjpeg "$arch" build/deps \
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON
   local bench=()
   # The benchmarks that need real windows run under Wine: only the x86_64 tree builds them.
   if [ "$arch" = x86_64 ] && [ "${QW_WINDOWS_BENCH:-1}" = 1 ]; then
-    bash scripts/build-benchmark-mingw.sh "$arch" build/deps
+    bash scripts/build-mingw-dep.sh benchmark benchmark "$arch" build/deps -DBUILD_SHARED_LIBS=OFF \
+      -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF \
+      -DBENCHMARK_ENABLE_INSTALL=ON
     bench=(-DQW_MINGW_BENCHMARK="$root/build/deps/benchmark-$arch")
   fi
   configure "$name" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" \

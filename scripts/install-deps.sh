@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs, on a Debian 12 machine as root, everything any build or test of Qwillet needs.
-# A fast no-op when all is there. The libjpeg-turbo cross-builds are done by build-libjpeg-mingw.sh.
+# A fast no-op when all is there. The libjpeg-turbo cross-builds are done by build-mingw-dep.sh.
 set -euo pipefail
 
 packages=(

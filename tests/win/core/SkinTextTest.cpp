@@ -31,27 +31,22 @@ class TTextTarget {
     DeleteObject(FFont);
     DeleteDC(DC);
   }
-  // Rows and columns holding pixels of the colour.
-  std::set<int> Rows(TColor c) {
-    GdiFlush();
-    std::set<int> rows;
-    for (int y = 0; y < Bmp.Height(); ++y)
-      for (int x = 0; x < Bmp.Width(); ++x)
-        if ((Bmp.At(x, y) & 0xFFFFFF) == (ColorToPixel(c, 0) & 0xFFFFFF)) rows.insert(y);
-    return rows;
-  }
-  std::set<int> Columns(TColor c) {
-    GdiFlush();
-    std::set<int> cols;
-    for (int y = 0; y < Bmp.Height(); ++y)
-      for (int x = 0; x < Bmp.Width(); ++x)
-        if ((Bmp.At(x, y) & 0xFFFFFF) == (ColorToPixel(c, 0) & 0xFFFFFF)) cols.insert(x);
-    return cols;
-  }
+  // Rows (or columns) holding pixels of the colour.
+  std::set<int> Rows(TColor c) { return Where(c, true); }
+  std::set<int> Columns(TColor c) { return Where(c, false); }
   TBitmap32 Bmp;
   HDC DC;
 
  private:
+  std::set<int> Where(TColor c, bool rows) {
+    GdiFlush();
+    std::set<int> found;
+    const uint32_t want = ColorToPixel(c, 0) & 0xFFFFFF;
+    for (int y = 0; y < Bmp.Height(); ++y)
+      for (int x = 0; x < Bmp.Width(); ++x)
+        if ((Bmp.At(x, y) & 0xFFFFFF) == want) found.insert(rows ? y : x);
+    return found;
+  }
   HGDIOBJ FOldBitmap, FOldFont;
   HFONT FFont;
 };
