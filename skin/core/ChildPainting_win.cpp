@@ -5,7 +5,6 @@
 
 #include "fw/Canvas.h"
 #include "fw/WinControl.h"
-#include "image/BitmapDC_win.h"
 #include "image/BitmapFill.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
@@ -106,7 +105,7 @@ void PaintGraphicChildren(HDC dc, TWinControl& container, TPoint offset) {
     if (IsRectEmpty(r)) continue;
     // A child that painted straight to the screen marks its corner with the key colour.
     if ((picture->At(r.Left, r.Top) & 0x00FFFFFFu) == kKeyPixel) continue;
-    CopyBitmapToDC(dc, *picture, r, TPoint{r.Left + offset.X, r.Top + offset.Y});
+    BitBlt(dc, r.Left + offset.X, r.Top + offset.Y, WidthOfRect(r), HeightOfRect(r), mem, r.Left, r.Top, SRCCOPY);
   }
   SelectObject(mem, oldBitmap);
   DeleteDC(mem);
