@@ -26,7 +26,7 @@ shoot() {  # shoot <file>: starts the program, waits for its window and keeps a 
   "$WINE" "$exe" >/dev/null 2>&1 </dev/null &
   local prog=$! id=""
   for _ in $(seq 1 300); do
-    id=$(xdotool search --onlyvisible --name '^Qwillet 1.0$' 2>/dev/null | head -n 1)
+    id=$(xdotool search --onlyvisible --name '^Qwillet 1.0$' 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && break
     sleep 0.1
   done
