@@ -47,15 +47,17 @@ void PaintNow(TForm& form) {
   RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+BOOL CALLBACK SendNullTo(HWND child, LPARAM) {
+  SendMessageW(child, WM_NULL, 0, 0);
+  return TRUE;
+}
+
 // The floor: a no-op message to the form and to every window below it, the windows the announcement reaches.
 void BM_BareWalk(benchmark::State& state) {
   TForm1& form = Window();
   for (auto _ : state) {
     SendMessageW(form.Handle(), WM_NULL, 0, 0);
-    EnumChildWindows(form.Handle(), [](HWND child, LPARAM) {
-      SendMessageW(child, WM_NULL, 0, 0);
-      return TRUE;
-    }, 0);
+    EnumChildWindows(form.Handle(), SendNullTo, 0);
     PaintNow(form);
   }
 }

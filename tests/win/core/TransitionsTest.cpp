@@ -12,19 +12,23 @@
 namespace qw::test {
 namespace {
 
+struct TClassCount {
+  const wchar_t* Class;
+  int N = 0;
+};
+
+BOOL CALLBACK CountVisibleOfClass(HWND h, LPARAM p) {
+  auto* c = reinterpret_cast<TClassCount*>(p);
+  wchar_t name[64] = {};
+  GetClassNameW(h, name, 64);
+  if (std::wstring(name) == c->Class && IsWindowVisible(h)) ++c->N;
+  return TRUE;
+}
+
 // Top-level windows of a class that are on the screen.
 int VisibleWindowsOfClass(const wchar_t* cls) {
-  struct TCount {
-    const wchar_t* Class;
-    int N = 0;
-  } count{cls};
-  EnumWindows([](HWND h, LPARAM p) {
-    auto* c = reinterpret_cast<TCount*>(p);
-    wchar_t name[64] = {};
-    GetClassNameW(h, name, 64);
-    if (std::wstring(name) == c->Class && IsWindowVisible(h)) ++c->N;
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&count));
+  TClassCount count{cls};
+  EnumWindows(CountVisibleOfClass, reinterpret_cast<LPARAM>(&count));
   return count.N;
 }
 
