@@ -1,5 +1,7 @@
 #include "fw/Label.h"
 
+#include <algorithm>
+
 #include "fw/Canvas.h"
 #include "fw/WinControl.h"
 
@@ -38,17 +40,48 @@ void TLabel::SetTransparent(bool value) {
   Invalidate();
 }
 
+void TLabel::SetAlignment(TAlignment value) {
+  if (value == FAlignment) return;
+  FAlignment = value;
+  Invalidate();
+}
+
+void TLabel::SetWordWrap(bool value) {
+  if (value == FWordWrap) return;
+  FWordWrap = value;
+  AdjustSize();
+  Invalidate();
+}
+
+void TLabel::SetMaxWidth(int value) {
+  value = std::max(0, value);
+  if (value == FMaxWidth) return;
+  FMaxWidth = value;
+  AdjustSize();
+}
+
+UINT TLabel::TextFlags() const {
+  UINT flags = DT_TOP | DT_NOPREFIX | DT_WORDBREAK;
+  flags |= FAlignment == taCenter ? DT_CENTER : FAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;
+  return flags;
+}
+
 void TLabel::AdjustSize() {
   if (!FAutoSize || IsLoading()) return;
   HDC dc = GetDC(nullptr);
-  SIZE s{};
+  RECT r{0, 0, FMaxWidth > 0 ? FMaxWidth : 0x7FFF, 0};
   {
     TCanvas canvas(dc);
     canvas.SetFont(FFont);
-    s = canvas.TextExtent(FText.empty() ? std::wstring_view(L" ") : std::wstring_view(FText));
+    // An empty text keeps the height of a line (and the width of a blank).
+    const std::wstring text = FText.empty() ? std::wstring(L" ") : FText;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (FWordWrap ? DT_WORDBREAK : DT_SINGLELINE));
   }
   ReleaseDC(nullptr, dc);
-  SetBounds(FLeft, FTop, FText.empty() ? 0 : s.cx, s.cy);
+  int width = r.right - r.left;
+  if (FMaxWidth > 0) width = std::min(width, FMaxWidth);
+  SetBounds(FLeft, FTop, width, r.bottom - r.top);
 }
 
 void TLabel::Paint(TCanvas& canvas) {
@@ -59,7 +92,7 @@ void TLabel::Paint(TCanvas& canvas) {
   }
   canvas.SetFont(FFont);
   if (!Enabled()) SetTextColor(canvas.Handle(), GetSysColor(COLOR_GRAYTEXT));
-  canvas.TextRect(r, FText, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+  canvas.TextRect(r, FText, TextFlags());
 }
 
 }  // namespace qw

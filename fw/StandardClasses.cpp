@@ -48,8 +48,12 @@ constexpr TFormName<TFormBorderStyle> kBorderStyles[] = {{"bsNone", TFormBorderS
                                                          {"bsDialog", TFormBorderStyle::bsDialog}};
 constexpr TFormName<unsigned> kBorderIcons[] = {
     {"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize}, {"biMaximize", biMaximize}};
-// A panel draws a raised bevel or none.
-constexpr TFormName<bool> kBevels[] = {{"bvNone", false}, {"bvRaised", true}};
+constexpr TFormName<TBevelCut> kBevels[] = {
+    {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
+constexpr TFormName<TAlignment> kAlignments[] = {
+    {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
+constexpr TFormName<TVerticalAlignment> kVerticalAlignments[] = {
+    {"taAlignTop", taAlignTop}, {"taAlignBottom", taAlignBottom}, {"taVerticalCenter", taVerticalCenter}};
 
 void RegisterComponents(TClassRegistry& g) {
   g.Register("TComponent", "", nullptr);
@@ -119,6 +123,8 @@ void RegisterControls(TClassRegistry& g) {
   g.Register<TLabel>("TLabel", "TControl");
   g.Property<TLabel>("TLabel", "AutoSize", [](TLabel& c, V v, R r) { c.SetAutoSize(r.Bool(v)); });
   g.Property<TLabel>("TLabel", "Transparent", [](TLabel& c, V v, R r) { c.SetTransparent(r.Bool(v)); });
+  g.Property<TLabel>("TLabel", "Alignment", [](TLabel& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
+  g.Property<TLabel>("TLabel", "WordWrap", [](TLabel& c, V v, R r) { c.SetWordWrap(r.Bool(v)); });
 
   g.Register<TImage>("TImage", "TControl");
   g.Property<TImage>("TImage", "Picture", [](TImage& c, V v, R r) { LoadPicture(c.Picture, v, r); });
@@ -154,7 +160,15 @@ void RegisterControls(TClassRegistry& g) {
 
   g.Register<TGroupBox>("TGroupBox", "TWinControl");
   g.Register<TPanel>("TPanel", "TWinControl");
-  g.Property<TPanel>("TPanel", "BevelOuter", [](TPanel& c, V v, R) { c.Bevel = FormEnum(v, kBevels, "bevel"); });
+  g.Property<TPanel>("TPanel", "BevelOuter", [](TPanel& c, V v, R) { c.SetBevelOuter(FormEnum(v, kBevels, "bevel")); });
+  g.Property<TPanel>("TPanel", "BevelInner", [](TPanel& c, V v, R) { c.SetBevelInner(FormEnum(v, kBevels, "bevel")); });
+  g.Property<TPanel>("TPanel", "BevelWidth", [](TPanel& c, V v, R r) { c.SetBevelWidth(r.Int(v)); });
+  g.Property<TPanel>("TPanel", "BorderWidth", [](TPanel& c, V v, R r) { c.SetBorderWidth(r.Int(v)); });
+  g.Property<TPanel>("TPanel", "Alignment", [](TPanel& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
+  g.Property<TPanel>("TPanel", "VerticalAlignment", [](TPanel& c, V v, R) {
+    c.SetVerticalAlignment(FormEnum(v, kVerticalAlignments, "vertical alignment"));
+  });
+  g.Property<TPanel>("TPanel", "ShowCaption", [](TPanel& c, V v, R r) { c.SetShowCaption(r.Bool(v)); });
 
   g.Register<TPageControl>("TPageControl", "TWinControl");
   g.Property<TPageControl>("TPageControl", "ActivePage", [](TPageControl& c, V v, R r) {

@@ -66,7 +66,7 @@ TEST(FormReaderTables, EnumerationsFlagsAndColoursBecomeTheirValues) {
   auto* panel = dynamic_cast<TPanel*>(form.FindComponent("P"));
   auto* label = dynamic_cast<TLabel*>(form.FindComponent("L"));
   ASSERT_TRUE(panel && label);
-  EXPECT_FALSE(panel->Bevel);
+  EXPECT_EQ(panel->BevelOuter(), bvNone);
   EXPECT_EQ(panel->Color(), clNavy);
   EXPECT_EQ(label->Cursor, crHandPoint);
 
@@ -82,8 +82,8 @@ TEST(FormReaderTables, UnknownNamesAndWrongKindsNameTheirLine) {
   EXPECT_EQ(LoadError("  BorderIcons = biSystemMenu\n"), "Form description, line 2: expected a set of border icons");
   EXPECT_EQ(LoadError("  BorderIcons = [biSystemMenu,\n    biHelp]\n"), "Form description, line 2: unknown border icon biHelp");
   EXPECT_EQ(LoadError("  Font.Style = [fsbold]\n"), "Form description, line 2: unknown font style fsbold");
-  EXPECT_EQ(LoadError("  object P: TPanel\n    BevelOuter = bvLowered\n  end\n"),
-            "Form description, line 3: unknown bevel bvLowered");
+  EXPECT_EQ(LoadError("  object P: TPanel\n    BevelOuter = bvSunken\n  end\n"),
+            "Form description, line 3: unknown bevel bvSunken");
   EXPECT_EQ(LoadError("  object L: TLabel\n    Cursor = crCross\n  end\n"), "Form description, line 3: unknown cursor crCross");
   EXPECT_EQ(LoadError("  Color = clPink\n"), "Form description, line 2: unknown colour clPink");
   // A colour is any 32-bit pattern, not a truncated larger number.
