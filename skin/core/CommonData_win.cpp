@@ -255,6 +255,15 @@ bool TsCommonData::QueryUpdating() const {
   return parent && SendSkinCommandToWindow(parent, skcQueryUpdating) != 0;
 }
 
+bool TsCommonData::RepaintAfterParentUpdate() {
+  TWinControl* w = OwnerWinControl();
+  if (!FUpdating || !w || !w->HandleAllocated()) return false;
+  FUpdating = QueryUpdating();
+  if (FUpdating) return false;
+  RedrawWindow(w->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  return true;
+}
+
 bool TsCommonData::RepaintIfMoved() const {
   if (UrgentPainting || !Skinned() || !FOwnerControl || !FOwnerControl->Enabled()) return true;
   if (dynamic_cast<const TTabSheet*>(FOwnerControl)) return true;

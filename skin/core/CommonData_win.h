@@ -103,6 +103,9 @@ class TsCommonData : public TsControlPaintData {
   void Invalidate(bool updateNow = false);
   // The update check before painting: true while the control (or what lies behind it) is being rebuilt.
   bool QueryUpdating() const;
+  // The parent finished painting (skcEndParentUpdate): a control that held its painting back asks again
+  // and, when it may paint now, its window is redrawn with its frame. True when it was redrawn.
+  bool RepaintAfterParentUpdate();
   // The skin's colours as the owner's own (edits, memos, combo boxes).
   void ApplySkinColors(bool repaint);
   TCacheInfo GetParentCacheInfo() const;

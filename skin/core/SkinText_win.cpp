@@ -65,15 +65,20 @@ int CaptionColorSection(const TsCommonData& data, bool hot) {
   const bool looksUp = data.COC == COC_TsCheckBox || data.COC == COC_TsRadioButton || data.COC == COC_TsGroupBox ||
                        (owner && !dynamic_cast<TWinControl*>(owner) && owner->ParentFont());
   if (!looksUp || !owner || !owner->Parent() || section.Props[hot ? 1 : 0].Transparency <= 0) return own;
-  for (TControl* parent = owner->Parent(); parent; parent = parent->Parent()) {
+  const int lent = LentFontSection(*m, owner->Parent());
+  return lent >= 0 ? lent : own;
+}
+
+int LentFontSection(const TsSkinManager& manager, TControl* from) {
+  for (TControl* parent = from; parent; parent = parent->Parent()) {
     const int index = SectionIndexOf(parent);
-    // An unskinned parent lends nothing: the control keeps its own colours.
-    if (!m->IsValidSkinIndex(index)) return own;
-    const TsGeneralData& g = m->gd[static_cast<size_t>(index)];
+    // An unskinned parent lends nothing and ends the search.
+    if (!manager.IsValidSkinIndex(index)) return -1;
+    const TsGeneralData& g = manager.gd[static_cast<size_t>(index)];
     if (g.Props[0].Transparency > 50 && parent->Parent()) continue;
-    return g.GiveOwnFont ? index : own;
+    return g.GiveOwnFont ? index : -1;
   }
-  return own;
+  return -1;
 }
 
 void WriteSkinText(TCanvas& canvas, std::u16string_view text, bool enabled, bool hot, TsCommonData& data,

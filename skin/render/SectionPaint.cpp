@@ -402,6 +402,13 @@ int PaintSectionByName(TBitmap32& bmp, std::u16string_view sectionName, std::u16
   return index;
 }
 
+void PaintParentBackground(TBitmap32& bmp, const TRect& r, const TCacheInfo& ci, TPoint pP) {
+  const TRect c = ClipRectToSize(r, bmp.Width(), bmp.Height());
+  if (IsRectEmpty(c)) return;
+  if (ParentReady(ci)) CopyParent(bmp, c, ci, TPoint{SaturatingAdd(pP.X, c.Left - r.Left), SaturatingAdd(pP.Y, c.Top - r.Top)});
+  else if (ci.FillColor != clNoColor) FillPlain(bmp, c, ci.FillColor);
+}
+
 bool PaintBorderOnly(TBitmap32& cache, const TRect& r, int frameWidth, TRect& innerR, int state,
                      const TsControlPaintData& data) {
   const TsSkinManager* m = data.EffectiveManager();

@@ -56,6 +56,10 @@ void PaintSectionBackground(int skinIndex, std::u16string_view sectionName, cons
                             const TRect& r, TPoint pP, TBitmap32& bmp, const TsSkinManager* manager,
                             int textureIndex = -1, int hotTextureIndex = -1, TColor customColor = clNoColor);
 
+// What lies behind R: the parent's pixels (ci ready) or its fill colour, opaque; nothing when nothing is
+// known (a not-ready ci with clNoColor).
+void PaintParentBackground(TBitmap32& bmp, const TRect& r, const TCacheInfo& ci, TPoint pP);
+
 // The four corner images of a section over R, their key pixels keeping what the background painted.
 void PaintSectionCorners(const TsSkinManager& manager, const TsGeneralData& section, int state, const TRect& r,
                          TBitmap32& bmp);
