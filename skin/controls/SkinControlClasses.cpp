@@ -1,6 +1,7 @@
 #include "skin/controls/SkinControlClasses.h"
 
 #include "skin/controls/SkinManagerClass.h"
+#include "skin/controls/BoxAndLabelClasses.h"
 
 #include "fw/ClassRegistry.h"
 #include "fw/FormReader.h"
@@ -53,6 +54,7 @@ void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsGroupBox>(g, "TsGroupBox", "TGroupBox");
   RegisterSkinned<TsPanel>(g, "TsPanel", "TPanel");
   RegisterSkinned<TsLabel>(g, "TsLabel", "TLabel");
+  RegisterBoxAndLabelClasses(g);
   RegisterSkinned<TsPageControl>(g, "TsPageControl", "TPageControl");
   RegisterSkinned<TsTabSheet>(g, "TsTabSheet", "TTabSheet");
   RegisterSkinManagerClass(g);

@@ -1,8 +1,10 @@
 #pragma once
 // TsPageControl and TsTabSheet: the skinned pages. Their skin data follow the skin; they keep the plain
 // look until they paint from it.
+#include "fw/Canvas.h"
 #include "fw/PageControl.h"
 #include "skin/controls/SkinnedControl.h"
+#include "skin/core/ChildPainting_win.h"
 
 namespace qw {
 
@@ -11,9 +13,24 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
   const char* ClassName() const override { return "TsPageControl"; }
 };
 
+// Until the sheet paints its section, its face is the plain colour it gives its children as the
+// background behind them; once that is painted, the children waiting for it are told.
 class TsTabSheet : public TsSkinned<TTabSheet, COC_TsTabSheet> {
  public:
   const char* ClassName() const override { return "TsTabSheet"; }
+  void WndProc(TMessage& message) override {
+    TsSkinned::WndProc(message);
+    if (message.Msg != WM_PAINT || message.WParam || !SkinData.Skinned()) return;
+    SkinData.BGChanged = false;
+    NotifyChildrenParentPainted(*this);
+  }
+
+ protected:
+  void PaintWindow(TCanvas& canvas) override {
+    if (!SkinData.Skinned()) return TTabSheet::PaintWindow(canvas);
+    canvas.SetBrushColor(SkinData.BackgroundColorForChildren());
+    canvas.FillRect(ClientRect());
+  }
 };
 
 }  // namespace qw
