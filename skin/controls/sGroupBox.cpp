@@ -127,8 +127,9 @@ void TsGroupBox::WriteText(const TRect& captionRect, const TCacheInfo& ci) {
   if (!m) return;
   const TRect inCache = ClipRectToSize(captionRect, cache.Width(), cache.Height());
   if (IsRectEmpty(inCache)) return;
-  const bool hot = SkinData.ControlIsActive();
-  const int state = hot ? StateHot : StateNormal;
+  // A group box is never hot: its caption keeps the normal look whatever the mouse or focus does.
+  constexpr bool hot = false;
+  constexpr int state = StateNormal;
   const std::u16string text(FText.begin(), FText.end());
   const uint32_t flags = GroupBoxCaptionFlags(FCaptionWidth != 0, false);
   const TsMarginValues& margin = CaptionMargin.Values();

@@ -81,6 +81,7 @@ void TsPanel::PaintFromColors() {
   TBitmap32& cache = *SkinData.CacheBmp();
   if (cache.Empty()) return;
   const TsSkinManager* m = SkinData.EffectiveManager();
+  if (!m || !m->IsValidSkinIndex(SkinData.SkinIndex())) return;
   const TsGeneralData& g = m->gd[static_cast<size_t>(SkinData.SkinIndex())];
   const int t = g.Props[0].Transparency;
   const TRect whole{0, 0, Width(), Height()};

@@ -8,6 +8,7 @@
 #include "BoxTestSupport.h"
 #include "skin/controls/sGroupBox.h"
 #include "skin/controls/sLabel.h"
+#include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 
 namespace qw::test {
@@ -71,22 +72,34 @@ TEST_F(GroupBoxTest, ACaptionMovedUpStartsTheFrameAtTheTop) {
   EXPECT_EQ(Rgb(c, 150, 2), PixelOf(kFormColor));
 }
 
-TEST_F(GroupBoxTest, HoveringChangesNothing) {
+// How many pixels of the box's cache differ from Before.
+int Differing(const TBitmap32& before, const TBitmap32& after) {
+  int n = 0;
+  for (int y = 0; y < after.Height(); ++y)
+    for (int x = 0; x < after.Width(); ++x) n += before.At(x, y) != after.At(x, y);
+  return n;
+}
+
+TEST_F(GroupBoxTest, NeitherHoveringNorFocusChangesAnything) {
+  // Hot looks that would show: the frame's section and the caption plate's.
   Skin.Section(Box).States = 2;
   Skin.Section(Box).Props[1].Color = 0x123456;
   Skin.Section(Box).Props[1].Transparency = 0;
   Skin.Section(Box).Props[1].FontColor.Color = 0x00FFFF;
+  const int plate = Skin.M.GetSkinIndex(u"CHECKBOX");
+  Skin.Section(plate).Props[1].Color = 0x654321;
+  Skin.Section(plate).Props[1].Transparency = 0;
   G->PrepareCache();
   const TBitmap32 before = G->SkinData.CacheBmp()->Clone();
   SendMessageW(G->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(100, 50));
   G->Perform(FW_MOUSE_ENTER);
   EXPECT_FALSE(G->SkinData.ControlIsActive());
   G->PrepareCache();
-  const TBitmap32& after = *G->SkinData.CacheBmp();
-  int differing = 0;
-  for (int y = 0; y < after.Height(); ++y)
-    for (int x = 0; x < after.Width(); ++x) differing += before.At(x, y) != after.At(x, y);
-  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(Differing(before, *G->SkinData.CacheBmp()), 0);
+  SetFocus(G->Handle());
+  ASSERT_EQ(GetFocus(), G->Handle());
+  G->PrepareCache();
+  EXPECT_EQ(Differing(before, *G->SkinData.CacheBmp()), 0) << "focused, the caption plate keeps its normal look";
 }
 
 TEST_F(GroupBoxTest, WindowlessChildrenArePaintedOverTheBoxsPicture) {
@@ -119,6 +132,35 @@ TEST_F(GroupBoxTest, ACaptionSectionPlatesTheCaptionAndChildrenSeeTheBoxsOwnPict
   EXPECT_EQ(info.BgType, btCache);
   EXPECT_EQ(info.Bmp, G->SkinData.CacheBmp());
   EXPECT_EQ(info.Offset, (TPoint{0, 0}));
+}
+
+// The colour a background answer gives the requester's pixel (X, Y).
+uint32_t AnsweredPixel(const TBackgroundInfo& info, const TControl& requester, int x, int y) {
+  if (info.BgType == btFill) return PixelOf(info.Color);
+  if (info.BgType != btCache || !info.Bmp) return 0xFFFFFFFFu;
+  return Rgb(*info.Bmp, x + requester.Left() + info.Offset.X, y + requester.Top() + info.Offset.Y);
+}
+
+TEST_F(GroupBoxTest, AWindowedChildAskingForItsBackgroundGetsWhatTheBoxShowsBehindIt) {
+  auto* inside = Host.Add<TWinControl>(30, 30, 40, 20, G);
+  auto* onFrame = Host.Add<TWinControl>(0, 40, 10, 10, G);
+  // Not painted yet: the question goes on to what lies behind the box.
+  G->SkinData.BGChanged = true;
+  TBackgroundInfo early;
+  RequestParentBackground(*inside, early, false);
+  EXPECT_EQ(AnsweredPixel(early, *inside, 0, 0), PixelOf(kFormColor));
+  // Painted: its own picture, the form inside the frame and the frame where the child covers it.
+  PictureOf(*G);
+  TBackgroundInfo info;
+  RequestParentBackground(*inside, info, false);
+  EXPECT_EQ(info.BgType, btCache);
+  EXPECT_EQ(info.Bmp, G->SkinData.CacheBmp());
+  EXPECT_EQ(AnsweredPixel(info, *inside, 0, 0), PixelOf(kFormColor));
+  EXPECT_EQ(AnsweredPixel(info, *inside, 39, 19), PixelOf(kFormColor));
+  TBackgroundInfo frame;
+  RequestParentBackground(*onFrame, frame, false);
+  EXPECT_EQ(AnsweredPixel(frame, *onFrame, 0, 0), PixelOf(kFrame));
+  EXPECT_EQ(AnsweredPixel(frame, *onFrame, 5, 5), PixelOf(kFormColor));
 }
 
 TEST_F(GroupBoxTest, WithoutASkinItPaintsAsThePlainGroupBox) {
