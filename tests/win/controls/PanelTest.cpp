@@ -6,6 +6,7 @@
 #include "../../win/core/CoreTestSupport.h"
 #include "BoxTestSupport.h"
 #include "skin/controls/sPanel.h"
+#include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 
 namespace qw::test {
@@ -130,6 +131,23 @@ TEST_F(PanelTest, HoveringChangesNothingAndRaisesTheEvents) {
   P->SkinData.SetSkinSection(u"NOSUCH");
   P->Perform(FW_MOUSE_ENTER);
   EXPECT_EQ(entered, 2);
+}
+
+TEST_F(PanelTest, AChildOfABevelledPanelGetsThePanelsPixelsAtItsOwnPlace) {
+  Skin.Section(Face).Props[0].Color = 0x000000;
+  Skin.Section(Face).Props[0].Transparency = 50;
+  P->SkinData.UpdateIndexes();
+  P->SetBevelWidth(2);
+  P->SetBorderWidth(1);
+  auto* child = Host.Add<TWinControl>(1, 1, 20, 10, P);
+  PictureOf(*P);
+  TBackgroundInfo info;
+  RequestParentBackground(*child, info, false);
+  ASSERT_EQ(info.BgType, btCache);
+  // The child's coordinates start at the panel's corner, bevels included: no inward shift.
+  const TBitmap32& cache = *P->SkinData.CacheBmp();
+  EXPECT_EQ(Rgb(*info.Bmp, child->Left() + info.Offset.X, child->Top() + info.Offset.Y), Rgb(cache, 1, 1));
+  EXPECT_EQ(Rgb(*info.Bmp, child->Left() + info.Offset.X, child->Top() + info.Offset.Y), PixelOf(kBorder));
 }
 
 TEST_F(PanelTest, ChildrenWaitWhileThePanelHasNoPicture) {
