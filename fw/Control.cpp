@@ -1,5 +1,8 @@
 #include "fw/Control.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "fw/Canvas.h"
 
 #include "fw/Form.h"
@@ -13,7 +16,39 @@ TControl::TControl() {
 }
 
 TControl::~TControl() {
+  ReleaseWindowProcHooks();
   if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::WindowProc(TMessage& message) {
+  if (FHooks.empty()) return WndProc(message);
+  FHooks.back()->HookedWindowProc(*this, message);
+}
+
+void TControl::AddWindowProcHook(TWindowProcHook* hook) {
+  if (hook && !HasWindowProcHook(hook)) FHooks.push_back(hook);
+}
+
+void TControl::RemoveWindowProcHook(TWindowProcHook* hook) {
+  FHooks.erase(std::remove(FHooks.begin(), FHooks.end(), hook), FHooks.end());
+}
+
+bool TControl::HasWindowProcHook(const TWindowProcHook* hook) const {
+  return std::find(FHooks.begin(), FHooks.end(), hook) != FHooks.end();
+}
+
+void TControl::CallNextWindowProc(const TWindowProcHook* hook, TMessage& message) {
+  const auto it = std::find(FHooks.begin(), FHooks.end(), hook);
+  if (it == FHooks.end() || it == FHooks.begin()) return WndProc(message);
+  (*std::prev(it))->HookedWindowProc(*this, message);
+}
+
+void TControl::ReleaseWindowProcHooks() {
+  while (!FHooks.empty()) {
+    TWindowProcHook* hook = FHooks.back();
+    FHooks.pop_back();
+    hook->HookedControlDestroyed(*this);
+  }
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "fw/Color.h"
 #include "base/Component.h"
@@ -18,6 +19,20 @@ class TWinControl;
 class TPopupMenu;
 class TForm;
 class TCanvas;
+class TControl;
+
+// A link in front of a control's message chain (a skin wrapper on a standard control): it sees every
+// message the control gets, handles what it wants and hands the rest on with CallNextWindowProc. Links
+// may leave the chain in any order, also while one of their own messages runs.
+class TWindowProcHook {
+ public:
+  virtual void HookedWindowProc(TControl& control, TMessage& message) = 0;
+  // The control is going away (its window may already be detached): forget it, no more messages come.
+  virtual void HookedControlDestroyed(TControl& control) = 0;
+
+ protected:
+  ~TWindowProcHook() = default;
+};
 
 // ControlStyle flags.
 enum : uint32_t {
@@ -44,8 +59,15 @@ class TControl : public TComponent {
 
   // Builds a message record, runs it through WindowProc and returns its result.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
-  // Entry of every message: calls the virtual WndProc.
-  void WindowProc(TMessage& message) { WndProc(message); }
+  // Entry of every message: the newest hook first when there are hooks, else the virtual WndProc.
+  void WindowProc(TMessage& message);
+  // Puts a hook in front of the chain (it sees messages before the hooks added earlier).
+  void AddWindowProcHook(TWindowProcHook* hook);
+  // Takes a hook out of the chain wherever it stands; the others keep their order.
+  void RemoveWindowProcHook(TWindowProcHook* hook);
+  bool HasWindowProcHook(const TWindowProcHook* hook) const;
+  // Hands a message on from Hook to the hook added before it, or to WndProc (also when Hook has left).
+  void CallNextWindowProc(const TWindowProcHook* hook, TMessage& message);
   // One message method per class; unhandled messages go to the base class and end in DefaultHandler.
   virtual void WndProc(TMessage& message);
   // What happens to a message nobody handled: nothing for a windowless control.
@@ -122,6 +144,8 @@ class TControl : public TComponent {
   virtual void UpdateEnabled() {}
   virtual void UpdateFont() {}
   virtual void UpdateColor() {}
+  // Tells every hook that this control goes away and empties the chain (destructors call it first).
+  void ReleaseWindowProcHooks();
 
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -142,6 +166,7 @@ class TControl : public TComponent {
   void WMPaintInto(TMessage& message, HDC dc);
   void FontChanged();
   bool FFontFromParent = false;
+  std::vector<TWindowProcHook*> FHooks;  // oldest first
 };
 
 }  // namespace qw

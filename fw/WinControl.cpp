@@ -52,6 +52,8 @@ void RegisterOwnClass(const TCreateParams& params, WNDPROC proc) {
 TWinControl::TWinControl() = default;
 
 TWinControl::~TWinControl() {
+  // Hooks (skin wrappers) let go while the window is still there to be given back.
+  ReleaseWindowProcHooks();
   // The form forgets this control (or a child of it) as its active one before the children are let go.
   if (TForm* form = GetParentForm()) form->ControlRemoved(this);
   // Children outlive this part of the object only as pointers; they must not call back into it.
