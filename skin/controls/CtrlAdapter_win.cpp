@@ -191,8 +191,10 @@ void TqxCtrlAdapter::AddNewGraphItem(TControl* control) {
 void TqxCtrlAdapter::DoHook(TqxAdapterItem& item) {
   TWinControl* control = item.WinCtrl;
   if (!control->Parent() || !control->HandleAllocated() || IsSkinnedWindow(control->Handle())) return;
-  const TsSkinManager* m = Manager();
+  TsSkinManager* m = Manager();
   if (!m) return;
+  // The item's skin data resolves its section against the adapter's manager, not just the default one.
+  if (FManager && item.SkinData) item.SkinData->SetSkinManager(FManager);
   std::unique_ptr<TqxMainWnd> wrapper =
       MakeWrapper(ThirdPartyCategory(*m, control->ClassName()), control->Handle(), FManager, item.SkinData.get());
   if (!wrapper) return;

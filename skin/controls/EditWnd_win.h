@@ -1,7 +1,12 @@
 #pragma once
 // TqxEditWnd: the wrapper of edits and memos (and of the list-like windows that paint the same way).
 // The system draws the client area in the skin's colours; the frame ring and the scroll bars come from
-// the skin. A skinned control may make one for its own window (a memo's frame and scroll bar).
+// the skin. A skinned control may make one for its own window (a memo's frame and scroll bar):
+//   FWrapper = TqxMainWnd::Create<TqxEditWnd>(Handle(), true, u"", nullptr, &SkinData);  // attach
+//   FWrapper->UpdateBars(true);   // after the control changed its text or scroll state itself
+//   ReleaseWrapper(std::move(FWrapper));  // before the window goes: the system's look comes back
+// The wrapper paints nothing while the parent's picture is not ready (the update protocol); the parent's
+// skcEndParentUpdate makes it paint.
 #include "skin/controls/BaseWnd_win.h"
 
 namespace qw {
