@@ -10,6 +10,7 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/ScrollTracking_win.h"
 #include "skin/render/BorderMask.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/TextureFill.h"
@@ -32,8 +33,8 @@ bool TqxSpinWnd::IsVertical() const { return (GetWindowLongW(CtrlHandle, GWL_STY
 void TqxSpinWnd::UpdateStates() {
   RECT cr{};
   GetClientRect(CtrlHandle, &cr);
-  POINT p{};
-  GetCursorPos(&p);
+  // The cursor as the skinned bars see it (tests put their own there).
+  POINT p = ScrollInput().CursorPos();
   ScreenToClient(CtrlHandle, &p);
   const TUpDownStates s = UpDownStates(cr.right - lOffset, cr.bottom, IsVertical(), TPoint{p.x - lOffset, p.y},
                                        bMousePressed);
