@@ -132,6 +132,17 @@ void RegisterControls(TClassRegistry& g) {
   g.Register<TEdit>("TEdit", "TWinControl");
   g.Property<TEdit>("TEdit", "ReadOnly", [](TEdit& c, V v, R r) { c.ReadOnly = r.Bool(v); });
   g.Property<TEdit>("TEdit", "OnChange", [](TEdit& c, V v, R r) { c.OnChange = r.Handler(v); });
+  g.Property<TEdit>("TEdit", "BorderStyle", [](TEdit& c, V v, R) {
+    c.HasBorder = FormEnum(v, kBorderStyles, "border style") != TFormBorderStyle::bsNone;
+  });
+  g.Property<TEdit>("TEdit", "Ctl3D", [](TEdit& c, V v, R r) { c.Ctl3D = r.Bool(v); });
+  g.Property<TEdit>("TEdit", "TextHint", [](TEdit& c, V v, R r) { c.TextHint = r.String(v); });
+  g.Property<TEdit>("TEdit", "PasswordChar", [](TEdit& c, V v, R r) {
+    const std::wstring s = r.String(v);
+    if (s.size() > 1) r.Fail(v.Line, "PasswordChar must be one character");
+    c.SetPasswordChar(s.empty() ? 0 : static_cast<char16_t>(s[0]));
+  });
+  g.Property<TEdit>("TEdit", "Alignment", [](TEdit& c, V v, R) { c.Alignment = FormEnum(v, kAlignments, "alignment"); });
 
   g.Register<TMemo>("TMemo", "TEdit");
   // The memo always wraps words and has its vertical scroll bar; the stored values are checked only.

@@ -1,13 +1,43 @@
 #pragma once
-// TsEdit: the skinned edit. Its skin data follows the skin; it keeps the plain look until it paints from it.
+// TsEdit: the skinned single-line edit. While it is neither focused nor under the mouse (or disabled) the
+// whole control, frame and text, is the picture in its cache, the text in the skin's colours; while it is
+// active the system draws the client (caret, selection and typing as in any edit) and only the frame
+// comes from the cache.
 #include "fw/Edit.h"
+#include "skin/controls/EditLayout.h"
 #include "skin/controls/SkinnedControl.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw {
 
 class TsEdit : public TsSkinned<TEdit, COC_TsEdit> {
  public:
+  TsEdit();
   const char* ClassName() const override { return "TsEdit"; }
+  void WndProc(TMessage& message) override;
+
+  // The look of the disabled edit (dkBlended, dkGrayed bits).
+  int DisabledKind() const { return FDisabledKind; }
+  void SetDisabledKind(int kind);
+
+  // Rebuilds the cache for the current state: the section, the text, the disabled look.
+  void PrepareCache();
+
+ private:
+  bool ReadyToPaint() const;
+  TEditFrame Frame() const;
+  // The skin commands the edit answers itself; true when the handling ends there.
+  bool SkinCommand(TMessage& message);
+  void AfterFramework(TMessage& message);
+  void WMPaint(TMessage& message, HDC dc);
+  void WMEraseBkgnd(TMessage& message);
+  void WMPrint(TMessage& message, HDC dc);
+  void PaintFromCache(HDC given);
+  void PaintFrame();
+  void CopyFrameBand(HDC dc, int width);
+  void PaintText(TBitmap32& cache);
+  void Repaint();
+  int FDisabledKind = dkBlended;
 };
 
 }  // namespace qw
