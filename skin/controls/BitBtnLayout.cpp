@@ -159,12 +159,6 @@ TRect BitBtnImageRect(TPoint glyphPos, TItemSize glyph, int state, bool reflecte
 
 int GlyphImageIndex(int state, int numGlyphs) { return std::clamp(state, 0, std::max(1, numGlyphs) - 1); }
 
-int DefaultNumGlyphs(int32_t width, int32_t height) {
-  if (width <= 0 || height <= 0 || width % height != 0) return 1;
-  const int32_t n = width / height;
-  return n <= 4 ? n : 1;
-}
-
 int ClampBlend(int value) { return std::clamp(value, 0, 100); }
 
 }  // namespace qw

@@ -88,9 +88,6 @@ int BitBtnSectionState(int state, int sectionStates);
 TRect BitBtnImageRect(TPoint glyphPos, TItemSize glyph, int state, bool reflected);
 // The image of a glyph strip that a state shows.
 int GlyphImageIndex(int state, int numGlyphs);
-// The number of images in a strip W x H pixels: W / H when that divides evenly into at most four
-// images, else 1.
-int DefaultNumGlyphs(int32_t width, int32_t height);
 // A glyph transparency limited to 0..100 percent.
 int ClampBlend(int value);
 

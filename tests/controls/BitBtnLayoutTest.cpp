@@ -225,7 +225,7 @@ TEST(BitBtnState, SectionLookOfAState) {
   EXPECT_EQ(BitBtnSectionState(3, 0), 0);
 }
 
-TEST(BitBtnGlyph, ImageRectIndexCountAndBlend) {
+TEST(BitBtnGlyph, ImageRectIndexAndBlend) {
   EXPECT_EQ(BitBtnImageRect({50, 8}, {16, 16}, 0, false), (TRect{50, 8, 66, 24}));
   EXPECT_EQ(BitBtnImageRect({50, 8}, {16, 16}, 2, false), (TRect{51, 9, 67, 25}));
   EXPECT_EQ(BitBtnImageRect({50, 8}, {16, 16}, 1, true), (TRect{50, 6, 66, 22})) << "up by 16 / 6 = 2";
@@ -234,11 +234,6 @@ TEST(BitBtnGlyph, ImageRectIndexCountAndBlend) {
   EXPECT_EQ(GlyphImageIndex(2, 4), 2);
   EXPECT_EQ(GlyphImageIndex(3, 2), 1);
   EXPECT_EQ(GlyphImageIndex(1, 0), 0);
-  EXPECT_EQ(DefaultNumGlyphs(64, 16), 4);
-  EXPECT_EQ(DefaultNumGlyphs(24, 24), 1);
-  EXPECT_EQ(DefaultNumGlyphs(80, 16), 1);
-  EXPECT_EQ(DefaultNumGlyphs(20, 16), 1);
-  EXPECT_EQ(DefaultNumGlyphs(16, 0), 1);
   EXPECT_EQ(ClampBlend(150), 100);
   EXPECT_EQ(ClampBlend(-5), 0);
   EXPECT_EQ(ClampBlend(40), 40);
