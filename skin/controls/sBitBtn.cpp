@@ -10,8 +10,6 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/GdiTextRenderer_win.h"
-#include "skin/render/GlyphPaint.h"
-#include "skin/render/SectionPaint.h"
 
 namespace qw {
 

@@ -14,6 +14,8 @@
 #include "skin/controls/BitBtnLayout.h"
 #include "skin/controls/SkinnedControl.h"
 #include "skin/core/FadeTimer_win.h"
+#include "skin/render/GlyphPaint.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw {
 

@@ -34,11 +34,16 @@ const TsGeneralData* SectionOf(const TsCommonData& data) {
   return m && m->IsValidSkinIndex(data.SkinIndex()) ? &m->gd[static_cast<size_t>(data.SkinIndex())] : nullptr;
 }
 
-// A glyph with an alpha channel of its own: some pixel is not fully opaque. (Pictures without alpha,
-// and 32-bit ones whose alpha bytes are all zero, are read as opaque.)
+// A glyph with an alpha channel of its own: neither wholly opaque (a picture without alpha) nor wholly
+// transparent (32-bit pixels whose alpha bytes were never written), both of which are classic glyphs.
 bool HasAlpha(const TBitmap32& glyph) {
-  for (size_t i = 0; i < glyph.PixelCount(); ++i)
-    if ((glyph.Pixels()[i] >> 24) != 0xFF) return true;
+  bool someShown = false, someSeeThrough = false;
+  for (size_t i = 0; i < glyph.PixelCount(); ++i) {
+    const uint32_t a = glyph.Pixels()[i] >> 24;
+    someShown = someShown || a != 0;
+    someSeeThrough = someSeeThrough || a != 0xFF;
+    if (someShown && someSeeThrough) return true;
+  }
   return false;
 }
 

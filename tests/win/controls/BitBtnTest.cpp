@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "fw/DeferredRelease.h"
+#include "fw/ClassRegistry.h"
 #include "fw/Edit.h"
+#include "fw/FormReader.h"
+#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sEdit.h"
 #include "skin/data/SkinManager.h"
-#include "skin/render/SectionPaint.h"
 #include "tests/win/core/CoreTestSupport.h"
 #include "tests/win/form/FormTestSupport.h"
 
@@ -27,6 +29,13 @@ constexpr TColor kRing[3] = {0x0000C0, 0x00C000, 0xC00000};
 constexpr uint32_t kKey = 0x00FF00FFu;
 
 TColor ColorOf(uint32_t pixel) { return static_cast<TColor>(SwapRedBlue(pixel) & 0x00FFFFFFu); }
+
+// Equal within one step per channel (an opaque glyph pixel blends by 255/256).
+bool Near(TColor a, TColor b) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 1) return false;
+  return true;
+}
 
 // Records the fade frames it is shown (the pixel at Probe) and the state of every cache build.
 class TRecordingBitBtn : public TsBitBtn {
@@ -277,6 +286,144 @@ TEST_F(BitBtnTest, DisabledButtonsBlendWithTheirParentAndDoNotLightUp) {
   Paint();
   EXPECT_EQ(Face(), disabled);
   EXPECT_EQ(Button->FadeTimer, nullptr);
+}
+
+// An 8 x 8 glyph image per colour, side by side: Background around a 4 x 4 square of the colour.
+TBitmap32 GlyphStrip(uint32_t background, std::initializer_list<uint32_t> squares) {
+  TBitmap32 g(8 * static_cast<int>(squares.size()), 8);
+  int i = 0;
+  for (uint32_t square : squares) {
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) g.At(8 * i + x, y) = (x >= 2 && x < 6 && y >= 2 && y < 6) ? square : background;
+    ++i;
+  }
+  return g;
+}
+
+TEST_F(BitBtnTest, ClassicAndAlphaGlyphsByStateTintAndBlend) {
+  const auto square = [this](int state) {
+    const TRect r = Button->ImgRect(state);
+    return Cache(r.Left + 3, r.Top + 3);
+  };
+  const auto corner = [this](int state) { return Cache(Button->ImgRect(state).Left, Button->ImgRect(state).Top); };
+  // A classic glyph: opaque, its bottom-left colour (magenta here) is transparent.
+  Button->SetGlyph(GlyphStrip(0xFFFF00FFu, {0xFF0000FFu}));
+  Paint();
+  EXPECT_EQ(Button->NumGlyphs, 1);
+  EXPECT_EQ(square(StateNormal), 0xFF0000);
+  EXPECT_EQ(corner(StateNormal), kFace);
+  // 32-bit pixels whose alpha was never written are a classic glyph too, not an invisible one.
+  Button->SetGlyph(GlyphStrip(0x00FF00FFu, {0x000000FFu}));
+  Paint();
+  EXPECT_EQ(square(StateNormal), 0xFF0000);
+  EXPECT_EQ(corner(StateNormal), kFace);
+  // A strip of three glyphs with alpha: the image follows the state, the pressed one sits a pixel lower.
+  Button->SetGlyph(GlyphStrip(0x00000000u, {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu}));
+  Paint();
+  EXPECT_EQ(Button->NumGlyphs, 3);
+  EXPECT_PRED2(Near, square(StateNormal), 0x0000FF);
+  EXPECT_EQ(corner(StateNormal), kFace);
+  MoveMouse(H(), 10, 10);
+  EXPECT_PRED2(Near, square(StateHot), 0x00FF00);
+  SendMessageW(H(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  EXPECT_PRED2(Near, square(StatePressed), 0xFF0000);
+  EXPECT_EQ(Button->ImgRect(StatePressed).Left, Button->ImgRect(StateNormal).Left + 1);
+  SendMessageW(H(), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  SendMessageW(H(), WM_MOUSELEAVE, 0, 0);
+  UnfocusButton();
+  // Grayed in the normal state: the section colour times the glyph's grey level.
+  Button->SetGrayed(true);
+  Paint();
+  const TColor gray = square(StateNormal);
+  EXPECT_TRUE((gray & 0xFF) == ((gray >> 8) & 0xFF) && (gray & 0xFF) == ((gray >> 16) & 0xFF)) << std::hex << gray;
+  EXPECT_LT(gray & 0xFF, kFace & 0xFF);
+  // Blend: half the glyph over the face in the normal state; Blend is kept within 0..100.
+  Button->SetGrayed(false);
+  Button->SetBlend(50);
+  Paint();
+  const TColor blended = square(StateNormal);
+  EXPECT_GT(blended & 0xFF, kFace & 0xFF);
+  EXPECT_LT(blended & 0xFF, 0xFFu);
+  Button->SetBlend(150);
+  EXPECT_EQ(Button->Blend(), 100);
+  Button->SetBlend(-5);
+  EXPECT_EQ(Button->Blend(), 0);
+}
+
+TEST(BitBtnDescription, PublishedPropertiesLoadFromTheWindowDescription) {
+  RegisterSkinControls(ClassRegistry());
+  ClassRegistry().Register("TButtonForm", "TForm", nullptr);
+  class TButtonForm : public TForm {
+   public:
+    const char* ClassName() const override { return "TButtonForm"; }
+  } form;
+  TFormReader reader(form, ClassRegistry());
+  reader.ReadForm(
+      "object F: TButtonForm\n"
+      "  object B: TsBitBtn\n"
+      "    Blend = 150\n"
+      "    DisabledKind = [dkGrayed]\n"
+      "    DisabledGlyphKind = [dgGrayed, dgBlended]\n"
+      "    AnimatEvents = [aeMouseEnter, aeMouseUp]\n"
+      "    Layout = blGlyphTop\n"
+      "    Margin = 3\n"
+      "    Spacing = -1\n"
+      "    NumGlyphs = 2\n"
+      "    Alignment = taLeftJustify\n"
+      "    TextAlignment = taRightJustify\n"
+      "    ShowCaption = False\n"
+      "    ShowFocus = False\n"
+      "    DrawOverBorder = False\n"
+      "    FocusMargin = 3\n"
+      "    Reflected = True\n"
+      "    Grayed = True\n"
+      "    Down = True\n"
+      "    TextOffset = 4\n"
+      "    WordWrap = False\n"
+      "    Default = True\n"
+      "    Cancel = True\n"
+      "    BiDiMode = bdRightToLeft\n"
+      "  end\n"
+      "  object C: TsBitBtn\n"
+      "  end\n"
+      "end\n");
+  auto* b = dynamic_cast<TsBitBtn*>(form.FindComponent("B"));
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->Blend(), 100);
+  EXPECT_EQ(b->DisabledKind(), dkGrayed);
+  EXPECT_EQ(b->DisabledGlyphKind(), dgGrayed | dgBlended);
+  EXPECT_EQ(b->AnimatEvents, (1 << aeMouseEnter) | (1 << aeMouseUp));
+  EXPECT_EQ(b->TBitBtn::Layout, blGlyphTop);
+  EXPECT_EQ(b->Margin, 3);
+  EXPECT_EQ(b->Spacing, -1);
+  EXPECT_EQ(b->NumGlyphs, 2);
+  EXPECT_EQ(b->Alignment(), taLeftJustify);
+  EXPECT_EQ(b->TextAlignment(), taRightJustify);
+  EXPECT_FALSE(b->ShowCaption());
+  EXPECT_FALSE(b->ShowFocus());
+  EXPECT_FALSE(b->DrawOverBorder());
+  EXPECT_EQ(b->FocusMargin, 3);
+  EXPECT_TRUE(b->Reflected());
+  EXPECT_TRUE(b->Grayed());
+  EXPECT_TRUE(b->Down());
+  EXPECT_EQ(b->TextOffset(), 4);
+  EXPECT_FALSE(b->WordWrap);
+  EXPECT_TRUE(b->Default());
+  EXPECT_TRUE(b->Cancel);
+  EXPECT_EQ(b->BiDiMode(), bdRightToLeft);
+  // The defaults of a button the description says nothing about.
+  auto* c = dynamic_cast<TsBitBtn*>(form.FindComponent("C"));
+  ASSERT_NE(c, nullptr);
+  EXPECT_TRUE(c->WordWrap);
+  EXPECT_EQ(c->Margin, -1);
+  EXPECT_EQ(c->Spacing, 4);
+  EXPECT_EQ(c->TBitBtn::Layout, blGlyphLeft);
+  EXPECT_EQ(c->DisabledKind(), dkBlended);
+  EXPECT_EQ(c->DisabledGlyphKind(), dgBlended);
+  EXPECT_EQ(c->AnimatEvents, kDefaultAnimatEvents);
+  EXPECT_EQ(c->FocusMargin, 1);
+  EXPECT_TRUE(c->ShowCaption() && c->ShowFocus() && c->DrawOverBorder());
+  EXPECT_EQ(c->SkinData.COC, 94);
 }
 
 // A border whose corners cut the button's window: the key-coloured corner pixels of its one image.
