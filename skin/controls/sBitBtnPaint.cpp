@@ -199,7 +199,8 @@ void TsBitBtn::WMPaint(TMessage& message, HDC dc) {
 
 void TsBitBtn::PaintSkinned(HDC dc, bool printing) {
   SkinData.FUpdating = SkinData.QueryUpdating();
-  if (SkinData.FUpdating || AnimationRunning || IsDestroying()) return;
+  // A transition holds painting on the screen back but takes its picture through a given DC.
+  if (SkinData.FUpdating || (AnimationRunning && !printing) || IsDestroying()) return;
   if (!Fading()) {
     TWinControl* parent = Parent();
     SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible ||

@@ -9,13 +9,16 @@
 #include <fstream>
 #include <vector>
 
+#include "fw/BitmapCanvas.h"
 #include "fw/DeferredRelease.h"
 #include "fw/ClassRegistry.h"
 #include "fw/Edit.h"
 #include "fw/FormReader.h"
+#include "image/BitmapFill.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sEdit.h"
+#include "skin/core/EngineFlags.h"
 #include "skin/data/SkinManager.h"
 #include "tests/win/core/CoreTestSupport.h"
 #include "tests/win/form/FormTestSupport.h"
@@ -286,6 +289,24 @@ TEST_F(BitBtnTest, DisabledButtonsBlendWithTheirParentAndDoNotLightUp) {
   Paint();
   EXPECT_EQ(Face(), disabled);
   EXPECT_EQ(Button->FadeTimer, nullptr);
+}
+
+TEST_F(BitBtnTest, AGivenDCGetsThePictureWhileATransitionHoldsScreenPaintingBack) {
+  TBitmap32 target(Button->Width(), Button->Height());
+  TBitmapCanvas canvas(target);
+  const auto print = [&] {
+    FillRect32(target, TRect{0, 0, target.Width(), target.Height()}, 0x3C3C3C, 0);
+    Button->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Handle()), PRF_CLIENT);
+    GdiFlush();
+    return ColorOf(target.At(5, 15));
+  };
+  AnimationRunning = true;
+  EXPECT_EQ(print(), kFace);
+  AnimationRunning = false;
+  // While the picture behind it is unfinished the button gives none, not even into a given DC.
+  Button->SkinData.FUpdating = true;
+  EXPECT_EQ(print(), TColor(0x3C3C3C));
+  Button->SkinData.FUpdating = false;
 }
 
 // An 8 x 8 glyph image per colour, side by side: Background around a 4 x 4 square of the colour.
