@@ -15,7 +15,31 @@ void TButton::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = L"BUTTON";
   params.SystemClass = true;
-  params.Style |= BS_PUSHBUTTON;
+  params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  if (WordWrap) params.Style |= BS_MULTILINE;
+}
+
+void TButton::SetDefault(bool value) {
+  if (value == FDefault) return;
+  FDefault = value;
+  if (!FHandle) return;
+  // The system draws the default button's thicker frame; owner-drawn buttons draw their own look.
+  if ((GetWindowLongW(FHandle, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) Invalidate();
+  else SendMessageW(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::SetBiDiMode(TBiDiMode mode) {
+  if (mode == FBiDiMode) return;
+  FBiDiMode = mode;
+  Perform(FW_BIDI_CHANGED);
+  Invalidate();
+}
+
+void TButton::FWDialogKey(TMessage& message, UINT key) {
+  const bool mine = (key == VK_RETURN && FDefault) || (key == VK_ESCAPE && Cancel);
+  if (!mine || !CanFocus()) return;
+  message.Result = 1;
+  Click();
 }
 
 void TButton::CNCommand(UINT notifyCode) {
@@ -42,9 +66,18 @@ void TButton::WndProc(TMessage& message) {
       return WMLButtonDblClk(message);
     case CN_KEYDOWN:
       return CNKeyDown(message, VirtualKeyFrom(message.WParam));
+    case FW_DIALOG_KEY:
+      return FWDialogKey(message, VirtualKeyFrom(message.WParam));
     default:
       return TWinControl::WndProc(message);
   }
+}
+
+void TBitBtn::SetGlyph(TBitmap32 bitmap) {
+  const int w = bitmap.Width(), h = bitmap.Height();
+  Glyph.Assign(std::move(bitmap));
+  NumGlyphs = (h > 0 && w % h == 0 && w / h >= 1 && w / h <= 4) ? w / h : 1;
+  Invalidate();
 }
 
 void TBitBtn::CreateParams(TCreateParams& params) {

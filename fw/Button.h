@@ -1,6 +1,7 @@
 #pragma once
 // Push buttons. TButton is the system BUTTON; TBitBtn draws itself (a face, an optional glyph beside the
 // caption) through the reflected WM_DRAWITEM.
+#include "base/Alignment.h"
 #include "fw/Picture.h"
 #include "fw/WinControl.h"
 
@@ -12,6 +13,16 @@ class TButton : public TWinControl {
   const char* ClassName() const override { return "TButton"; }
   void WndProc(TMessage& message) override;
 
+  // The default button is pressed by Enter anywhere on its form, the cancel button by Escape (unless
+  // the focused control takes the key itself).
+  bool Default() const { return FDefault; }
+  void SetDefault(bool value);
+  bool Cancel = false;
+  // The caption may wrap onto more lines.
+  bool WordWrap = false;
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode mode);
+
  protected:
   void CreateParams(TCreateParams& params) override;
 
@@ -19,6 +30,9 @@ class TButton : public TWinControl {
   void CNCommand(UINT notifyCode);
   void WMLButtonDblClk(TMessage& message);
   void CNKeyDown(TMessage& message, UINT key);
+  void FWDialogKey(TMessage& message, UINT key);
+  bool FDefault = false;
+  TBiDiMode FBiDiMode = bdLeftToRight;
 };
 
 class TBitBtn : public TButton {
@@ -26,8 +40,17 @@ class TBitBtn : public TButton {
   const char* ClassName() const override { return "TBitBtn"; }
   void WndProc(TMessage& message) override;
   TPicture Glyph;
-  // Pixels between glyph and caption.
+  // Pixels between glyph and caption; -1 spreads the free room evenly.
   int Spacing = 4;
+  // Where the glyph sits beside the caption.
+  TButtonLayout Layout = blGlyphLeft;
+  // Pixels from the edge to the glyph-and-caption block; -1 centres the block.
+  int Margin = -1;
+  // Images side by side in Glyph (normal, hot, pressed, default).
+  int NumGlyphs = 1;
+  // Takes a new glyph; a strip of up to four square images sets NumGlyphs to their number, any other
+  // picture to 1.
+  void SetGlyph(TBitmap32 bitmap);
 
  protected:
   void CreateParams(TCreateParams& params) override;

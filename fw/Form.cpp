@@ -179,6 +179,17 @@ void TForm::WMDestroy(TMessage& message) {
   TWinControl::WndProc(message);
 }
 
+void TForm::FWDialogKey(TMessage& message) {
+  std::vector<TWinControl*> controls;
+  GetTabOrderList(controls);
+  TDestroyWatch watch(this);
+  for (TWinControl* c : controls) {
+    // The button that takes the key clicks, and its handler may close the form.
+    message.Result = c->Perform(message.Msg, message.WParam, message.LParam);
+    if (message.Result != 0 || watch.Destroyed()) return;
+  }
+}
+
 void TForm::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_NCDESTROY:
@@ -193,6 +204,8 @@ void TForm::WndProc(TMessage& message) {
       return WMClose(message);
     case WM_DESTROY:
       return WMDestroy(message);
+    case FW_DIALOG_KEY:
+      return FWDialogKey(message);
     default:
       return TWinControl::WndProc(message);
   }

@@ -67,6 +67,8 @@ class TForm : public TWinControl {
   void WMSysColorChange(TMessage& message);
   void WMClose(TMessage& message);
   void WMDestroy(TMessage& message);
+  // Offers Enter or Escape to the controls in tab order until one takes it.
+  void FWDialogKey(TMessage& message);
   int FClientWidth = 0;
   int FClientHeight = 0;
   TWinControl* FActiveControl = nullptr;

@@ -30,6 +30,9 @@ inline constexpr UINT FW_MENU_CHANGED = 0xB015;
 inline constexpr UINT FW_SHOWING_CHANGED = 0xB019;
 inline constexpr UINT FW_ENTER = 0xB01A;
 inline constexpr UINT FW_EXIT = 0xB01B;
+// Enter or Escape that the focused control leaves to its form: the form offers it to its controls until
+// one (the default or the cancel button) answers 1.
+inline constexpr UINT FW_DIALOG_KEY = 0xB032;
 inline constexpr UINT FW_CHANGED = 0xB037;
 inline constexpr UINT FW_BIDI_CHANGED = 0xB03C;
 inline constexpr UINT FW_MOUSE_WHEEL = 0xB043;

@@ -1,4 +1,6 @@
 // The framework's classes and their published properties, as the form description names them.
+#include <algorithm>
+
 #include "fw/Button.h"
 #include "fw/CheckBox.h"
 #include "fw/ClassRegistry.h"
@@ -42,6 +44,14 @@ constexpr TFormName<TCursor> kCursors[] = {
 constexpr TFormName<TPosition> kPositions[] = {{"poDesigned", TPosition::poDesigned},
                                                {"poScreenCenter", TPosition::poScreenCenter},
                                                {"poDesktopCenter", TPosition::poScreenCenter}};
+constexpr TFormName<TBiDiMode> kBiDiModes[] = {{"bdLeftToRight", bdLeftToRight},
+                                               {"bdRightToLeft", bdRightToLeft},
+                                               {"bdRightToLeftNoAlign", bdRightToLeftNoAlign},
+                                               {"bdRightToLeftReadingOnly", bdRightToLeftReadingOnly}};
+constexpr TFormName<TButtonLayout> kButtonLayouts[] = {{"blGlyphLeft", blGlyphLeft},
+                                                       {"blGlyphRight", blGlyphRight},
+                                                       {"blGlyphTop", blGlyphTop},
+                                                       {"blGlyphBottom", blGlyphBottom}};
 constexpr TFormName<TFormBorderStyle> kBorderStyles[] = {{"bsNone", TFormBorderStyle::bsNone},
                                                          {"bsSingle", TFormBorderStyle::bsSingle},
                                                          {"bsSizeable", TFormBorderStyle::bsSizeable},
@@ -165,9 +175,20 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TCheckBox>("TCheckBox", "Checked", [](TCheckBox& c, V v, R r) { c.SetChecked(r.Bool(v)); });
 
   g.Register<TButton>("TButton", "TWinControl");
+  g.Property<TButton>("TButton", "Default", [](TButton& c, V v, R r) { c.SetDefault(r.Bool(v)); });
+  g.Property<TButton>("TButton", "Cancel", [](TButton& c, V v, R r) { c.Cancel = r.Bool(v); });
+  g.Property<TButton>("TButton", "WordWrap", [](TButton& c, V v, R r) { c.WordWrap = r.Bool(v); });
+  g.Property<TButton>("TButton", "BiDiMode", [](TButton& c, V v, R) { c.SetBiDiMode(FormEnum(v, kBiDiModes, "bidi mode")); });
   g.Register<TBitBtn>("TBitBtn", "TButton");
-  g.Property<TBitBtn>("TBitBtn", "Glyph", [](TBitBtn& c, V v, R r) { LoadPicture(c.Glyph, v, r); });
+  g.Property<TBitBtn>("TBitBtn", "Glyph", [](TBitBtn& c, V v, R r) {
+    TPicture picture;
+    LoadPicture(picture, v, r);
+    c.SetGlyph(picture.Bitmap().Clone());
+  });
   g.Property<TBitBtn>("TBitBtn", "Spacing", [](TBitBtn& c, V v, R r) { c.Spacing = r.Int(v); });
+  g.Property<TBitBtn>("TBitBtn", "Margin", [](TBitBtn& c, V v, R r) { c.Margin = r.Int(v); });
+  g.Property<TBitBtn>("TBitBtn", "NumGlyphs", [](TBitBtn& c, V v, R r) { c.NumGlyphs = std::max(1, r.Int(v)); });
+  g.Property<TBitBtn>("TBitBtn", "Layout", [](TBitBtn& c, V v, R) { c.Layout = FormEnum(v, kButtonLayouts, "button layout"); });
 
   g.Register<TGroupBox>("TGroupBox", "TWinControl");
   g.Register<TPanel>("TPanel", "TWinControl");

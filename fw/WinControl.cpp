@@ -533,6 +533,15 @@ void TWinControl::CNKeyDown(TMessage& message, UINT key) {
       message.Result = 1;
     }
   }
+  if ((key == VK_RETURN || key == VK_ESCAPE) && !FocusWantsKey(key))
+    if (TForm* form = GetParentForm()) message.Result = form->Perform(FW_DIALOG_KEY, key, 0);
+}
+
+bool TWinControl::FocusWantsKey(UINT key) {
+  HWND focus = GetFocus();
+  if (!focus) return false;
+  // Asked without the message: an edit given one takes itself for a dialog's and changes its key handling.
+  return (SendMessageW(focus, WM_GETDLGCODE, key, 0) & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
 }
 
 void TWinControl::CNCtlColor(TMessage& message, HDC dc) {

@@ -113,6 +113,8 @@ class TWinControl : public TControl {
   void WMCtlColor(TMessage& message, HWND child);
   void CNCtlColor(TMessage& message, HDC dc);
   void CNKeyDown(TMessage& message, UINT key);
+  // True when the focused window takes Enter or Escape itself (a memo) instead of leaving it to the form.
+  static bool FocusWantsKey(UINT key);
   void WMMouseMove(TMessage& message, POINT pt);
   void WMMouseLeave(TMessage& message);
   void WMMouseButton(TMessage& message, POINT pt);

@@ -40,6 +40,7 @@ void RegisterSkinned(TClassRegistry& g, const std::string& name, const std::stri
 
 void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsBitBtn>(g, "TsBitBtn", "TBitBtn");
+  RegisterBitBtnProperties(g);
   RegisterSkinned<TsCheckBox>(g, "TsCheckBox", "TCheckBox");
   g.Property<TsCheckBox>("TsCheckBox", "GlyphChecked", [](TsCheckBox& c, V v, R r) {
     c.GlyphChecked.LoadFromResource(r.ResourceName(v));

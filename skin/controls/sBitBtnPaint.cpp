@@ -1,0 +1,239 @@
+// TsBitBtn: the cache bitmap (section background, border, caption, focus frame, glyph, disabled look),
+// the window region a corner-shaped border cuts, and the paint messages that copy the cache out.
+#include <vector>
+
+#include "fw/BitmapCanvas.h"
+#include "image/BitmapColor.h"
+#include "image/BitmapDC_win.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/core/CommonData_win.h"
+#include "skin/core/EngineFlags.h"
+#include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinText_win.h"
+#include "skin/data/SkinManager.h"
+#include "skin/render/FocusFrame.h"
+#include "skin/render/GlyphPaint.h"
+#include "skin/render/SectionPaint.h"
+#include "skin/render/SectionPaint_win.h"
+
+namespace qw {
+
+namespace {
+
+// The corner type of border masks whose key-coloured corners are cut out of the button's window.
+constexpr int kRegionCorners = 2;
+
+const TsMaskData* BorderMaskOf(const TsCommonData& data) {
+  const TsSkinManager* m = data.EffectiveManager();
+  if (!m || !m->IsValidImgIndex(data.BorderIndex())) return nullptr;
+  return &m->ma[static_cast<size_t>(data.BorderIndex())];
+}
+
+const TsGeneralData* SectionOf(const TsCommonData& data) {
+  const TsSkinManager* m = data.EffectiveManager();
+  return m && m->IsValidSkinIndex(data.SkinIndex()) ? &m->gd[static_cast<size_t>(data.SkinIndex())] : nullptr;
+}
+
+// A glyph with an alpha channel of its own: neither wholly opaque (a picture without alpha) nor wholly
+// transparent (32-bit pixels whose alpha bytes were never written), both of which are classic glyphs.
+bool HasAlpha(const TBitmap32& glyph) {
+  bool someShown = false, someSeeThrough = false;
+  for (size_t i = 0; i < glyph.PixelCount(); ++i) {
+    const uint32_t a = glyph.Pixels()[i] >> 24;
+    someShown = someShown || a != 0;
+    someSeeThrough = someSeeThrough || a != 0xFF;
+    if (someShown && someSeeThrough) return true;
+  }
+  return false;
+}
+
+// The glyph as a classic picture: colour words without alpha, as the transparent-colour drawing
+// compares them.
+TBitmap32 WithoutAlpha(const TBitmap32& glyph) {
+  TBitmap32 out = glyph.Clone();
+  for (size_t i = 0; i < out.PixelCount(); ++i) out.Pixels()[i] &= 0x00FFFFFFu;
+  return out;
+}
+
+TCacheInfo MovedBy(TCacheInfo ci, TPoint p) {
+  if (ci.Ready) {
+    ci.X += p.X;
+    ci.Y += p.Y;
+  }
+  return ci;
+}
+
+}  // namespace
+
+// ---- Cache ---------------------------------------------------------------------------------------------
+
+bool TsBitBtn::RebuildsRegion() const {
+  const TsMaskData* border = BorderMaskOf(SkinData);
+  return RegionChanged && border && border->CornerType == kRegionCorners && !Fading();
+}
+
+void TsBitBtn::PrepareCache() {
+  const TsGeneralData* g = SectionOf(SkinData);
+  if (!g || !SkinData.Skinned()) return;
+  const TCacheInfo ci = SkinData.GetParentCacheInfo();
+  SkinData.InitCacheBmp();
+  TBitmap32& cache = *SkinData.CacheBmp();
+  if (cache.Empty()) {
+    SkinData.BGChanged = false;
+    return;
+  }
+  const int state = BitBtnSectionState(CurrentState(), g->States);
+  const TRect all{0, 0, cache.Width(), cache.Height()};
+  const TPoint at{Left(), Top()};
+  PaintControlBackground(SkinData, ci, state, all, at, cache);
+
+  const TsMaskData* border = BorderMaskOf(SkinData);
+  const bool borderShown = border && (state != StateNormal || !(border->DrawMode & bdHotOnly));
+  const bool cutsRegion = RebuildsRegion();
+  std::vector<TRegionRun> cut;
+  const auto drawBorder = [&] {
+    if (!borderShown) return;
+    if (cutsRegion) cut = DrawBorderMaskRegion(cache, true, state, *border);
+    else DrawBorderMask(cache, all, MovedBy(ci, at), *border, state, true);
+  };
+  if (cutsRegion) DeleteRegion();
+  if (FDrawOverBorder) drawBorder();
+  if (SkinData.HueOffset() != 0) ChangeBitmapHue(cache, SkinData.HueOffset());
+  if (SkinData.Saturation() != 0) ChangeBitmapSaturation(cache, SkinData.Saturation());
+
+  const TGlyphTextLayout layout = ContentLayout();
+  GlyphPos = layout.GlyphPos;
+  CaptionRect = layout.CaptionRect;
+  OldLayout = TBitBtn::Layout;
+  if (FShowCaption) DrawCaption(cache, state);
+  DrawGlyph(cache, state);
+  if (!FDrawOverBorder) drawBorder();
+  if (cutsRegion) FRegion = RegionWithoutRuns(cache.Width(), cache.Height(), cut);
+
+  if (!Enabled()) ApplyDisabledLook(cache, FDisabledKind, ParentBackgroundColor(Parent()), at, ci);
+  SkinData.BGChanged = false;
+  if (OnPaint) OnPaint(this, cache);
+}
+
+void TsBitBtn::DrawCaption(TBitmap32& cache, int state) {
+  const std::wstring caption = Text();
+  if (caption.empty()) return;
+  const TRect r = state == StatePressed ? OffsetRect(CaptionRect, 1, 1) : CaptionRect;
+  const uint32_t flags = CaptionDrawFlags(FTextAlignment, WordWrap, UsesRightToLeftReading(BiDiMode()));
+  {
+    TBitmapCanvas canvas(cache);
+    if (!canvas.Handle()) return;
+    canvas.Canvas().SetFont(Font());
+    WriteSkinText(canvas.Canvas(), std::u16string_view(reinterpret_cast<const char16_t*>(caption.data()), caption.size()),
+                  Enabled(), state != StateNormal, SkinData, flags, r);
+  }
+  const TsGeneralData* g = SectionOf(SkinData);
+  if (Enabled() && Focused() && g && g->ShowFocus && FShowFocus && FShowCaption) {
+    const TRect frame{r.Left - FocusMargin, r.Top - FocusMargin, r.Right + FocusMargin, r.Bottom + FocusMargin};
+    DrawDottedFocusFrame(cache, frame, clBtnFace);
+  }
+}
+
+void TsBitBtn::DrawGlyph(TBitmap32& cache, int state) {
+  if (Glyph.Empty()) return;
+  const TBitmap32& glyph = Glyph.Bitmap();
+  const TItemSize size = GlyphSize();
+  if (size.Width <= 0 || size.Height <= 0) return;
+  const TRect dst = ImgRect(state);
+  if (HasAlpha(glyph)) {
+    const int image = GlyphImageIndex(state, NumGlyphs);
+    const TRect src{image * size.Width, 0, (image + 1) * size.Width, size.Height};
+    const TsGeneralData* g = SectionOf(SkinData);
+    const bool tinted = (state == StateNormal && FGrayed) || (!Enabled() && (FDisabledGlyphKind & dgGrayed));
+    const uint32_t tint = tinted && g ? static_cast<uint32_t>(ColorToRGB(static_cast<TColor>(g->Props[0].Color))) : kNoTint;
+    DrawAlphaGlyph(dst, src, cache, FReflected, state == StateNormal ? FBlend : 0, tint, false, EmptyCacheInfo(), glyph);
+  } else {
+    DrawClassicGlyph(WithoutAlpha(glyph), cache, dst, FDown, state, FBlend, Enabled(), FDisabledGlyphKind, NumGlyphs);
+  }
+}
+
+// ---- Region ---------------------------------------------------------------------------------------------
+
+void TsBitBtn::DeleteRegion() {
+  if (!FRegion) return;
+  DeleteObject(FRegion);
+  FRegion = nullptr;
+}
+
+void TsBitBtn::RemoveWindowRegion() {
+  if (HandleAllocated()) SetWindowRgn(Handle(), nullptr, TRUE);
+}
+
+void TsBitBtn::ApplyRegion(bool printing) {
+  if (!FRegion) return;  // not rebuilt (a fade ran): the next paint tries again
+  if (printing) {
+    // A picture for someone else: the window keeps its region until the next real paint.
+    DeleteRegion();
+    return;
+  }
+  RegionChanged = false;
+  // The window owns the region from here on.
+  SetWindowRgn(Handle(), FRegion, FRegionNeverSet);
+  FRegion = nullptr;
+  FRegionNeverSet = false;
+  const TRect now{Left(), Top(), Left() + Width(), Top() + Height()};
+  // A button that shrank leaves its old corners on a parent that paints plain colour: let it repaint them.
+  if (Parent() && Parent()->HandleAllocated() && !IsRectEmpty(LastRect) &&
+      (WidthOfRect(now) < WidthOfRect(LastRect) || HeightOfRect(now) < HeightOfRect(LastRect))) {
+    const RECT old{LastRect.Left, LastRect.Top, LastRect.Right, LastRect.Bottom};
+    InvalidateRect(Parent()->Handle(), &old, TRUE);
+  }
+  LastRect = now;
+}
+
+// ---- Paint messages --------------------------------------------------------------------------------------
+
+void TsBitBtn::WMPaint(TMessage& message, HDC dc) {
+  if (!SkinData.Skinned() || !HandleAllocated()) return TsSkinned::WndProc(message);
+  PAINTSTRUCT ps{};
+  HDC target = dc ? dc : BeginPaint(Handle(), &ps);
+  if (target) PaintSkinned(target, dc != nullptr);
+  if (!dc) EndPaint(Handle(), &ps);
+  message.Result = 0;
+}
+
+void TsBitBtn::PaintSkinned(HDC dc, bool printing) {
+  SkinData.FUpdating = SkinData.QueryUpdating();
+  // A transition holds painting on the screen back but takes its picture through a given DC.
+  if (SkinData.FUpdating || (AnimationRunning && !printing) || IsDestroying()) return;
+  if (!Fading()) {
+    TWinControl* parent = Parent();
+    SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible ||
+                         (parent && SendSkinCommand(parent, skcQueryHalfVisible) != 0);
+    if (parent) {
+      const RECT pc = parent->ClientRect();
+      SkinData.HalfVisible = Left() < pc.left || Top() < pc.top || Left() + Width() > pc.right ||
+                             Top() + Height() > pc.bottom;
+    }
+    if (Spacing != FOldSpacing) {
+      FOldSpacing = Spacing;
+      SkinData.BGChanged = true;
+    }
+    if (TBitBtn::Layout != OldLayout) SkinData.BGChanged = true;
+  }
+  if (RebuildsRegion()) {
+    PrepareCache();
+    if (const TsGeneralData* g = SectionOf(SkinData))
+      SkinData.UpdateBorderCorners(BitBtnSectionState(CurrentState(), g->States), 15);
+    ApplyRegion(printing);
+  } else if (SkinData.BGChanged) {
+    PrepareCache();
+  }
+  const TBitmap32* cache = SkinData.CacheBmp();
+  if (cache && !cache->Empty()) CopyBitmapToDC(dc, *cache, TRect{0, 0, cache->Width(), cache->Height()}, TPoint{});
+}
+
+void TsBitBtn::WMEraseBkgnd(TMessage& message, HDC dc) {
+  if (!SkinData.Skinned()) return TsSkinned::WndProc(message);
+  const TBitmap32* cache = SkinData.CacheBmp();
+  if (dc && cache && !cache->Empty() && !SkinData.BGChanged && !Fading())
+    CopyBitmapToDC(dc, *cache, TRect{0, 0, cache->Width(), cache->Height()}, TPoint{});
+  message.Result = 0;
+}
+
+}  // namespace qw
