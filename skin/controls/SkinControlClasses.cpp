@@ -41,12 +41,7 @@ void RegisterSkinned(TClassRegistry& g, const std::string& name, const std::stri
 void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsBitBtn>(g, "TsBitBtn", "TBitBtn");
   RegisterSkinned<TsCheckBox>(g, "TsCheckBox", "TCheckBox");
-  g.Property<TsCheckBox>("TsCheckBox", "GlyphChecked", [](TsCheckBox& c, V v, R r) {
-    c.GlyphChecked.LoadFromResource(r.ResourceName(v));
-  });
-  g.Property<TsCheckBox>("TsCheckBox", "GlyphUnChecked", [](TsCheckBox& c, V v, R r) {
-    c.GlyphUnChecked.LoadFromResource(r.ResourceName(v));
-  });
+  RegisterCheckBoxClass(g);
   RegisterSkinned<TsEdit>(g, "TsEdit", "TEdit");
   RegisterSkinned<TsMemo>(g, "TsMemo", "TMemo");
   RegisterSkinned<TsComboBox>(g, "TsComboBox", "TComboBox");
