@@ -272,7 +272,9 @@ void TsCheckBox::WMPaint(TMessage& message, HDC dc) {
   HDC target = dc ? dc : BeginPaint(FHandle, &ps);
   SkinData.FUpdating = SkinData.QueryUpdating();
   // While a fade runs its frames are the picture; a paint in between would show the end look too early.
-  if (!SkinData.FUpdating && !AnimationRunning && !FadeTimer) {
+  // A DC given with the message asks for a picture now (a transition takes the window's looks so while
+  // it holds painting on the screen back); only the picture behind the box being unfinished stops it.
+  if (!SkinData.FUpdating && (dc || (!AnimationRunning && !FadeTimer))) {
     if (TWinControl* parent = Parent()) {
       const RECT client = parent->ClientRect();
       SkinData.HalfVisible = Left() < client.left || Top() < client.top || Left() + Width() > client.right ||

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fw/BitmapCanvas.h"
 #include "fw/ClassRegistry.h"
 #include "fw/DeferredRelease.h"
 #include "fw/FormReader.h"
@@ -16,6 +17,7 @@
 #include "image/BitmapFill.h"
 #include "skin/controls/sCheckBox.h"
 #include "skin/controls/SkinControlClasses.h"
+#include "skin/core/EngineFlags.h"
 #include "skin/core/FadeSchedule.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/BorderMask.h"
@@ -346,6 +348,24 @@ TEST_F(CheckBoxTest, ADisabledBoxIsBlendedWithItsParent) {
     EXPECT_GE(c, std::min(a, b));
     EXPECT_LE(c, std::max(a, b));
   }
+}
+
+TEST_F(CheckBoxTest, AGivenDCGetsThePictureEvenWhileATransitionHoldsPaintingBack) {
+  TBitmap32 target(Box->Width(), Box->Height());
+  TBitmapCanvas canvas(target);
+  AnimationRunning = true;
+  Box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Handle()), PRF_CLIENT);
+  AnimationRunning = false;
+  GdiFlush();
+  EXPECT_EQ(Rgb(target.At(190, 12)), Px(kFace));
+  EXPECT_EQ(Rgb(target.At(0, 0)), Px(kBorder[0]));
+  // While the picture behind it is unfinished the box gives none, not even into a given DC.
+  FillRect32(target, TRect{0, 0, target.Width(), target.Height()}, 0x3C3C3Cu, 0);
+  Box->SkinData.FUpdating = true;
+  Box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Handle()), PRF_CLIENT);
+  GdiFlush();
+  EXPECT_EQ(Rgb(target.At(190, 12)), 0x3C3C3Cu);
+  Box->SkinData.FUpdating = false;
 }
 
 TEST_F(CheckBoxTest, EnteringFadesFrameByFrameToTheHotLook) {
