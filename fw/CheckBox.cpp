@@ -14,25 +14,39 @@ void TCheckBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = L"BUTTON";
   params.SystemClass = true;
-  params.Style |= BS_CHECKBOX;
+  // Three states to show, none changed by the system: the clicks come back here.
+  params.Style |= BS_3STATE;
 }
 
 void TCheckBox::CreateWindowHandleDone() { ShowCheckMark(); }
 
 void TCheckBox::ShowCheckMark() {
-  if (FHandle) SendMessageW(FHandle, BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+  static_assert(cbUnchecked == BST_UNCHECKED && cbChecked == BST_CHECKED && cbGrayed == BST_INDETERMINATE);
+  if (!FHandle) return;
+  TMessage message{BM_SETCHECK, FState, 0, 0};
+  DefaultHandler(message);
 }
 
-void TCheckBox::SetChecked(bool checked) {
-  if (checked == FChecked) return;
-  FChecked = checked;
+void TCheckBox::SetState(TCheckBoxState state) {
+  if (state == FState) return;
+  FState = state;
   ShowCheckMark();
   Perform(FW_CHANGED);
   if (!IsLoading()) Click();
 }
 
+void TCheckBox::SetChecked(bool checked) { SetState(checked ? cbChecked : cbUnchecked); }
+
+void TCheckBox::Toggle() { SetState(ToggledCheckState(FState, AllowGrayed)); }
+
 void TCheckBox::CNCommand(UINT notifyCode) {
-  if (notifyCode == BN_CLICKED || notifyCode == BN_DOUBLECLICKED) SetChecked(!FChecked);
+  if (notifyCode == BN_CLICKED || notifyCode == BN_DOUBLECLICKED) Toggle();
+}
+
+void TCheckBox::BMSetCheck(TMessage& message, WPARAM check) {
+  // Whoever sets the check through the window sets the control's state; the window follows from it.
+  SetState(check == BST_UNCHECKED ? cbUnchecked : check == BST_CHECKED ? cbChecked : cbGrayed);
+  message.Result = 0;
 }
 
 void TCheckBox::WMLButtonDblClk(TMessage& message) {
@@ -47,6 +61,11 @@ void TCheckBox::WndProc(TMessage& message) {
       return CNCommand(HiWord(message.WParam));
     case WM_LBUTTONDBLCLK:
       return WMLButtonDblClk(message);
+    case BM_SETCHECK:
+      return BMSetCheck(message, message.WParam);
+    case BM_GETCHECK:
+      message.Result = FState;
+      return;
     default:
       return TWinControl::WndProc(message);
   }

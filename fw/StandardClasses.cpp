@@ -64,6 +64,8 @@ constexpr TFormName<TAlignment> kAlignments[] = {
     {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
 constexpr TFormName<TVerticalAlignment> kVerticalAlignments[] = {
     {"taAlignTop", taAlignTop}, {"taAlignBottom", taAlignBottom}, {"taVerticalCenter", taVerticalCenter}};
+constexpr TFormName<TCheckBoxState> kCheckStates[] = {
+    {"cbUnchecked", cbUnchecked}, {"cbChecked", cbChecked}, {"cbGrayed", cbGrayed}};
 
 void RegisterComponents(TClassRegistry& g) {
   g.Register("TComponent", "", nullptr);
@@ -172,7 +174,14 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TComboBox>("TComboBox", "OnChange", [](TComboBox& c, V v, R r) { c.OnChange = r.Handler(v); });
 
   g.Register<TCheckBox>("TCheckBox", "TWinControl");
-  g.Property<TCheckBox>("TCheckBox", "Checked", [](TCheckBox& c, V v, R r) { c.SetChecked(r.Bool(v)); });
+  // The stored state decides, whatever a control does with Checked while it is being read.
+  g.Property<TCheckBox>("TCheckBox", "Checked", [](TCheckBox& c, V v, R r) {
+    c.SetState(r.Bool(v) ? cbChecked : cbUnchecked);
+  });
+  g.Property<TCheckBox>("TCheckBox", "State", [](TCheckBox& c, V v, R) {
+    c.SetState(FormEnum(v, kCheckStates, "check state"));
+  });
+  g.Property<TCheckBox>("TCheckBox", "AllowGrayed", [](TCheckBox& c, V v, R r) { c.AllowGrayed = r.Bool(v); });
 
   g.Register<TButton>("TButton", "TWinControl");
   g.Property<TButton>("TButton", "Default", [](TButton& c, V v, R r) { c.SetDefault(r.Bool(v)); });

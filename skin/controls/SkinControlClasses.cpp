@@ -42,12 +42,7 @@ void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsBitBtn>(g, "TsBitBtn", "TBitBtn");
   RegisterBitBtnProperties(g);
   RegisterSkinned<TsCheckBox>(g, "TsCheckBox", "TCheckBox");
-  g.Property<TsCheckBox>("TsCheckBox", "GlyphChecked", [](TsCheckBox& c, V v, R r) {
-    c.GlyphChecked.LoadFromResource(r.ResourceName(v));
-  });
-  g.Property<TsCheckBox>("TsCheckBox", "GlyphUnChecked", [](TsCheckBox& c, V v, R r) {
-    c.GlyphUnChecked.LoadFromResource(r.ResourceName(v));
-  });
+  RegisterCheckBoxClass(g);
   RegisterSkinned<TsEdit>(g, "TsEdit", "TEdit");
   RegisterSkinned<TsMemo>(g, "TsMemo", "TMemo");
   RegisterSkinned<TsComboBox>(g, "TsComboBox", "TComboBox");
