@@ -25,8 +25,12 @@ void TControl::WindowProc(TMessage& message) {
   FHooks.back()->HookedWindowProc(*this, message);
 }
 
-void TControl::AddWindowProcHook(TWindowProcHook* hook) {
-  if (hook && !HasWindowProcHook(hook)) FHooks.push_back(hook);
+void TControl::AddWindowProcHook(TWindowProcHook* hook, bool behindOthers) {
+  if (!hook || HasWindowProcHook(hook)) return;
+  if (behindOthers)
+    FHooks.insert(FHooks.begin(), hook);
+  else
+    FHooks.push_back(hook);
 }
 
 void TControl::RemoveWindowProcHook(TWindowProcHook* hook) {

@@ -61,8 +61,9 @@ class TControl : public TComponent {
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   // Entry of every message: the newest hook first when there are hooks, else the virtual WndProc.
   void WindowProc(TMessage& message);
-  // Puts a hook in front of the chain (it sees messages before the hooks added earlier).
-  void AddWindowProcHook(TWindowProcHook* hook);
+  // Puts a hook in front of the chain (it sees messages before the hooks added earlier), or, with
+  // BehindOthers, right before the control's own WndProc (it sees what the other hooks let through).
+  void AddWindowProcHook(TWindowProcHook* hook, bool behindOthers = false);
   // Takes a hook out of the chain wherever it stands; the others keep their order.
   void RemoveWindowProcHook(TWindowProcHook* hook);
   bool HasWindowProcHook(const TWindowProcHook* hook) const;

@@ -192,6 +192,19 @@ void TWinControl::DestroyHandle() {
   if (FHandle) DestroyWindow(FHandle);
 }
 
+void TWinControl::RecreateWnd() {
+  if (!FHandle) return;
+  const std::wstring text = Text();
+  HWND before = GetWindow(FHandle, GW_HWNDPREV);
+  const bool focused = GetFocus() == FHandle;
+  DestroyHandle();
+  FText = text;
+  HandleNeeded();
+  if (!FHandle) return;
+  SetWindowPos(FHandle, before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (focused) ::SetFocus(FHandle);
+}
+
 void TWinControl::DefaultHandler(TMessage& message) {
   if (!FHandle || IsFrameworkMessage(message.Msg)) return;
   if (FDefWndProc)

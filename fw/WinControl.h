@@ -42,6 +42,9 @@ class TWinControl : public TControl {
   void HandleNeeded();
   // Destroys the window, which still tells this object of its end; the children's windows go with it.
   void DestroyHandle();
+  // Makes the window anew (with the system's look of its class), keeping its text and its place among
+  // its siblings; children get new windows too.
+  void RecreateWnd();
   // The framework object behind a window, or nullptr for foreign windows.
   static TWinControl* FromHandle(HWND hwnd);
   // The framework object behind a window or the nearest of its parents (the edit inside a combo box).
