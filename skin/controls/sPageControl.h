@@ -5,6 +5,7 @@
 #include "fw/PageControl.h"
 #include "skin/controls/SkinnedControl.h"
 #include "skin/core/ChildPainting_win.h"
+#include "skin/data/SkinCommands.h"
 
 namespace qw {
 
@@ -19,6 +20,12 @@ class TsTabSheet : public TsSkinned<TTabSheet, COC_TsTabSheet> {
  public:
   const char* ClassName() const override { return "TsTabSheet"; }
   void WndProc(TMessage& message) override {
+    if (message.Msg == SkinCommandMsg && SkinCommandCode(message.WParam) == skcQueryUpdating) {
+      // The face is a plain colour painted straight away, never a picture still being made: children
+      // wait only while the sheet itself is held back.
+      message.Result = SkinData.FUpdating ? 1 : 0;
+      return;
+    }
     TsSkinned::WndProc(message);
     if (message.Msg != WM_PAINT || message.WParam || !SkinData.Skinned()) return;
     SkinData.BGChanged = false;

@@ -258,6 +258,8 @@ bool TsCommonData::QueryUpdating() const {
 bool TsCommonData::RepaintAfterParentUpdate() {
   TWinControl* w = OwnerWinControl();
   if (!FUpdating || !w || !w->HandleAllocated()) return false;
+  // The control's own flag would answer for the parent: the parent is asked afresh.
+  FUpdating = false;
   FUpdating = QueryUpdating();
   if (FUpdating) return false;
   RedrawWindow(w->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
