@@ -23,8 +23,10 @@ struct TSeen {
 // Stands in the chain of a framework control and records the messages it is asked to record.
 class TRecorderHook final : public TWindowProcHook {
  public:
-  TRecorderHook(TControl& control, std::vector<UINT> watched) : FControl(&control), FWatched(std::move(watched)) {
-    control.AddWindowProcHook(this);
+  // BehindOthers: records what reaches the control itself, behind the hooks (wrappers) already there.
+  TRecorderHook(TControl& control, std::vector<UINT> watched, bool behindOthers = false)
+      : FControl(&control), FWatched(std::move(watched)) {
+    control.AddWindowProcHook(this, behindOthers);
   }
   ~TRecorderHook() {
     if (FControl) FControl->RemoveWindowProcHook(this);
