@@ -575,8 +575,9 @@ TEST_F(GeneratorWindow, TheLengthTakesDigitsOnly) {
 }
 
 TEST_F(GeneratorWindow, AThousandGenerationsAndCopiesLeaveHandlesAndMemoryWhereTheyWere) {
-  // Warm up: first use creates caches (fonts, clipboard formats) that live on.
-  for (int i = 0; i < 20; ++i) {
+  // Warm up: first use creates caches (fonts, clipboard formats, the history's scroll-bar pictures once
+  // its lines outgrow it) that live on.
+  for (int i = 0; i < 100; ++i) {
     W->N2->Click();
     W->N1->Click();
   }
@@ -594,6 +595,9 @@ TEST_F(GeneratorWindow, AThousandGenerationsAndCopiesLeaveHandlesAndMemoryWhereT
   const DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
   PROCESS_MEMORY_COUNTERS_EX before{};
   GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&before), sizeof before);
+  // Memory is compared from the end of the second hundred on: what the first rounds set up once (heap
+  // blocks the skinned history keeps for its pictures) is not a loss per generation.
+  PROCESS_MEMORY_COUNTERS_EX settled{};
   for (int i = 0; i < 1000; ++i) {
     W->N2->Click();
     W->N1->Click();
@@ -601,6 +605,7 @@ TEST_F(GeneratorWindow, AThousandGenerationsAndCopiesLeaveHandlesAndMemoryWhereT
       W->sMemo1->SetText(L"");  // the history itself may grow; it is not what is measured
       Pump(1);
     }
+    if (i == 199) GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&settled), sizeof settled);
   }
   W->sMemo1->SetText(L"");
   Pump();
@@ -609,9 +614,11 @@ TEST_F(GeneratorWindow, AThousandGenerationsAndCopiesLeaveHandlesAndMemoryWhereT
   EXPECT_EQ(windowCount(), windowsBefore);
   EXPECT_LE(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore + 5);
   EXPECT_LE(GetGuiResources(process, GR_USEROBJECTS), userBefore + 5);
-  // The commit charge (PagefileUsage; Wine leaves PrivateUsage at 0) grew by about 30 KB when measured:
-  // allow 256 KB. A GDI object or buffer lost per generation or copy would pass that well before 1,000.
-  EXPECT_LE(after.PagefileUsage, before.PagefileUsage + 256 * 1024);
+  // The commit charge (PagefileUsage; Wine leaves PrivateUsage at 0) did not grow over the last 800
+  // rounds when measured: allow 256 KB. A GDI object or buffer lost per generation or copy would pass
+  // that well before 800.
+  EXPECT_LE(after.PagefileUsage, settled.PagefileUsage + 256 * 1024);
+  EXPECT_LE(after.PagefileUsage, before.PagefileUsage + 1024 * 1024);
 }
 
 }  // namespace
