@@ -1,6 +1,8 @@
 #include "skin/controls/sBoundLabel.h"
 
+#include "fw/Messages.h"
 #include "fw/WinControl.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw {
 
@@ -65,6 +67,27 @@ void TsBoundLabel::AlignLabel() {
   label.SetBounds(at.X, at.Y, label.Width(), label.Height());
   label.SetParent(FControl.Parent());
   if (const auto wrap = BoundLabelWordWrap(label.Width(), FMaxWidth)) label.SetWordWrap(*wrap);
+}
+
+void TsBoundLabel::ControlMessage(UINT msg, int disabledKind) {
+  if (!FTheLabel) return;
+  switch (msg) {
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+      AlignLabel();
+      return;
+    case FW_VISIBLE_CHANGED:
+      FTheLabel->SetVisible(FControl.Visible());
+      break;
+    case FW_ENABLED_CHANGED:
+      FTheLabel->SetEnabled(FControl.Enabled() || (disabledKind & dkBlended) == 0);
+      break;
+    case FW_BIDI_CHANGED:
+      break;
+    default:
+      return;
+  }
+  AlignLabel();
 }
 
 void TsBoundLabel::SetCaption(const std::wstring& value) {

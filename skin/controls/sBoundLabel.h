@@ -56,6 +56,9 @@ class TsBoundLabel {
   TsEditLabel* TheLabel() const { return FTheLabel.get(); }
   // Places the label beside the control for the layout (when it exists and is visible).
   void AlignLabel();
+  // After the control handled a message: the label follows its place, visibility, enabled state and
+  // reading order. A disabled control whose look is blended (DisabledKind with dkBlended) disables it.
+  void ControlMessage(UINT msg, int disabledKind);
 
  private:
   friend class TsEditLabel;

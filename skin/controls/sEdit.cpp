@@ -42,7 +42,10 @@ void TsEdit::SetDisabledKind(int kind) {
 
 void TsEdit::WndProc(TMessage& message) {
   if (message.Msg == SkinCommandMsg && SkinCommand(message)) return;
-  if (!ReadyToPaint() || !SkinData.Skinned()) return TsSkinned::WndProc(message);
+  if (!ReadyToPaint() || !SkinData.Skinned()) {
+    TsSkinned::WndProc(message);
+    return BoundLabel.ControlMessage(message.Msg, FDisabledKind);
+  }
   switch (message.Msg) {
     case WM_PAINT:
       return WMPaint(message, DcFrom(message.WParam));
@@ -64,6 +67,7 @@ void TsEdit::WndProc(TMessage& message) {
   if (SkinData.CommonWndProc(message)) return;
   TEdit::WndProc(message);
   AfterFramework(message);
+  BoundLabel.ControlMessage(message.Msg, FDisabledKind);
 }
 
 bool TsEdit::SkinCommand(TMessage& message) {

@@ -6,6 +6,7 @@
 #include "fw/Edit.h"
 #include "skin/controls/EditLayout.h"
 #include "skin/controls/SkinnedControl.h"
+#include "skin/controls/sBoundLabel.h"
 #include "skin/render/SectionPaint.h"
 
 namespace qw {
@@ -22,6 +23,9 @@ class TsEdit : public TsSkinned<TEdit, COC_TsEdit> {
 
   // Rebuilds the cache for the current state: the section, the text, the disabled look.
   void PrepareCache();
+
+  // The caption label beside the edit.
+  TsBoundLabel BoundLabel{*this, SkinData};
 
  private:
   bool ReadyToPaint() const;

@@ -54,7 +54,10 @@ void TsMemo::Redraw() {
 void TsMemo::WndProc(TMessage& message) {
   if (message.Msg == FW_FONT_CHANGED && FHandle && Visible()) Redraw();
   if (message.Msg == SkinCommandMsg && SkinCommand(message)) return;
-  if (!ReadyToPaint() || !SkinData.Skinned()) return TMemo::WndProc(message);
+  if (!ReadyToPaint() || !SkinData.Skinned()) {
+    TMemo::WndProc(message);
+    return BoundLabel.ControlMessage(message.Msg, FDisabledKind);
+  }
   switch (message.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -68,6 +71,7 @@ void TsMemo::WndProc(TMessage& message) {
   if (SkinData.CommonWndProc(message)) return;
   TMemo::WndProc(message);
   AfterFramework(message);
+  BoundLabel.ControlMessage(message.Msg, FDisabledKind);
 }
 
 bool TsMemo::SkinCommand(TMessage& message) {

@@ -6,6 +6,7 @@
 
 #include "fw/Memo.h"
 #include "skin/controls/SkinnedControl.h"
+#include "skin/controls/sBoundLabel.h"
 #include "skin/render/SectionPaint.h"
 
 namespace qw {
@@ -25,6 +26,8 @@ class TsMemo : public TsSkinned<TMemo, COC_TsMemo> {
   int DisabledKind() const { return FDisabledKind; }
   void SetDisabledKind(int kind);
 
+  // The caption label beside the memo.
+  TsBoundLabel BoundLabel{*this, SkinData};
   TNotifyEvent OnVScroll;      // after each vertical scroll message
   TNotifyEvent OnScrollCaret;  // after each request to scroll the caret into view
 

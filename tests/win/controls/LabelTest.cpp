@@ -8,6 +8,7 @@
 #include "BoxTestSupport.h"
 #include "fw/Edit.h"
 #include "skin/controls/sBoundLabel.h"
+#include "skin/controls/sEdit.h"
 #include "skin/controls/sGroupBox.h"
 #include "skin/controls/sLabel.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -169,6 +170,33 @@ TEST_F(BoundLabelTest, FollowsTheControlsStateAndWrapsAtItsLimit) {
   Bound->SetActive(true);
   EXPECT_EQ(Bound->TheLabel()->Font().Height(), -20);
   EXPECT_FALSE(Bound->TheLabel()->UseSkinColor());
+}
+
+// The skinned edit carries its own bound label, which follows what happens to the edit.
+TEST_F(LabelTest, ASkinnedEditsLabelFollowsItsPlaceVisibilityAndEnabledState) {
+  auto* edit = Host.Add<TsEdit>(80, 60, 100, 21, Box);
+  edit->SetName("Edit2");
+  edit->BoundLabel.SetLayout(sclLeft);
+  edit->BoundLabel.SetActive(true);
+  TsEditLabel* label = edit->BoundLabel.TheLabel();
+  ASSERT_NE(label, nullptr);
+  const int gap = 80 - (label->Left() + label->Width());
+  const int top = label->Top() - 60;
+  EXPECT_GT(gap, 0);
+  edit->SetBounds(120, 30, 60, 21);
+  EXPECT_EQ(120 - (label->Left() + label->Width()), gap) << "moved with the edit";
+  EXPECT_EQ(label->Top() - 30, top);
+  edit->SetVisible(false);
+  EXPECT_FALSE(label->Visible());
+  edit->SetVisible(true);
+  EXPECT_TRUE(label->Visible());
+  // A blended disabled edit takes its label along; one drawn otherwise leaves it readable.
+  edit->SetEnabled(false);
+  EXPECT_FALSE(label->Enabled());
+  edit->SetEnabled(true);
+  edit->SetDisabledKind(0);
+  edit->SetEnabled(false);
+  EXPECT_TRUE(label->Enabled());
 }
 
 }  // namespace
