@@ -16,6 +16,7 @@
 #include "fw/PageControl.h"
 #include "fw/Panel.h"
 #include "fw/SpinEdit.h"
+#include "fw/SpinEditClass.h"
 #include "fw/Timer.h"
 #include "image/ImageError.h"
 
@@ -223,10 +224,7 @@ void RegisterControls(TClassRegistry& g) {
   g.Register<TTabSheet>("TTabSheet", "TWinControl");
 
   g.Register<TSpinEdit>("TSpinEdit", "TEdit");
-  g.Property<TSpinEdit>("TSpinEdit", "MinValue", [](TSpinEdit& c, V v, R r) { c.MinValue = r.Int(v); });
-  g.Property<TSpinEdit>("TSpinEdit", "MaxValue", [](TSpinEdit& c, V v, R r) { c.MaxValue = r.Int(v); });
-  g.Property<TSpinEdit>("TSpinEdit", "Increment", [](TSpinEdit& c, V v, R r) { c.Increment = r.Int(v); });
-  g.Property<TSpinEdit>("TSpinEdit", "Value", [](TSpinEdit& c, V v, R r) { c.SetValue(r.Int(v)); });
+  RegisterSpinEditProperties<TSpinEdit>(g, "TSpinEdit");
 }
 
 }  // namespace

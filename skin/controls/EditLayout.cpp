@@ -7,12 +7,15 @@ int EditFrameWidth(const TEditFrame& frame) {
   return (frame.BevelInner ? 1 : 0) + (frame.BevelOuter ? 1 : 0);
 }
 
+int EditTextInset(const TEditFrame& frame) {
+  if (!frame.Border) return 0;
+  int a = (frame.Ctl3D ? 1 : 0) + 1;
+  if (frame.BevelKind) a += (frame.BevelOuter ? 1 : 0) + (frame.BevelInner ? 1 : 0);
+  return a;
+}
+
 TRect EditTextRect(int width, int height, const TEditFrame& frame) {
-  int a = 0;
-  if (frame.Border) {
-    a = (frame.Ctl3D ? 1 : 0) + 1;
-    if (frame.BevelKind) a += (frame.BevelOuter ? 1 : 0) + (frame.BevelInner ? 1 : 0);
-  }
+  const int a = EditTextInset(frame);
   const int s = frame.Border ? 1 : 0;
   return TRect{a + s, a + s, width - a - s, height - a};
 }

@@ -21,6 +21,10 @@ struct TEditFrame {
 // for each bevel.
 int EditFrameWidth(const TEditFrame& frame);
 
+// How far the text keeps from the window's edge: Ctl3D + 1 with a border (plus the bevels when a bevel kind
+// is set), 0 without one.
+int EditTextInset(const TEditFrame& frame);
+
 // The text rectangle of a Width x Height edit: the frame (and bevels) inset on every side, one pixel
 // more inside a border except at the bottom. A bordered 3D edit 21 high: (3, 3, Width - 3, 19).
 TRect EditTextRect(int width, int height, const TEditFrame& frame);
