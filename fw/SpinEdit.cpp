@@ -1,5 +1,7 @@
 #include "fw/SpinEdit.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace qw {

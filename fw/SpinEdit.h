@@ -3,8 +3,6 @@
 // focus leaves it and on every step, and steps with the arrow keys and the wheel. TSpinEditOf puts these
 // rules over any edit class (the plain one here, the skinned one with its own arrow buttons); TSpinEdit
 // is the plain control with the system's arrow pair.
-#include <commctrl.h>
-
 #include <cstdint>
 #include <string>
 

@@ -46,7 +46,8 @@ void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsEdit>(g, "TsEdit", "TEdit");
   RegisterSkinned<TsMemo>(g, "TsMemo", "TMemo");
   RegisterSkinned<TsComboBox>(g, "TsComboBox", "TComboBox");
-  RegisterSkinned<TsSpinEdit>(g, "TsSpinEdit", "TSpinEdit");
+  RegisterSkinned<TsSpinEdit>(g, "TsSpinEdit", "TsEdit");
+  RegisterSpinEditClass(g);
   RegisterSkinned<TsGroupBox>(g, "TsGroupBox", "TGroupBox");
   RegisterSkinned<TsPanel>(g, "TsPanel", "TPanel");
   RegisterSkinned<TsLabel>(g, "TsLabel", "TLabel");

@@ -28,6 +28,8 @@ TsEdit::TsEdit() = default;
 
 TEditFrame TsEdit::Frame() const { return TEditFrame{HasBorder, Ctl3D}; }
 
+TRect TsEdit::TextRect() const { return EditTextRect(Width(), Height(), Frame()); }
+
 bool TsEdit::ReadyToPaint() const {
   return FHandle && FParent && !IsLoading() && !IsDestroying();
 }
@@ -257,6 +259,7 @@ void TsEdit::PrepareCache() {
   if (HasBorder) PaintControlItem(SkinData, ci, state, r, position, *cache, true);
   else PaintControlBackground(SkinData, ci, state, r, position, *cache);
   PaintText(*cache);
+  PaintOverText(*cache);
   if (!Enabled()) {
     const TColor parentColor = FParent ? ParentBackgroundColor(FParent) : ColorToRGB(clBtnFace);
     ApplyDisabledLook(*cache, FDisabledKind, parentColor, position, ci);
@@ -268,7 +271,7 @@ void TsEdit::PaintText(TBitmap32& cache) {
   TBitmapCanvas canvas(cache);
   if (!canvas.Handle()) return;
   canvas.Canvas().SetFont(Font());
-  const TRect r = EditTextRect(Width(), Height(), Frame());
+  const TRect r = TextRect();
   const uint32_t flags = AlignmentFlag(Alignment) | DT_EXPANDTABS | DT_SINGLELINE | DT_NOPREFIX;
   const std::wstring text = Text();
   if (!text.empty()) {

@@ -27,9 +27,15 @@ class TsEdit : public TsSkinned<TEdit, COC_TsEdit> {
   // The caption label beside the edit.
   TsBoundLabel BoundLabel{*this, SkinData};
 
- private:
+ protected:
   bool ReadyToPaint() const;
   TEditFrame Frame() const;
+  // Where the text is written in the cached picture.
+  virtual TRect TextRect() const;
+  // Paints what a derived edit adds over its text, before the disabled look.
+  virtual void PaintOverText(TBitmap32& /*cache*/) {}
+
+ private:
   // The skin commands the edit answers itself; true when the handling ends there.
   bool SkinCommand(TMessage& message);
   void AfterFramework(TMessage& message);

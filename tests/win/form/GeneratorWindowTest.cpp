@@ -549,7 +549,7 @@ TEST_F(GeneratorWindow, PastingSomethingThatIsNoNumberIntoTheLengthKeepsTheValue
 }
 
 TEST_F(GeneratorWindow, TheLengthStepsWithItsArrowsAndKeysWithinItsRange) {
-  HWND arrows = FindWindowExW(W->sSpinEdit1->Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+  HWND arrows = W->sSpinEdit1->Button().Handle();
   ASSERT_NE(arrows, nullptr);
   RECT r;
   GetClientRect(arrows, &r);

@@ -1,0 +1,246 @@
+#include "skin/controls/sSpinButton.h"
+
+#include <algorithm>
+
+#include "fw/Canvas.h"
+#include "fw/MessageCrack.h"
+#include "image/BitmapDC_win.h"
+#include "image/BitmapFill.h"
+#include "skin/controls/SpinEditLayout.h"
+#include "skin/controls/sSpinEdit.h"
+#include "skin/core/EngineFlags.h"
+#include "skin/data/SkinManager.h"
+#include "skin/render/BorderMask.h"
+#include "skin/render/SectionPaint.h"
+
+namespace qw {
+
+namespace {
+
+constexpr std::u16string_view kArrowSection = u"SPEEDBUTTON_SMALL";
+
+TRect Offset(const TRect& r, TPoint by) { return TRect{r.Left + by.X, r.Top + by.Y, r.Right + by.X, r.Bottom + by.Y}; }
+
+}  // namespace
+
+// ---- One arrow --------------------------------------------------------------------------------------
+
+TsTimerSpeedButton::TsTimerSpeedButton(TsSpinButton& owner, bool up) : Up(up), FOwner(owner) {}
+
+int TsTimerSpeedButton::State() const {
+  if (FDown) return 2;
+  return FMouseAbove ? 1 : 0;
+}
+
+void TsTimerSpeedButton::SetMouseAbove(bool value) {
+  if (value == FMouseAbove) return;
+  FMouseAbove = value;
+  FOwner.Redraw();
+}
+
+void TsTimerSpeedButton::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      return WMLButtonDown(message);
+    case WM_LBUTTONUP:
+      return WMLButtonUp(message);
+    case FW_MOUSE_ENTER:
+      SetMouseAbove(true);
+      break;
+    case FW_MOUSE_LEAVE:
+      SetMouseAbove(false);
+      break;
+    default:
+      break;
+  }
+  TGraphicControl::WndProc(message);
+}
+
+void TsTimerSpeedButton::WMLButtonDown(TMessage& message) {
+  TDestroyWatch watch(this);
+  TGraphicControl::WndProc(message);
+  if (watch.Destroyed()) return;
+  FOwner.ArrowPressed(*this);
+  if (watch.Destroyed()) return;
+  FDown = true;
+  FOwner.Redraw();
+  if (!(TimeBtnState & tbAllowTimer)) return;
+  if (!FRepeatTimer) {
+    FRepeatTimer = std::make_unique<TTimer>();
+    FRepeatTimer->SetOnTimer([this](TComponent*) { RepeatTick(); });
+  }
+  FRepeatTimer->SetEnabled(false);
+  FRepeatTimer->SetInterval(kFirstRepeatMs);
+  FRepeatTimer->SetEnabled(true);
+}
+
+void TsTimerSpeedButton::WMLButtonUp(TMessage& message) {
+  FDown = false;
+  FOwner.Redraw();
+  TDestroyWatch watch(this);
+  // The framework clicks the button when the mouse is released over it.
+  TGraphicControl::WndProc(message);
+  if (!watch.Destroyed()) StopRepeat();
+}
+
+void TsTimerSpeedButton::StopRepeat() {
+  if (FRepeatTimer) FRepeatTimer->SetEnabled(false);
+}
+
+void TsTimerSpeedButton::RepeatTick() {
+  FRepeatTimer->SetInterval(kRepeatMs);
+  if (!FDown) return;
+  TDestroyWatch watch(this);
+  try {
+    Click();
+  } catch (...) {
+    if (!watch.Destroyed()) StopRepeat();
+    throw;
+  }
+}
+
+void TsTimerSpeedButton::Click() {
+  TGraphicControl::Click();
+  FOwner.ArrowClicked(*this);
+}
+
+void TsTimerSpeedButton::Paint(TCanvas& canvas) {
+  RECT r{0, 0, Width(), Height()};
+  UINT flags = DFCS_SCROLLUP;
+  if (!Up) flags = DFCS_SCROLLDOWN;
+  if (FDown) flags |= DFCS_PUSHED;
+  if (!FOwner.Enabled()) flags |= DFCS_INACTIVE;
+  DrawFrameControl(canvas.Handle(), &r, DFC_SCROLL, flags);
+}
+
+// ---- The pair ---------------------------------------------------------------------------------------
+
+TsSpinButton::TsSpinButton(TsSpinEdit& owner) : FOwner(owner) {
+  FOwnPaint = true;
+  TabStop = false;
+  FUpButton = new TsTimerSpeedButton(*this, true);
+  FDownButton = new TsTimerSpeedButton(*this, false);
+  FUpButton->SetParent(this);
+  FDownButton->SetParent(this);
+  FFocusedButton = FUpButton;
+  TWinControl::SetBounds(0, 0, kSpinButtonInitialWidth, 0);
+}
+
+TsSpinButton::~TsSpinButton() {
+  DestroyHandle();
+  delete FUpButton;
+  delete FDownButton;
+}
+
+void TsSpinButton::SetBounds(int left, int top, int width, int height) {
+  TWinControl::SetBounds(left, top, std::max(kSpinButtonMinWidth, width), height);
+  PlaceArrows();
+}
+
+void TsSpinButton::PlaceArrows() {
+  if (IsLoading() || Height() == 0) return;
+  const TUpDownButtons b = SpinArrowButtons(Width(), Height());
+  FUpButton->SetBounds(b.First.Left, b.First.Top, WidthOfRect(b.First), HeightOfRect(b.First));
+  FDownButton->SetBounds(b.Second.Left, b.Second.Top, WidthOfRect(b.Second), HeightOfRect(b.Second));
+}
+
+void TsSpinButton::Redraw() {
+  if (FHandle && IsWindowVisible(FHandle)) InvalidateRect(FHandle, nullptr, FALSE);
+}
+
+void TsSpinButton::ArrowPressed(TsTimerSpeedButton& button) {
+  if (TabStop && CanFocus()) FFocusedButton = &button;
+  if (FOwner.TabStop && FOwner.CanFocus() && !FOwner.Focused()) FOwner.SetFocus();
+  else if (TabStop && CanFocus()) SetFocus();
+}
+
+void TsSpinButton::ArrowClicked(TsTimerSpeedButton& button) { button.Up ? FOwner.StepUp() : FOwner.StepDown(); }
+
+void TsSpinButton::PaintWindow(TCanvas& canvas) {
+  RECT r{0, 0, Width(), Height()};
+  FillRect(canvas.Handle(), &r, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void TsSpinButton::PaintSkinned(TBitmap32& target, TPoint at, TBitmap32* background, TPoint backgroundAt) {
+  const TsSkinManager* m = FOwner.SkinData.EffectiveManager();
+  if (!m) return;
+  // What lies behind the arrows: the spin edit's picture where it covers the pair, else its colour.
+  TCacheInfo ci;
+  ci.FillColor = ColorToRGB(FOwner.Color());
+  if (background && backgroundAt.X >= 0 && backgroundAt.Y >= 0 && background->Width() >= backgroundAt.X + Width() &&
+      background->Height() >= backgroundAt.Y + Height())
+    ci = MakeCacheInfo(background, 0, 0);
+  const int index = m->GetSkinIndex(kArrowSection);
+  const bool hasSection = m->IsValidSkinIndex(index);
+  const int ownerIndex = FOwner.SkinData.SkinIndex();
+  const TUpDownButtons b = SpinArrowButtons(Width(), Height());
+  const std::pair<TsTimerSpeedButton*, TRect> arrows[2] = {{FUpButton, b.First}, {FDownButton, b.Second}};
+  for (const auto& [button, local] : arrows) {
+    if (IsRectEmpty(local)) continue;
+    const TRect r = Offset(local, at);
+    const TPoint pP{backgroundAt.X + local.Left, backgroundAt.Y + local.Top};
+    const int state = FOwner.Enabled() ? button->State() : 0;
+    if (hasSection) PaintSectionItem(index, kArrowSection, ci, state, r, pP, target, m);
+    else PaintParentBackground(target, r, ci, pP);
+    TColor color;
+    if (!hasSection || FOwner.SkinData.CustomFont())
+      color = FOwner.Enabled() ? ColorToRGB(FOwner.Font().Color()) : static_cast<TColor>(GetSysColor(COLOR_GRAYTEXT));
+    else if (state != 0) {
+      const TsGeneralData& g = m->gd[static_cast<size_t>(index)];
+      color = g.States >= 2 ? g.HotFontColor().Color : g.FontColor().Color;
+    } else {
+      const int from = m->IsValidSkinIndex(ownerIndex) ? ownerIndex : index;
+      color = m->gd[static_cast<size_t>(from)].FontColor().Color;
+    }
+    for (const TSpinArrowRow& row : SpinArrowRows(WidthOfRect(local), HeightOfRect(local), button->Up))
+      FillRect32(target, TRect{r.Left + row.Left, r.Top + row.Y, r.Left + row.Right, r.Top + row.Y + 1}, color, 255);
+  }
+}
+
+void TsSpinButton::WMPaint(TMessage& message, HDC given) {
+  if (!FOwner.SkinData.Skinned()) return TWinControl::WndProc(message);
+  message.Result = 0;
+  PAINTSTRUCT ps;
+  HDC dc = given ? given : BeginPaint(FHandle, &ps);
+  // Disabled, the arrows are part of the spin edit's picture; while it waits for its parent, so do they.
+  const bool paint = dc && FOwner.Enabled() && !AnimationRunning && !FOwner.SkinData.FUpdating && Width() > 0 &&
+                     Height() > 0;
+  if (paint) {
+    TBitmap32 bmp(Width(), Height());
+    const int w = FOwner.FrameWidth();
+    PaintSkinned(bmp, TPoint{0, 0}, FOwner.SkinData.CacheBmp(), TPoint{w + Left(), w + Top()});
+    CopyBitmapToDC(dc, bmp, TRect{0, 0, Width(), Height()}, TPoint{0, 0});
+  }
+  if (!given) EndPaint(FHandle, &ps);
+}
+
+void TsSpinButton::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      return WMPaint(message, DcFrom(message.WParam));
+    case WM_ERASEBKGND:
+      if (!FOwner.SkinData.Skinned()) break;
+      message.Result = 1;
+      return;
+    case WM_SIZE:
+      TWinControl::WndProc(message);
+      return PlaceArrows();
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (FFocusedButton) {
+        if (message.Msg == WM_SETFOCUS) FFocusedButton->TimeBtnState |= tbFocusRect;
+        else FFocusedButton->TimeBtnState &= ~tbFocusRect;
+        Redraw();
+      }
+      break;
+    case WM_GETDLGCODE:
+      message.Result = DLGC_WANTARROWS;
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}
+
+}  // namespace qw
