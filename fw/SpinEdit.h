@@ -25,9 +25,8 @@ class TSpinEditOf : public TEditBase {
       case WM_MOUSEWHEEL:
         return WMMouseWheel(message, GET_WHEEL_DELTA_WPARAM(message.WParam));
       case WM_PASTE:
-        return WMPaste(message);
       case WM_CUT:
-        return WMCut(message);
+        return WMClipboardEdit(message);
       case FW_EXIT:
         return FWExit(message);
       default:
@@ -103,19 +102,15 @@ class TSpinEditOf : public TEditBase {
     if (change != 0) SetValue(static_cast<int64_t>(Value()) + change);
   }
 
-  void WMPaste(TMessage& message) {
+  // Paste and cut: only where the text may be edited, and whatever they leave must be a number; otherwise
+  // the value from before comes back.
+  void WMClipboardEdit(TMessage& message) {
     if (!EditorEnabled || this->ReadOnly) return;
-    // Whatever is pasted must leave a number; otherwise the value from before comes back.
     const int32_t before = Value();
     TDestroyWatch watch(this);
     TEditBase::WndProc(message);
     if (watch.Destroyed()) return;
     if (!TryStrToInt(U16Text())) this->SetText(std::to_wstring(before));
-  }
-
-  void WMCut(TMessage& message) {
-    if (!EditorEnabled || this->ReadOnly) return;
-    TEditBase::WndProc(message);
   }
 
   void FWExit(TMessage& message) {

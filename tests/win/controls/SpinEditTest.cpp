@@ -104,6 +104,22 @@ TEST_F(SpinEditTest, TypingTakesDigitsAndNoLineBreaks) {
   SendMessageW(Spin->Handle(), EM_SETSEL, 0, -1);
   Type(L"-5-");
   EXPECT_EQ(Spin->Text(), L"-5");
+  // Ctrl+V arrives as a control character and keeps the paste rule: no number, the value from before.
+  SetClipboardText(L"1\r\n2");
+  SendMessageW(Spin->Handle(), EM_SETSEL, 0, -1);
+  Type(L"\x16");
+  EXPECT_EQ(Spin->Text(), L"-5");
+  SetClipboardText(L"12");
+  SendMessageW(Spin->Handle(), EM_SETSEL, 2, 2);
+  Type(L"\x16");
+  EXPECT_EQ(Spin->Text(), L"-512") << "kept as pasted until the focus leaves";
+  // Cut keeps the same rule: what it leaves must be a number.
+  SendMessageW(Spin->Handle(), EM_SETSEL, 1, 4);
+  SendMessageW(Spin->Handle(), WM_CUT, 0, 0);
+  EXPECT_EQ(Spin->Text(), L"-512") << "a lone minus is no number";
+  SendMessageW(Spin->Handle(), EM_SETSEL, 2, 4);
+  SendMessageW(Spin->Handle(), WM_CUT, 0, 0);
+  EXPECT_EQ(Spin->Text(), L"-5");
   // Enter belongs to the form (its default button), not to the multi-line edit underneath.
   EXPECT_EQ(SendMessageW(Spin->Handle(), WM_GETDLGCODE, VK_RETURN, 0) & DLGC_WANTALLKEYS, 0);
 }
