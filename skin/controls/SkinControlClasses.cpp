@@ -46,6 +46,7 @@ void RegisterSkinControls(TClassRegistry& g) {
   RegisterSkinned<TsEdit>(g, "TsEdit", "TEdit");
   RegisterSkinned<TsMemo>(g, "TsMemo", "TMemo");
   RegisterSkinned<TsComboBox>(g, "TsComboBox", "TComboBox");
+  RegisterComboBoxClass(g);
   RegisterSkinned<TsSpinEdit>(g, "TsSpinEdit", "TsEdit");
   RegisterSpinEditClass(g);
   RegisterSkinned<TsGroupBox>(g, "TsGroupBox", "TGroupBox");

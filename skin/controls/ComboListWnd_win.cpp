@@ -1,0 +1,55 @@
+#include "skin/controls/ComboListWnd_win.h"
+
+#include "fw/MessageCrack.h"
+#include "skin/core/CommonData_win.h"
+
+namespace qw {
+
+namespace {
+
+// The list box of a combo box tells itself when it starts and stops tracking the mouse (it is open).
+constexpr UINT kListStartTrack = 0x1AE;
+constexpr UINT kListEndTrack = 0x1AF;
+
+}  // namespace
+
+TqxComboListWnd::TqxComboListWnd(HWND list, bool simplyBox, bool scrollBars, std::u16string_view section,
+                                 TsSkinManager* manager, TsCommonData* skinData)
+    : TqxEditWnd(list, scrollBars, section, manager, skinData), SimplyBox(simplyBox) {
+  GetWindowRect(list, &WndRect);
+}
+
+void TqxComboListWnd::WMEraseBkgnd(TMessage& message, HDC dc) {
+  if (!dc) return CallPrevWndProc(message);
+  RECT r;
+  GetClientRect(CtrlHandle, &r);
+  // Below the last item the list shows the colour the skin gave it, not the system's window colour.
+  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color == clNone ? clWindow : Color)));
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+  message.Result = 1;
+}
+
+void TqxComboListWnd::qxWndProc(TMessage& message) {
+  if (!Skinned()) return TqxEditWnd::qxWndProc(message);
+  switch (message.Msg) {
+    case WM_ERASEBKGND:
+      return WMEraseBkgnd(message, DcFrom(message.WParam));
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      return CallPrevWndProc(message);
+    case kListStartTrack:
+      Showed = true;
+      break;
+    case kListEndTrack:
+      Showed = false;
+      if (SkinData) SkinData->BGChanged = true;
+      break;
+    default:
+      break;
+  }
+  TqxEditWnd::qxWndProc(message);
+  if (!Destroyed && message.Msg == WM_WINDOWPOSCHANGED) UpdateBars(true);
+}
+
+}  // namespace qw

@@ -1,0 +1,648 @@
+#include "skin/controls/sComboBox.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "fw/BitmapCanvas.h"
+#include "fw/ClassRegistry.h"
+#include "fw/FormReader.h"
+#include "fw/MessageCrack.h"
+#include "image/BitmapDC_win.h"
+#include "image/BitmapFill.h"
+#include "skin/controls/ComboListWnd_win.h"
+#include "skin/core/EngineFlags.h"
+#include "skin/core/SkinBroadcast_win.h"
+#include "skin/data/SkinManager.h"
+#include "skin/render/BorderMask.h"
+#include "skin/render/SectionText_win.h"
+#include "skin/render/TextureFill.h"
+
+namespace qw {
+
+namespace {
+
+constexpr UINT_PTR kFieldSubclassId = 0x51434D42;  // the inner edit's link, one per combo box
+constexpr uint32_t kItemTextFlags = DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP | DT_NOPREFIX;
+constexpr int kFrameBand = 3;
+
+// Copies R of Src to (X, Y) of Dst, clipped to both bitmaps.
+void CopyPixels(TBitmap32& dst, int x, int y, const TBitmap32& src, TRect r) {
+  if (x < 0) r.Left -= x, x = 0;
+  if (y < 0) r.Top -= y, y = 0;
+  r.Left = std::max(r.Left, 0);
+  r.Top = std::max(r.Top, 0);
+  r.Right = std::min({r.Right, src.Width(), r.Left + dst.Width() - x});
+  r.Bottom = std::min({r.Bottom, src.Height(), r.Top + dst.Height() - y});
+  if (r.Right <= r.Left) return;
+  for (int row = r.Top; row < r.Bottom; ++row)
+    std::memcpy(dst.Row(y + row - r.Top) + x, src.Row(row) + r.Left,
+                static_cast<size_t>(r.Right - r.Left) * sizeof(uint32_t));
+}
+
+void DrawLineText(HDC dc, const std::wstring& text, const TRect& r, uint32_t flags) {
+  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, flags);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ComboFieldProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData) {
+  auto* box = reinterpret_cast<TsComboBox*>(refData);
+  LRESULT result = 0;
+  if (box && box->FieldMessage(wnd, msg, wParam, lParam, result)) return result;
+  return DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+TsComboBox::TsComboBox() {
+  SkinData.COC = COC_TsComboBox;
+  if (SkinData.SkinSection().empty()) SkinData.SetSkinSection(u"COMBOBOX");
+}
+
+TsComboBox::~TsComboBox() {
+  ForgetList();
+  // The window goes while the list brush and the field's link still belong to a whole control.
+  DestroyHandle();
+  if (FListBrush) DeleteObject(FListBrush);
+}
+
+void TsComboBox::Loaded() {
+  TsSkinned::Loaded();
+  HookField();
+}
+
+void TsComboBox::CreateParams(TCreateParams& params) {
+  TsSkinned::CreateParams(params);
+  // The list items are drawn by the control; the strings stay in the list so that it answers text.
+  params.Style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+  if (FRightToLeft) params.ExStyle |= WS_EX_RTLREADING | WS_EX_RIGHT;
+}
+
+void TsComboBox::CreateWindowHandleDone() {
+  TsSkinned::CreateWindowHandleDone();
+  HookField();
+}
+
+void TsComboBox::SetDisabledKind(int kind) {
+  if (kind == FDisabledKind) return;
+  FDisabledKind = kind;
+  SkinData.Invalidate(false);
+}
+
+void TsComboBox::SetShowButton(bool value) {
+  if (value == FShowButton) return;
+  FShowButton = value;
+  SkinData.Invalidate(false);
+}
+
+void TsComboBox::SetRightToLeft(bool value) {
+  if (value == FRightToLeft) return;
+  FRightToLeft = value;
+  if (HandleAllocated()) RecreateWnd();
+  SkinData.Invalidate(false);
+}
+
+bool TsComboBox::ReadyToPaint() const { return FHandle && FParent && !IsLoading() && !IsDestroying(); }
+
+HWND TsComboBox::FieldHandle() const {
+  if (!FHandle) return nullptr;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  return GetComboBoxInfo(FHandle, &info) ? info.hwndItem : nullptr;
+}
+
+TqxScrollWnd* TsComboBox::ListWrapper() const { return static_cast<TqxScrollWnd*>(FListSW.get()); }
+
+TComboLayoutInput TsComboBox::LayoutInput() const {
+  TComboLayoutInput in;
+  in.Width = Width();
+  in.Height = Height();
+  in.ScrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
+  in.ShowButton = FShowButton;
+  in.RightToLeft = FRightToLeft;
+  return in;
+}
+
+TRect TsComboBox::ButtonRect() const { return ComboButtonRect(LayoutInput()); }
+TRect TsComboBox::FieldRect() const { return ComboFieldRect(LayoutInput()); }
+
+int TsComboBox::ButtonHeight() const {
+  const TsSkinManager* m = SkinData.EffectiveManager();
+  if (SkinData.Skinned() && m && m->IsValidImgIndex(m->ConstData.ComboGlyph))
+    return MaskImageHeight(m->ma[static_cast<size_t>(m->ConstData.ComboGlyph)]);
+  return 16;
+}
+
+bool TsComboBox::HasFocus() const {
+  if (!FHandle) return false;
+  HWND focus = GetFocus();
+  if (focus && (focus == FHandle || focus == FFieldHandle || (FListHandle && focus == FListHandle))) return true;
+  return SkinData.FFocused;
+}
+
+void TsComboBox::Repaint() {
+  if (!FHandle || !Visible()) return;
+  InvalidateRect(FHandle, nullptr, FALSE);
+  if (FFieldHandle) InvalidateRect(FFieldHandle, nullptr, FALSE);
+}
+
+void TsComboBox::ForgetList() {
+  ReleaseWrapper(std::move(FListSW));
+  FListHandle = nullptr;
+}
+
+// ---- The inner edit ------------------------------------------------------------------------------------
+
+void TsComboBox::HookField() {
+  HWND field = FieldHandle();
+  if (field == FFieldHandle) return;
+  UnhookField();
+  if (field && SetWindowSubclass(field, &ComboFieldProc, kFieldSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    FFieldHandle = field;
+}
+
+void TsComboBox::UnhookField() {
+  if (FFieldHandle) RemoveWindowSubclass(FFieldHandle, &ComboFieldProc, kFieldSubclassId);
+  FFieldHandle = nullptr;
+}
+
+bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  if (msg == WM_NCDESTROY) {
+    UnhookField();
+    return false;
+  }
+  if (FReadOnly) {
+    switch (msg) {
+      case WM_SYSKEYDOWN:
+        // Alt+Down opens the list straight from the field.
+        if (ReadOnlyIgnoresKey(static_cast<uint32_t>(wParam))) return true;
+        break;
+      case WM_KEYDOWN:
+      case WM_KEYUP:
+      case WM_CHAR:
+      case WM_SYSKEYUP:
+      case WM_CUT:
+      case WM_PASTE:
+      case WM_CLEAR:
+      case WM_UNDO:
+      case EM_UNDO:
+      case WM_MOUSEWHEEL:
+        return true;
+      default:
+        break;
+    }
+  }
+  switch (msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The notifications go on as usual; the look follows the focus afterwards.
+      result = DefSubclassProc(field, msg, wParam, lParam);
+      FocusChanged();
+      return true;
+    case WM_SETTEXT:
+      result = DefSubclassProc(field, msg, wParam, lParam);
+      SkinData.BGChanged = true;
+      Repaint();
+      return true;
+    default:
+      break;
+  }
+  if (!ReadyToPaint() || !SkinData.Skinned()) return false;
+  const bool systemDraws = HasFocus() && Enabled() && !FReadOnly;
+  switch (msg) {
+    case WM_PAINT: {
+      if (systemDraws) return false;
+      // The field shows the cache's picture of it (the text in the skin's look).
+      PAINTSTRUCT ps;
+      HDC given = DcFrom(wParam);
+      HDC dc = given ? given : BeginPaint(field, &ps);
+      if (dc && !AnimationRunning) {
+        if (SkinData.BGChanged) PrepareCache();
+        if (const TBitmap32* cache = SkinData.CacheBmp(); cache && !cache->Empty()) {
+          RECT fr;
+          GetWindowRect(field, &fr);
+          MapWindowPoints(nullptr, FHandle, reinterpret_cast<POINT*>(&fr), 2);
+          CopyBitmapToDC(dc, *cache, TRect{fr.left, fr.top, fr.right, fr.bottom}, TPoint{});
+        }
+      }
+      if (!given) EndPaint(field, &ps);
+      return true;
+    }
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+      if (systemDraws) return false;
+      result = 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsComboBox::FocusChanged() {
+  HWND focus = GetFocus();
+  const bool inside = focus && (focus == FHandle || focus == FFieldHandle || (FListHandle && focus == FListHandle));
+  if (!inside && FDropDown && FHandle) SendMessageW(FHandle, CB_SHOWDROPDOWN, FALSE, 0);
+  SkinData.FFocused = inside;
+  if (!inside) SkinData.FMouseAbove = false;
+  SkinData.BGChanged = true;
+  Repaint();
+}
+
+// ---- Messages ------------------------------------------------------------------------------------------
+
+void TsComboBox::WndProc(TMessage& message) {
+  if (message.Msg == SkinCommandMsg && SkinCommand(message)) return;
+  if (ReadOnlyFilter(message)) return;
+  if (!ReadyToPaint() || !SkinData.Skinned()) {
+    if (message.Msg == CN_DRAWITEM) return CNDrawItem(message, RecordFrom<DRAWITEMSTRUCT>(message.LParam));
+    TsSkinned::WndProc(message);
+    return BoundLabel.ControlMessage(message.Msg, FDisabledKind);
+  }
+  if (SkinnedMessage(message)) return;
+  if (SkinData.CommonWndProc(message)) return;
+  TComboBox::WndProc(message);
+  AfterFramework(message);
+  BoundLabel.ControlMessage(message.Msg, FDisabledKind);
+}
+
+bool TsComboBox::SkinCommand(TMessage& message) {
+  const bool ours = reinterpret_cast<TsSkinManager*>(message.LParam) == SkinData.EffectiveManager();
+  switch (SkinCommandCode(message.WParam)) {
+    case skcNewSkin:
+      if (!ours) return false;
+      SkinData.CommonWndProc(message);
+      if (FListSW && FListHandle) SendMessageW(FListHandle, SkinCommandMsg, message.WParam, message.LParam);
+      SkinData.BGChanged = true;
+      Repaint();
+      return true;
+    case skcRemoveSkin:
+      if (!ours) return false;
+      SkinData.CommonWndProc(message);
+      if (!SkinData.CustomColor()) SetColor(clWindow);
+      if (!SkinData.CustomFont()) Font().SetColor(clWindowText);
+      ForgetList();
+      Repaint();
+      return true;
+    case skcRefresh:
+      if (!ours) return false;
+      SkinData.CommonWndProc(message);
+      SkinData.BGChanged = true;
+      Repaint();
+      return true;
+    case skcEndParentUpdate:
+      if (ReadyToPaint() && SkinData.Skinned() && SkinData.QueryUpdating()) {
+        SkinData.FUpdating = false;
+        Repaint();
+        return true;
+      }
+      return false;
+    case skcIsSkinned:
+      message.Result = 1;
+      return true;
+    case skcMenuBorder:
+      message.Result = FDropDown ? 1 : 0;
+      return true;
+    case skcMouseLeave:
+      if (FHandle) SendMessageW(FHandle, FW_MOUSE_LEAVE, 0, 0);
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool TsComboBox::ReadOnlyFilter(TMessage& message) {
+  if (!FReadOnly) return false;
+  switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_SYSCHAR:
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+    case CN_SYSCHAR:
+      if (!ReadOnlyIgnoresKey(static_cast<uint32_t>(message.WParam))) return false;
+      message.Result = 1;  // a reflected key answered non-zero is not handed on to the field
+      return true;
+    case WM_CHAR:
+    case CN_CHAR:
+      message.Result = 1;
+      return true;
+    case WM_COMMAND:
+    case CN_COMMAND:
+      if (HiWord(message.WParam) != kComboDropDownNotification) return false;
+      message.Result = 0;
+      return true;
+    case CB_SHOWDROPDOWN:
+    case WM_MOUSEWHEEL:
+      message.Result = 0;
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The button-down would open the list: the click only focuses the box.
+      if (CanFocus()) SetFocus();
+      if (message.Msg == WM_LBUTTONDBLCLK) CallEvent(OnDblClick, this);
+      message.Result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TsComboBox::SkinnedMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_SETFOCUS:
+    case FW_ENTER:
+      if (!CanFocus()) return false;
+      SkinData.FFocused = true;
+      SkinData.FMouseAbove = false;
+      SkinData.BGChanged = true;
+      TComboBox::WndProc(message);
+      Repaint();
+      return true;
+    case WM_KILLFOCUS:
+    case FW_EXIT:
+      TComboBox::WndProc(message);
+      FocusChanged();
+      return true;
+    case WM_PAINT:
+      WMPaint(message, DcFrom(message.WParam));
+      return true;
+    case WM_ERASEBKGND:
+      message.Result = 1;
+      return true;
+    case WM_NCPAINT:
+      if (AnimationRunning) PaintFromCache(nullptr);
+      message.Result = 0;
+      return true;
+    case WM_PRINT:
+      SkinData.FUpdating = false;
+      PaintFromCache(DcFrom(message.WParam));
+      if (HDC dc = DcFrom(message.WParam); dc && SkinData.CacheBmp())
+        CopyBitmapToDC(dc, *SkinData.CacheBmp(), TRect{0, 0, Width(), Height()}, TPoint{});
+      message.Result = 0;
+      return true;
+    case WM_SETFONT:
+    case FW_VISIBLE_CHANGED:
+    case FW_ENABLED_CHANGED:
+    case FW_COLOR_CHANGED:
+    case FW_MOUSE_WHEEL:
+      SkinData.BGChanged = true;
+      return false;
+    case WM_LBUTTONDBLCLK:
+      CallEvent(OnDblClick, this);
+      return false;
+    case WM_CTLCOLORLISTBOX:
+      WMCtlColorListBox(message, DcFrom(message.WParam), HwndFrom(message.LParam));
+      return true;
+    case CN_COMMAND:
+      CNCommand(HiWord(message.WParam));
+      return false;
+    case CN_DRAWITEM:
+      CNDrawItem(message, RecordFrom<DRAWITEMSTRUCT>(message.LParam));
+      return true;
+    case FW_MOUSE_ENTER:
+      MouseEnterLeave(message, true);
+      return true;
+    case FW_MOUSE_LEAVE:
+      MouseEnterLeave(message, false);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsComboBox::AfterFramework(TMessage& message) {
+  switch (message.Msg) {
+    case WM_SETFONT:
+    case FW_ENABLED_CHANGED:
+      Repaint();
+      return;
+    case CB_SETCURSEL:
+    case FW_TEXT_CHANGED:
+    case FW_CHANGED:
+      SkinData.BGChanged = true;
+      Repaint();
+      return;
+    default:
+      return;
+  }
+}
+
+void TsComboBox::CNCommand(UINT notifyCode) {
+  if (notifyCode == CBN_DROPDOWN) {
+    FDropDown = true;
+    SkinData.BGChanged = true;
+    Repaint();
+  } else if (notifyCode == CBN_CLOSEUP) {
+    FDropDown = false;
+    SkinData.BGChanged = true;
+    Repaint();
+  }
+}
+
+void TsComboBox::MouseEnterLeave(TMessage& message, bool entering) {
+  if (FDropDown) return TComboBox::WndProc(message);
+  if (!entering) {
+    POINT p;
+    RECT r;
+    // Moving onto the field inside is not leaving the box.
+    if (GetCursorPos(&p) && GetWindowRect(FHandle, &r) && PtInRect(&r, p)) return;
+  } else if (SkinData.FMouseAbove) {
+    return;
+  }
+  SkinData.FMouseAbove = entering;
+  SkinData.BGChanged = true;
+  Repaint();
+  TComboBox::WndProc(message);
+}
+
+void TsComboBox::WMCtlColorListBox(TMessage& message, HDC dc, HWND list) {
+  if (!IsLoading() && !FListHandle && list) {
+    FListHandle = list;
+    FListSW = TqxMainWnd::Create<TqxComboListWnd>(list, false, true, u"EDIT", SkinData.EffectiveManager(), nullptr);
+  }
+  const TsSkinManager* m = SkinData.EffectiveManager();
+  const COLORREF color = static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(m ? m->GetActiveEditColor() : clWindow)));
+  if (color != FListBrushColor || !FListBrush) {
+    if (FListBrush) DeleteObject(FListBrush);
+    FListBrush = CreateSolidBrush(color);
+    FListBrushColor = color;
+  }
+  SetBkColor(dc, color);
+  if (m) SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(m->GetActiveEditFontColor()))));
+  message.Result = reinterpret_cast<LRESULT>(FListBrush);
+}
+
+// ---- Painting ----------------------------------------------------------------------------------------
+
+void TsComboBox::WMPaint(TMessage& message, HDC given) {
+  message.Result = 0;
+  PAINTSTRUCT ps;
+  HDC dc = given ? given : BeginPaint(FHandle, &ps);
+  if (dc && !AnimationRunning) PaintFromCache(dc);
+  if (!given) EndPaint(FHandle, &ps);
+}
+
+void TsComboBox::PaintFromCache(HDC given) {
+  if (!FHandle || !Showing()) return;
+  SkinData.FUpdating = SkinData.QueryUpdating();
+  if (SkinData.FUpdating) return;
+  if (!SkinData.BGChanged && !SkinData.HalfVisible && FParent)
+    SkinData.BGChanged = SendSkinCommand(FParent, skcQueryHalfVisible) != 0;
+  SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible;
+  if (FParent) {
+    const RECT pr = FParent->ClientRect();
+    SkinData.HalfVisible = Left() < pr.left || Top() < pr.top || Left() + Width() > pr.right || Top() + Height() > pr.bottom;
+  }
+  if (SkinData.BGChanged) PrepareCache();
+  SkinData.UpdateBorderCorners(0, 15);
+  const TBitmap32* cache = SkinData.CacheBmp();
+  if (!cache || cache->Empty()) return;
+  HDC dc = given ? given : GetDC(FHandle);
+  if (!dc) return;
+  const int w = Width(), h = Height();
+  if (HasFocus() && Enabled() && !FReadOnly) {
+    // The system draws the field: only the frame band and the button come from the cache.
+    const TRect parts[5] = {{0, 0, w, kFrameBand}, {0, h - kFrameBand, w, h}, {0, kFrameBand, kFrameBand, h - kFrameBand},
+                            {w - kFrameBand, kFrameBand, w, h - kFrameBand}, ButtonRect()};
+    for (const TRect& r : parts) CopyBitmapToDC(dc, *cache, r, TPoint{r.Left, r.Top});
+  } else {
+    CopyBitmapToDC(dc, *cache, TRect{0, 0, w, h}, TPoint{});
+  }
+  if (!given) ReleaseDC(FHandle, dc);
+}
+
+void TsComboBox::PrepareCache() {
+  SkinData.ApplySkinColors(false);
+  SkinData.InitCacheBmp();
+  TBitmap32* cache = SkinData.CacheBmp();
+  if (!cache || cache->Empty()) return;
+  const TCacheInfo ci = SkinData.GetParentCacheInfo();
+  const int state = SkinData.ControlIsActive() ? 1 : 0;
+  const TPoint position{Left(), Top()};
+  PaintControlItem(SkinData, ci, state, TRect{0, 0, Width(), Height()}, position, *cache, true);
+  const TRect field = FieldRect();
+  if (field.Right > field.Left && field.Bottom > field.Top) {
+    const TBitmap32 line = ItemPicture(ItemIndex(), field, ODS_COMBOBOXEDIT);
+    CopyPixels(*cache, field.Left, field.Top, line, TRect{0, 0, line.Width(), line.Height()});
+  }
+  if (FShowButton) PaintButton(*cache);
+  if (!Enabled()) {
+    const TColor parentColor = FParent ? ParentBackgroundColor(FParent) : ColorToRGB(clBtnFace);
+    ApplyDisabledLook(*cache, FDisabledKind, parentColor, position, ci);
+  }
+  SkinData.BGChanged = false;
+}
+
+void TsComboBox::PaintButton(TBitmap32& cache) {
+  const TsSkinManager* m = SkinData.EffectiveManager();
+  if (!m) return;
+  const int state = FDropDown ? 2 : SkinData.ControlIsActive() ? 1 : 0;
+  const TRect b = ButtonRect();
+  if (b.Right <= b.Left) return;
+  const TConstantSkinData& c = m->ConstData;
+  if (m->IsValidSkinIndex(c.ComboBtnIndex))
+    PaintSectionItem(c.ComboBtnIndex, u"COMBOBTN", MakeCacheInfo(&cache, 0, 0), state, b, TPoint{}, cache, m,
+                     c.ComboBtnBG, c.ComboBtnBGHot);
+  if (!m->IsValidImgIndex(c.ComboGlyph)) return;
+  const TsMaskData& glyph = m->ma[static_cast<size_t>(c.ComboGlyph)];
+  const TPoint p = ComboGlyphPos(LayoutInput(), MaskImageWidth(glyph), ButtonHeight());
+  DrawMaskGlyph(cache, p, state, MakeCacheInfo(&cache, 0, 0), glyph, 1);
+}
+
+TBitmap32 TsComboBox::ItemPicture(int index, const TRect& r, UINT state) {
+  const int w = r.Right - r.Left, h = r.Bottom - r.Top;
+  TBitmap32 t = CreateBitmap32(std::max(w, 0), std::max(h, 0));
+  if (t.Empty()) return t;
+  const TsSkinManager* m = SkinData.EffectiveManager();
+  const bool field = (state & ODS_COMBOBOXEDIT) != 0;
+  const bool selected = (state & ODS_SELECTED) != 0;
+  const TBitmap32* cache = SkinData.CacheBmp();
+  TCacheInfo ci;
+  ci.FillColor = ColorToRGB(Color());
+  if (field && cache) ci = MakeCacheInfo(const_cast<TBitmap32*>(cache), r.Left, r.Top);
+  const int selection = m ? m->GetSkinIndex(u"SELECTION") : -1;
+  const bool sectionPainted = selected && m && m->IsValidSkinIndex(selection);
+  if (field && cache) CopyPixels(t, 0, 0, *cache, r);
+  if (selected) {
+    if (sectionPainted) PaintSectionItem(selection, u"SELECTION", ci, 1, TRect{0, 0, w, h}, TPoint{}, t, m);
+    else FillRect32(t, TRect{0, 0, w, h}, static_cast<TColor>(m ? m->GetHighLightColor(true) : ColorToRGB(clHighlight)), 255);
+  } else if (!field) {
+    FillRect32(t, TRect{0, 0, w, h}, static_cast<TColor>(m ? m->GetActiveEditColor() : ColorToRGB(clWindow)), 255);
+  }
+  {
+    TBitmapCanvas canvas(t);
+    HDC dc = canvas.Handle();
+    if (!dc) return t;
+    canvas.Canvas().SetFont(Font());
+    SetBkMode(dc, TRANSPARENT);
+    uint32_t flags = kItemTextFlags | DT_VCENTER;
+    if (FRightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
+    if (field) {
+      // The editable field shows what is typed, which need not be an item.
+      SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(Font().Color())));
+      DrawLineText(dc, Text(), TRect{0, 0, w, h}, flags);
+    } else {
+      const std::wstring text = ItemText(index);
+      const TRect tr{2, 0, w - 2, h};
+      if (sectionPainted) {
+        WriteSectionText(dc, std::u16string(text.begin(), text.end()), true, m, true, selection, flags, tr);
+      } else {
+        const int32_t color = selected ? (m ? m->GetHighLightFontColor(true) : ColorToRGB(clHighlightText))
+                                       : (m ? m->GetActiveEditFontColor() : ColorToRGB(clWindowText));
+        SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(color))));
+        DrawLineText(dc, text, tr, flags);
+        if (state & ODS_FOCUS) {
+          RECT fr{0, 0, w, h};
+          DrawFocusRect(dc, &fr);
+        }
+      }
+    }
+    GdiFlush();
+  }
+  return t;
+}
+
+void TsComboBox::PaintPlainItem(HDC dc, int index, const TRect& r, UINT state) {
+  const bool selected = (state & ODS_SELECTED) != 0;
+  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  HBRUSH brush = CreateSolidBrush(selected ? GetSysColor(COLOR_HIGHLIGHT) : static_cast<COLORREF>(ColorToRGB(Color())));
+  FillRect(dc, &rc, brush);
+  DeleteObject(brush);
+  if (index < 0 || index >= static_cast<int>(Items().size())) return;
+  const int saved = SaveDC(dc);
+  SelectObject(dc, Font().Handle());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : static_cast<COLORREF>(ColorToRGB(Font().Color())));
+  uint32_t flags = kItemTextFlags | DT_VCENTER;
+  if (FRightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
+  DrawLineText(dc, ItemText(index), TRect{r.Left + 2, r.Top, r.Right - 2, r.Bottom}, flags);
+  if (state & ODS_FOCUS) DrawFocusRect(dc, &rc);
+  RestoreDC(dc, saved);
+}
+
+void TsComboBox::CNDrawItem(TMessage& message, const DRAWITEMSTRUCT& item) {
+  message.Result = 1;
+  const TRect r{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+  const int index = static_cast<int>(item.itemID);
+  if (!SkinData.Skinned()) return PaintPlainItem(item.hDC, index, r, item.itemState);
+  if (item.itemState & ODS_COMBOBOXEDIT) return;  // the field is the cache's
+  const TBitmap32 line = ItemPicture(index, r, item.itemState);
+  if (!line.Empty()) CopyBitmapToDC(item.hDC, line, TRect{0, 0, line.Width(), line.Height()}, TPoint{r.Left, r.Top});
+}
+
+// ---- Published properties ------------------------------------------------------------------------------
+
+void RegisterComboBoxClass(TClassRegistry& g) {
+  using C = TsComboBox;
+  using V = const TFormValue&;
+  using R = TFormReader&;
+  static constexpr TFormName<int> kDisabledKinds[] = {{"dkGrayed", dkGrayed}, {"dkBlended", dkBlended}};
+  const std::string n = "TsComboBox";
+  g.Property<C>(n, "ReadOnly", [](C& c, V v, R r) { c.SetReadOnly(r.Bool(v)); });
+  g.Property<C>(n, "DisabledKind", [](C& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKinds, "disabled kind")); });
+  g.Property<C>(n, "OnDblClick", [](C& c, V v, R r) { c.OnDblClick = r.Handler(v); });
+}
+
+}  // namespace qw

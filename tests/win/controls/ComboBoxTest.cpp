@@ -1,0 +1,172 @@
+// The skinned combo box on the real generator window: the list it drops is wrapped and drawn from the
+// skin, "0-9" is chosen with the keyboard and with the mouse, the field shows the chosen text from the
+// cache; a read-only box only takes the focus.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "../core/CoreTestSupport.h"
+#include "../form/FormTestSupport.h"
+#include "skin/controls/ComboListWnd_win.h"
+#include "skin/controls/sComboBox.h"
+#include "skin/controls/sEdit.h"
+#include "skin/data/SkinManager.h"
+
+namespace qw::test {
+namespace {
+
+class ComboBox : public ::testing::TestWithParam<const char16_t*> {
+ protected:
+  void SetUp() override {
+    TsSkinManager* m = W->sSkinManager1;
+    if (m->SkinName() != GetParam()) m->SetSkinName(GetParam());
+    Box = W->sComboBox1;
+    Box->SetEnabled(true);
+    PumpAll();
+  }
+  void Drop() {
+    Box->SetFocus();
+    SendMessageW(Box->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    PumpAll();
+  }
+  bool ListShown() const { return Box->ListHandle() && IsWindowVisible(Box->ListHandle()); }
+  // A cache pixel as a window colour.
+  COLORREF CachePixel(int x, int y) const {
+    const uint32_t c = Box->SkinData.CacheBmp()->At(x, y);
+    return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+  }
+  TGeneratorWindow W;
+  TsComboBox* Box = nullptr;
+};
+
+TEST_P(ComboBox, StartsWithNothingSelectedAndAnswersItemTexts) {
+  EXPECT_EQ(Box->ItemIndex(), -1);
+  EXPECT_EQ(Box->ItemText(-1), L"");
+  EXPECT_EQ(Box->ItemText(5), L"");
+  // The owner-drawn list keeps its strings, so asking it for an item's text gives the text.
+  wchar_t text[32] = {};
+  ASSERT_EQ(SendMessageW(Box->Handle(), CB_GETLBTEXTLEN, 1, 0), 3);
+  SendMessageW(Box->Handle(), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"0-9");
+}
+
+TEST_P(ComboBox, DropsASkinnedListAndPicksAnItemByKeyboard) {
+  Drop();
+  ASSERT_TRUE(ListShown());
+  EXPECT_TRUE(Box->DroppedDown());
+  ASSERT_NE(Box->ListWrapper(), nullptr) << "the list wears the skin's frame and bar";
+  EXPECT_NE(dynamic_cast<TqxComboListWnd*>(Box->ListWrapper()), nullptr);
+  // The items are the control's drawing: an unselected one is in the skin's edit colour at its right end.
+  RECT item;
+  ASSERT_NE(SendMessageW(Box->ListHandle(), LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item)), LB_ERR);
+  const TsSkinManager* m = W->sSkinManager1;
+  HDC dc = GetDC(Box->ListHandle());
+  EXPECT_EQ(GetPixel(dc, item.right - 3, item.top + 1), ColorToRGB(static_cast<TColor>(m->GetActiveEditColor())));
+  ReleaseDC(Box->ListHandle(), dc);
+
+  HWND field = Box->FieldHandle();
+  ASSERT_NE(field, nullptr);
+  SendMessageW(field, WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(field, WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageW(field, WM_KEYDOWN, VK_F4, 0);
+  PumpAll();
+  EXPECT_FALSE(ListShown());
+  EXPECT_FALSE(Box->DroppedDown()) << "closed: the button leaves its pressed look";
+  EXPECT_EQ(Box->ItemIndex(), 1);
+  EXPECT_EQ(Box->Text(), L"0-9");
+}
+
+TEST_P(ComboBox, PicksAnItemByMouse) {
+  Drop();
+  ASSERT_TRUE(ListShown());
+  RECT item;
+  ASSERT_NE(SendMessageW(Box->ListHandle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item)), LB_ERR);
+  const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+  SendMessageW(Box->ListHandle(), WM_MOUSEMOVE, 0, at);
+  SendMessageW(Box->ListHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(Box->ListHandle(), WM_LBUTTONUP, 0, at);
+  PumpAll();
+  EXPECT_FALSE(ListShown());
+  EXPECT_EQ(Box->ItemIndex(), 1);
+  EXPECT_EQ(Box->Text(), L"0-9");
+  // The focus moves on: the field is the cache's picture again, with the new text in it.
+  W->sEdit2->SetFocus();
+  PumpAll();
+  EXPECT_FALSE(Box->HasFocus());
+}
+
+TEST_P(ComboBox, TheButtonShowsPressedWhileTheListIsOpen) {
+  const TRect b = Box->ButtonRect();
+  const auto button = [&] {
+    RedrawWindow(Box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    std::vector<COLORREF> pixels;
+    for (int y = b.Top; y < b.Bottom; ++y)
+      for (int x = b.Left; x < b.Right; ++x) pixels.push_back(CachePixel(x, y));
+    return pixels;
+  };
+  ASSERT_NE(Box->SkinData.CacheBmp(), nullptr);
+  W->sEdit2->SetFocus();
+  PumpAll();
+  const std::vector<COLORREF> normal = button();
+  Drop();
+  const std::vector<COLORREF> pressed = button();
+  EXPECT_NE(pressed, normal);
+  SendMessageW(Box->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  W->sEdit2->SetFocus();
+  PumpAll();
+  EXPECT_FALSE(Box->DroppedDown());
+  EXPECT_EQ(button(), normal);
+}
+
+TEST_P(ComboBox, ReadOnlyOnlyTakesTheFocus) {
+  Box->SetItemIndex(2);
+  Box->SetReadOnly(true);
+  int doubleClicks = 0;
+  Box->OnDblClick = [&](TComponent*) { ++doubleClicks; };
+  W->sEdit2->SetFocus();
+  PumpAll();
+  ASSERT_FALSE(Box->HasFocus());
+  const TRect b = Box->ButtonRect();
+  const LPARAM onButton = MAKELPARAM((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+  SendMessageW(Box->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onButton);
+  SendMessageW(Box->Handle(), WM_LBUTTONUP, 0, onButton);
+  PumpAll();
+  EXPECT_TRUE(Box->HasFocus()) << "a click still focuses the box";
+  EXPECT_FALSE(ListShown()) << "but does not open the list";
+  W->sEdit2->SetFocus();
+  PumpAll();
+  SendMessageW(Box->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, onButton);
+  PumpAll();
+  EXPECT_TRUE(Box->HasFocus());
+  EXPECT_EQ(doubleClicks, 1);
+  EXPECT_FALSE(ListShown());
+
+  SendMessageW(Box->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+  EXPECT_FALSE(ListShown());
+  HWND field = Box->FieldHandle();
+  for (int key : {VK_DOWN, VK_UP, VK_F4, VK_SPACE, int('A')}) {
+    SendMessageW(field, WM_KEYDOWN, key, 0);
+    EXPECT_FALSE(ListShown()) << key;
+  }
+  SendMessageW(field, WM_SYSKEYDOWN, VK_DOWN, 0);
+  EXPECT_FALSE(ListShown());
+  SendMessageW(field, WM_CHAR, 'x', 0);
+  SendMessageW(Box->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  SendMessageW(field, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  SendMessageW(field, WM_CUT, 0, 0);
+  SendMessageW(field, WM_CLEAR, 0, 0);
+  PumpAll();
+  EXPECT_FALSE(ListShown());
+  EXPECT_EQ(Box->ItemIndex(), 2);
+  EXPECT_EQ(Box->Text(), L"a-z");
+  // The field's focus notifications still reach the box: leaving it takes the focus look away.
+  W->sEdit2->SetFocus();
+  PumpAll();
+  EXPECT_FALSE(Box->HasFocus());
+  EXPECT_FALSE(Box->SkinData.FFocused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, ComboBox, ::testing::Values(u"Flatline (internal)", u"MetroUI (internal)"));
+
+}  // namespace
+}  // namespace qw::test
