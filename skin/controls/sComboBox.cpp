@@ -206,6 +206,17 @@ bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
       SkinData.BGChanged = true;
       Repaint();
       return true;
+    case WM_MOUSEMOVE: {
+      // The field covers most of the box: the mouse over it is over the box, and leaving the field may
+      // leave the box without crossing the box's own window.
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, field, 0};
+      TrackMouseEvent(&track);
+      if (!SkinData.FMouseAbove && FHandle) SendMessageW(FHandle, FW_MOUSE_ENTER, 0, 0);
+      return false;
+    }
+    case WM_MOUSELEAVE:
+      if (FHandle) SendMessageW(FHandle, FW_MOUSE_LEAVE, 0, 0);
+      return false;
     default:
       break;
   }
@@ -454,7 +465,8 @@ void TsComboBox::MouseEnterLeave(TMessage& message, bool entering) {
   SkinData.FMouseAbove = entering;
   SkinData.BGChanged = true;
   Repaint();
-  TComboBox::WndProc(message);
+  // The skin data makes the box the hot control and shows or removes its glow.
+  if (!SkinData.CommonWndProc(message)) TComboBox::WndProc(message);
 }
 
 void TsComboBox::WMCtlColorListBox(TMessage& message, HDC dc, HWND list) {

@@ -3,6 +3,7 @@
 // cache; a read-only box only takes the focus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "../core/CoreTestSupport.h"
@@ -164,6 +165,40 @@ TEST_P(ComboBox, ReadOnlyOnlyTakesTheFocus) {
   PumpAll();
   EXPECT_FALSE(Box->HasFocus());
   EXPECT_FALSE(Box->SkinData.FFocused);
+}
+
+TEST_P(ComboBox, DisabledIsBlendedTowardItsParent) {
+  const COLORREF parent = ColorToRGB(ParentBackgroundColor(Box->Parent()));
+  POINT p{-1, -1};
+  const auto pixel = [&] {
+    Box->SkinData.BGChanged = true;
+    RedrawWindow(Box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The first pixel of the frame row through the middle that is not the parent's colour.
+    for (int x = 0; p.x < 0 && x < Box->Width(); ++x)
+      if (CachePixel(x, Box->Height() / 2) != parent) p = POINT{x, Box->Height() / 2};
+    return p.x < 0 ? parent : CachePixel(p.x, p.y);
+  };
+  const COLORREF enabled = pixel();
+  ASSERT_GE(p.x, 0);
+  Box->SetEnabled(false);
+  PumpAll();
+  const COLORREF disabled = pixel();
+  EXPECT_NE(disabled, enabled);
+  for (int shift : {0, 8, 16}) {
+    const int e = (enabled >> shift) & 0xFF, d = (disabled >> shift) & 0xFF, b = (parent >> shift) & 0xFF;
+    EXPECT_GE(d, std::min(e, b));
+    EXPECT_LE(d, std::max(e, b));
+  }
+}
+
+TEST_P(ComboBox, TheMouseOverTheFieldIsOverTheBox) {
+  SetCursorPos(0, 0);
+  HWND field = Box->FieldHandle();
+  SendMessageW(field, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(Box->SkinData.FMouseAbove);
+  // The mouse went from the field straight out of the box.
+  SendMessageW(field, WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(Box->SkinData.FMouseAbove);
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, ComboBox, ::testing::Values(u"Flatline (internal)", u"MetroUI (internal)"));
