@@ -4,6 +4,7 @@
 
 #include "fw/Form.h"
 #include "fw/WinControl.h"
+#include "skin/controls/ComboBoxWnd_win.h"
 #include "skin/controls/EditWnd_win.h"
 #include "skin/controls/ListWnd_win.h"
 #include "skin/controls/SBWnd_win.h"
@@ -31,7 +32,7 @@ class TAddingScope {
 bool IsPlainLabel(const TControl* control) { return std::string(control->ClassName()) == "TLabel"; }
 
 // The wrapper of a category; null for the categories whose controls are wrapped elsewhere (buttons, bit
-// buttons, combo boxes, page and tab controls) or have no window (speed buttons).
+// buttons, page and tab controls) or have no window (speed buttons).
 std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* manager, TsCommonData* skinData) {
   switch (category) {
     case tcEdits:
@@ -41,6 +42,8 @@ std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* m
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, u"", manager, skinData);
     case tcComboEdits:
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, u"COMBOBOX", manager, skinData);
+    case tcComboBoxes:
+      return TqxMainWnd::Create<TqxComboBoxWnd>(wnd, u"", manager, skinData);
     case tcScrollControls:
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, u"PANEL_LOW", manager, skinData);
     case tcListViews:

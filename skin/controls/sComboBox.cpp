@@ -547,20 +547,24 @@ void TsComboBox::PrepareCache() {
   SkinData.BGChanged = false;
 }
 
+void PaintComboButton(TBitmap32& cache, const TsSkinManager& m, const TComboLayoutInput& in, int state) {
+  const TRect b = ComboButtonRect(in);
+  if (b.Right <= b.Left) return;
+  const TConstantSkinData& c = m.ConstData;
+  if (m.IsValidSkinIndex(c.ComboBtnIndex))
+    PaintSectionItem(c.ComboBtnIndex, u"COMBOBTN", MakeCacheInfo(&cache, 0, 0), state, b, TPoint{}, cache, &m,
+                     c.ComboBtnBG, c.ComboBtnBGHot);
+  // Without a glyph in the skin the button shows no arrow.
+  if (!m.IsValidImgIndex(c.ComboGlyph)) return;
+  const TsMaskData& glyph = m.ma[static_cast<size_t>(c.ComboGlyph)];
+  const TPoint p = ComboGlyphPos(in, MaskImageWidth(glyph), MaskImageHeight(glyph));
+  DrawMaskGlyph(cache, p, state, MakeCacheInfo(&cache, 0, 0), glyph, 1);
+}
+
 void TsComboBox::PaintButton(TBitmap32& cache) {
   const TsSkinManager* m = SkinData.EffectiveManager();
   if (!m) return;
-  const int state = FDropDown ? 2 : SkinData.ControlIsActive() ? 1 : 0;
-  const TRect b = ButtonRect();
-  if (b.Right <= b.Left) return;
-  const TConstantSkinData& c = m->ConstData;
-  if (m->IsValidSkinIndex(c.ComboBtnIndex))
-    PaintSectionItem(c.ComboBtnIndex, u"COMBOBTN", MakeCacheInfo(&cache, 0, 0), state, b, TPoint{}, cache, m,
-                     c.ComboBtnBG, c.ComboBtnBGHot);
-  if (!m->IsValidImgIndex(c.ComboGlyph)) return;
-  const TsMaskData& glyph = m->ma[static_cast<size_t>(c.ComboGlyph)];
-  const TPoint p = ComboGlyphPos(LayoutInput(), MaskImageWidth(glyph), ButtonHeight());
-  DrawMaskGlyph(cache, p, state, MakeCacheInfo(&cache, 0, 0), glyph, 1);
+  PaintComboButton(cache, *m, LayoutInput(), FDropDown ? 2 : SkinData.ControlIsActive() ? 1 : 0);
 }
 
 TBitmap32 TsComboBox::ItemPicture(int index, const TRect& r, UINT state) {

@@ -20,6 +20,7 @@ class TBitmap32;
 class TqxMainWnd;
 class TqxScrollWnd;
 class TClassRegistry;
+class TsSkinManager;
 
 class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
  public:
@@ -108,5 +109,9 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
 };
 
 void RegisterComboBoxClass(TClassRegistry& g);
+
+// The drop-down button over the cache: the skin's COMBOBTN section in State (0 normal, 1 hot, 2 pressed)
+// and the combo glyph centred in it.
+void PaintComboButton(TBitmap32& cache, const TsSkinManager& m, const TComboLayoutInput& in, int state);
 
 }  // namespace qw

@@ -8,7 +8,10 @@
 
 #include "../core/CoreTestSupport.h"
 #include "../form/FormTestSupport.h"
+#include "fw/Form.h"
+#include "skin/controls/ComboBoxWnd_win.h"
 #include "skin/controls/ComboListWnd_win.h"
+#include "skin/controls/CtrlAdapter_win.h"
 #include "skin/controls/sComboBox.h"
 #include "skin/controls/sEdit.h"
 #include "skin/data/SkinManager.h"
@@ -202,6 +205,45 @@ TEST_P(ComboBox, TheMouseOverTheFieldIsOverTheBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, ComboBox, ::testing::Values(u"Flatline (internal)", u"MetroUI (internal)"));
+
+TEST(ForeignComboBox, ListedBoxesGetTheSkinsFrameButtonAndList) {
+  TGeneratorWindow window;
+  TsSkinManager& m = *window->sSkinManager1;
+  m.ThirdParty[size_t(tcComboBoxes)] = {u"TComboBox"};
+  m.Loaded();
+  TForm host;
+  host.SetClientWidth(200);
+  host.SetClientHeight(220);
+  host.Show();
+  TComboBox combo;
+  combo.SetItems({L"one", L"two"});
+  combo.SetBounds(10, 10, 120, 21);
+  combo.SetParent(&host);
+  TqxCtrlAdapter adapter(host, nullptr, &m);
+  adapter.AddAllItems();
+  auto* wrapper = dynamic_cast<TqxComboBoxWnd*>(TqxMainWnd::FromHandle(combo.Handle()));
+  ASSERT_NE(wrapper, nullptr);
+  const TRect b = wrapper->ButtonRect();
+  EXPECT_EQ(b.Right, 118);
+  EXPECT_EQ(b.Right - b.Left, GetSystemMetrics(SM_CXVSCROLL));
+  RedrawWindow(combo.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpAll();
+  // The frame band is the skin's picture, drawn over what the system painted.
+  ASSERT_NE(wrapper->SkinData->CacheBmp(), nullptr);
+  const TBitmap32& cache = *wrapper->SkinData->CacheBmp();
+  HDC dc = GetDC(combo.Handle());
+  for (POINT p : {POINT{0, 10}, POINT{60, 1}, POINT{119, 10}}) {
+    const uint32_t c = cache.At(p.x, p.y);
+    EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF)) << p.x << "," << p.y;
+  }
+  ReleaseDC(combo.Handle(), dc);
+  SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+  PumpAll();
+  ASSERT_NE(wrapper->ListHandle(), nullptr);
+  EXPECT_NE(dynamic_cast<TqxComboListWnd*>(wrapper->ListWrapper()), nullptr);
+  SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  PumpAll();
+}
 
 }  // namespace
 }  // namespace qw::test
