@@ -170,6 +170,62 @@ TEST_P(ComboBox, ReadOnlyOnlyTakesTheFocus) {
   EXPECT_FALSE(Box->SkinData.FFocused);
 }
 
+TEST_P(ComboBox, TypedTextIsTheTextAndTheFieldShowsItUnfocused) {
+  const auto fieldPicture = [&] {
+    W->sEdit2->SetFocus();
+    PumpAll();
+    RedrawWindow(Box->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const TRect f = Box->FieldRect();
+    std::vector<COLORREF> pixels;
+    for (int y = f.Top; y < f.Bottom; ++y)
+      for (int x = f.Left; x < f.Right; ++x) pixels.push_back(CachePixel(x, y));
+    return pixels;
+  };
+  const std::vector<COLORREF> empty = fieldPicture();
+  Box->SetFocus();
+  PumpAll();
+  for (wchar_t c : std::wstring(L"7x#")) SendMessageW(Box->FieldHandle(), WM_CHAR, c, 0);
+  EXPECT_EQ(Box->Text(), L"7x#");
+  EXPECT_EQ(Box->ItemIndex(), -1);
+  EXPECT_NE(fieldPicture(), empty) << "the typed text is in the cache's field";
+}
+
+TEST_P(ComboBox, ANewSkinWhileTheListIsOpenReachesTheList) {
+  Drop();
+  ASSERT_NE(Box->ListWrapper(), nullptr);
+  TsSkinManager* m = W->sSkinManager1;
+  const std::u16string other = m->SkinName() == u"MetroUI (internal)" ? u"Flatline (internal)" : u"MetroUI (internal)";
+  m->SetSkinName(other);
+  PumpAll();
+  ASSERT_NE(Box->ListWrapper(), nullptr);
+  EXPECT_FALSE(Box->ListWrapper()->Destroyed);
+  EXPECT_TRUE(Box->ListWrapper()->Skinned());
+  SendMessageW(Box->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  PumpAll();
+}
+
+TEST_P(ComboBox, WithoutASkinTheItemsArePlainAndTheListLetGo) {
+  Drop();
+  SendMessageW(Box->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  ASSERT_NE(Box->ListWrapper(), nullptr);
+  W->sSkinManager1->SetActive(false);
+  PumpAll();
+  EXPECT_EQ(Box->ListWrapper(), nullptr);
+  EXPECT_EQ(Box->ListHandle(), nullptr);
+  Drop();
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(Box->Handle(), &info));
+  ASSERT_TRUE(IsWindowVisible(info.hwndList));
+  RECT item;
+  ASSERT_NE(SendMessageW(info.hwndList, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item)), LB_ERR);
+  HDC dc = GetDC(info.hwndList);
+  EXPECT_EQ(GetPixel(dc, item.right - 3, item.top + 1), ColorToRGB(Box->Color()));
+  ReleaseDC(info.hwndList, dc);
+  SendMessageW(Box->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  PumpAll();
+}
+
 TEST_P(ComboBox, DisabledIsBlendedTowardItsParent) {
   const COLORREF parent = ColorToRGB(ParentBackgroundColor(Box->Parent()));
   POINT p{-1, -1};
