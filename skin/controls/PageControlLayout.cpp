@@ -106,7 +106,11 @@ int NeighbourPage(const std::vector<bool>& tabVisible, int current, bool forward
   return -1;
 }
 
-int IndexAfterRemoval(int index, int pageCount) { return index >= pageCount ? -1 : index; }
+int IndexAfterTabDeleted(int index, int deleted, int pageCountAfter) {
+  if (index < 0 || index == deleted) return -1;
+  if (deleted >= 0 && index > deleted) --index;
+  return index >= pageCountAfter ? -1 : index;
+}
 
 int ValidActivePage(const std::vector<TPageKind>& pages, int index) {
   const int n = static_cast<int>(pages.size());

@@ -56,8 +56,9 @@ int TabAtPoint(const std::vector<TRect>& tabs, TPoint p);
 // the search starts again at the other end. -1 when there is none.
 int NeighbourPage(const std::vector<bool>& tabVisible, int current, bool forward, bool wrap);
 
-// After a page was removed: an index past the last page becomes -1 (nothing hot or pressed any more).
-int IndexAfterRemoval(int index, int pageCount);
+// A tab index kept (hot tab, hot or pressed close button) after the tab Deleted went: the deleted tab
+// becomes -1, later ones move down, and whatever lies past the last page is dropped.
+int IndexAfterTabDeleted(int index, int deleted, int pageCountAfter);
 
 // The page shown when the one at Index cannot be: the first page tab from Index on, else the last one
 // before it; -1 when no page can be shown.

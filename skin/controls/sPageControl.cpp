@@ -325,6 +325,17 @@ void TsPageControl::WMKeyDown(TMessage& message, UINT key) {
 
 // ---- Messages ------------------------------------------------------------------------------------------
 
+// The tab strip loses a tab before the page leaves the list: the kept indexes follow the tabs that stay.
+void TsPageControl::TabDeleted(TMessage& message, int index) {
+  SkinData.BGChanged = true;
+  TsSkinned::WndProc(message);
+  const int countAfter = PageCount() - 1;
+  FCurItem = IndexAfterTabDeleted(FCurItem, index, countAfter);
+  FHoveredBtnIndex = IndexAfterTabDeleted(FHoveredBtnIndex, index, countAfter);
+  FPressedBtnIndex = IndexAfterTabDeleted(FPressedBtnIndex, index, countAfter);
+  if (MayPaint()) InvalidateRect(FHandle, nullptr, FALSE);
+}
+
 void TsPageControl::SkinCommand(TMessage& message, TSkinCommand code) {
   switch (code) {
     case skcQueryUpdating:
@@ -348,7 +359,6 @@ void TsPageControl::SkinCommand(TMessage& message, TSkinCommand code) {
     case skcRemoveSkin:
       TsSkinned::WndProc(message);
       SkinData.BGChanged = true;
-      FCurItem = IndexAfterRemoval(FCurItem, PageCount());
       if (HandleAllocated()) RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       return;
     default:
@@ -385,13 +395,13 @@ void TsPageControl::WndProc(TMessage& message) {
     case FW_ENABLED_CHANGED:
     case FW_FONT_CHANGED:
     case TCM_INSERTITEMW:
-    case TCM_DELETEITEM:
     case TCM_SETITEMW:
       SkinData.BGChanged = true;
       TsSkinned::WndProc(message);
-      FCurItem = IndexAfterRemoval(FCurItem, PageCount());
       if (MayPaint()) InvalidateRect(FHandle, nullptr, FALSE);
       return;
+    case TCM_DELETEITEM:
+      return TabDeleted(message, static_cast<int>(message.WParam));
     default:
       if (message.Msg == SkinCommandMsg) return SkinCommand(message, SkinCommandCode(message.WParam));
       return TsSkinned::WndProc(message);

@@ -66,6 +66,7 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
   void WMLButtonDown(TMessage& message, TPoint p);
   void WMKeyDown(TMessage& message, UINT key);
   void MouseLeft();
+  void TabDeleted(TMessage& message, int index);
   void SkinCommand(TMessage& message, TSkinCommand code);
   std::vector<bool> TabsVisible() const;
   int FCurItem = -1;

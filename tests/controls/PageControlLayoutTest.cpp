@@ -105,10 +105,12 @@ TEST(NeighbourPage, SkipsHiddenTabsAndWrapsOnlyWhenAsked) {
   EXPECT_EQ(NeighbourPage({true, true}, -1, true, true), 0);  // no active page yet
 }
 
-TEST(IndexAfterRemoval, IndexesPastTheLastPageAreDropped) {
-  EXPECT_EQ(IndexAfterRemoval(2, 2), -1);
-  EXPECT_EQ(IndexAfterRemoval(1, 2), 1);
-  EXPECT_EQ(IndexAfterRemoval(-1, 0), -1);
+TEST(IndexAfterTabDeleted, TheDeletedTabIsForgottenLaterOnesMoveDownAndNothingPastTheEndStays) {
+  EXPECT_EQ(IndexAfterTabDeleted(1, 1, 1), -1);
+  EXPECT_EQ(IndexAfterTabDeleted(2, 0, 2), 1);
+  EXPECT_EQ(IndexAfterTabDeleted(0, 1, 1), 0);
+  EXPECT_EQ(IndexAfterTabDeleted(3, -1, 2), -1);  // no tab named: only the page count decides
+  EXPECT_EQ(IndexAfterTabDeleted(-1, 0, 0), -1);
 }
 
 TEST(ValidActivePage, ButtonsMenusAndHiddenTabsAreNeverShown) {
