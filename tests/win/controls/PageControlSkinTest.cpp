@@ -11,6 +11,9 @@
 #include "../core/CoreTestSupport.h"
 #include "../form/FormTestSupport.h"
 #include "BoxTestSupport.h"
+#include "fw/ClassRegistry.h"
+#include "fw/FormReader.h"
+#include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/sPageControl.h"
 #include "skin/data/SkinManager.h"
 
@@ -241,6 +244,56 @@ TEST_F(PageControlSections, TheHotTabIsForgottenWhenItsPageGoes) {
   // Painting with the page gone reads no tab that no longer exists.
   Painted(*Pages);
   Sheets[1]->SetParent(Pages);
+}
+
+
+// ---- Stored properties -----------------------------------------------------------------------------------
+
+class TPagesForm : public TForm {
+ public:
+  const char* ClassName() const override { return "TPagesForm"; }
+};
+
+std::string LoadPages(TPagesForm& form, const std::string& pages, const std::string& sheet) {
+  static const bool registered = [] {
+    RegisterSkinControls(ClassRegistry());
+    ClassRegistry().Register("TPagesForm", "TForm", nullptr);
+    return true;
+  }();
+  (void)registered;
+  TFormReader reader(form, ClassRegistry());
+  try {
+    reader.ReadForm("object F: TPagesForm\n  object P: TsPageControl\n" + pages + "    object S: TsTabSheet\n" + sheet +
+                    "    end\n  end\nend\n");
+  } catch (const EFormLoadError& e) {
+    return e.what();
+  }
+  return "loaded";
+}
+
+TEST(PageControlDescription, TheTabSideStyleAndTabKindsAreRead) {
+  TPagesForm form;
+  ASSERT_EQ(LoadPages(form, "    TabPosition = tpBottom\n    Style = tsFlatButtons\n    ActiveIsBold = True\n"
+                            "    AccessibleDisabledPages = False\n",
+                      "      TabType = ttButton\n      TabSkin = 'SPEEDBUTTON'\n"),
+            "loaded");
+  TsPageControl* pages = nullptr;
+  TsTabSheet* sheet = nullptr;
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    if (auto* p = dynamic_cast<TsPageControl*>(form.Components(i))) pages = p;
+    if (auto* s = dynamic_cast<TsTabSheet*>(form.Components(i))) sheet = s;
+  }
+  ASSERT_TRUE(pages && sheet);
+  EXPECT_EQ(pages->TabPosition(), ptBottom);
+  EXPECT_EQ(pages->Style, tsFlatButtons);
+  EXPECT_TRUE(pages->ActiveIsBold);
+  EXPECT_FALSE(pages->AccessibleDisabledPages);
+  EXPECT_EQ(sheet->TabType, ttButton);
+  EXPECT_EQ(sheet->TabSkin, u"SPEEDBUTTON");
+  // A button tab is never the page shown.
+  EXPECT_FALSE(pages->CanSelectPage(0));
+  TPagesForm other;
+  EXPECT_EQ(LoadPages(other, "    TabPosition = tpMiddle\n", ""), "Form description, line 3: unknown tab position tpMiddle");
 }
 
 }  // namespace
