@@ -55,6 +55,22 @@ void TPageControl::CreateParams(TCreateParams& params) {
   params.WinClassName = WC_TABCONTROLW;
   params.SystemClass = true;
   params.Style |= WS_CLIPCHILDREN | TCS_FOCUSONBUTTONDOWN;
+  if (FTabPosition == ptBottom || FTabPosition == ptRight) params.Style |= TCS_BOTTOM;  // TCS_RIGHT is the same bit
+  if (FTabPosition == ptLeft || FTabPosition == ptRight) params.Style |= TCS_VERTICAL | TCS_MULTILINE;
+}
+
+void TPageControl::SetTabPosition(TPageTabPosition position) {
+  if (position == FTabPosition) return;
+  FTabPosition = position;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+RECT TPageControl::TabRect(int index) const {
+  RECT r{};
+  if (FHandle && index >= 0 && index < PageCount() &&
+      !SendMessageW(FHandle, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)))
+    r = RECT{};
+  return r;
 }
 
 void TPageControl::CreateWindowHandleDone() {
@@ -128,11 +144,15 @@ void TPageControl::SetActivePage(TTabSheet* page) {
   for (TTabSheet* other : FPages)
     if (other != page) other->SetVisible(false);
   SelectTab(ActivePageIndex());
+  UpdateActivePage();
 }
 
 void TPageControl::CNNotify(const NMHDR& header) {
   if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return;
-  const int index = static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0));
+  ChangeActivePage(static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0)));
+}
+
+void TPageControl::ChangeActivePage(int index) {
   if (index >= 0 && index < PageCount()) SetActivePage(FPages[static_cast<size_t>(index)]);
   Perform(FW_CHANGED);
   CallEvent(OnChange, this);

@@ -10,6 +10,9 @@ namespace qw {
 
 class TPageControl;
 
+// Which side of the pages the tab strip takes.
+enum TPageTabPosition : int { ptTop, ptBottom, ptLeft, ptRight };
+
 class TTabSheet : public TWinControl {
  public:
   TTabSheet();
@@ -24,6 +27,9 @@ class TTabSheet : public TWinControl {
 
  private:
   friend class TPageControl;
+
+// Which side of the pages the tab strip takes.
+enum TPageTabPosition : int { ptTop, ptBottom, ptLeft, ptRight };
   TPageControl* FPageControl = nullptr;
 };
 
@@ -40,6 +46,11 @@ class TPageControl : public TWinControl {
   TTabSheet* ActivePage() const { return FActivePage; }
   void SetActivePage(TTabSheet* page);
   int ActivePageIndex() const;
+  TPageTabPosition TabPosition() const { return FTabPosition; }
+  // Recreates the window with the strip on the new side.
+  void SetTabPosition(TPageTabPosition position);
+  // The system rectangle of a page's tab in client coordinates; empty when there is none.
+  RECT TabRect(int index) const;
   // Where the sheets go, in the page control's client coordinates.
   RECT DisplayRect() const;
   TNotifyEvent OnChange;
@@ -52,6 +63,10 @@ class TPageControl : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWindowHandleDone() override;
+  // Called after the active page changed (by the program or by the tab strip).
+  virtual void UpdateActivePage() {}
+  // A change the user asked for: the page becomes active and OnChange is raised.
+  void ChangeActivePage(int index);
 
  private:
   void LayoutSheets();
@@ -62,6 +77,7 @@ class TPageControl : public TWinControl {
   void WMSize(TMessage& message);
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActivePage = nullptr;
+  TPageTabPosition FTabPosition = ptTop;
 };
 
 }  // namespace qw

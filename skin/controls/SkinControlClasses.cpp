@@ -12,6 +12,7 @@
 #include "skin/controls/sGroupBox.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sMemo.h"
+#include "skin/controls/PageControlClass.h"
 #include "skin/controls/sPageControl.h"
 #include "skin/controls/sPanel.h"
 #include "skin/controls/sSpinEdit.h"
@@ -55,6 +56,7 @@ void RegisterSkinControls(TClassRegistry& g) {
   RegisterBoxAndLabelClasses(g);
   RegisterSkinned<TsPageControl>(g, "TsPageControl", "TPageControl");
   RegisterSkinned<TsTabSheet>(g, "TsTabSheet", "TTabSheet");
+  RegisterPageControlClass(g);
   RegisterSkinManagerClass(g);
 }
 

@@ -29,7 +29,11 @@ class GeneratorLook : public ::testing::TestWithParam<const char16_t*> {
     return M->gd[static_cast<size_t>(i)];
   }
   static std::string Utf16Name(std::u16string_view s) { return std::string(s.begin(), s.end()); }
-  uint32_t PageColor() { return PixelOf(Section(u"TABSHEET").Props[0].Color); }
+  // The pages show the page control's page area: its own colour when it keeps one, else its section's.
+  uint32_t PageColor() {
+    const TColor own = W->sPageControl1->SkinData.CustomBackgroundColor();
+    return PixelOf(own != clNoColor ? own : Section(u"PAGECONTROL").Props[0].Color);
+  }
   const TsMaskData& Border(std::u16string_view section) {
     return M->ma[static_cast<size_t>(Section(section).BorderIndex)];
   }
@@ -57,7 +61,7 @@ TEST_P(GeneratorLook, GroupBoxesShowThePageAroundAndInsideTheirFrames) {
   EXPECT_EQ(Rgb(picture, box.Width() - 20, 0), page) << "the band above the frame";
   EXPECT_EQ(Rgb(picture, box.Width() - 20, top), TopLine(u"GROUPBOX", page)) << "the frame";
   EXPECT_EQ(Rgb(picture, cr.Left + 1, top), page) << "the caption plate breaks the frame line";
-  EXPECT_EQ(Rgb(picture, 210, 50), page) << "a fully transparent section: the page inside";
+  EXPECT_EQ(Rgb(picture, 254, 40), page) << "a fully transparent section: the page inside, between the check boxes";
   EXPECT_GT(CountOf(picture, cr, PixelOf(W->sGroupBox2->Font().Color())), 5) << "the caption in its own grey";
   // A box keeping its own colour has it inside and the page above its frame.
   const TBitmap32 actions = PictureOf(*W->sGroupBox3);

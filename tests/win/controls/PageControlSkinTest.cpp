@@ -1,0 +1,300 @@
+// The skinned page control in the generator window under each shipped skin: the page area and tab
+// strip in the skin's colours, the active tab larger and on top, the tab under the mouse hot, and page
+// changes by click, arrow keys and Ctrl+Tab that OnPageChanging can refuse. Against a test skin: the
+// page area's section by tab position with its fallback, and no skinned tabs without a tab section.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "../core/CoreTestSupport.h"
+#include "../form/FormTestSupport.h"
+#include "BoxTestSupport.h"
+#include "fw/ClassRegistry.h"
+#include "fw/FormReader.h"
+#include "skin/controls/SkinControlClasses.h"
+#include "skin/controls/sPageControl.h"
+#include "skin/data/SkinManager.h"
+
+namespace qw::test {
+namespace {
+
+// The control repainted now: what its cache holds.
+const TBitmap32& Painted(TsPageControl& pages) {
+  pages.SkinData.BGChanged = true;
+  RedrawWindow(pages.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const TBitmap32* cache = pages.SkinData.CacheBmp();
+  // Reading pixels of a picture that was never made would read past it: the test stops here instead.
+  if (!cache || cache->Width() != pages.Width() || cache->Height() != pages.Height())
+    throw std::runtime_error("the page control has no picture of its size");
+  return *cache;
+}
+
+TPoint MiddleOf(const TRect& r) { return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+LPARAM At(TPoint p) { return MAKELPARAM(p.X, p.Y); }
+
+// Holds or releases the Ctrl key for this thread's keyboard state.
+void SetCtrl(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+class PageControlLook : public ::testing::TestWithParam<const char16_t*> {
+ protected:
+  void SetUp() override {
+    M = W->sSkinManager1;
+    if (M->SkinName() != GetParam()) M->SetSkinName(GetParam());
+    ASSERT_EQ(M->SkinName(), GetParam());
+    Pages = W->sPageControl1;
+    Pump(5);
+    ASSERT_TRUE(Pages->SkinData.Skinned());
+    ASSERT_EQ(Pages->PageCount(), 2);
+    ASSERT_EQ(Pages->ActivePageIndex(), 0);
+  }
+  void TearDown() override { SetCtrl(false); }
+  const TsGeneralData& Section(std::u16string_view name) {
+    const int i = M->GetSkinIndex(name);
+    EXPECT_GE(i, 0);
+    return M->gd[static_cast<size_t>(i)];
+  }
+  // A point inside a tab clear of its caption and of its outline.
+  TPoint Plain(int tab) {
+    const TRect r = Pages->PaintedTabRectOf(tab);
+    return TPoint{r.Left + WidthOfRect(r) / 5, (r.Top + r.Bottom) / 2};
+  }
+  uint32_t Behind(int x, int y) {
+    const TCacheInfo ci = Pages->SkinData.GetParentCacheInfo();
+    if (!ci.Ready) return PixelOf(ci.FillColor);
+    return Rgb(*ci.Bmp, ci.X + Pages->Left() + x, ci.Y + Pages->Top() + y);
+  }
+  void Key(UINT key) { SendMessageW(Pages->Handle(), WM_KEYDOWN, key, 0); }
+  void Click(int tab) {
+    const LPARAM p = At(MiddleOf(Pages->PaintedTabRectOf(tab)));
+    SendMessageW(Pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, p);
+    SendMessageW(Pages->Handle(), WM_LBUTTONUP, 0, p);
+    Pump(2);
+  }
+
+  TGeneratorWindow W;
+  TsSkinManager* M = nullptr;
+  TsPageControl* Pages = nullptr;
+};
+
+TEST_P(PageControlLook, TheStripShowsTheParentAndTheTabsTheirSectionWithTheActiveOneLargerAndOnTop) {
+  const TBitmap32& cache = Painted(*Pages);
+  const TsGeneralData& tab = Section(u"TABTOP");
+  const TRect system{Pages->TabRect(0).left, Pages->TabRect(0).top, Pages->TabRect(0).right, Pages->TabRect(0).bottom};
+  const TRect active = Pages->PaintedTabRectOf(0);
+  EXPECT_EQ(WidthOfRect(active), WidthOfRect(system) + 4);
+  EXPECT_EQ(HeightOfRect(active), HeightOfRect(system) + 4);
+  // The resting tab in the section's colour, the strip beyond the last tab the parent's background.
+  EXPECT_EQ(Rgb(cache, Plain(1).X, Plain(1).Y), PixelOf(tab.Props[0].Color));
+  EXPECT_EQ(Rgb(cache, Pages->Width() - 3, 3), Behind(Pages->Width() - 3, 3));
+  // The active tab is painted over its neighbour's first columns (it is drawn after it).
+  const TRect other = Pages->PaintedTabRectOf(1);
+  ASSERT_LT(other.Left, active.Right);
+  EXPECT_NE(Rgb(cache, active.Right - 1, Plain(1).Y), PixelOf(tab.Props[0].Color));
+  EXPECT_EQ(Pages->ChangedSkinSection(), u"PAGECONTROL");
+}
+
+TEST_P(PageControlLook, ThePageAreaHasTheSectionsBorderAndTheSheetsShowItsInside) {
+  const TBitmap32& cache = Painted(*Pages);
+  const TRect page = Pages->PageRect();
+  const TsMaskData& border = M->ma[static_cast<size_t>(Section(u"PAGECONTROL").BorderIndex)];
+  const TColor own = Pages->SkinData.CustomBackgroundColor();
+  const uint32_t inside = PixelOf(own != clNoColor ? own : Section(u"PAGECONTROL").Props[0].Color);
+  const int y = (page.Top + page.Bottom) / 2;
+  EXPECT_EQ(Rgb(cache, page.Left, y), MaskedBorderPixel(*M, border, border.R.Left, border.R.Top + border.WT, inside));
+  EXPECT_EQ(Rgb(cache, page.Left + 3, y), inside);
+  // The sheet's face is that picture at its place.
+  TsTabSheet& sheet = *W->sTabSheet1;
+  const TBitmap32 face = PictureOf(sheet);
+  EXPECT_EQ(Rgb(face, 1, sheet.Height() - 2), Rgb(cache, sheet.Left() + 1, sheet.Top() + sheet.Height() - 2));
+  EXPECT_EQ(Rgb(face, 1, sheet.Height() - 2), inside);
+}
+
+TEST_P(PageControlLook, TheTabUnderTheMouseIsHotUntilTheMouseLeavesIt) {
+  std::vector<std::string> events;
+  Pages->OnTabMouseEnter = [&events](TsPageControl&, int i) { events.push_back("enter " + std::to_string(i)); };
+  Pages->OnTabMouseLeave = [&events](TsPageControl&, int i) { events.push_back("leave " + std::to_string(i)); };
+  const TsGeneralData& tab = Section(u"TABTOP");
+  ASSERT_NE(tab.Props[0].Color, tab.Props[1].Color);
+  SendMessageW(Pages->Handle(), WM_MOUSEMOVE, 0, At(Plain(1)));
+  EXPECT_EQ(Pages->CurItem(), 1);
+  EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), Plain(1).X, Plain(1).Y), PixelOf(tab.Props[1].Color));
+  // A full repaint keeps the hot tab hot.
+  EXPECT_EQ(Rgb(Painted(*Pages), Plain(1).X, Plain(1).Y), PixelOf(tab.Props[1].Color));
+  SendMessageW(Pages->Handle(), WM_MOUSEMOVE, 0, At(Plain(0)));
+  EXPECT_EQ(Pages->CurItem(), 0);
+  EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), Plain(1).X, Plain(1).Y), PixelOf(tab.Props[0].Color));
+  Pages->Perform(FW_MOUSE_LEAVE);
+  EXPECT_EQ(Pages->CurItem(), -1);
+  EXPECT_EQ(events, (std::vector<std::string>{"enter 1", "leave 1", "enter 0", "leave 0"}));
+}
+
+TEST_P(PageControlLook, ClicksArrowsAndCtrlTabChangeThePageUnlessOnPageChangingRefuses) {
+  int changes = 0;
+  Pages->OnChange = [&changes](TComponent*) { ++changes; };
+  Click(1);
+  EXPECT_EQ(Pages->ActivePageIndex(), 1);
+  Key(VK_LEFT);
+  EXPECT_EQ(Pages->ActivePageIndex(), 0);
+  SetCtrl(true);
+  Key(VK_TAB);
+  EXPECT_EQ(Pages->ActivePageIndex(), 1);
+  Key(VK_TAB);  // from the last page to the first
+  EXPECT_EQ(Pages->ActivePageIndex(), 0);
+  SetCtrl(false);
+  EXPECT_EQ(changes, 4);
+  // The new page's tab is the large one now.
+  Click(1);
+  EXPECT_EQ(WidthOfRect(Pages->PaintedTabRectOf(1)), Pages->TabRect(1).right - Pages->TabRect(1).left + 4);
+
+  std::vector<TTabSheet*> asked;
+  Pages->OnPageChanging = [&asked](TsPageControl&, TTabSheet* page, bool& allow) {
+    asked.push_back(page);
+    allow = false;
+  };
+  changes = 0;
+  Click(0);
+  Key(VK_LEFT);
+  SetCtrl(true);
+  Key(VK_TAB);
+  SetCtrl(false);
+  Pump(2);
+  EXPECT_EQ(Pages->ActivePageIndex(), 1);
+  EXPECT_TRUE(IsWindowVisible(W->sTabSheet2->Handle()));
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(asked, (std::vector<TTabSheet*>(3, W->sTabSheet1)));
+  Pages->OnPageChanging = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, PageControlLook, ::testing::Values(u"Flatline (internal)", u"MetroUI (internal)"),
+                         [](const auto& info) { return info.index == 0 ? "Flatline" : "MetroUI"; });
+
+// ---- Against a test skin ---------------------------------------------------------------------------------
+
+constexpr TColor kPage = 0x00C08040;
+constexpr TColor kLeftPage = 0x004080C0;
+constexpr TColor kTab = 0x0000A000;
+constexpr TColor kBehind = 0x00E0E0E0;
+
+class PageControlSections : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const int global = Skin.AddSection(u"GLOBALINFO", 0xFFFFFF);
+    Skin.M.ConstData.IndexGLobalInfo = static_cast<int16_t>(global);
+    Skin.AddSection(u"PAGECONTROL", kPage, 1);
+    Skin.AddSection(u"TABSHEET", kPage, 1);
+    Host.Form->SetColor(kBehind);
+    Pages = Host.Add<TsPageControl>(10, 10, 240, 160);
+    Pages->SkinData.SetSkinSection(u"PAGECONTROL");
+    for (const wchar_t* caption : {L"One", L"Two"}) {
+      auto* sheet = Host.Add<TsTabSheet>(0, 0, 10, 10, Pages);
+      sheet->SetText(caption);
+      sheet->SkinData.SetSkinSection(u"TABSHEET");
+      Sheets.push_back(sheet);
+    }
+    Pages->SetActivePage(Sheets[0]);
+    PumpAll();
+    ASSERT_TRUE(Pages->SkinData.Skinned());
+  }
+  TTestSkin Skin;
+  THostForm Host;
+  TsPageControl* Pages = nullptr;
+  std::vector<TsTabSheet*> Sheets;
+};
+
+TEST_F(PageControlSections, ThePageAreaTakesThePositionalSectionAtEveryRebuildAndFallsBackWithoutIt) {
+  Pages->SetTabPosition(ptLeft);
+  PumpAll();
+  // The skin has no positional section: the default one paints.
+  const TRect page = Pages->PageRect();
+  EXPECT_EQ(Rgb(Painted(*Pages), page.Left + 5, page.Top + 5), PixelOf(kPage));
+  EXPECT_EQ(Pages->ChangedSkinSection(), u"PAGECONTROL");
+  Skin.AddSection(u"PAGECONTROLLEFT", kLeftPage, 1);
+  EXPECT_EQ(Rgb(Painted(*Pages), page.Left + 5, page.Top + 5), PixelOf(kLeftPage));
+  EXPECT_EQ(Pages->ChangedSkinSection(), u"PAGECONTROLLEFT");
+  // Back on top, the control's own section again.
+  Pages->SetTabPosition(ptTop);
+  PumpAll();
+  const TRect top = Pages->PageRect();
+  EXPECT_EQ(Rgb(Painted(*Pages), top.Left + 5, top.Bottom - 5), PixelOf(kPage));
+  EXPECT_EQ(Pages->ChangedSkinSection(), u"PAGECONTROL");
+}
+
+TEST_F(PageControlSections, WithoutATabSectionTheStripIsOnlyTheParentsBackground) {
+  const TRect tab = Pages->PaintedTabRectOf(1);
+  const TPoint p = MiddleOf(tab);
+  EXPECT_EQ(Rgb(Painted(*Pages), tab.Left + 3, p.Y), PixelOf(kBehind));
+  Skin.AddSection(u"TABTOP", kTab, 3);
+  EXPECT_EQ(Rgb(Painted(*Pages), tab.Left + 3, p.Y), PixelOf(kTab));
+}
+
+TEST_F(PageControlSections, TheHotTabIsForgottenWhenItsPageGoes) {
+  SendMessageW(Pages->Handle(), WM_MOUSEMOVE, 0, At(MiddleOf(Pages->PaintedTabRectOf(1))));
+  ASSERT_EQ(Pages->CurItem(), 1);
+  Sheets[1]->SetParent(nullptr);
+  EXPECT_EQ(Pages->PageCount(), 1);
+  EXPECT_EQ(Pages->CurItem(), -1);
+  // Painting with the page gone reads no tab that no longer exists.
+  Painted(*Pages);
+  Sheets[1]->SetParent(Pages);
+}
+
+
+// ---- Stored properties -----------------------------------------------------------------------------------
+
+class TPagesForm : public TForm {
+ public:
+  const char* ClassName() const override { return "TPagesForm"; }
+};
+
+std::string LoadPages(TPagesForm& form, const std::string& pages, const std::string& sheet) {
+  static const bool registered = [] {
+    RegisterSkinControls(ClassRegistry());
+    ClassRegistry().Register("TPagesForm", "TForm", nullptr);
+    return true;
+  }();
+  (void)registered;
+  TFormReader reader(form, ClassRegistry());
+  try {
+    reader.ReadForm("object F: TPagesForm\n  object P: TsPageControl\n" + pages + "    object S: TsTabSheet\n" + sheet +
+                    "    end\n  end\nend\n");
+  } catch (const EFormLoadError& e) {
+    return e.what();
+  }
+  return "loaded";
+}
+
+TEST(PageControlDescription, TheTabSideStyleAndTabKindsAreRead) {
+  TPagesForm form;
+  ASSERT_EQ(LoadPages(form, "    TabPosition = tpBottom\n    Style = tsFlatButtons\n    ActiveIsBold = True\n"
+                            "    AccessibleDisabledPages = False\n",
+                      "      TabType = ttButton\n      TabSkin = 'SPEEDBUTTON'\n"),
+            "loaded");
+  TsPageControl* pages = nullptr;
+  TsTabSheet* sheet = nullptr;
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    if (auto* p = dynamic_cast<TsPageControl*>(form.Components(i))) pages = p;
+    if (auto* s = dynamic_cast<TsTabSheet*>(form.Components(i))) sheet = s;
+  }
+  ASSERT_TRUE(pages && sheet);
+  EXPECT_EQ(pages->TabPosition(), ptBottom);
+  EXPECT_EQ(pages->Style, tsFlatButtons);
+  EXPECT_TRUE(pages->ActiveIsBold);
+  EXPECT_FALSE(pages->AccessibleDisabledPages);
+  EXPECT_EQ(sheet->TabType, ttButton);
+  EXPECT_EQ(sheet->TabSkin, u"SPEEDBUTTON");
+  // A button tab is never the page shown.
+  EXPECT_FALSE(pages->CanSelectPage(0));
+  TPagesForm other;
+  EXPECT_EQ(LoadPages(other, "    TabPosition = tpMiddle\n", ""), "Form description, line 3: unknown tab position tpMiddle");
+}
+
+}  // namespace
+}  // namespace qw::test
