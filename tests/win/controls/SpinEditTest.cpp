@@ -141,6 +141,10 @@ TEST_F(SpinEditTest, TheValueIsClampedWhenTheFocusLeaves) {
 }
 
 TEST_F(SpinEditTest, ArrowsArePaintedInTheFontColourAndKeptInThePictureWhenDisabled) {
+  // The inactive look is the one kept in the picture: neither the mouse nor the focus on the spin edit.
+  SetCursorPos(0, 0);
+  Other->SetFocus();
+  PumpAll();
   Spin->Font().SetColor(kRed);
   Spin->SkinData.Invalidate(true);
   RedrawWindow(Spin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASE);
