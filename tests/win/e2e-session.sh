@@ -24,3 +24,37 @@ wait_for_window() {
   done
   return 1
 }
+
+# ---- The generator window's session: a skin package in c:\Skins, the window, its client area ----------
+skins="$WINEPREFIX/drive_c/Skins"
+skins_aside=""
+package_put=""
+
+# put_package <package.vlz> [name]: c:\Skins holds only that package (under Name when given) until
+# restore_skins; what it held before goes aside.
+put_package() {
+  if [ -e "$skins" ]; then skins_aside="$skins.before-test"; mv "$skins" "$skins_aside"; fi
+  mkdir -p "$skins"
+  package_put=1
+  cp "$1" "$skins/${2:-}"
+}
+
+# restore_skins: c:\Skins as it was before put_package (nothing happens without one).
+restore_skins() {
+  [ -n "$package_put" ] || return 0
+  rm -rf "$skins"
+  [ -n "$skins_aside" ] && mv "$skins_aside" "$skins"
+  package_put=""
+  return 0
+}
+
+# find_client_area <window id>: cx, cy become the screen place of the generator window's client area
+# (441 x 407). Without a window manager the X window is the whole frame: the client area sits at its
+# bottom centre. Fails on a window of another size.
+find_client_area() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local frame=$(( (WIDTH - 441) / 2 ))
+  cx=$(( X + frame ))
+  cy=$(( Y + HEIGHT - 407 - frame ))
+  [ "$frame" -ge 0 ] && [ $(( HEIGHT - 407 - frame )) -gt 0 ]
+}

@@ -9,29 +9,19 @@ exe=$1
 package=$2
 prefix=$3
 source "$(dirname "$0")/e2e-session.sh"
-skins="$WINEPREFIX/drive_c/Skins"
-aside=""
 cleanup() {
   [ -n "${prog:-}" ] && kill "$prog" 2>/dev/null
   xdotool mouseup 1 2>/dev/null
-  rm -rf "$skins"
-  [ -n "$aside" ] && mv "$aside" "$skins"
+  restore_skins
 }
 fail() { echo "FAIL: $*" >&2; cleanup; exit 1; }
 
-if [ -e "$skins" ]; then aside="$skins.before-test"; mv "$skins" "$aside"; fi
-mkdir -p "$skins"
-cp "$package" "$skins/MetroUI.vlz" || fail "no package $package"
+put_package "$package" MetroUI.vlz || fail "no package $package"
 
 start_program "$exe"
 wid=$(wait_for_window "Qwillet 1.0") || fail "no window titled \"Qwillet 1.0\": $(cat "$log")"
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-# Without a window manager the X window is the whole frame: the client area sits at its bottom centre.
-frame=$(( (WIDTH - 441) / 2 ))
-cx=$(( X + frame ))
-cy=$(( Y + HEIGHT - 407 - frame ))
-[ "$frame" -ge 0 ] && [ $(( HEIGHT - 407 - frame )) -gt 0 ] || fail "unexpected window size ${WIDTH}x${HEIGHT}"
+find_client_area "$wid" || fail "unexpected window size"
 
 # The button (219 x 32) is centred near client (124, 300); the crop takes it whole with a little around.
 bx=$(( cx + 124 )); by=$(( cy + 300 ))

@@ -8,32 +8,18 @@ exe=$1
 prefix=$2
 package=${3:-}
 source "$(dirname "$0")/e2e-session.sh"
-skins="$WINEPREFIX/drive_c/Skins"
-aside=""
 cleanup() {
   [ -n "${prog:-}" ] && kill "$prog" 2>/dev/null
-  if [ -n "$package" ]; then
-    rm -rf "$skins"
-    [ -n "$aside" ] && mv "$aside" "$skins"
-  fi
+  restore_skins
 }
 fail() { echo "FAIL: $*" >&2; cleanup; exit 1; }
 
-if [ -n "$package" ]; then
-  if [ -e "$skins" ]; then aside="$skins.before-test"; mv "$skins" "$aside"; fi
-  mkdir -p "$skins"
-  cp "$package" "$skins/" || fail "no package $package"
-fi
+if [ -n "$package" ]; then put_package "$package" || fail "no package $package"; fi
 
 start_program "$exe"
 wid=$(wait_for_window "Qwillet 1.0") || fail "no window titled \"Qwillet 1.0\": $(cat "$log")"
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-# Without a window manager the X window is the whole frame: the client area sits at its bottom centre.
-frame=$(( (WIDTH - 441) / 2 ))
-cx=$(( X + frame ))
-cy=$(( Y + HEIGHT - 407 - frame ))
-[ "$frame" -ge 0 ] || fail "unexpected window size ${WIDTH}x${HEIGHT}"
+find_client_area "$wid" || fail "unexpected window size"
 
 # The history memo's scroll bar: the right edge of the memo (client 250..425, 270..372).
 bar="20x100+$(( cx + 403 ))+$(( cy + 271 ))"
