@@ -19,10 +19,11 @@ configure() {
   fi
 }
 
-# configure_windows <x86_64|i686> <name> [host qxskin]: the host qxskin (the native tree's) packs the
+# configure_windows <x86_64|i686> <name> [host qxskin [cmake options...]]: the host qxskin (the native tree's) packs the
 # stored skins; without one the x86_64 tree packs them with its own qxskin.exe under Wine.
 configure_windows() {
   local arch=$1 name=$2 host=${3:-}
+  local extra=("${@:4}")
   bash scripts/build-mingw-dep.sh libjpeg-turbo libjpeg "$arch" build/deps \
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON
   local bench=()
@@ -34,5 +35,5 @@ configure_windows() {
     bench=(-DQW_MINGW_BENCHMARK="$root/build/deps/benchmark-$arch")
   fi
   configure "$name" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" \
-    -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF ${host:+-DQW_HOST_QXSKIN="$host"} "${bench[@]}"
+    -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF ${host:+-DQW_HOST_QXSKIN="$host"} "${bench[@]}" "${extra[@]}"
 }
