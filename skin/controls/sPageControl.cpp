@@ -9,6 +9,7 @@
 #include "fw/MessageCrack.h"
 #include "image/BitmapBlend.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/PageAreaPaint_win.h"
 #include "skin/controls/SpinWnd_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -19,30 +20,6 @@
 namespace qw {
 
 namespace {
-
-// The page control's skin data with the page area's section in place of the control's own: the
-// positional section is a choice of the paint, not of the control.
-class TPageAreaPaintData : public TsControlPaintData {
- public:
-  TPageAreaPaintData(const TsCommonData& data, int skinIndex, int borderIndex)
-      : FData(data), FSkinIndex(skinIndex), FBorderIndex(borderIndex) {}
-  TsSkinManager* EffectiveManager() const override { return FData.EffectiveManager(); }
-  int SkinIndex() const override { return FSkinIndex; }
-  int BorderIndex() const override { return FBorderIndex; }
-  int Texture() const override { return FSkinIndex == FData.SkinIndex() ? FData.Texture() : -1; }
-  int HotTexture() const override { return FSkinIndex == FData.SkinIndex() ? FData.HotTexture() : -1; }
-  TColor CustomBackgroundColor() const override { return FData.CustomBackgroundColor(); }
-  int HueOffset() const override { return FData.HueOffset(); }
-  int Saturation() const override { return FData.Saturation(); }
-  TCacheInfo ParentCacheInfo() const override { return FData.ParentCacheInfo(); }
-  TColor StateColor(int state) const override { return FData.StateColor(state); }
-  TPoint OwnerPosition() const override { return FData.OwnerPosition(); }
-
- private:
-  const TsCommonData& FData;
-  int FSkinIndex;
-  int FBorderIndex;
-};
 
 TRect RectOf(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
 
@@ -114,18 +91,10 @@ bool TsPageControl::MayPaint() const {
 }
 
 void TsPageControl::ResolvePageSection() {
-  const TsSkinManager* m = SkinData.EffectiveManager();
-  FPageSkinIndex = SkinData.SkinIndex();
-  FPageBorderIndex = SkinData.BorderIndex();
-  FChangedSkinSection = SkinData.SkinSection();
-  if (!m) return;
-  static constexpr const char16_t* kPositional[] = {u"PAGECONTROL", u"PAGECONTROLBOTTOM", u"PAGECONTROLLEFT",
-                                                    u"PAGECONTROLRIGHT"};
-  const int positional = m->GetSkinIndex(kPositional[TabSide()]);
-  FChangedSkinSection = PageAreaSection(SkinData.SkinSection(), TabSide(), m->IsValidSkinIndex(positional));
-  if (FChangedSkinSection == SkinData.SkinSection()) return;
-  FPageSkinIndex = positional;
-  FPageBorderIndex = m->GetMaskIndex(positional, FChangedSkinSection, u"BORDERSMASK");
+  TPageAreaSection s = ResolvePageAreaSection(SkinData, TabSide());
+  FChangedSkinSection = std::move(s.Name);
+  FPageSkinIndex = s.SkinIndex;
+  FPageBorderIndex = s.BorderIndex;
 }
 
 void TsPageControl::PaintTab(TBitmap32& cache, int index, int state, const TCacheInfo& ci) {
@@ -148,16 +117,8 @@ void TsPageControl::PaintTab(TBitmap32& cache, int index, int state, const TCach
   }
   if (IsRectEmpty(r)) return;
   TBitmap32 tab(WidthOfRect(r), HeightOfRect(r));
-  TColor fontColor = ColorToRGB(Font().Color());
-  if (m->IsValidSkinIndex(section)) {
-    const TsGeneralData& g = m->gd[static_cast<size_t>(section)];
-    state = LimitState(g, state);
-    fontColor = static_cast<TColor>(state != 0 ? g.HotFontColor().Color : g.FontColor().Color);
-    PaintSectionItem(section, name, ci, state, TRect{0, 0, tab.Width(), tab.Height()},
-                     TPoint{Left() + r.Left, Top() + r.Top}, tab, m);
-  } else {
-    PaintParentBackground(tab, TRect{0, 0, tab.Width(), tab.Height()}, ci, TPoint{Left() + r.Left, Top() + r.Top});
-  }
+  const TColor fontColor =
+      PaintTabFace(*m, section, name, state, ci, TPoint{Left() + r.Left, Top() + r.Top}, tab, ColorToRGB(Font().Color()));
   // The caption, centred on one line.
   const std::wstring caption = Pages(index)->Text();
   if (!caption.empty()) {
@@ -212,8 +173,8 @@ void TsPageControl::PrepareCache() {
   if (!cache || cache->Empty()) return;
   const TCacheInfo ci = SkinData.GetParentCacheInfo();
   const TRect page = PageRect();
-  const TPageAreaPaintData area(SkinData, FPageSkinIndex, FPageBorderIndex);
-  PaintControlItem(area, ci, StateNormal, page, TPoint{Left() + page.Left, Top() + page.Top}, *cache, true);
+  PaintPageArea(SkinData, TPageAreaSection{FChangedSkinSection, FPageSkinIndex, FPageBorderIndex}, ci, page,
+                TPoint{Left() + page.Left, Top() + page.Top}, *cache);
   PaintActivePageSection(*cache);
   PaintTabs(*cache, ci);
   SkinData.BGChanged = false;
