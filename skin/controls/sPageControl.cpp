@@ -321,7 +321,7 @@ void TsPageControl::SkinCommand(TMessage& message, TSkinCommand code) {
     case skcRemoveSkin:
       TsSkinned::WndProc(message);
       SkinData.BGChanged = true;
-      CheckUpDown();
+      ArrowsSkinChanged(message, code);
       if (HandleAllocated()) RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       return;
     default:
@@ -484,6 +484,15 @@ void TsPageControl::CheckUpDown() {
   const bool own = m->IsValidSkinIndex(m->GetSkinIndex(u"UPDOWNBTN"));
   FSpinWnd = TqxMainWnd::Create<TqxSpinWnd>(arrows, own ? u"UPDOWNBTN" : u"BUTTON", m, nullptr);
   InvalidateRect(arrows, nullptr, TRUE);
+}
+
+// A new skin may lack the arrows' own section: they are wrapped anew. A refresh reaches their wrapper,
+// which is no framework child the news would reach otherwise.
+void TsPageControl::ArrowsSkinChanged(TMessage& message, TSkinCommand code) {
+  if (code == skcNewSkin && FSpinWnd) ReleaseWrapper(std::move(FSpinWnd));
+  CheckUpDown();
+  if (code == skcRefresh && FSpinWnd && !FSpinWnd->Destroyed)
+    SendMessageW(FSpinWnd->CtrlHandle, message.Msg, message.WParam, message.LParam);
 }
 
 void TsPageControl::ChooseValidActivePage() {

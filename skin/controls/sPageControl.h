@@ -94,6 +94,7 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
 
  private:
   void PaintActivePageSection(TBitmap32& cache);
+  void ArrowsSkinChanged(TMessage& message, TSkinCommand code);
   bool FShowUpDown = true;
   std::unique_ptr<TqxMainWnd> FSpinWnd;
 };

@@ -35,6 +35,20 @@ const TBitmap32& Painted(TsPageControl& pages) {
   return cache && cache->Width() == pages.Width() && cache->Height() == pages.Height() ? *cache : none;
 }
 
+// What a window paints into a fresh DIB when its paint message brings the DC.
+TBitmap32 PaintedWindow(HWND wnd) {
+  RECT r{};
+  GetClientRect(wnd, &r);
+  TBitmap32 picture(r.right, r.bottom);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(picture.NativeHandle()));
+  SendMessageW(wnd, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  GdiFlush();
+  return picture;
+}
+
 class PagesOnTestSkin : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -135,15 +149,19 @@ TEST_F(PagesOnTestSkin, TheStripsScrollArrowsAreSkinnedLetGoWithTheSkinAndRemove
   EXPECT_EQ(Pages->SpinWnd()->CtrlHandle, arrows);
   EXPECT_EQ(Pages->SpinWnd()->SkinData->SkinSection(), u"BUTTON");
   EXPECT_EQ(TqxMainWnd::FromHandle(arrows), Pages->SpinWnd());
-  // A skin with it, after a refresh.
+  // A new skin that has it: the arrows are wrapped with it.
   Skin.AddSection(u"UPDOWNBTN", 0x00406080, 3);
+  SendSkinCommand(Pages, skcNewSkin, reinterpret_cast<LPARAM>(&Skin.M));
+  ASSERT_NE(Pages->SpinWnd(), nullptr);
+  EXPECT_EQ(Pages->SpinWnd()->SkinData->SkinSection(), u"UPDOWNBTN");
+  EXPECT_EQ(Rgb(PaintedWindow(arrows), 1, 1), PixelOf(0x00406080));
+  // The skin removed, the arrows are the system's again; back with the next skin.
   SendSkinCommand(Pages, skcRemoveSkin, reinterpret_cast<LPARAM>(&Skin.M));
   EXPECT_EQ(Pages->SpinWnd(), nullptr);
   EXPECT_EQ(TqxMainWnd::FromHandle(arrows), nullptr);
   EXPECT_TRUE(IsWindow(arrows));
   SendSkinCommand(Pages, skcNewSkin, reinterpret_cast<LPARAM>(&Skin.M));
   ASSERT_NE(Pages->SpinWnd(), nullptr);
-  EXPECT_EQ(Pages->SpinWnd()->SkinData->SkinSection(), u"UPDOWNBTN");
   // One more page keeps the same wrapper; no arrows wanted destroys them.
   TqxMainWnd* wrapper = Pages->SpinWnd();
   auto* extra = Host.Add<TsTabSheet>(0, 0, 10, 10, Pages);
