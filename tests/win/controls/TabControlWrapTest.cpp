@@ -132,6 +132,12 @@ TEST_P(WrappedTabs, APlainTabControlPaintsThePageAreaAndTheTabsInTheirSections) 
   EXPECT_EQ(Rgb(skinned, Plain(1).X, Plain(1).Y), TabLook(1, StateNormal));
   EXPECT_EQ(Rgb(skinned, Plain(0).X, Plain(0).Y), TabLook(0, StatePressed));
   EXPECT_NE(TabLook(0, StatePressed), TabLook(0, StateNormal));
+  // The tab under the mouse is hot until the mouse leaves.
+  SendMessageW(Tabs, WM_MOUSEMOVE, 0, MAKELPARAM(Plain(1).X, Plain(1).Y));
+  EXPECT_EQ(Wrapper->HotTab(), 1);
+  EXPECT_EQ(Rgb(PictureOfWindow(Tabs), Plain(1).X, Plain(1).Y), TabLook(1, StateHot));
+  SendMessageW(Tabs, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(Wrapper->HotTab(), -1);
   // Another selection moves the large tab.
   SendMessageW(Tabs, TCM_SETCURSEL, 2, 0);
   const TBitmap32 moved = PictureOfWindow(Tabs);
