@@ -10,6 +10,7 @@
 #include "skin/controls/SBWnd_win.h"
 #include "skin/controls/SectionWnd_win.h"
 #include "skin/controls/SpinWnd_win.h"
+#include "skin/controls/TabControlWnd_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
@@ -32,7 +33,7 @@ class TAddingScope {
 bool IsPlainLabel(const TControl* control) { return std::string(control->ClassName()) == "TLabel"; }
 
 // The wrapper of a category; null for the categories whose controls are wrapped elsewhere (buttons, bit
-// buttons, page and tab controls) or have no window (speed buttons).
+// buttons) or have no window (speed buttons).
 std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* manager, TsCommonData* skinData) {
   switch (category) {
     case tcEdits:
@@ -62,6 +63,10 @@ std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* m
       return TqxMainWnd::Create<TqxStatusBarWnd>(wnd, u"", manager, skinData);
     case tcUpDowns:
       return TqxMainWnd::Create<TqxSpinWnd>(wnd, u"", manager, skinData);
+    case tcPageControls:
+      return TqxMainWnd::Create<TqxPageControlWnd>(wnd, u"", manager, skinData);
+    case tcTabControls:
+      return TqxMainWnd::Create<TqxTabControlWnd>(wnd, u"", manager, skinData);
     case tcScrollBars:
       return TqxMainWnd::Create<TqxSBWnd>(wnd, u"", manager, skinData);
     default:

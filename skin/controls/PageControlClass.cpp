@@ -29,13 +29,21 @@ void RegisterPageControlClass(TClassRegistry& g) {
   g.Property<TsPageControl>("TsPageControl", "ActiveIsBold", [](TsPageControl& c, V v, R r) { c.ActiveIsBold = r.Bool(v); });
   g.Property<TsPageControl>("TsPageControl", "AccessibleDisabledPages",
                             [](TsPageControl& c, V v, R r) { c.AccessibleDisabledPages = r.Bool(v); });
+  g.Property<TsPageControl>("TsPageControl", "ShowUpDown", [](TsPageControl& c, V v, R r) { c.SetShowUpDown(r.Bool(v)); });
   g.Property<TsTabSheet>("TsTabSheet", "TabType", [](TsTabSheet& c, V v, R) {
-    c.TabType = FormEnum(v, kTabTypes, "tab type");
+    c.SetTabType(FormEnum(v, kTabTypes, "tab type"));
   });
   g.Property<TsTabSheet>("TsTabSheet", "TabSkin", [](TsTabSheet& c, V v, R r) {
     const std::wstring s = r.String(v);
-    c.TabSkin.assign(s.begin(), s.end());
+    c.SetTabSkin(std::u16string(s.begin(), s.end()));
   });
+  // A sheet's stored skin data is its own look inside the page control, not a section of its window.
+  g.Property<TsTabSheet>("TsTabSheet", "SkinData.SkinSection", [](TsTabSheet& c, V v, R r) {
+    const std::wstring s = r.String(v);
+    c.TabSkinData.SetSkinSection(std::u16string(s.begin(), s.end()));
+  });
+  g.Property<TsTabSheet>("TsTabSheet", "SkinData.CustomColor", [](TsTabSheet& c, V v, R r) { c.TabSkinData.CustomColor = r.Bool(v); });
+  g.Property<TsTabSheet>("TsTabSheet", "SkinData.CustomFont", [](TsTabSheet& c, V v, R r) { c.TabSkinData.CustomFont = r.Bool(v); });
 }
 
 }  // namespace qw

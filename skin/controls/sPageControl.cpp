@@ -9,38 +9,17 @@
 #include "fw/MessageCrack.h"
 #include "image/BitmapBlend.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/PageAreaPaint_win.h"
+#include "skin/controls/SpinWnd_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/render/BorderMask.h"
 #include "skin/render/SectionPaint.h"
 
 namespace qw {
 
 namespace {
-
-// The page control's skin data with the page area's section in place of the control's own: the
-// positional section is a choice of the paint, not of the control.
-class TPageAreaPaintData : public TsControlPaintData {
- public:
-  TPageAreaPaintData(const TsCommonData& data, int skinIndex, int borderIndex)
-      : FData(data), FSkinIndex(skinIndex), FBorderIndex(borderIndex) {}
-  TsSkinManager* EffectiveManager() const override { return FData.EffectiveManager(); }
-  int SkinIndex() const override { return FSkinIndex; }
-  int BorderIndex() const override { return FBorderIndex; }
-  int Texture() const override { return FSkinIndex == FData.SkinIndex() ? FData.Texture() : -1; }
-  int HotTexture() const override { return FSkinIndex == FData.SkinIndex() ? FData.HotTexture() : -1; }
-  TColor CustomBackgroundColor() const override { return FData.CustomBackgroundColor(); }
-  int HueOffset() const override { return FData.HueOffset(); }
-  int Saturation() const override { return FData.Saturation(); }
-  TCacheInfo ParentCacheInfo() const override { return FData.ParentCacheInfo(); }
-  TColor StateColor(int state) const override { return FData.StateColor(state); }
-  TPoint OwnerPosition() const override { return FData.OwnerPosition(); }
-
- private:
-  const TsCommonData& FData;
-  int FSkinIndex;
-  int FBorderIndex;
-};
 
 TRect RectOf(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
 
@@ -61,7 +40,7 @@ TRect TsPageControl::TabStrip() const {
 
 static TqxTabType TypeOf(TTabSheet* page) {
   auto* sheet = dynamic_cast<TsTabSheet*>(page);
-  return sheet ? sheet->TabType : ttTab;
+  return sheet ? sheet->TabType() : ttTab;
 }
 
 TRect TsPageControl::PaintedTabRectOf(int index) const {
@@ -94,10 +73,8 @@ bool TsPageControl::CanSelectPage(int index) {
 
 void TsPageControl::Loaded() {
   TsSkinned::Loaded();
-  std::vector<TPageKind> kinds;
-  for (int i = 0; i < PageCount(); ++i) kinds.push_back(TPageKind{TypeOf(Pages(i)), true});
-  if (const int valid = ValidActivePage(kinds, ActivePageIndex()); valid >= 0 && valid != ActivePageIndex())
-    SetActivePage(Pages(valid));
+  ChooseValidActivePage();
+  CheckUpDown();
 }
 
 void TsPageControl::UpdateActivePage() {
@@ -114,18 +91,10 @@ bool TsPageControl::MayPaint() const {
 }
 
 void TsPageControl::ResolvePageSection() {
-  const TsSkinManager* m = SkinData.EffectiveManager();
-  FPageSkinIndex = SkinData.SkinIndex();
-  FPageBorderIndex = SkinData.BorderIndex();
-  FChangedSkinSection = SkinData.SkinSection();
-  if (!m) return;
-  static constexpr const char16_t* kPositional[] = {u"PAGECONTROL", u"PAGECONTROLBOTTOM", u"PAGECONTROLLEFT",
-                                                    u"PAGECONTROLRIGHT"};
-  const int positional = m->GetSkinIndex(kPositional[TabSide()]);
-  FChangedSkinSection = PageAreaSection(SkinData.SkinSection(), TabSide(), m->IsValidSkinIndex(positional));
-  if (FChangedSkinSection == SkinData.SkinSection()) return;
-  FPageSkinIndex = positional;
-  FPageBorderIndex = m->GetMaskIndex(positional, FChangedSkinSection, u"BORDERSMASK");
+  TPageAreaSection s = ResolvePageAreaSection(SkinData, TabSide());
+  FChangedSkinSection = std::move(s.Name);
+  FPageSkinIndex = s.SkinIndex;
+  FPageBorderIndex = s.BorderIndex;
 }
 
 void TsPageControl::PaintTab(TBitmap32& cache, int index, int state, const TCacheInfo& ci) {
@@ -136,7 +105,7 @@ void TsPageControl::PaintTab(TBitmap32& cache, int index, int state, const TCach
   const bool selected = index == ActivePageIndex() && type == ttTab;
   TRect r = PaintedTabRectOf(index);
   if (IsRectEmpty(r) || (state != 0 && r.Left < 0)) return;
-  std::u16string name = TabSectionName(sheet ? sheet->TabSkin : u"", type, Style, TabSide());
+  std::u16string name = TabSectionName(sheet ? sheet->TabSkin() : u"", type, Style, TabSide());
   int section = m->GetSkinIndex(name);
   if (!m->IsValidSkinIndex(section) && type != ttTab) {
     name = type == ttMenu ? u"MENUITEM" : u"SPEEDBUTTON";
@@ -148,16 +117,8 @@ void TsPageControl::PaintTab(TBitmap32& cache, int index, int state, const TCach
   }
   if (IsRectEmpty(r)) return;
   TBitmap32 tab(WidthOfRect(r), HeightOfRect(r));
-  TColor fontColor = ColorToRGB(Font().Color());
-  if (m->IsValidSkinIndex(section)) {
-    const TsGeneralData& g = m->gd[static_cast<size_t>(section)];
-    state = LimitState(g, state);
-    fontColor = static_cast<TColor>(state != 0 ? g.HotFontColor().Color : g.FontColor().Color);
-    PaintSectionItem(section, name, ci, state, TRect{0, 0, tab.Width(), tab.Height()},
-                     TPoint{Left() + r.Left, Top() + r.Top}, tab, m);
-  } else {
-    PaintParentBackground(tab, TRect{0, 0, tab.Width(), tab.Height()}, ci, TPoint{Left() + r.Left, Top() + r.Top});
-  }
+  const TColor fontColor =
+      PaintTabFace(*m, section, name, state, ci, TPoint{Left() + r.Left, Top() + r.Top}, tab, ColorToRGB(Font().Color()));
   // The caption, centred on one line.
   const std::wstring caption = Pages(index)->Text();
   if (!caption.empty()) {
@@ -212,8 +173,9 @@ void TsPageControl::PrepareCache() {
   if (!cache || cache->Empty()) return;
   const TCacheInfo ci = SkinData.GetParentCacheInfo();
   const TRect page = PageRect();
-  const TPageAreaPaintData area(SkinData, FPageSkinIndex, FPageBorderIndex);
-  PaintControlItem(area, ci, StateNormal, page, TPoint{Left() + page.Left, Top() + page.Top}, *cache, true);
+  PaintPageArea(SkinData, TPageAreaSection{FChangedSkinSection, FPageSkinIndex, FPageBorderIndex}, ci, page,
+                TPoint{Left() + page.Left, Top() + page.Top}, *cache);
+  PaintActivePageSection(*cache);
   PaintTabs(*cache, ci);
   SkinData.BGChanged = false;
 }
@@ -359,6 +321,7 @@ void TsPageControl::SkinCommand(TMessage& message, TSkinCommand code) {
     case skcRemoveSkin:
       TsSkinned::WndProc(message);
       SkinData.BGChanged = true;
+      ArrowsSkinChanged(message, code);
       if (HandleAllocated()) RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
       return;
     default:
@@ -399,9 +362,15 @@ void TsPageControl::WndProc(TMessage& message) {
       SkinData.BGChanged = true;
       TsSkinned::WndProc(message);
       if (MayPaint()) InvalidateRect(FHandle, nullptr, FALSE);
+      if (message.Msg == WM_SIZE || message.Msg == TCM_INSERTITEMW) CheckUpDown();
       return;
     case TCM_DELETEITEM:
-      return TabDeleted(message, static_cast<int>(message.WParam));
+      TabDeleted(message, static_cast<int>(message.WParam));
+      return CheckUpDown();
+    case TCM_SETIMAGELIST:
+    case WM_PRINT:
+      TsSkinned::WndProc(message);
+      return CheckUpDown();
     default:
       if (message.Msg == SkinCommandMsg) return SkinCommand(message, SkinCommandCode(message.WParam));
       return TsSkinned::WndProc(message);
@@ -434,6 +403,18 @@ void TsTabSheet::SkinCommand(TMessage& message, TSkinCommand code) {
       // The face is the page control's picture: children wait while that is held back or the sheet is.
       message.Result = SkinData.FUpdating || (pages && pages->SkinData.FUpdating) ? 1 : 0;
       return;
+    case skcGetSkinIndex:
+      // The section that paints the sheet's face: its own, else the page control's.
+      if (const int own = OwnSectionIndex(); own >= 0) {
+        if (auto* index = reinterpret_cast<int*>(message.LParam)) *index = own;
+        message.Result = 1;
+        return;
+      }
+      if (!pages) return TsSkinned::WndProc(message);
+      message.Result = pages->Perform(message.Msg, message.WParam, message.LParam);
+      return;
+    case skcQueryParentBG:
+      return AnswerParentBG(message, pages);
     case skcGetColor:
       if (!pages) return TsSkinned::WndProc(message);
       message.Result = pages->Perform(message.Msg, message.WParam, message.LParam);
@@ -469,6 +450,114 @@ void TsTabSheet::WndProc(TMessage& message) {
   if (message.Msg != WM_PAINT || message.WParam || !SkinData.Skinned()) return;
   SkinData.BGChanged = false;
   NotifyChildrenParentPainted(*this);
+}
+
+// ---- Scroll arrows, page kinds and the pages' own sections ----------------------------------------------
+
+TsPageControl::~TsPageControl() {
+  // The wrapper lets go of the arrows while their window still exists.
+  if (FSpinWnd) ReleaseWrapper(std::move(FSpinWnd));
+}
+
+void TsPageControl::SetShowUpDown(bool value) {
+  if (FShowUpDown == value) return;
+  FShowUpDown = value;
+  CheckUpDown();
+}
+
+void TsPageControl::CheckUpDown() {
+  HWND arrows = HandleAllocated() ? FindWindowExW(FHandle, nullptr, UPDOWN_CLASSW, nullptr) : nullptr;
+  // A wrapper whose window went (the strip was made anew) or that belongs to other arrows is let go.
+  if (FSpinWnd && (FSpinWnd->Destroyed || FSpinWnd->CtrlHandle != arrows)) ReleaseWrapper(std::move(FSpinWnd));
+  if (!arrows) return;
+  if (!FShowUpDown) {
+    if (FSpinWnd) ReleaseWrapper(std::move(FSpinWnd));
+    DestroyWindow(arrows);
+    return;
+  }
+  TsSkinManager* m = SkinData.EffectiveManager();
+  if (!SkinData.Skinned() || !m || !m->Active()) {
+    if (FSpinWnd) ReleaseWrapper(std::move(FSpinWnd));
+    return;
+  }
+  if (FSpinWnd) return;
+  const bool own = m->IsValidSkinIndex(m->GetSkinIndex(u"UPDOWNBTN"));
+  FSpinWnd = TqxMainWnd::Create<TqxSpinWnd>(arrows, own ? u"UPDOWNBTN" : u"BUTTON", m, nullptr);
+  InvalidateRect(arrows, nullptr, TRUE);
+}
+
+// A new skin may lack the arrows' own section: they are wrapped anew. A refresh reaches their wrapper,
+// which is no framework child the news would reach otherwise.
+void TsPageControl::ArrowsSkinChanged(TMessage& message, TSkinCommand code) {
+  if (code == skcNewSkin && FSpinWnd) ReleaseWrapper(std::move(FSpinWnd));
+  CheckUpDown();
+  if (code == skcRefresh && FSpinWnd && !FSpinWnd->Destroyed)
+    SendMessageW(FSpinWnd->CtrlHandle, message.Msg, message.WParam, message.LParam);
+}
+
+void TsPageControl::ChooseValidActivePage() {
+  std::vector<TPageKind> kinds;
+  for (int i = 0; i < PageCount(); ++i) kinds.push_back(TPageKind{TypeOf(Pages(i)), true});
+  if (const int valid = ValidActivePage(kinds, ActivePageIndex()); valid >= 0 && valid != ActivePageIndex())
+    SetActivePage(Pages(valid));
+}
+
+// An active page with a section of its own shows it over its bounds, against the page area under it.
+void TsPageControl::PaintActivePageSection(TBitmap32& cache) {
+  auto* sheet = dynamic_cast<TsTabSheet*>(ActivePage());
+  const int section = sheet ? sheet->OwnSectionIndex() : -1;
+  if (section < 0) return;
+  const TRect bounds = IntersectRects(TRect{sheet->Left(), sheet->Top(), sheet->Left() + sheet->Width(),
+                                            sheet->Top() + sheet->Height()},
+                                     TRect{0, 0, cache.Width(), cache.Height()});
+  if (IsRectEmpty(bounds)) return;
+  TBitmap32 face(WidthOfRect(bounds), HeightOfRect(bounds));
+  PaintSectionItem(section, sheet->TabSkinData.SkinSection(), MakeCacheInfo(&cache, 0, 0), StateNormal,
+                   TRect{0, 0, face.Width(), face.Height()}, TPoint{bounds.Left, bounds.Top}, face,
+                   SkinData.EffectiveManager());
+  BlendRectangle(cache, face, 0, TPoint{bounds.Left, bounds.Top}, TRect{0, 0, face.Width(), face.Height()});
+}
+
+int TsTabSheet::OwnSectionIndex() const {
+  if (TabSkinData.SkinSection().empty()) return -1;
+  const TsSkinManager* m = SkinData.EffectiveManager();
+  if (!m) return -1;
+  const int index = m->GetSkinIndex(TabSkinData.SkinSection());
+  return m->IsValidSkinIndex(index) ? index : -1;
+}
+
+void TsTabSheet::SetTabType(TqxTabType type) {
+  FTabType = type;
+  if (type == ttTab) FTabSkin.clear();
+  else if (FTabSkin.empty()) FTabSkin = type == ttButton ? u"SPEEDBUTTON" : u"MENUBTN";
+  auto* pages = dynamic_cast<TsPageControl*>(PageControl());
+  if (!pages || pages->IsLoading()) return;
+  pages->ChooseValidActivePage();
+  pages->SkinData.BGChanged = true;
+  if (pages->HandleAllocated()) InvalidateRect(pages->Handle(), nullptr, FALSE);
+}
+
+void TsTabSheet::SetTabSkin(std::u16string_view section) {
+  if (FTabSkin == section) return;
+  FTabSkin.assign(section);
+  TsPageControl* pages = SkinnedPages();
+  if (!pages) return;
+  pages->SkinData.BGChanged = true;
+  if (pages->HandleAllocated()) InvalidateRect(pages->Handle(), nullptr, FALSE);
+}
+
+// Children ask whether the sheet's face depends on what lies behind the page control.
+void TsTabSheet::AnswerParentBG(TMessage& message, TsPageControl* pages) {
+  if (!pages) return TsSkinned::WndProc(message);
+  const TsSkinManager* m = pages->SkinData.EffectiveManager();
+  const int index = pages->SkinData.SkinIndex();
+  // The sheet's face is the page control's picture: it moves with what lies behind the page control.
+  bool dependent = pages->SkinData.RepaintIfMoved();
+  if (m && m->IsValidSkinIndex(index)) {
+    const TsGeneralData& g = m->gd[static_cast<size_t>(index)];
+    dependent = dependent || g.Props[0].GradientPercent + g.Props[0].ImagePercent > 0;
+  }
+  message.Result = dependent ? 1 : 0;
 }
 
 }  // namespace qw

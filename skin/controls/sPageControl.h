@@ -5,12 +5,15 @@
 // the mouse hot and the active tab last and larger. Its sheets show that painted page area as their
 // background. Without a skin both look as the framework's controls do.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "fw/Canvas.h"
 #include "fw/PageControl.h"
 #include "skin/controls/PageControlLayout.h"
 #include "skin/controls/SkinnedControl.h"
+#include "skin/controls/TabSkinData.h"
+#include "skin/controls/WndWrapper_win.h"
 #include "skin/core/ChildPainting_win.h"
 #include "skin/data/SkinCommands.h"
 
@@ -75,6 +78,25 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
   int FPageSkinIndex = -1;
   int FPageBorderIndex = -1;
   std::u16string FChangedSkinSection;
+
+  // ---- Scroll arrows, page kinds and the pages' own sections ----
+ public:
+  ~TsPageControl() override;
+  // The tab strip's scroll arrows are shown (skinned while a skin is active); false destroys them.
+  bool ShowUpDown() const { return FShowUpDown; }
+  void SetShowUpDown(bool value);
+  // The wrapper of the scroll arrows, or null.
+  TqxMainWnd* SpinWnd() const { return FSpinWnd.get(); }
+  // Wraps, lets go of or destroys the strip's scroll arrows as the skin and ShowUpDown ask.
+  void CheckUpDown();
+  // A button or menu tab, or a hidden one, is never the page shown: the nearest page tab is.
+  void ChooseValidActivePage();
+
+ private:
+  void PaintActivePageSection(TBitmap32& cache);
+  void ArrowsSkinChanged(TMessage& message, TSkinCommand code);
+  bool FShowUpDown = true;
+  std::unique_ptr<TqxMainWnd> FSpinWnd;
 };
 
 // A page of a skinned page control: its face is the page control's painted page area, and it answers
@@ -85,8 +107,18 @@ class TsTabSheet : public TsSkinned<TTabSheet, COC_TsTabSheet> {
   const char* ClassName() const override { return "TsTabSheet"; }
   void WndProc(TMessage& message) override;
 
-  TqxTabType TabType = ttTab;
-  std::u16string TabSkin;  // section of this page's tab; empty chooses by style and position
+  // ---- The page's kind and own look ----
+  // A button or menu tab gets the matching button section when it has none; a page tab loses its
+  // section. The page control then shows a page that may be shown.
+  TqxTabType TabType() const { return FTabType; }
+  void SetTabType(TqxTabType type);
+  // Section of this page's tab; empty chooses by style and position. A change redraws the tabs.
+  const std::u16string& TabSkin() const { return FTabSkin; }
+  void SetTabSkin(std::u16string_view section);
+  // The stored look of the page (its SkinData in the window description).
+  TsTabSkinData TabSkinData;
+  // The section of TabSkinData when the skin has it, else -1.
+  int OwnSectionIndex() const;
 
  protected:
   void PaintWindow(TCanvas& canvas) override;
@@ -94,6 +126,9 @@ class TsTabSheet : public TsSkinned<TTabSheet, COC_TsTabSheet> {
  private:
   TsPageControl* SkinnedPages() const;
   void SkinCommand(TMessage& message, TSkinCommand code);
+  void AnswerParentBG(TMessage& message, TsPageControl* pages);
+  TqxTabType FTabType = ttTab;
+  std::u16string FTabSkin;
 };
 
 }  // namespace qw

@@ -288,8 +288,8 @@ TEST(PageControlDescription, TheTabSideStyleAndTabKindsAreRead) {
   EXPECT_EQ(pages->Style, tsFlatButtons);
   EXPECT_TRUE(pages->ActiveIsBold);
   EXPECT_FALSE(pages->AccessibleDisabledPages);
-  EXPECT_EQ(sheet->TabType, ttButton);
-  EXPECT_EQ(sheet->TabSkin, u"SPEEDBUTTON");
+  EXPECT_EQ(sheet->TabType(), ttButton);
+  EXPECT_EQ(sheet->TabSkin(), u"SPEEDBUTTON");
   // A button tab is never the page shown.
   EXPECT_FALSE(pages->CanSelectPage(0));
   TPagesForm other;

@@ -11,6 +11,7 @@
 #include "fw/Edit.h"
 #include "fw/GroupBox.h"
 #include "fw/Memo.h"
+#include "fw/PageControl.h"
 #include "fw/Panel.h"
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/controls/EditWnd_win.h"
@@ -144,6 +145,37 @@ TEST_F(AdapterTest, EachCategoryGetsItsWrapperAndTheLookGoesBackAfterwards) {
   EXPECT_EQ(panel->Color(), panelColor);
   EXPECT_EQ(GetPropW(panelWnd, kWrapperProp), nullptr);
   EXPECT_EQ(adapter.Count(), 0);
+}
+
+TEST_F(AdapterTest, PageAndTabControlsGetTheirWrappersAndThePagesOfAPageControlTheirsToo) {
+  SetList(tcPageControls, u"TPageControl");
+  auto* pages = Add<TPageControl>(5, 5);
+  pages->SetBounds(5, 5, 200, 120);
+  auto* first = Add<TTabSheet>(0, 0, pages);
+  first->SetText(L"One");
+  auto* second = Add<TTabSheet>(0, 0, pages);
+  second->SetText(L"Two");
+  pages->SetActivePage(first);
+  TqxCtrlAdapter& adapter = MakeAdapter();
+  adapter.AddAllItems();
+  ASSERT_NE(WrapperOf(pages), nullptr);
+  EXPECT_STREQ(WrapperOf(pages)->ClassName(), "TqxPageControlWnd");
+  EXPECT_EQ(WrapperOf(pages)->SkinData->SkinSection(), u"PAGECONTROL");
+  ASSERT_NE(WrapperOf(first), nullptr);
+  EXPECT_STREQ(WrapperOf(first)->ClassName(), "TqxPageWnd");
+  EXPECT_STREQ(WrapperOf(second)->ClassName(), "TqxPageWnd");
+  // The pages go with the page control's wrapper.
+  HWND firstWnd = first->Handle();
+  adapter.RemoveAllItems();
+  EXPECT_EQ(GetPropW(firstWnd, kWrapperProp), nullptr);
+  EXPECT_EQ(GetPropW(pages->Handle(), kWrapperProp), nullptr);
+
+  SetList(tcPageControls, u"");
+  SetList(tcTabControls, u"TPageControl");
+  adapter.AddAllItems();
+  ASSERT_NE(WrapperOf(pages), nullptr);
+  EXPECT_STREQ(WrapperOf(pages)->ClassName(), "TqxTabControlWnd");
+  EXPECT_EQ(WrapperOf(first), nullptr);
 }
 
 // A foreign window (no framework control) created for the wrapper tests.
