@@ -46,8 +46,10 @@ void TsComboBox::Loaded() {
 
 void TsComboBox::CreateParams(TCreateParams& params) {
   TsSkinned::CreateParams(params);
-  // The list items are drawn by the control; the strings stay in the list so that it answers text.
-  params.Style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+  // The field and the items of the drop-down styles are drawn by the control; the strings stay in the list
+  // so that it answers text. The simple box's list draws its own items in the colours it is given.
+  if (Style() == csDropDown || Style() == csDropDownList) params.Style |= CBS_OWNERDRAWFIXED;
+  params.Style |= CBS_HASSTRINGS;
   if (FRightToLeft) params.ExStyle |= WS_EX_RTLREADING | WS_EX_RIGHT;
 }
 
@@ -66,6 +68,44 @@ void TsComboBox::SetShowButton(bool value) {
   if (value == FShowButton) return;
   FShowButton = value;
   SkinData.Invalidate(false);
+}
+
+void TsComboBox::SetAlignment(TAlignment value) {
+  FAlignment = value;
+  SkinData.Invalidate(false);
+}
+
+int TsComboBox::MeasuredItemHeight() const {
+  HDC dc = GetDC(nullptr);
+  if (!dc) return FItemHeight;
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  SIZE size{};
+  GetTextExtentPoint32W(dc, L"A", 1, &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return MulDiv(size.cy, actM, actD) + 2;
+}
+
+void TsComboBox::MeasureItem(int index, int& height) {
+  if (IsOwnerDrawStyle()) return TComboBox::MeasureItem(index, height);
+  height = MeasuredItemHeight();
+}
+
+void TsComboBox::RefreshItemHeight() {
+  if (FHandle && IsWindowVisible(FHandle)) {
+    // The list measured its items once, with the font it was created with: measured again, the field and
+    // the items take the new font's height.
+    for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}}) {
+      int height = static_cast<int>(SendMessageW(FHandle, CB_GETITEMHEIGHT, part, 0));
+      MeasureItem(static_cast<int>(part), height);
+      if (height > 0) SendMessageW(FHandle, CB_SETITEMHEIGHT, part, height);
+    }
+    // A drop-down box's window is its field: the picture follows the field's new height.
+    RECT r;
+    if (Style() != csSimple && GetWindowRect(FHandle, &r)) FHeight = r.bottom - r.top;
+  }
+  SkinData.BGChanged = true;
+  Repaint();
 }
 
 void TsComboBox::SetRightToLeft(bool value) {
@@ -241,6 +281,7 @@ void TsComboBox::WndProc(TMessage& message) {
   if (!ReadyToPaint() || !SkinData.Skinned()) {
     if (message.Msg == CN_DRAWITEM) return CNDrawItem(message, RecordFrom<DRAWITEMSTRUCT>(message.LParam));
     TsSkinned::WndProc(message);
+    if (message.Msg == FW_FONT_CHANGED) RefreshItemHeight();
     return BoundLabel.ControlMessage(message.Msg, FDisabledKind);
   }
   if (SkinnedMessage(message)) return;
@@ -407,6 +448,8 @@ void TsComboBox::AfterFramework(TMessage& message) {
       SkinData.BGChanged = true;
       Repaint();
       return;
+    case FW_FONT_CHANGED:
+      return RefreshItemHeight();
     default:
       return;
   }
@@ -465,9 +508,12 @@ void RegisterComboBoxClass(TClassRegistry& g) {
   using V = const TFormValue&;
   using R = TFormReader&;
   static constexpr TFormName<int> kDisabledKinds[] = {{"dkGrayed", dkGrayed}, {"dkBlended", dkBlended}};
+  static constexpr TFormName<TAlignment> kAlignments[] = {
+      {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
   const std::string n = "TsComboBox";
   g.Property<C>(n, "ReadOnly", [](C& c, V v, R r) { c.SetReadOnly(r.Bool(v)); });
   g.Property<C>(n, "DisabledKind", [](C& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKinds, "disabled kind")); });
+  g.Property<C>(n, "Alignment", [](C& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
   g.Property<C>(n, "OnDblClick", [](C& c, V v, R r) { c.OnDblClick = r.Handler(v); });
 }
 

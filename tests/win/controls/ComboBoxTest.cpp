@@ -260,6 +260,33 @@ TEST_P(ComboBox, TheMouseOverTheFieldIsOverTheBox) {
   EXPECT_FALSE(Box->SkinData.FMouseAbove);
 }
 
+TEST_P(ComboBox, ABiggerFontGivesTallerItemsAndATallerField) {
+  const auto itemHeight = [&](WPARAM part) { return static_cast<int>(SendMessageW(Box->Handle(), CB_GETITEMHEIGHT, part, 0)); };
+  const auto fieldHeight = [&] {
+    RECT r;
+    GetWindowRect(Box->Handle(), &r);
+    return static_cast<int>(r.bottom - r.top);
+  };
+  // The items are as tall as the font's capital plus a pixel above and below.
+  EXPECT_EQ(itemHeight(0), Box->MeasuredItemHeight());
+  EXPECT_EQ(Box->ItemHeight(), itemHeight(0));
+  const int items = itemHeight(0), field = itemHeight(static_cast<WPARAM>(-1)), window = fieldHeight();
+  Box->Font().SetHeight(-22);
+  PumpAll();
+  EXPECT_GT(itemHeight(0), items + 6);
+  EXPECT_EQ(itemHeight(0), Box->MeasuredItemHeight());
+  EXPECT_GT(itemHeight(static_cast<WPARAM>(-1)), field + 6);
+  EXPECT_GT(fieldHeight(), window + 6);
+  EXPECT_EQ(Box->Height(), fieldHeight()) << "the picture covers the whole field";
+  // Scaled, the same font measures in proportion.
+  const int unscaled = Box->MeasuredItemHeight();
+  Box->actM = 2;
+  EXPECT_EQ(Box->MeasuredItemHeight(), (unscaled - 2) * 2 + 2);
+  Box->actM = 1;
+  Box->SetAlignment(taCenter);
+  EXPECT_EQ(Box->Alignment(), taCenter);
+}
+
 INSTANTIATE_TEST_SUITE_P(Skins, ComboBox, ::testing::Values(u"Flatline (internal)", u"MetroUI (internal)"));
 
 TEST(ForeignComboBox, ListedBoxesGetTheSkinsFrameButtonAndList) {
