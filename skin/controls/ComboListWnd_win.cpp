@@ -17,6 +17,11 @@ TqxComboListWnd::TqxComboListWnd(HWND list, bool simplyBox, bool scrollBars, std
                                  TsSkinManager* manager, TsCommonData* skinData)
     : TqxEditWnd(list, scrollBars, section, manager, skinData), SimplyBox(simplyBox) {
   GetWindowRect(list, &WndRect);
+  if (SimplyBox) return;
+  // One pixel wider, the dropped list's frame lines up with the box's, whose button ends one pixel in.
+  SetWindowPos(list, nullptr, 0, 0, WndRect.right - WndRect.left + 1, WndRect.bottom - WndRect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  GetWindowRect(list, &WndRect);
 }
 
 void TqxComboListWnd::WMEraseBkgnd(TMessage& message, HDC dc) {

@@ -60,6 +60,12 @@ TEST_P(ComboBox, DropsASkinnedListAndPicksAnItemByKeyboard) {
   EXPECT_TRUE(Box->DroppedDown());
   ASSERT_NE(Box->ListWrapper(), nullptr) << "the list wears the skin's frame and bar";
   EXPECT_NE(dynamic_cast<TqxComboListWnd*>(Box->ListWrapper()), nullptr);
+  // Wrapped, the list is one pixel wider than the box, in the same place.
+  RECT list, box;
+  GetWindowRect(Box->ListHandle(), &list);
+  GetWindowRect(Box->Handle(), &box);
+  EXPECT_EQ(list.right - list.left, box.right - box.left + 1);
+  EXPECT_EQ(list.left, box.left);
   // The items are the control's drawing: an unselected one is in the skin's edit colour at its right end.
   RECT item;
   ASSERT_NE(SendMessageW(Box->ListHandle(), LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item)), LB_ERR);
