@@ -66,6 +66,8 @@ constexpr TFormName<TComboBoxStyle> kComboStyles[] = {{"csDropDown", csDropDown}
                                                        {"csDropDownList", csDropDownList},
                                                        {"csOwnerDrawFixed", csOwnerDrawFixed},
                                                        {"csOwnerDrawVariable", csOwnerDrawVariable}};
+constexpr TFormName<TEditCharCase> kCharCases[] = {
+    {"ecNormal", ecNormal}, {"ecUpperCase", ecUpperCase}, {"ecLowerCase", ecLowerCase}};
 constexpr TFormName<TAlignment> kAlignments[] = {
     {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
 constexpr TFormName<TVerticalAlignment> kVerticalAlignments[] = {
@@ -161,6 +163,7 @@ void RegisterControls(TClassRegistry& g) {
     c.SetPasswordChar(s.empty() ? 0 : static_cast<char16_t>(s[0]));
   });
   g.Property<TEdit>("TEdit", "Alignment", [](TEdit& c, V v, R) { c.Alignment = FormEnum(v, kAlignments, "alignment"); });
+  g.Property<TEdit>("TEdit", "CharCase", [](TEdit& c, V v, R) { c.CharCase = FormEnum(v, kCharCases, "char case"); });
 
   g.Register<TMemo>("TMemo", "TEdit");
   // The memo always wraps words and has its vertical scroll bar; the stored values are checked only.

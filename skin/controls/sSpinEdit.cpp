@@ -49,6 +49,7 @@ void TsSpinEdit::CreateWindowHandleDone() {
 void TsSpinEdit::Loaded() {
   TSpinEditOf<TsEdit>::Loaded();
   PlaceButton();
+  if (FButton) FButton->ResetGlyphs();
   UpdateButtonVisibility();
   UpdateEditRect();
 }
@@ -131,7 +132,7 @@ void TsSpinEdit::WndProc(TMessage& message) {
     case skcRefresh:
       UpdateButtonVisibility();
       UpdateEditRect();
-      RedrawButton();
+      FButton->ResetGlyphs();
       return;
     case skcEndParentUpdate:
       RedrawButton();
