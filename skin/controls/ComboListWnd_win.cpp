@@ -1,7 +1,10 @@
 #include "skin/controls/ComboListWnd_win.h"
 
 #include "fw/MessageCrack.h"
+#include "image/BitmapDC_win.h"
+#include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw {
 
@@ -35,6 +38,27 @@ void TqxComboListWnd::WMEraseBkgnd(TMessage& message, HDC dc) {
   message.Result = 1;
 }
 
+void TqxComboListWnd::PaintStripBelow() {
+  HWND box = GetParent(CtrlHandle);
+  HWND boxParent = box ? GetParent(box) : nullptr;
+  if (!boxParent) return;
+  RECT list, whole;
+  GetWindowRect(CtrlHandle, &list);
+  GetWindowRect(box, &whole);
+  const int width = whole.right - whole.left, height = whole.bottom - list.bottom;
+  if (width <= 0 || height <= 0) return;
+  TBackgroundInfo info;
+  RequestWindowBackground(box, info, false);
+  POINT at{whole.left, list.bottom};
+  ScreenToClient(boxParent, &at);
+  TBitmap32 strip(width, height);
+  PaintParentBackground(strip, TRect{0, 0, width, height}, CacheInfoOf(info), TPoint{at.x, at.y});
+  HDC dc = GetWindowDC(box);
+  if (!dc) return;
+  CopyBitmapToDC(dc, strip, TRect{0, 0, width, height}, TPoint{0, static_cast<int>(list.bottom - whole.top)});
+  ReleaseDC(box, dc);
+}
+
 void TqxComboListWnd::qxWndProc(TMessage& message) {
   if (!Skinned()) return TqxEditWnd::qxWndProc(message);
   switch (message.Msg) {
@@ -50,6 +74,10 @@ void TqxComboListWnd::qxWndProc(TMessage& message) {
       Showed = false;
       if (SkinData) SkinData->BGChanged = true;
       break;
+    case WM_NCPAINT:
+      TqxEditWnd::qxWndProc(message);
+      if (!Destroyed && SimplyBox) PaintStripBelow();
+      return;
     default:
       break;
   }

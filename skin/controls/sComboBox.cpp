@@ -42,6 +42,7 @@ TsComboBox::~TsComboBox() {
 void TsComboBox::Loaded() {
   TsSkinned::Loaded();
   HookField();
+  WrapSimpleList();
 }
 
 void TsComboBox::CreateParams(TCreateParams& params) {
@@ -56,6 +57,7 @@ void TsComboBox::CreateParams(TCreateParams& params) {
 void TsComboBox::CreateWindowHandleDone() {
   TsSkinned::CreateWindowHandleDone();
   HookField();
+  WrapSimpleList();
 }
 
 void TsComboBox::SetDisabledKind(int kind) {
@@ -133,6 +135,7 @@ TComboLayoutInput TsComboBox::LayoutInput() const {
   in.ScrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
   in.ShowButton = FShowButton;
   in.RightToLeft = FRightToLeft;
+  in.Simple = Style() == csSimple;
   return in;
 }
 
@@ -233,7 +236,8 @@ bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
       break;
   }
   if (!ReadyToPaint() || !SkinData.Skinned()) return false;
-  const bool systemDraws = HasFocus() && Enabled() && !FReadOnly;
+  // The simple box's field is always the system's: its list below shows the items typed towards.
+  const bool systemDraws = Style() == csSimple || (HasFocus() && Enabled() && !FReadOnly);
   switch (msg) {
     case WM_PAINT: {
       if (systemDraws) return false;
@@ -298,6 +302,7 @@ bool TsComboBox::SkinCommand(TMessage& message) {
       if (!ours) return false;
       SkinData.CommonWndProc(message);
       if (FListSW && FListHandle) SendMessageW(FListHandle, SkinCommandMsg, message.WParam, message.LParam);
+      WrapSimpleList();
       SkinData.BGChanged = true;
       Repaint();
       return true;
@@ -484,11 +489,22 @@ void TsComboBox::MouseEnterLeave(TMessage& message, bool entering) {
   if (!SkinData.CommonWndProc(message)) TComboBox::WndProc(message);
 }
 
+void TsComboBox::WrapList(HWND list) {
+  if (IsLoading() || FListHandle || !list) return;
+  FListHandle = list;
+  FListSW = TqxMainWnd::Create<TqxComboListWnd>(list, Style() == csSimple, true, u"EDIT", SkinData.EffectiveManager(),
+                                                nullptr);
+}
+
+void TsComboBox::WrapSimpleList() {
+  if (Style() != csSimple || FListHandle || !FHandle || !SkinData.Skinned()) return;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetComboBoxInfo(FHandle, &info)) WrapList(info.hwndList);
+}
+
 void TsComboBox::WMCtlColorListBox(TMessage& message, HDC dc, HWND list) {
-  if (!IsLoading() && !FListHandle && list) {
-    FListHandle = list;
-    FListSW = TqxMainWnd::Create<TqxComboListWnd>(list, false, true, u"EDIT", SkinData.EffectiveManager(), nullptr);
-  }
+  WrapList(list);
   const TsSkinManager* m = SkinData.EffectiveManager();
   const COLORREF color = static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(m ? m->GetActiveEditColor() : clWindow)));
   if (color != FListBrushColor || !FListBrush) {

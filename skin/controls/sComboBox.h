@@ -100,6 +100,10 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
   void PaintPlainItem(HDC dc, int index, const TRect& r, UINT state);
   void Repaint();
   void ForgetList();
+  // Gives the list its wrapper the first time it is seen.
+  void WrapList(HWND list);
+  // The simple box's list never asks for its colours here: it is wrapped as soon as the box is skinned.
+  void WrapSimpleList();
   // The inner edit's messages, before its own handling; true when they end here.
   bool FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void HookField();

@@ -293,6 +293,49 @@ TEST_P(ComboBox, ABiggerFontGivesTallerItemsAndATallerField) {
   EXPECT_EQ(Box->Alignment(), taCenter);
 }
 
+TEST_P(ComboBox, ASimpleBoxShowsItsSkinnedListInsideTheSkinsFrame) {
+  auto owned = std::make_unique<TsComboBox>();
+  TsComboBox* simple = owned.get();
+  simple->SetStyle(csSimple);
+  simple->SetItems({L"one", L"two", L"three"});
+  simple->SkinData.SetSkinSection(u"TARNWICKCOMBOBOX");
+  simple->SetBounds(10, 10, 90, 90);
+  simple->SetParent(Box->GetParentForm());
+  simple->Loaded();
+  // Above whatever else lies there on the window, so that the screen shows it.
+  SetWindowPos(simple->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  PumpAll();
+  RedrawWindow(simple->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpAll();
+  EXPECT_EQ(simple->ButtonRect().Right - simple->ButtonRect().Left, 0) << "no drop-down button";
+  ASSERT_NE(simple->ListHandle(), nullptr);
+  EXPECT_EQ(GetParent(simple->ListHandle()), simple->Handle());
+  EXPECT_TRUE(IsWindowVisible(simple->ListHandle()));
+  auto* list = dynamic_cast<TqxComboListWnd*>(simple->ListWrapper());
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->SimplyBox);
+  RECT lr, br;
+  GetWindowRect(simple->ListHandle(), &lr);
+  GetWindowRect(simple->Handle(), &br);
+  EXPECT_EQ(lr.right - lr.left, br.right - br.left) << "the simple box's list keeps its width";
+  // The field's frame band is the skin's picture, a field's height tall.
+  ASSERT_NE(simple->SkinData.CacheBmp(), nullptr);
+  const TBitmap32& cache = *simple->SkinData.CacheBmp();
+  EXPECT_EQ(cache.Height(), simple->ItemHeight() + 8);
+  HDC dc = GetDC(simple->Handle());
+  for (POINT p : {POINT{0, 4}, POINT{45, 1}, POINT{89, 4}}) {
+    const uint32_t c = cache.At(p.x, p.y);
+    EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF)) << p.x << "," << p.y;
+  }
+  ReleaseDC(simple->Handle(), dc);
+  // The list's frame is the skin's too: its corner is not the system's edge colour.
+  HDC ldc = GetWindowDC(simple->ListHandle());
+  EXPECT_NE(GetPixel(ldc, 0, 0), GetSysColor(COLOR_3DSHADOW));
+  ReleaseDC(simple->ListHandle(), ldc);
+  owned.reset();
+  PumpAll();
+}
+
 INSTANTIATE_TEST_SUITE_P(Skins, ComboBox, ::testing::Values(u"Flatline (internal)", u"MetroUI (internal)"));
 
 TEST(ForeignComboBox, ListedBoxesGetTheSkinsFrameButtonAndList) {
