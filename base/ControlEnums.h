@@ -6,5 +6,7 @@ namespace qw {
 enum TAlignment : int { taLeftJustify, taRightJustify, taCenter };
 enum TVerticalAlignment : int { taAlignTop, taAlignBottom, taVerticalCenter };
 enum TBevelCut : int { bvNone, bvLowered, bvRaised, bvSpace };
+// What an edit does to the case of typed letters.
+enum TEditCharCase : int { ecNormal, ecUpperCase, ecLowerCase };
 
 }  // namespace qw

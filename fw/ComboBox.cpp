@@ -15,8 +15,56 @@ void TComboBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.WinClassName = L"COMBOBOX";
   params.SystemClass = true;
-  params.Style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
-  params.Height = FHeight + DropDownHeight;
+  params.Style |= CBS_AUTOHSCROLL | WS_VSCROLL;
+  switch (FStyle) {
+    case csSimple:
+      params.Style |= CBS_SIMPLE;
+      break;
+    case csDropDownList:
+      params.Style |= CBS_DROPDOWNLIST;
+      break;
+    case csOwnerDrawFixed:
+      params.Style |= CBS_DROPDOWN | CBS_OWNERDRAWFIXED;
+      break;
+    case csOwnerDrawVariable:
+      params.Style |= CBS_DROPDOWN | CBS_OWNERDRAWVARIABLE;
+      break;
+    case csDropDown:
+      params.Style |= CBS_DROPDOWN;
+      break;
+  }
+  // The simple box's list is always shown: its height is the control's.
+  params.Height = FStyle == csSimple ? FHeight : FHeight + DropDownHeight;
+}
+
+void TComboBox::SetStyle(TComboBoxStyle style) {
+  if (style == FStyle) return;
+  FStyle = style;
+  RecreateWnd();
+}
+
+int TComboBox::ItemHeight() const {
+  if (IsOwnerDrawStyle() || !FHandle) return FItemHeight;
+  return static_cast<int>(SendMessageW(FHandle, CB_GETITEMHEIGHT, 0, 0));
+}
+
+void TComboBox::SetItemHeight(int height) {
+  if (height <= 0) return;
+  FItemHeight = height;
+  if (FHandle && IsOwnerDrawStyle()) SendMessageW(FHandle, CB_SETITEMHEIGHT, 0, height);
+}
+
+void TComboBox::MeasureItem(int index, int& height) {
+  height = FItemHeight;
+  if (FStyle == csOwnerDrawVariable && OnMeasureItem) OnMeasureItem(this, index, height);
+}
+
+void TComboBox::CNMeasureItem(TMessage& message, MEASUREITEMSTRUCT& item) {
+  int height = static_cast<int>(item.itemHeight);
+  MeasureItem(static_cast<int>(item.itemID), height);
+  // A zero or negative height would make the list unusable: the system's own value stays then.
+  if (height > 0) item.itemHeight = static_cast<UINT>(height);
+  message.Result = 1;
 }
 
 void TComboBox::CreateWindowHandleDone() {
@@ -92,6 +140,8 @@ void TComboBox::WndProc(TMessage& message) {
       return CNCtlColor(message, DcFrom(message.WParam));
     case CN_COMMAND:
       return CNCommand(HiWord(message.WParam));
+    case CN_MEASUREITEM:
+      return CNMeasureItem(message, *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam));
     default:
       return TWinControl::WndProc(message);
   }

@@ -28,6 +28,8 @@ void TEdit::CreateParams(TCreateParams& params) {
   params.WinClassName = L"EDIT";
   params.SystemClass = true;
   params.Style |= ES_AUTOHSCROLL | EditAlignmentStyle(Alignment) | (ReadOnly ? ES_READONLY : 0) | (FPasswordChar ? ES_PASSWORD : 0);
+  if (CharCase == ecUpperCase) params.Style |= ES_UPPERCASE;
+  if (CharCase == ecLowerCase) params.Style |= ES_LOWERCASE;
   if (HasBorder && Ctl3D) params.ExStyle |= WS_EX_CLIENTEDGE;
   else if (HasBorder) params.Style |= WS_BORDER;
 }

@@ -26,6 +26,8 @@ class TEdit : public TWinControl {
   std::wstring TextHint;
   // Where the text sits in the box.
   TAlignment Alignment = taLeftJustify;
+  // Typed letters made upper or lower case by the window itself (set before the window is made).
+  TEditCharCase CharCase = ecNormal;
 
  protected:
   void CreateParams(TCreateParams& params) override;

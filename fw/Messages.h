@@ -43,6 +43,7 @@ inline constexpr UINT FW_REFLECT = 0xBC00;
 inline constexpr UINT CN_COMMAND = FW_REFLECT + WM_COMMAND;
 inline constexpr UINT CN_NOTIFY = FW_REFLECT + WM_NOTIFY;
 inline constexpr UINT CN_DRAWITEM = FW_REFLECT + WM_DRAWITEM;
+inline constexpr UINT CN_MEASUREITEM = FW_REFLECT + WM_MEASUREITEM;
 inline constexpr UINT CN_KEYDOWN = FW_REFLECT + WM_KEYDOWN;
 inline constexpr UINT CN_KEYUP = FW_REFLECT + WM_KEYUP;
 inline constexpr UINT CN_CHAR = FW_REFLECT + WM_CHAR;

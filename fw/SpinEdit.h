@@ -29,6 +29,8 @@ class TSpinEditOf : public TEditBase {
         return WMClipboardEdit(message);
       case FW_EXIT:
         return FWExit(message);
+      case WM_SETFOCUS:
+        return WMSetFocus(message);
       default:
         return TEditBase::WndProc(message);
     }
@@ -42,6 +44,19 @@ class TSpinEditOf : public TEditBase {
   // When set, they replace the built-in step of the up and down arrows and keys.
   TNotifyEvent OnUpClick;
   TNotifyEvent OnDownClick;
+  // Where Shift+Tab or Shift+Enter, and Tab or Enter, move the focus instead of the form's tab order (and
+  // instead of the default button for Enter).
+  TWinControl* PrevTabControl = nullptr;
+  TWinControl* NextTabControl = nullptr;
+  // Taking the focus selects the whole text, so a typed number replaces the old one.
+  bool AutoSelect = true;
+
+  void Notification(TComponent* component, TOperation operation) override {
+    TEditBase::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == PrevTabControl) PrevTabControl = nullptr;
+    if (component == NextTabControl) NextTabControl = nullptr;
+  }
 
   TSpinLimits Limits() const { return TSpinLimits{MinValue, MaxValue, AllowNegative}; }
   // The value the text stands for: 0 for an empty text, MinValue for one that is not a 32-bit integer.
@@ -90,9 +105,19 @@ class TSpinEditOf : public TEditBase {
   }
 
   void CNKeyDown(TMessage& message, UINT key) {
+    if (key == VK_TAB || key == VK_RETURN) return CNTabOrEnter(message);
     if (key != VK_UP && key != VK_DOWN) return TEditBase::WndProc(message);
     message.Result = 1;
     key == VK_UP ? StepUp() : StepDown();
+  }
+
+  // Tab and Enter go to the control named for their direction when there is one; otherwise Tab follows
+  // the form's tab order and Enter reaches the form's default button.
+  void CNTabOrEnter(TMessage& message) {
+    TWinControl* target = GetKeyState(VK_SHIFT) < 0 ? PrevTabControl : NextTabControl;
+    if (!target) return TEditBase::WndProc(message);
+    message.Result = 1;
+    if (target->CanFocus()) target->SetFocus();
   }
 
   void WMMouseWheel(TMessage& message, int delta) {
@@ -111,6 +136,12 @@ class TSpinEditOf : public TEditBase {
     TEditBase::WndProc(message);
     if (watch.Destroyed()) return;
     if (!TryStrToInt(U16Text())) this->SetText(std::to_wstring(before));
+  }
+
+  void WMSetFocus(TMessage& message) {
+    TDestroyWatch watch(this);
+    TEditBase::WndProc(message);
+    if (!watch.Destroyed() && AutoSelect && this->FHandle) SendMessageW(this->FHandle, EM_SETSEL, 0, -1);
   }
 
   void FWExit(TMessage& message) {

@@ -19,6 +19,13 @@ void RegisterSpinEditProperties(TClassRegistry& g, const std::string& name) {
   g.Property<T>(name, "EditorEnabled", [](T& c, V v, R r) { c.EditorEnabled = r.Bool(v); });
   g.Property<T>(name, "OnUpClick", [](T& c, V v, R r) { c.OnUpClick = r.Handler(v); });
   g.Property<T>(name, "OnDownClick", [](T& c, V v, R r) { c.OnDownClick = r.Handler(v); });
+  g.Property<T>(name, "AutoSelect", [](T& c, V v, R r) { c.AutoSelect = r.Bool(v); });
+  g.Property<T>(name, "PrevTabControl", [](T& c, V v, R r) {
+    r.Reference(v, [&c](TComponent* target) { c.PrevTabControl = dynamic_cast<TWinControl*>(target); });
+  });
+  g.Property<T>(name, "NextTabControl", [](T& c, V v, R r) {
+    r.Reference(v, [&c](TComponent* target) { c.NextTabControl = dynamic_cast<TWinControl*>(target); });
+  });
 }
 
 }  // namespace qw

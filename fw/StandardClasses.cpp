@@ -61,6 +61,13 @@ constexpr TFormName<unsigned> kBorderIcons[] = {
     {"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize}, {"biMaximize", biMaximize}};
 constexpr TFormName<TBevelCut> kBevels[] = {
     {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
+constexpr TFormName<TComboBoxStyle> kComboStyles[] = {{"csDropDown", csDropDown},
+                                                       {"csSimple", csSimple},
+                                                       {"csDropDownList", csDropDownList},
+                                                       {"csOwnerDrawFixed", csOwnerDrawFixed},
+                                                       {"csOwnerDrawVariable", csOwnerDrawVariable}};
+constexpr TFormName<TEditCharCase> kCharCases[] = {
+    {"ecNormal", ecNormal}, {"ecUpperCase", ecUpperCase}, {"ecLowerCase", ecLowerCase}};
 constexpr TFormName<TAlignment> kAlignments[] = {
     {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
 constexpr TFormName<TVerticalAlignment> kVerticalAlignments[] = {
@@ -156,6 +163,7 @@ void RegisterControls(TClassRegistry& g) {
     c.SetPasswordChar(s.empty() ? 0 : static_cast<char16_t>(s[0]));
   });
   g.Property<TEdit>("TEdit", "Alignment", [](TEdit& c, V v, R) { c.Alignment = FormEnum(v, kAlignments, "alignment"); });
+  g.Property<TEdit>("TEdit", "CharCase", [](TEdit& c, V v, R) { c.CharCase = FormEnum(v, kCharCases, "char case"); });
 
   g.Register<TMemo>("TMemo", "TEdit");
   // The memo always wraps words and has its vertical scroll bar; the stored values are checked only.
@@ -169,9 +177,8 @@ void RegisterControls(TClassRegistry& g) {
   g.Register<TComboBox>("TComboBox", "TWinControl");
   g.Property<TComboBox>("TComboBox", "Items.Strings", [](TComboBox& c, V v, R r) { c.SetItems(r.Strings(v)); });
   g.Property<TComboBox>("TComboBox", "ItemIndex", [](TComboBox& c, V v, R r) { c.SetItemIndex(r.Int(v)); });
-  g.Property<TComboBox>("TComboBox", "Style", [](TComboBox&, V v, R r) {
-    if (r.Ident(v) != "csDropDown") r.Fail(v.Line, "only csDropDown is supported");
-  });
+  g.Property<TComboBox>("TComboBox", "Style", [](TComboBox& c, V v, R) { c.SetStyle(FormEnum(v, kComboStyles, "combo box style")); });
+  g.Property<TComboBox>("TComboBox", "ItemHeight", [](TComboBox& c, V v, R r) { c.SetItemHeight(r.Int(v)); });
   g.Property<TComboBox>("TComboBox", "OnChange", [](TComboBox& c, V v, R r) { c.OnChange = r.Handler(v); });
 
   g.Register<TCheckBox>("TCheckBox", "TWinControl");

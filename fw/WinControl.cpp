@@ -20,6 +20,14 @@ constexpr wchar_t kSystemProcProp[] = L"QwFwSystemProc";
 // Child windows get ids from here on; ids below are left to dialogs' standard buttons.
 constexpr UINT kFirstChildId = 100;
 
+// The system window being created with its id: an owner-drawn list asks its parent for the item height
+// inside CreateWindowEx, before the window is bound to its object.
+struct TCreatingChild {
+  TWinControl* Control = nullptr;
+  UINT Id = 0;
+};
+thread_local TCreatingChild creatingChild;
+
 HCURSOR CursorHandle(TCursor cursor) {
   switch (cursor) {
     case crDrag: {
@@ -164,9 +172,12 @@ void TWinControl::CreateWnd() {
   if (!params.SystemClass) RegisterOwnClass(params, InitWndProc);
   static UINT nextId = kFirstChildId;
   const HMENU id = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId++)) : nullptr;
+  const TCreatingChild outer = creatingChild;
+  creatingChild = TCreatingChild{this, static_cast<UINT>(reinterpret_cast<UINT_PTR>(id))};
   HWND hwnd = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), FText.c_str(), params.Style, params.X,
                               params.Y, params.Width, params.Height, params.WndParent, id,
                               GetModuleHandleW(nullptr), params.SystemClass ? nullptr : this);
+  creatingChild = outer;
   if (!hwnd) throw std::runtime_error("Error creating window of class " + std::string(ClassName()));
   if (params.SystemClass) AttachSubclassed(hwnd);
   SendFont(false);
@@ -583,6 +594,15 @@ void TWinControl::WMDrawItem(TMessage& message, UINT controlId, const DRAWITEMST
   ReflectToChild(message, item.hwndItem);
 }
 
+void TWinControl::WMMeasureItem(TMessage& message, UINT controlId, MEASUREITEMSTRUCT& item) {
+  // Id 0 is a menu item's measuring, not a control's.
+  if (controlId == 0 || item.CtlType == ODT_MENU) return TControl::WndProc(message);
+  TWinControl* target = FromHandle(GetDlgItem(FHandle, static_cast<int>(controlId)));
+  if (!target && creatingChild.Control && creatingChild.Id == controlId) target = creatingChild.Control;
+  if (!target || target == this) return DefaultHandler(message);
+  message.Result = target->Perform(CN_MEASUREITEM, message.WParam, message.LParam);
+}
+
 void TWinControl::WMCtlColor(TMessage& message, HWND child) { ReflectToChild(message, child); }
 
 void TWinControl::WndProc(TMessage& message) {
@@ -600,6 +620,8 @@ void TWinControl::WndProc(TMessage& message) {
       return WMNotify(message, RecordFrom<NMHDR>(message.LParam));
     case WM_DRAWITEM:
       return WMDrawItem(message, static_cast<UINT>(message.WParam), RecordFrom<DRAWITEMSTRUCT>(message.LParam));
+    case WM_MEASUREITEM:
+      return WMMeasureItem(message, static_cast<UINT>(message.WParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam));
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

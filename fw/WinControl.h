@@ -113,6 +113,7 @@ class TWinControl : public TControl {
   void WMCommand(TMessage& message, HWND control);
   void WMNotify(TMessage& message, const NMHDR& header);
   void WMDrawItem(TMessage& message, UINT controlId, const DRAWITEMSTRUCT& item);
+  void WMMeasureItem(TMessage& message, UINT controlId, MEASUREITEMSTRUCT& item);
   void WMCtlColor(TMessage& message, HWND child);
   void CNCtlColor(TMessage& message, HDC dc);
   void CNKeyDown(TMessage& message, UINT key);

@@ -1,8 +1,11 @@
 #include "skin/controls/ComboBoxWnd_win.h"
 
+#include <algorithm>
+
 #include "fw/MessageCrack.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/ComboListWnd_win.h"
+#include "skin/controls/WrapperCache_win.h"
 #include "skin/controls/sComboBox.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/EngineFlags.h"
@@ -78,16 +81,25 @@ void TqxComboBoxWnd::RepaintButton() {
   ReleaseDC(CtrlHandle, dc);
 }
 
+bool TqxComboBoxWnd::IsSimple() const { return (GetWindowLongW(CtrlHandle, GWL_STYLE) & 3) == CBS_SIMPLE; }
+
+bool TqxComboBoxWnd::PrepareSimple() {
+  SkinData->BGChanged = true;
+  const int itemHeight = static_cast<int>(SendMessageW(CtrlHandle, CB_GETITEMHEIGHT, 0, 0));
+  return PrepareWrapperCache(*SkinData, CtrlHandle, DlgMode, std::max(itemHeight, 0) + 8);
+}
+
 void TqxComboBoxWnd::PaintSkinParts(HDC dc) {
   SkinData->BGChanged = true;
-  if (!PrepareCache()) return;
+  const bool simple = IsSimple();
+  if (!(simple ? PrepareSimple() : PrepareCache())) return;
   const TBitmap32* cache = SkinData->CacheBmp();
   if (!cache || cache->Empty()) return;
   const int w = cache->Width(), h = cache->Height();
   const TRect bands[4] = {{0, 0, w, kFrameBand}, {0, h - kFrameBand, w, h}, {0, kFrameBand, kFrameBand, h - kFrameBand},
                           {w - kFrameBand, kFrameBand, w, h - kFrameBand}};
   for (const TRect& r : bands) CopyBitmapToDC(dc, *cache, r, TPoint{r.Left, r.Top});
-  PaintButton(dc);
+  if (!simple) PaintButton(dc);
 }
 
 void TqxComboBoxWnd::WMPaint(TMessage& message, HDC given) {
@@ -110,7 +122,7 @@ void TqxComboBoxWnd::WMCtlColorListBox(TMessage& message, HDC dc, HWND list) {
   if (Destroyed) return;
   if (!FListHandle && list) {
     FListHandle = list;
-    const bool simple = (GetWindowLongW(CtrlHandle, GWL_STYLE) & 3) == CBS_SIMPLE;
+    const bool simple = IsSimple();
     const bool hasItems = SendMessageW(CtrlHandle, CB_GETCOUNT, 0, 0) > 0;
     FListSW = TqxMainWnd::Create<TqxComboListWnd>(list, simple, hasItems, u"EDIT", Manager(), nullptr);
   }

@@ -22,6 +22,9 @@ class TqxComboBoxWnd : public TqxEditWnd {
   TRect ButtonRect() const;
   HWND ListHandle() const { return FListHandle; }
   TqxMainWnd* ListWrapper() const { return FListSW.get(); }
+  // The simple style's picture: the field's height (an item and 8), the list below being a window of its
+  // own.
+  bool PrepareSimple();
 
  protected:
   std::u16string_view DefaultSection() const override;
@@ -30,6 +33,7 @@ class TqxComboBoxWnd : public TqxEditWnd {
   void WMPaint(TMessage& message, HDC dc);
   void WMCtlColorListBox(TMessage& message, HDC dc, HWND list);
   void PaintSkinParts(HDC dc);
+  bool IsSimple() const;
   void PaintButton(HDC dc);
   void RepaintButton();
   int ButtonState() const;

@@ -1,7 +1,10 @@
 #include "skin/controls/ComboListWnd_win.h"
 
 #include "fw/MessageCrack.h"
+#include "image/BitmapDC_win.h"
+#include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw {
 
@@ -17,6 +20,11 @@ TqxComboListWnd::TqxComboListWnd(HWND list, bool simplyBox, bool scrollBars, std
                                  TsSkinManager* manager, TsCommonData* skinData)
     : TqxEditWnd(list, scrollBars, section, manager, skinData), SimplyBox(simplyBox) {
   GetWindowRect(list, &WndRect);
+  if (SimplyBox) return;
+  // One pixel wider, the dropped list's frame lines up with the box's, whose button ends one pixel in.
+  SetWindowPos(list, nullptr, 0, 0, WndRect.right - WndRect.left + 1, WndRect.bottom - WndRect.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  GetWindowRect(list, &WndRect);
 }
 
 void TqxComboListWnd::WMEraseBkgnd(TMessage& message, HDC dc) {
@@ -28,6 +36,27 @@ void TqxComboListWnd::WMEraseBkgnd(TMessage& message, HDC dc) {
   FillRect(dc, &r, brush);
   DeleteObject(brush);
   message.Result = 1;
+}
+
+void TqxComboListWnd::PaintStripBelow() {
+  HWND box = GetParent(CtrlHandle);
+  HWND boxParent = box ? GetParent(box) : nullptr;
+  if (!boxParent) return;
+  RECT list, whole;
+  GetWindowRect(CtrlHandle, &list);
+  GetWindowRect(box, &whole);
+  const int width = whole.right - whole.left, height = whole.bottom - list.bottom;
+  if (width <= 0 || height <= 0) return;
+  TBackgroundInfo info;
+  RequestWindowBackground(box, info, false);
+  POINT at{whole.left, list.bottom};
+  ScreenToClient(boxParent, &at);
+  TBitmap32 strip(width, height);
+  PaintParentBackground(strip, TRect{0, 0, width, height}, CacheInfoOf(info), TPoint{at.x, at.y});
+  HDC dc = GetWindowDC(box);
+  if (!dc) return;
+  CopyBitmapToDC(dc, strip, TRect{0, 0, width, height}, TPoint{0, static_cast<int>(list.bottom - whole.top)});
+  ReleaseDC(box, dc);
 }
 
 void TqxComboListWnd::qxWndProc(TMessage& message) {
@@ -45,6 +74,10 @@ void TqxComboListWnd::qxWndProc(TMessage& message) {
       Showed = false;
       if (SkinData) SkinData->BGChanged = true;
       break;
+    case WM_NCPAINT:
+      TqxEditWnd::qxWndProc(message);
+      if (!Destroyed && SimplyBox) PaintStripBelow();
+      return;
     default:
       break;
   }

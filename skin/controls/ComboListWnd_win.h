@@ -18,6 +18,8 @@ class TqxComboListWnd : public TqxEditWnd {
 
  private:
   void WMEraseBkgnd(TMessage& message, HDC dc);
+  // The simple box's list may end above the box's bottom: the strip between shows the box's parent.
+  void PaintStripBelow();
 };
 
 }  // namespace qw

@@ -33,4 +33,14 @@ std::vector<TSpinArrowRow> SpinArrowRows(int buttonWidth, int buttonHeight, bool
   return rows;
 }
 
+TRect SpinFocusRect(const TRect& button, bool down) {
+  const int shift = down ? 1 : 0;
+  return TRect{button.Left + 3 + shift, button.Top + 3 + shift, button.Right - 3 + shift, button.Bottom - 3 + shift};
+}
+
+TPoint SpinGlyphPos(const TRect& button, int glyphWidth, int glyphHeight) {
+  return TPoint{button.Left + (button.Right - button.Left - glyphWidth) / 2,
+                button.Top + (button.Bottom - button.Top - glyphHeight) / 2};
+}
+
 }  // namespace qw

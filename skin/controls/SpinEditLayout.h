@@ -27,6 +27,11 @@ TRect SpinEditFormatRect(int editWidth, int clientHeight, int pairWidth);
 // Where the skinned text is written in the cached picture of the whole window.
 TRect SpinEditTextRect(int editWidth, int editHeight, const TEditFrame& frame, int pairWidth);
 
+// The focus rectangle of an arrow button: 3 pixels inside it, one pixel right and down while pressed.
+TRect SpinFocusRect(const TRect& button, bool down);
+// Where a glyph of GlyphWidth x GlyphHeight goes on an arrow button: centred (halves toward zero).
+TPoint SpinGlyphPos(const TRect& button, int glyphWidth, int glyphHeight);
+
 // One row of a filled arrow triangle: pixels Left to Right - 1 of row Y.
 struct TSpinArrowRow {
   int Y = 0;

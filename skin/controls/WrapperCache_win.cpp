@@ -25,7 +25,7 @@ bool WrapperIsHot(const TsCommonData& skinData, HWND wnd) {
   return active && IsWindowEnabled(wnd) && WrapperHasHotLook(skinData);
 }
 
-bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame) {
+bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int height) {
   if (!skinData.BGChanged) return true;
   TsSkinManager* m = skinData.EffectiveManager();
   RECT wr;
@@ -35,7 +35,7 @@ bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame) {
     skinData.FUpdating = true;
     return false;
   }
-  const int w = wr.right - wr.left, h = wr.bottom - wr.top;
+  const int w = wr.right - wr.left, h = height >= 0 ? height : wr.bottom - wr.top;
   POINT pos{wr.left, wr.top};
   if (parent) ScreenToClient(parent, &pos);
   TCacheInfo ci;

@@ -12,8 +12,9 @@ class TsCommonData;
 // section or its border has a hot look), and the disabled look for a disabled window, blended as the
 // parent answers skcGetDisabledBlend. PlainFrame (windows of skinned dialogs): the system window colour
 // framed in the skin's border colour. False when the parent's background is not ready: the wrapper waits
-// (FUpdating set) and nothing is painted.
-bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame);
+// (FUpdating set) and nothing is painted. Height (when not negative) is the picture's height instead of the
+// window's: the top part of a window that shows a child window below it.
+bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int height = -1);
 
 // The section (or its border) has a hot look of its own.
 bool WrapperHasHotLook(const TsCommonData& skinData);

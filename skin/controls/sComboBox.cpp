@@ -42,18 +42,22 @@ TsComboBox::~TsComboBox() {
 void TsComboBox::Loaded() {
   TsSkinned::Loaded();
   HookField();
+  WrapSimpleList();
 }
 
 void TsComboBox::CreateParams(TCreateParams& params) {
   TsSkinned::CreateParams(params);
-  // The list items are drawn by the control; the strings stay in the list so that it answers text.
-  params.Style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+  // The field and the items of the drop-down styles are drawn by the control; the strings stay in the list
+  // so that it answers text. The simple box's list draws its own items in the colours it is given.
+  if (Style() == csDropDown || Style() == csDropDownList) params.Style |= CBS_OWNERDRAWFIXED;
+  params.Style |= CBS_HASSTRINGS;
   if (FRightToLeft) params.ExStyle |= WS_EX_RTLREADING | WS_EX_RIGHT;
 }
 
 void TsComboBox::CreateWindowHandleDone() {
   TsSkinned::CreateWindowHandleDone();
   HookField();
+  WrapSimpleList();
 }
 
 void TsComboBox::SetDisabledKind(int kind) {
@@ -66,6 +70,44 @@ void TsComboBox::SetShowButton(bool value) {
   if (value == FShowButton) return;
   FShowButton = value;
   SkinData.Invalidate(false);
+}
+
+void TsComboBox::SetAlignment(TAlignment value) {
+  FAlignment = value;
+  SkinData.Invalidate(false);
+}
+
+int TsComboBox::MeasuredItemHeight() const {
+  HDC dc = GetDC(nullptr);
+  if (!dc) return FItemHeight;
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  SIZE size{};
+  GetTextExtentPoint32W(dc, L"A", 1, &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return MulDiv(size.cy, actM, actD) + 2;
+}
+
+void TsComboBox::MeasureItem(int index, int& height) {
+  if (IsOwnerDrawStyle()) return TComboBox::MeasureItem(index, height);
+  height = MeasuredItemHeight();
+}
+
+void TsComboBox::RefreshItemHeight() {
+  if (FHandle && IsWindowVisible(FHandle)) {
+    // The list measured its items once, with the font it was created with: measured again, the field and
+    // the items take the new font's height.
+    for (const WPARAM part : {static_cast<WPARAM>(-1), WPARAM{0}}) {
+      int height = static_cast<int>(SendMessageW(FHandle, CB_GETITEMHEIGHT, part, 0));
+      MeasureItem(static_cast<int>(part), height);
+      if (height > 0) SendMessageW(FHandle, CB_SETITEMHEIGHT, part, height);
+    }
+    // A drop-down box's window is its field: the picture follows the field's new height.
+    RECT r;
+    if (Style() != csSimple && GetWindowRect(FHandle, &r)) FHeight = r.bottom - r.top;
+  }
+  SkinData.BGChanged = true;
+  Repaint();
 }
 
 void TsComboBox::SetRightToLeft(bool value) {
@@ -93,6 +135,7 @@ TComboLayoutInput TsComboBox::LayoutInput() const {
   in.ScrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
   in.ShowButton = FShowButton;
   in.RightToLeft = FRightToLeft;
+  in.Simple = Style() == csSimple;
   return in;
 }
 
@@ -193,7 +236,8 @@ bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
       break;
   }
   if (!ReadyToPaint() || !SkinData.Skinned()) return false;
-  const bool systemDraws = HasFocus() && Enabled() && !FReadOnly;
+  // The simple box's field is always the system's: its list below shows the items typed towards.
+  const bool systemDraws = Style() == csSimple || (HasFocus() && Enabled() && !FReadOnly);
   switch (msg) {
     case WM_PAINT: {
       if (systemDraws) return false;
@@ -241,6 +285,7 @@ void TsComboBox::WndProc(TMessage& message) {
   if (!ReadyToPaint() || !SkinData.Skinned()) {
     if (message.Msg == CN_DRAWITEM) return CNDrawItem(message, RecordFrom<DRAWITEMSTRUCT>(message.LParam));
     TsSkinned::WndProc(message);
+    if (message.Msg == FW_FONT_CHANGED) RefreshItemHeight();
     return BoundLabel.ControlMessage(message.Msg, FDisabledKind);
   }
   if (SkinnedMessage(message)) return;
@@ -257,6 +302,7 @@ bool TsComboBox::SkinCommand(TMessage& message) {
       if (!ours) return false;
       SkinData.CommonWndProc(message);
       if (FListSW && FListHandle) SendMessageW(FListHandle, SkinCommandMsg, message.WParam, message.LParam);
+      WrapSimpleList();
       SkinData.BGChanged = true;
       Repaint();
       return true;
@@ -407,6 +453,8 @@ void TsComboBox::AfterFramework(TMessage& message) {
       SkinData.BGChanged = true;
       Repaint();
       return;
+    case FW_FONT_CHANGED:
+      return RefreshItemHeight();
     default:
       return;
   }
@@ -441,11 +489,22 @@ void TsComboBox::MouseEnterLeave(TMessage& message, bool entering) {
   if (!SkinData.CommonWndProc(message)) TComboBox::WndProc(message);
 }
 
+void TsComboBox::WrapList(HWND list) {
+  if (IsLoading() || FListHandle || !list) return;
+  FListHandle = list;
+  FListSW = TqxMainWnd::Create<TqxComboListWnd>(list, Style() == csSimple, true, u"EDIT", SkinData.EffectiveManager(),
+                                                nullptr);
+}
+
+void TsComboBox::WrapSimpleList() {
+  if (Style() != csSimple || FListHandle || !FHandle || !SkinData.Skinned()) return;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetComboBoxInfo(FHandle, &info)) WrapList(info.hwndList);
+}
+
 void TsComboBox::WMCtlColorListBox(TMessage& message, HDC dc, HWND list) {
-  if (!IsLoading() && !FListHandle && list) {
-    FListHandle = list;
-    FListSW = TqxMainWnd::Create<TqxComboListWnd>(list, false, true, u"EDIT", SkinData.EffectiveManager(), nullptr);
-  }
+  WrapList(list);
   const TsSkinManager* m = SkinData.EffectiveManager();
   const COLORREF color = static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(m ? m->GetActiveEditColor() : clWindow)));
   if (color != FListBrushColor || !FListBrush) {
@@ -465,9 +524,12 @@ void RegisterComboBoxClass(TClassRegistry& g) {
   using V = const TFormValue&;
   using R = TFormReader&;
   static constexpr TFormName<int> kDisabledKinds[] = {{"dkGrayed", dkGrayed}, {"dkBlended", dkBlended}};
+  static constexpr TFormName<TAlignment> kAlignments[] = {
+      {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
   const std::string n = "TsComboBox";
   g.Property<C>(n, "ReadOnly", [](C& c, V v, R r) { c.SetReadOnly(r.Bool(v)); });
   g.Property<C>(n, "DisabledKind", [](C& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKinds, "disabled kind")); });
+  g.Property<C>(n, "Alignment", [](C& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
   g.Property<C>(n, "OnDblClick", [](C& c, V v, R r) { c.OnDblClick = r.Handler(v); });
 }
 

@@ -43,6 +43,16 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
   // Right to left: the button on the left, the text right-aligned and read right to left.
   bool RightToLeft() const { return FRightToLeft; }
   void SetRightToLeft(bool value);
+  // Kept for the form description and callers; the box paints its text as right to left says.
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment value);
+  // The products of the scaling multipliers and divisors applied to the box: the item height follows them.
+  int actM = 1;
+  int actD = 1;
+  // The height an item of a box that is not owner-drawn takes in the current font.
+  int MeasuredItemHeight() const;
+  // Makes the list measure its items again after the font changed, then repaints.
+  void RefreshItemHeight();
   TNotifyEvent OnDblClick;
 
   TRect ButtonRect() const;
@@ -68,6 +78,7 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWindowHandleDone() override;
+  void MeasureItem(int index, int& height) override;
 
  private:
   friend LRESULT CALLBACK ComboFieldProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
@@ -89,6 +100,10 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
   void PaintPlainItem(HDC dc, int index, const TRect& r, UINT state);
   void Repaint();
   void ForgetList();
+  // Gives the list its wrapper the first time it is seen.
+  void WrapList(HWND list);
+  // The simple box's list never asks for its colours here: it is wrapped as soon as the box is skinned.
+  void WrapSimpleList();
   // The inner edit's messages, before its own handling; true when they end here.
   bool FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void HookField();
@@ -99,6 +114,7 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
   bool FShowButton = true;
   bool FDropDown = false;
   bool FRightToLeft = false;
+  TAlignment FAlignment = taLeftJustify;
   int FDisabledKind = dkBlended;
   HWND FListHandle = nullptr;
   HWND FFieldHandle = nullptr;

@@ -70,8 +70,13 @@ void TsComboBox::PaintFromCache(HDC given) {
   if (!cache || cache->Empty()) return;
   HDC dc = given ? given : GetDC(FHandle);
   if (!dc) return;
-  const int w = Width(), h = Height();
-  if (HasFocus() && Enabled() && !FReadOnly) {
+  const int w = Width(), h = cache->Height();
+  if (Style() == csSimple) {
+    // The field and the list are the system's, inside the skin's frame band around the field.
+    const TRect bands[4] = {{0, 0, w, kFrameBand}, {0, h - kFrameBand, w, h}, {0, kFrameBand, kFrameBand, h - kFrameBand},
+                            {w - kFrameBand, kFrameBand, w, h - kFrameBand}};
+    for (const TRect& r : bands) CopyBitmapToDC(dc, *cache, r, TPoint{r.Left, r.Top});
+  } else if (HasFocus() && Enabled() && !FReadOnly) {
     // The system draws the field: only the frame band and the button come from the cache.
     const TRect parts[5] = {{0, 0, w, kFrameBand}, {0, h - kFrameBand, w, h}, {0, kFrameBand, kFrameBand, h - kFrameBand},
                             {w - kFrameBand, kFrameBand, w, h - kFrameBand}, ButtonRect()};
@@ -87,12 +92,16 @@ void TsComboBox::PrepareCache() {
   SkinData.InitCacheBmp();
   TBitmap32* cache = SkinData.CacheBmp();
   if (!cache || cache->Empty()) return;
+  const bool simple = Style() == csSimple;
+  // The simple box's picture is its field only: the list below is a window of its own.
+  if (simple && cache->Height() != ItemHeight() + 8) *cache = TBitmap32(Width(), std::max(ItemHeight() + 8, 0));
+  if (cache->Empty()) return;
   const TCacheInfo ci = SkinData.GetParentCacheInfo();
   const int state = SkinData.ControlIsActive() ? 1 : 0;
   const TPoint position{Left(), Top()};
-  PaintControlItem(SkinData, ci, state, TRect{0, 0, Width(), Height()}, position, *cache, true);
+  PaintControlItem(SkinData, ci, state, TRect{0, 0, Width(), cache->Height()}, position, *cache, true);
   const TRect field = FieldRect();
-  if (field.Right > field.Left && field.Bottom > field.Top) {
+  if (!simple && field.Right > field.Left && field.Bottom > field.Top) {
     const TBitmap32 line = ItemPicture(ItemIndex(), field, ODS_COMBOBOXEDIT);
     CopyPixels(*cache, field.Left, field.Top, line, TRect{0, 0, line.Width(), line.Height()});
   }

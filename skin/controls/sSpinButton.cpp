@@ -4,6 +4,8 @@
 
 #include "fw/Canvas.h"
 #include "fw/MessageCrack.h"
+#include "fw/BitmapCanvas.h"
+#include "image/BitmapBlend.h"
 #include "image/BitmapDC_win.h"
 #include "image/BitmapFill.h"
 #include "skin/controls/SpinEditLayout.h"
@@ -20,6 +22,24 @@ namespace {
 constexpr std::u16string_view kArrowSection = u"SPEEDBUTTON_SMALL";
 
 TRect Offset(const TRect& r, TPoint by) { return TRect{r.Left + by.X, r.Top + by.Y, r.Right + by.X, r.Bottom + by.Y}; }
+
+// A glyph centred on R of Target, its bottom-left pixel's colour left out.
+void DrawGlyph(TBitmap32& target, const TRect& r, const TBitmap32& glyph) {
+  if (glyph.Empty()) return;
+  const TPoint p = SpinGlyphPos(r, glyph.Width(), glyph.Height());
+  BlendKeyedBitmap(target, p.X, p.Y, glyph.At(0, glyph.Height() - 1), 0.0,
+                   TRect{0, 0, glyph.Width() - 1, glyph.Height() - 1}, glyph);
+}
+
+void DrawFocusRectInto(TBitmap32& target, const TRect& r) {
+  if (r.Right <= r.Left || r.Bottom <= r.Top) return;
+  TBitmapCanvas canvas(target);
+  if (HDC dc = canvas.Handle()) {
+    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    DrawFocusRect(dc, &rc);
+    GdiFlush();
+  }
+}
 
 }  // namespace
 
@@ -107,11 +127,25 @@ void TsTimerSpeedButton::Click() {
 
 void TsTimerSpeedButton::Paint(TCanvas& canvas) {
   RECT r{0, 0, Width(), Height()};
-  UINT flags = DFCS_SCROLLUP;
-  if (!Up) flags = DFCS_SCROLLDOWN;
-  if (FDown) flags |= DFCS_PUSHED;
-  if (!FOwner.Enabled()) flags |= DFCS_INACTIVE;
-  DrawFrameControl(canvas.Handle(), &r, DFC_SCROLL, flags);
+  if (!Glyph.Empty()) {
+    // A button face with the glyph on it, pressed in while down.
+    TBitmap32 face(Width(), Height());
+    FillRect32(face, TRect{0, 0, Width(), Height()}, static_cast<TColor>(GetSysColor(COLOR_BTNFACE)), 255);
+    DrawGlyph(face, SpinFocusRect(TRect{-3, -3, Width() + 3, Height() + 3}, FDown), Glyph);
+    CopyBitmapToDC(canvas.Handle(), face, TRect{0, 0, Width(), Height()}, TPoint{0, 0});
+    DrawEdge(canvas.Handle(), &r, FDown ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  } else {
+    UINT flags = DFCS_SCROLLUP;
+    if (!Up) flags = DFCS_SCROLLDOWN;
+    if (FDown) flags |= DFCS_PUSHED;
+    if (!FOwner.Enabled()) flags |= DFCS_INACTIVE;
+    DrawFrameControl(canvas.Handle(), &r, DFC_SCROLL, flags);
+  }
+  if (TimeBtnState & tbFocusRect) {
+    const TRect f = SpinFocusRect(TRect{0, 0, Width(), Height()}, FDown);
+    RECT fr{f.Left, f.Top, f.Right, f.Bottom};
+    DrawFocusRect(canvas.Handle(), &fr);
+  }
 }
 
 // ---- The pair ---------------------------------------------------------------------------------------
@@ -131,6 +165,28 @@ TsSpinButton::~TsSpinButton() {
   DestroyHandle();
   delete FUpButton;
   delete FDownButton;
+}
+
+void TsSpinButton::Loaded() {
+  TWinControl::Loaded();
+  PlaceArrows();
+  ResetGlyphs();
+}
+
+void TsSpinButton::SetUpGlyph(TBitmap32 glyph) {
+  FUpGlyph = std::move(glyph);
+  ResetGlyphs();
+}
+
+void TsSpinButton::SetDownGlyph(TBitmap32 glyph) {
+  FDownGlyph = std::move(glyph);
+  ResetGlyphs();
+}
+
+void TsSpinButton::ResetGlyphs() {
+  FUpButton->Glyph = FUpGlyph.Clone();
+  FDownButton->Glyph = FDownGlyph.Clone();
+  Redraw();
 }
 
 void TsSpinButton::SetBounds(int left, int top, int width, int height) {
@@ -173,6 +229,8 @@ void TsSpinButton::PaintSkinned(TBitmap32& target, TPoint at, TBitmap32* backgro
     ci = MakeCacheInfo(background, 0, 0);
   const int index = m->GetSkinIndex(kArrowSection);
   const bool hasSection = m->IsValidSkinIndex(index);
+  const int texture = hasSection ? m->GetTextureIndex(index, kArrowSection, u"PATTERN") : -1;
+  const int hotTexture = hasSection ? m->GetTextureIndex(index, kArrowSection, u"HOTPATTERN") : -1;
   const int ownerIndex = FOwner.SkinData.SkinIndex();
   const TUpDownButtons b = SpinArrowButtons(Width(), Height());
   const std::pair<TsTimerSpeedButton*, TRect> arrows[2] = {{FUpButton, b.First}, {FDownButton, b.Second}};
@@ -181,20 +239,25 @@ void TsSpinButton::PaintSkinned(TBitmap32& target, TPoint at, TBitmap32* backgro
     const TRect r = Offset(local, at);
     const TPoint pP{backgroundAt.X + local.Left, backgroundAt.Y + local.Top};
     const int state = FOwner.Enabled() ? button->State() : 0;
-    if (hasSection) PaintSectionItem(index, kArrowSection, ci, state, r, pP, target, m);
+    if (hasSection) PaintSectionItem(index, kArrowSection, ci, state, r, pP, target, m, texture, hotTexture);
     else PaintParentBackground(target, r, ci, pP);
-    TColor color;
-    if (!hasSection || FOwner.SkinData.CustomFont())
-      color = FOwner.Enabled() ? ColorToRGB(FOwner.Font().Color()) : static_cast<TColor>(GetSysColor(COLOR_GRAYTEXT));
-    else if (state != 0) {
-      const TsGeneralData& g = m->gd[static_cast<size_t>(index)];
-      color = g.States >= 2 ? g.HotFontColor().Color : g.FontColor().Color;
+    if (!button->Glyph.Empty()) {
+      DrawGlyph(target, r, button->Glyph);
     } else {
-      const int from = m->IsValidSkinIndex(ownerIndex) ? ownerIndex : index;
-      color = m->gd[static_cast<size_t>(from)].FontColor().Color;
+      TColor color;
+      if (!hasSection || FOwner.SkinData.CustomFont())
+        color = FOwner.Enabled() ? ColorToRGB(FOwner.Font().Color()) : static_cast<TColor>(GetSysColor(COLOR_GRAYTEXT));
+      else if (state != 0) {
+        const TsGeneralData& g = m->gd[static_cast<size_t>(index)];
+        color = g.States >= 2 ? g.HotFontColor().Color : g.FontColor().Color;
+      } else {
+        const int from = m->IsValidSkinIndex(ownerIndex) ? ownerIndex : index;
+        color = m->gd[static_cast<size_t>(from)].FontColor().Color;
+      }
+      for (const TSpinArrowRow& row : SpinArrowRows(WidthOfRect(local), HeightOfRect(local), button->Up))
+        FillRect32(target, TRect{r.Left + row.Left, r.Top + row.Y, r.Left + row.Right, r.Top + row.Y + 1}, color, 255);
     }
-    for (const TSpinArrowRow& row : SpinArrowRows(WidthOfRect(local), HeightOfRect(local), button->Up))
-      FillRect32(target, TRect{r.Left + row.Left, r.Top + row.Y, r.Left + row.Right, r.Top + row.Y + 1}, color, 255);
+    if (button->TimeBtnState & tbFocusRect) DrawFocusRectInto(target, SpinFocusRect(r, button->IsDown()));
   }
 }
 
@@ -237,6 +300,9 @@ void TsSpinButton::WndProc(TMessage& message) {
     case WM_GETDLGCODE:
       message.Result = DLGC_WANTARROWS;
       return;
+    case FW_ENABLED_CHANGED:
+      TWinControl::WndProc(message);
+      return ResetGlyphs();
     default:
       break;
   }

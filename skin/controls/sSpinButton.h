@@ -40,6 +40,9 @@ class TsTimerSpeedButton : public TGraphicControl {
   int State() const;
   // Created on the first press.
   TTimer* RepeatTimer() const { return FRepeatTimer.get(); }
+  // The picture drawn instead of the triangle (empty: the triangle); its bottom-left pixel's colour is
+  // transparent.
+  TBitmap32 Glyph;
 
  private:
   void WMLButtonDown(TMessage& message);
@@ -66,6 +69,15 @@ class TsSpinButton : public TWinControl {
   // The arrow that shows the focus rectangle while the pair itself has the focus.
   TsTimerSpeedButton* FocusedButton() const { return FFocusedButton; }
   void SetFocusedButton(TsTimerSpeedButton* button) { FFocusedButton = button; }
+  void Loaded() override;
+
+  // The arrows' own pictures (empty by default: the triangles).
+  const TBitmap32& UpGlyph() const { return FUpGlyph; }
+  const TBitmap32& DownGlyph() const { return FDownGlyph; }
+  void SetUpGlyph(TBitmap32 glyph);
+  void SetDownGlyph(TBitmap32 glyph);
+  // Gives both arrow buttons the pictures again (after a skin or an enabled change).
+  void ResetGlyphs();
 
   // Paints both arrows as the skin shows them into Target, the pair's corner at At; what lies behind
   // the pair is the spin edit's picture (Background, the pair's corner at BackgroundAt in it).
@@ -87,6 +99,8 @@ class TsSpinButton : public TWinControl {
   TsTimerSpeedButton* FUpButton = nullptr;
   TsTimerSpeedButton* FDownButton = nullptr;
   TsTimerSpeedButton* FFocusedButton = nullptr;
+  TBitmap32 FUpGlyph;
+  TBitmap32 FDownGlyph;
 };
 
 }  // namespace qw

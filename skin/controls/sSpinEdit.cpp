@@ -49,6 +49,7 @@ void TsSpinEdit::CreateWindowHandleDone() {
 void TsSpinEdit::Loaded() {
   TSpinEditOf<TsEdit>::Loaded();
   PlaceButton();
+  if (FButton) FButton->ResetGlyphs();
   UpdateButtonVisibility();
   UpdateEditRect();
 }
@@ -108,6 +109,10 @@ void TsSpinEdit::WndProc(TMessage& message) {
     case FW_FONT_CHANGED:
       UpdateEditRect();
       return;
+    case CN_KEYDOWN:
+      // A key the edit itself handles may scroll or re-lay its text: keep it clear of the arrows.
+      if (message.Result == 0) UpdateEditRect();
+      return;
     case WM_PAINT:
       // The arrows paint over the edit's fresh picture.
       if (SkinData.Skinned() && Enabled() && !SkinData.FUpdating) RedrawButton();
@@ -131,7 +136,7 @@ void TsSpinEdit::WndProc(TMessage& message) {
     case skcRefresh:
       UpdateButtonVisibility();
       UpdateEditRect();
-      RedrawButton();
+      FButton->ResetGlyphs();
       return;
     case skcEndParentUpdate:
       RedrawButton();

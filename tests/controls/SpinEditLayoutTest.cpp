@@ -35,5 +35,14 @@ TEST(SpinEditLayout, ArrowTrianglesAreCentredOnTheirButtons) {
   EXPECT_EQ(SpinArrowRows(8, 4, true).front(), (TSpinArrowRow{1, 4, 5}));
 }
 
+TEST(SpinEditLayout, FocusRectangleAndGlyphSitInsideTheButton) {
+  // The down arrow of an 18 x 17 pair: 3 pixels in, shifted with the pressed face.
+  EXPECT_EQ(SpinFocusRect(TRect{0, 8, 18, 17}, false), (TRect{3, 11, 15, 14}));
+  EXPECT_EQ(SpinFocusRect(TRect{0, 8, 18, 17}, true), (TRect{4, 12, 16, 15}));
+  EXPECT_EQ(SpinGlyphPos(TRect{10, 8, 28, 17}, 7, 4), (TPoint{15, 10}));
+  // A glyph bigger than the button is centred over it, not pushed to one side.
+  EXPECT_EQ(SpinGlyphPos(TRect{0, 0, 18, 8}, 20, 10), (TPoint{-1, -1}));
+}
+
 }  // namespace
 }  // namespace qw

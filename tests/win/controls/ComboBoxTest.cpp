@@ -60,6 +60,12 @@ TEST_P(ComboBox, DropsASkinnedListAndPicksAnItemByKeyboard) {
   EXPECT_TRUE(Box->DroppedDown());
   ASSERT_NE(Box->ListWrapper(), nullptr) << "the list wears the skin's frame and bar";
   EXPECT_NE(dynamic_cast<TqxComboListWnd*>(Box->ListWrapper()), nullptr);
+  // Wrapped, the list is one pixel wider than the box, in the same place.
+  RECT list, box;
+  GetWindowRect(Box->ListHandle(), &list);
+  GetWindowRect(Box->Handle(), &box);
+  EXPECT_EQ(list.right - list.left, box.right - box.left + 1);
+  EXPECT_EQ(list.left, box.left);
   // The items are the control's drawing: an unselected one is in the skin's edit colour at its right end.
   RECT item;
   ASSERT_NE(SendMessageW(Box->ListHandle(), LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item)), LB_ERR);
@@ -258,6 +264,76 @@ TEST_P(ComboBox, TheMouseOverTheFieldIsOverTheBox) {
   // The mouse went from the field straight out of the box.
   SendMessageW(field, WM_MOUSELEAVE, 0, 0);
   EXPECT_FALSE(Box->SkinData.FMouseAbove);
+}
+
+TEST_P(ComboBox, ABiggerFontGivesTallerItemsAndATallerField) {
+  const auto itemHeight = [&](WPARAM part) { return static_cast<int>(SendMessageW(Box->Handle(), CB_GETITEMHEIGHT, part, 0)); };
+  const auto fieldHeight = [&] {
+    RECT r;
+    GetWindowRect(Box->Handle(), &r);
+    return static_cast<int>(r.bottom - r.top);
+  };
+  // The items are as tall as the font's capital plus a pixel above and below.
+  EXPECT_EQ(itemHeight(0), Box->MeasuredItemHeight());
+  EXPECT_EQ(Box->ItemHeight(), itemHeight(0));
+  const int items = itemHeight(0), field = itemHeight(static_cast<WPARAM>(-1)), window = fieldHeight();
+  Box->Font().SetHeight(-22);
+  PumpAll();
+  EXPECT_GT(itemHeight(0), items + 6);
+  EXPECT_EQ(itemHeight(0), Box->MeasuredItemHeight());
+  EXPECT_GT(itemHeight(static_cast<WPARAM>(-1)), field + 6);
+  EXPECT_GT(fieldHeight(), window + 6);
+  EXPECT_EQ(Box->Height(), fieldHeight()) << "the picture covers the whole field";
+  // Scaled, the same font measures in proportion.
+  const int unscaled = Box->MeasuredItemHeight();
+  Box->actM = 2;
+  EXPECT_EQ(Box->MeasuredItemHeight(), (unscaled - 2) * 2 + 2);
+  Box->actM = 1;
+  Box->SetAlignment(taCenter);
+  EXPECT_EQ(Box->Alignment(), taCenter);
+}
+
+TEST_P(ComboBox, ASimpleBoxShowsItsSkinnedListInsideTheSkinsFrame) {
+  auto owned = std::make_unique<TsComboBox>();
+  TsComboBox* simple = owned.get();
+  simple->SetStyle(csSimple);
+  simple->SetItems({L"one", L"two", L"three"});
+  simple->SkinData.SetSkinSection(u"TARNWICKCOMBOBOX");
+  simple->SetBounds(10, 10, 90, 90);
+  simple->SetParent(Box->GetParentForm());
+  simple->Loaded();
+  // Above whatever else lies there on the window, so that the screen shows it.
+  SetWindowPos(simple->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  PumpAll();
+  RedrawWindow(simple->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  PumpAll();
+  EXPECT_EQ(simple->ButtonRect().Right - simple->ButtonRect().Left, 0) << "no drop-down button";
+  ASSERT_NE(simple->ListHandle(), nullptr);
+  EXPECT_EQ(GetParent(simple->ListHandle()), simple->Handle());
+  EXPECT_TRUE(IsWindowVisible(simple->ListHandle()));
+  auto* list = dynamic_cast<TqxComboListWnd*>(simple->ListWrapper());
+  ASSERT_NE(list, nullptr);
+  EXPECT_TRUE(list->SimplyBox);
+  RECT lr, br;
+  GetWindowRect(simple->ListHandle(), &lr);
+  GetWindowRect(simple->Handle(), &br);
+  EXPECT_EQ(lr.right - lr.left, br.right - br.left) << "the simple box's list keeps its width";
+  // The field's frame band is the skin's picture, a field's height tall.
+  ASSERT_NE(simple->SkinData.CacheBmp(), nullptr);
+  const TBitmap32& cache = *simple->SkinData.CacheBmp();
+  EXPECT_EQ(cache.Height(), simple->ItemHeight() + 8);
+  HDC dc = GetDC(simple->Handle());
+  for (POINT p : {POINT{0, 4}, POINT{45, 1}, POINT{89, 4}}) {
+    const uint32_t c = cache.At(p.x, p.y);
+    EXPECT_EQ(GetPixel(dc, p.x, p.y), RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF)) << p.x << "," << p.y;
+  }
+  ReleaseDC(simple->Handle(), dc);
+  // The list's frame is the skin's too: its corner is not the system's edge colour.
+  HDC ldc = GetWindowDC(simple->ListHandle());
+  EXPECT_NE(GetPixel(ldc, 0, 0), GetSysColor(COLOR_3DSHADOW));
+  ReleaseDC(simple->ListHandle(), ldc);
+  owned.reset();
+  PumpAll();
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, ComboBox, ::testing::Values(u"Flatline (internal)", u"MetroUI (internal)"));

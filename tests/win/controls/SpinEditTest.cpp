@@ -7,6 +7,7 @@
 
 #include "../core/CoreTestSupport.h"
 #include "../form/FormTestSupport.h"
+#include "skin/controls/SpinEditLayout.h"
 #include "skin/controls/sSpinEdit.h"
 
 namespace qw::test {
@@ -166,6 +167,112 @@ TEST_F(SpinEditTest, ArrowsArePaintedInTheFontColourAndKeptInThePictureWhenDisab
   Spin->SetEnabled(true);
   PumpAll();
   EXPECT_TRUE(IsWindowVisible(Pair()));
+}
+
+TEST_F(SpinEditTest, TabAndEnterGoWhereTheSpinEditNamesOrAlongTheTabOrder) {
+  TsEdit* prev = Host.Add<TsEdit>(20, 100, 121, 21);
+  const auto press = [&](UINT key, bool shift) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    Spin->SetFocus();
+    PumpAll();
+    PostMessageW(Spin->Handle(), WM_KEYDOWN, key, 1);
+    PumpAll();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return GetFocus();
+  };
+  Spin->PrevTabControl = prev;
+  Spin->NextTabControl = prev;
+  EXPECT_EQ(press(VK_TAB, true), prev->Handle());
+  Spin->PrevTabControl = nullptr;
+  EXPECT_EQ(press(VK_RETURN, false), prev->Handle()) << "Enter too goes to the named control";
+  // Without one, Tab follows the form's order (the edit made after the spin edit) and Enter stays.
+  Spin->NextTabControl = nullptr;
+  EXPECT_EQ(press(VK_TAB, false), Other->Handle());
+  EXPECT_EQ(press(VK_RETURN, false), Spin->Handle());
+  // A named control that goes away is forgotten, not followed.
+  Spin->NextTabControl = prev;
+  Spin->Notification(prev, TOperation::opRemove);
+  EXPECT_EQ(Spin->NextTabControl, nullptr);
+}
+
+TEST_F(SpinEditTest, TakingTheFocusSelectsTheWholeText) {
+  Spin->SetText(L"123");
+  Other->SetFocus();
+  PumpAll();
+  Spin->SetFocus();
+  PumpAll();
+  DWORD start = 9, end = 9;
+  SendMessageW(Spin->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 3u);
+  Spin->AutoSelect = false;
+  SendMessageW(Spin->Handle(), EM_SETSEL, 1, 1);
+  Other->SetFocus();
+  PumpAll();
+  Spin->SetFocus();
+  PumpAll();
+  SendMessageW(Spin->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(end - start, 0u);
+}
+
+TEST_F(SpinEditTest, GlyphsReplaceTheTrianglesAndTheFocusedArrowShowsItsRectangle) {
+  SetCursorPos(0, 0);
+  TsSpinButton& pair = Spin->Button();
+  // A 5 x 3 red bar on a green key (the bottom-left pixel).
+  TBitmap32 glyph(5, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) glyph.At(x, y) = y == 1 ? 0xFFFF0000u : 0xFF00FF00u;
+  pair.SetUpGlyph(std::move(glyph));
+  ASSERT_FALSE(pair.UpButton().Glyph.Empty());
+  const auto picture = [&] {
+    TBitmap32 bmp(pair.Width(), pair.Height());
+    pair.PaintSkinned(bmp, TPoint{0, 0}, nullptr, TPoint{-1, -1});
+    return bmp;
+  };
+  const TUpDownButtons b = SpinArrowButtons(pair.Width(), pair.Height());
+  const TPoint centre = SpinGlyphPos(b.First, 5, 3);
+  TBitmap32 bmp = picture();
+  EXPECT_EQ(bmp.At(centre.X + 2, centre.Y + 1) & 0xFFFFFF, 0xFF0000u) << "the glyph's bar";
+  EXPECT_NE(bmp.At(centre.X + 2, centre.Y) & 0xFFFFFF, 0x00FF00u) << "its key colour is left out";
+  // The down arrow keeps its triangle: the point row of the triangle differs from the pixel beside it.
+  const std::vector<TSpinArrowRow> rows = SpinArrowRows(WidthOfRect(b.Second), HeightOfRect(b.Second), false);
+  const TSpinArrowRow point = rows.back();
+  EXPECT_NE(bmp.At(point.Left, b.Second.Top + point.Y), bmp.At(point.Left - 3, b.Second.Top + point.Y));
+
+  // The pair in the tab order: its focused arrow shows the focus rectangle, 3 pixels inside.
+  pair.TabStop = true;
+  EXPECT_EQ(SendMessageW(pair.Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
+  pair.SetFocusedButton(&pair.DownButton());
+  const TBitmap32 before = picture();
+  SetFocus(pair.Handle());
+  PumpAll();
+  EXPECT_TRUE(pair.DownButton().TimeBtnState & tbFocusRect);
+  const TRect f = SpinFocusRect(b.Second, false);
+  const TBitmap32 focused = picture();
+  int changed = 0;
+  for (int x = f.Left; x < f.Right; ++x) changed += focused.At(x, f.Top) != before.At(x, f.Top);
+  EXPECT_GT(changed, 0) << "the dotted line along the top";
+  EXPECT_EQ(focused.At(f.Left - 1, f.Top - 1), before.At(f.Left - 1, f.Top - 1));
+  Other->SetFocus();
+  PumpAll();
+  EXPECT_FALSE(pair.DownButton().TimeBtnState & tbFocusRect);
+}
+
+TEST(EditCharCase, TypedLettersTakeTheCaseAsked) {
+  THostForm host;
+  auto owned = std::make_unique<TEdit>();
+  TEdit* edit = owned.get();
+  edit->CharCase = ecUpperCase;
+  edit->SetBounds(10, 10, 100, 21);
+  edit->SetParent(host.Form.get());
+  host.Owned.push_back(std::move(owned));
+  SendMessageW(edit->Handle(), WM_CHAR, L'a', 1);
+  SendMessageW(edit->Handle(), WM_CHAR, L'7', 1);
+  EXPECT_EQ(edit->Text(), L"A7");
 }
 
 }  // namespace
