@@ -16,6 +16,7 @@
 #include "../form/FormTestSupport.h"
 #include "BoxTestSupport.h"
 #include "fw/ClassRegistry.h"
+#include "fw/DeferredRelease.h"
 #include "fw/FormReader.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/sPageControl.h"
@@ -288,6 +289,15 @@ class PageControlTabs : public PageControlSections {
   int Changes = 0;
 };
 
+// The bounding box of the pixels of R that are not the plain tab face.
+TRect InkBox(const TBitmap32& bmp, const TRect& r) {
+  TRect box{r.Right, r.Bottom, r.Left, r.Top};
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x)
+      if (Rgb(bmp, x, y) != PixelOf(kTab)) box = TRect{std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+  return box;
+}
+
 TEST_F(PageControlTabs, AClosedPageIsFreedOrHiddenAndThePageAtItsPlaceShownUnlessTheHandlerRefuses) {
   ShowCloseButtons();
   std::vector<int> asked;
@@ -334,6 +344,19 @@ TEST_F(PageControlTabs, AClosedPageIsFreedOrHiddenAndThePageAtItsPlaceShownUnles
   Sheets[0]->SetParent(Pages);
 }
 
+TEST_F(PageControlTabs, AnOwnedPageClosedByItsButtonIsFreedOnceTheClickIsDone) {
+  auto* owned = TComponent::Create<TsTabSheet>(Host.Form.get());
+  owned->SetText(L"Owned");
+  owned->SetParent(Pages);
+  ShowCloseButtons();
+  TDestroyWatch watch(owned);
+  ClickClose(3);
+  EXPECT_EQ(Pages->PageCount(), 3);
+  ReleasePending();
+  EXPECT_TRUE(watch.Destroyed());
+  EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+}
+
 TEST_F(PageControlTabs, TheCloseGlyphSitsAtItsPlaceInTheStateOfTheMouse) {
   ShowCloseButtons();
   const TPoint b = CloseButtonOf(1);
@@ -374,13 +397,23 @@ TEST_F(PageControlTabs, AButtonTabRaisesItsEventAndNeverBecomesThePageShown) {
   EXPECT_EQ(clicks, 1);
 }
 
-// The bounding box of the pixels of R that are not the plain tab face.
-TRect InkBox(const TBitmap32& bmp, const TRect& r) {
-  TRect box{r.Right, r.Bottom, r.Left, r.Top};
-  for (int y = r.Top; y < r.Bottom; ++y)
-    for (int x = r.Left; x < r.Right; ++x)
-      if (Rgb(bmp, x, y) != PixelOf(kTab)) box = TRect{std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
-  return box;
+TEST_F(PageControlTabs, AnOwnerDrawnTabIsLeftToTheProgramOverItsSection) {
+  Pages->OwnerDraw = true;
+  std::vector<std::pair<int, bool>> drawn;
+  Pages->OnDrawTab = [&drawn](TsPageControl& sender, int index, const TRect& r, bool active, TCanvas& canvas) {
+    drawn.emplace_back(index, active);
+    EXPECT_EQ(r, sender.PaintedTabRectOf(index));
+    canvas.SetBrushColor(kBehind);
+    canvas.FillRect(RECT{r.Left + 4, r.Top + 4, r.Left + 6, r.Top + 6});
+  };
+  const TBitmap32& cache = Painted(*Pages);
+  // The active tab last, over its neighbours.
+  EXPECT_EQ(drawn, (std::vector<std::pair<int, bool>>{{1, false}, {2, false}, {0, true}}));
+  const TRect tab = Pages->PaintedTabRectOf(1);
+  EXPECT_EQ(Rgb(cache, tab.Left + 4, tab.Top + 4), PixelOf(kBehind));
+  // No caption of the skin's own.
+  const TRect ink = InkBox(cache, TRect{tab.Left + 7, tab.Top + 3, tab.Right - 3, tab.Bottom - 3});
+  EXPECT_TRUE(IsRectEmpty(ink));
 }
 
 TEST_F(PageControlTabs, CaptionsOnAVerticalStripRunUpward) {
