@@ -289,6 +289,37 @@ class PageControlTabs : public PageControlSections {
   int Changes = 0;
 };
 
+// What the open tab menu saw; the menu is closed from a timer inside its own loop.
+TsPageControl* gMenuPages = nullptr;
+int gDroppedWhileOpen = -2;
+void CALLBACK CloseTabMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gDroppedWhileOpen = gMenuPages->DroppedDownItem();
+  EndMenu();
+}
+
+TEST_F(PageControlTabs, AMenuTabOpensItsMenuUnderItselfAndNeverBecomesThePageShown) {
+  auto* menu = TComponent::Create<TPopupMenu>(Host.Form.get());
+  auto* item = TComponent::Create<TMenuItem>(menu);
+  item->Caption = L"Item";
+  menu->Add(item);
+  Sheets[2]->TabType = ttMenu;
+  Sheets[2]->TabMenu = menu;
+  gMenuPages = Pages;
+  gDroppedWhileOpen = -2;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseTabMenu);
+  ASSERT_NE(timer, 0u);
+  const TPoint p = MiddleOf(Pages->PaintedTabRectOf(2));
+  SendMessageW(Pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+  SendMessageW(Pages->Handle(), WM_LBUTTONUP, 0, At(p));
+  PumpAll();
+  EXPECT_EQ(gDroppedWhileOpen, 2);
+  EXPECT_EQ(Pages->DroppedDownItem(), -1);
+  EXPECT_EQ(menu->PopupComponent, Pages);
+  EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+  EXPECT_EQ(Changes, 0);
+}
+
 // The bounding box of the pixels of R that are not the plain tab face.
 TRect InkBox(const TBitmap32& bmp, const TRect& r) {
   TRect box{r.Right, r.Bottom, r.Left, r.Top};
