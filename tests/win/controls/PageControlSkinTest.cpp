@@ -303,7 +303,7 @@ TEST_F(PageControlTabs, AMenuTabOpensItsMenuUnderItselfAndNeverBecomesThePageSho
   auto* item = TComponent::Create<TMenuItem>(menu);
   item->Caption = L"Item";
   menu->Add(item);
-  Sheets[2]->TabType = ttMenu;
+  Sheets[2]->SetTabType(ttMenu);
   Sheets[2]->TabMenu = menu;
   gMenuPages = Pages;
   gDroppedWhileOpen = -2;
