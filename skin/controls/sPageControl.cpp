@@ -939,8 +939,8 @@ void TsTabSheet::SetTabType(TqxTabType type) {
   auto* pages = dynamic_cast<TsPageControl*>(PageControl());
   if (!pages || pages->IsLoading()) return;
   pages->ChooseValidActivePage();
-  pages->SkinData.BGChanged = true;
-  if (pages->HandleAllocated()) InvalidateRect(pages->Handle(), nullptr, FALSE);
+  // Close buttons come and go with the page tabs: the strip measures its tabs again.
+  pages->SetPadding();
 }
 
 void TsTabSheet::SetTabSkin(std::u16string_view section) {
