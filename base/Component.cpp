@@ -1,5 +1,7 @@
 #include "base/Component.h"
 
+#include <algorithm>
+
 namespace qw {
 
 TComponent::~TComponent() {
@@ -14,6 +16,18 @@ void TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
   FComponents.push_back(std::move(component));
   for (auto& other : FComponents)
     if (other.get() != raw) other->Notification(raw, TOperation::opInsert);
+}
+
+std::unique_ptr<TComponent> TComponent::ExtractComponent(TComponent* component) {
+  auto it = std::find_if(FComponents.begin(), FComponents.end(),
+                         [component](const std::unique_ptr<TComponent>& c) { return c.get() == component; });
+  if (it == FComponents.end()) return nullptr;
+  std::unique_ptr<TComponent> taken = std::move(*it);
+  FComponents.erase(it);
+  taken->FOwner = nullptr;
+  Notification(component, TOperation::opRemove);
+  for (auto& other : FComponents) other->Notification(component, TOperation::opRemove);
+  return taken;
 }
 
 void TComponent::DestroyComponents() {

@@ -55,6 +55,9 @@ class TComponent {
 
   // Takes ownership of a component and tells the others about it.
   void InsertComponent(std::unique_ptr<TComponent> component);
+  // Gives up ownership of an owned component (announced as removed) and hands it to the caller; null
+  // when this component does not own it.
+  std::unique_ptr<TComponent> ExtractComponent(TComponent* component);
   // Destroys every owned component in reverse creation order, each announced as removed first.
   void DestroyComponents();
 

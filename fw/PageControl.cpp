@@ -33,6 +33,12 @@ void TTabSheet::SetText(const std::wstring& text) {
   if (FPageControl) FPageControl->PageCaptionChanged(this);
 }
 
+void TTabSheet::SetTabVisible(bool visible) {
+  if (visible == FTabVisible) return;
+  if (FPageControl) FPageControl->ShowPageTab(this, visible);
+  else FTabVisible = visible;
+}
+
 TPageControl::TPageControl() {
   TabStop = true;
   ControlStyle &= ~csClickEvents;
@@ -67,10 +73,26 @@ void TPageControl::SetTabPosition(TPageTabPosition position) {
 
 RECT TPageControl::TabRect(int index) const {
   RECT r{};
-  if (FHandle && index >= 0 && index < PageCount() &&
-      !SendMessageW(FHandle, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)))
+  const int tab = TabIndexOfPage(index);
+  if (FHandle && tab >= 0 &&
+      !SendMessageW(FHandle, TCM_GETITEMRECT, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&r)))
     r = RECT{};
   return r;
+}
+
+int TPageControl::TabIndexOfPage(int pageIndex) const {
+  if (pageIndex < 0 || pageIndex >= PageCount() || !FPages[static_cast<size_t>(pageIndex)]->FTabVisible) return -1;
+  int tab = 0;
+  for (int i = 0; i < pageIndex; ++i)
+    if (FPages[static_cast<size_t>(i)]->FTabVisible) ++tab;
+  return tab;
+}
+
+int TPageControl::PageIndexOfTab(int tabIndex) const {
+  if (tabIndex < 0) return -1;
+  for (int i = 0; i < PageCount(); ++i)
+    if (FPages[static_cast<size_t>(i)]->FTabVisible && tabIndex-- == 0) return i;
+  return -1;
 }
 
 void TPageControl::CreateWindowHandleDone() {
@@ -80,16 +102,17 @@ void TPageControl::CreateWindowHandleDone() {
 }
 
 void TPageControl::SendTabCaption(UINT tabMessage, size_t index) {
-  if (!FHandle) return;
+  const int tab = TabIndexOfPage(static_cast<int>(index));
+  if (!FHandle || tab < 0) return;
   std::wstring caption = FPages[index]->Text();
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = caption.data();
-  SendMessageW(FHandle, tabMessage, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(FHandle, tabMessage, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
 }
 
 void TPageControl::SelectTab(int index) {
-  if (FHandle) SendMessageW(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (FHandle) SendMessageW(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(TabIndexOfPage(index)), 0);
 }
 
 void TPageControl::Loaded() {
@@ -122,7 +145,12 @@ void TPageControl::AddPage(TTabSheet* page) {
 void TPageControl::RemovePage(TTabSheet* page) {
   auto it = std::find(FPages.begin(), FPages.end(), page);
   if (it == FPages.end()) return;
-  if (FHandle) SendMessageW(FHandle, TCM_DELETEITEM, static_cast<WPARAM>(it - FPages.begin()), 0);
+  const int index = static_cast<int>(it - FPages.begin());
+  if (const int tab = TabIndexOfPage(index); FHandle && tab >= 0) {
+    FPageBeingRemoved = index;
+    SendMessageW(FHandle, TCM_DELETEITEM, static_cast<WPARAM>(tab), 0);
+    FPageBeingRemoved = -1;
+  }
   FPages.erase(it);
   if (FActivePage == page) FActivePage = nullptr;
 }
@@ -130,6 +158,22 @@ void TPageControl::RemovePage(TTabSheet* page) {
 void TPageControl::PageCaptionChanged(TTabSheet* page) {
   auto it = std::find(FPages.begin(), FPages.end(), page);
   if (it != FPages.end()) SendTabCaption(TCM_SETITEMW, static_cast<size_t>(it - FPages.begin()));
+}
+
+void TPageControl::ShowPageTab(TTabSheet* page, bool visible) {
+  auto it = std::find(FPages.begin(), FPages.end(), page);
+  if (it == FPages.end()) return;
+  const int index = static_cast<int>(it - FPages.begin());
+  if (visible) {
+    page->FTabVisible = true;
+    SendTabCaption(TCM_INSERTITEMW, static_cast<size_t>(index));
+  } else {
+    const int tab = TabIndexOfPage(index);
+    page->FTabVisible = false;
+    if (FHandle && tab >= 0) SendMessageW(FHandle, TCM_DELETEITEM, static_cast<WPARAM>(tab), 0);
+  }
+  if (FActivePage) SelectTab(ActivePageIndex());
+  LayoutSheets();
 }
 
 int TPageControl::ActivePageIndex() const {
@@ -149,7 +193,7 @@ void TPageControl::SetActivePage(TTabSheet* page) {
 
 void TPageControl::CNNotify(const NMHDR& header) {
   if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return;
-  ChangeActivePage(static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0)));
+  ChangeActivePage(PageIndexOfTab(static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0))));
 }
 
 void TPageControl::ChangeActivePage(int index) {

@@ -21,6 +21,9 @@ class TTabSheet : public TWinControl {
   void SetParent(TWinControl* parent) override;
   void SetText(const std::wstring& text) override;
   TPageControl* PageControl() const { return FPageControl; }
+  // A page whose tab is hidden keeps its place among the pages but has no tab in the strip.
+  bool TabVisible() const { return FTabVisible; }
+  void SetTabVisible(bool visible);
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -31,6 +34,7 @@ class TTabSheet : public TWinControl {
 // Which side of the pages the tab strip takes.
 enum TPageTabPosition : int { ptTop, ptBottom, ptLeft, ptRight };
   TPageControl* FPageControl = nullptr;
+  bool FTabVisible = true;
 };
 
 class TPageControl : public TWinControl {
@@ -59,6 +63,11 @@ class TPageControl : public TWinControl {
   void AddPage(TTabSheet* page);
   void RemovePage(TTabSheet* page);
   void PageCaptionChanged(TTabSheet* page);
+  // Takes a page's tab out of the strip or puts it back at its place.
+  void ShowPageTab(TTabSheet* page, bool visible);
+  // The tab of a page in the strip (-1 for a hidden tab) and the page of a tab (-1 for none).
+  int TabIndexOfPage(int pageIndex) const;
+  int PageIndexOfTab(int tabIndex) const;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -67,6 +76,9 @@ class TPageControl : public TWinControl {
   virtual void UpdateActivePage() {}
   // A change the user asked for: the page becomes active and OnChange is raised.
   void ChangeActivePage(int index);
+  // The page whose tab is being taken out of the strip because the page leaves; -1 otherwise (a tab
+  // that is only hidden).
+  int PageBeingRemoved() const { return FPageBeingRemoved; }
 
  private:
   void LayoutSheets();
@@ -78,6 +90,7 @@ class TPageControl : public TWinControl {
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActivePage = nullptr;
   TPageTabPosition FTabPosition = ptTop;
+  int FPageBeingRemoved = -1;
 };
 
 }  // namespace qw

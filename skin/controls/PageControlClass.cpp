@@ -18,6 +18,8 @@ constexpr TFormName<TTabStyle> kTabStyles[] = {
     {"tsTabs", tsTabs}, {"tsButtons", tsButtons}, {"tsFlatButtons", tsFlatButtons}};
 constexpr TFormName<TqxTabType> kTabTypes[] = {{"ttButton", ttButton}, {"ttMenu", ttMenu}, {"ttTab", ttTab}};
 
+std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
+
 }  // namespace
 
 void RegisterPageControlClass(TClassRegistry& g) {
@@ -30,6 +32,34 @@ void RegisterPageControlClass(TClassRegistry& g) {
   g.Property<TsPageControl>("TsPageControl", "AccessibleDisabledPages",
                             [](TsPageControl& c, V v, R r) { c.AccessibleDisabledPages = r.Bool(v); });
   g.Property<TsPageControl>("TsPageControl", "ShowUpDown", [](TsPageControl& c, V v, R r) { c.SetShowUpDown(r.Bool(v)); });
+  g.Property<TsPageControl>("TsPageControl", "ShowCloseBtns",
+                            [](TsPageControl& c, V v, R r) { c.SetShowCloseBtns(r.Bool(v)); });
+  g.Property<TsPageControl>("TsPageControl", "CloseBtnSkin",
+                            [](TsPageControl& c, V v, R r) { c.SetCloseBtnSkin(U16(r.String(v))); });
+  g.Property<TsPageControl>("TsPageControl", "ShowFocus", [](TsPageControl& c, V v, R r) { c.ShowFocus = r.Bool(v); });
+  g.Property<TsPageControl>("TsPageControl", "RotateCaptions",
+                            [](TsPageControl& c, V v, R r) { c.RotateCaptions = r.Bool(v); });
+  g.Property<TsPageControl>("TsPageControl", "TabPadding", [](TsPageControl& c, V v, R r) { c.SetTabPadding(r.Int(v)); });
+  g.Property<TsPageControl>("TsPageControl", "OwnerDraw", [](TsPageControl& c, V v, R r) { c.OwnerDraw = r.Bool(v); });
+  g.Property<TsPageControl>("TsPageControl", "Images", [](TsPageControl& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* images = dynamic_cast<TImageList*>(target);
+      if (!images) r.Fail(line, "Images must name an image list");
+      c.SetImages(images);
+    });
+  });
+  g.Property<TsTabSheet>("TsTabSheet", "UseCloseBtn", [](TsTabSheet& c, V v, R r) { c.SetUseCloseBtn(r.Bool(v)); });
+  g.Property<TsTabSheet>("TsTabSheet", "ButtonSkin",
+                         [](TsTabSheet& c, V v, R r) { c.ButtonSkin = U16(r.String(v)); });
+  g.Property<TsTabSheet>("TsTabSheet", "ImageIndex", [](TsTabSheet& c, V v, R r) { c.ImageIndex = r.Int(v); });
+  g.Property<TsTabSheet>("TsTabSheet", "OnClickBtn", [](TsTabSheet& c, V v, R r) { c.OnClickBtn = r.Handler(v); });
+  g.Property<TsTabSheet>("TsTabSheet", "TabMenu", [](TsTabSheet& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* menu = dynamic_cast<TPopupMenu*>(target);
+      if (!menu) r.Fail(line, "TabMenu must name a popup menu");
+      c.TabMenu = menu;
+    });
+  });
   g.Property<TsTabSheet>("TsTabSheet", "TabType", [](TsTabSheet& c, V v, R) {
     c.SetTabType(FormEnum(v, kTabTypes, "tab type"));
   });

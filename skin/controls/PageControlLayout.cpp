@@ -61,26 +61,6 @@ TSize2 CloseButtonSize(std::optional<TSize2> glyph) {
   return TSize2{std::max(8, glyph->Width), glyph->Height};
 }
 
-TRect HorizontalTabTextRect(TRect t, TTabPosition position, TTabStyle style, bool selected, int tw, int th) {
-  if (position == tpBottom) t.Top += 2;
-  else if (position == tpTop) t.Bottom -= 2;
-  const auto move = [&t](int dx, int dy) { t = OffsetRect(t, dx, dy); };
-  if (style != tsTabs) {
-    move(0, 1);
-  } else if (position == tpBottom) {
-    selected ? move(-1, -2) : move(0, -2);
-  } else if (position == tpTop) {
-    t.Top += 2;
-    selected ? move(-1, -2) : move(0, 1);
-  }
-  TRect text = t;
-  text.Left = t.Left + (WidthOfRect(t) - tw) / 2;
-  text.Right = std::min(text.Left + tw + 2, t.Right - 3);
-  text.Top = t.Top + (HeightOfRect(t) - th) / 2;
-  text.Bottom = text.Top + th;
-  return selected ? OffsetRect(text, 1, 1) : text;
-}
-
 int TabAtPoint(const std::vector<TRect>& tabs, TPoint p) {
   for (size_t i = 0; i < tabs.size(); ++i) {
     const TRect& r = tabs[i];

@@ -1,7 +1,7 @@
 #pragma once
 // Where a skinned page control puts its parts: the page area and the tab strip for each tab position,
 // the grown rectangle of the selected tab, the section names by position and style, the tab padding
-// sent to the tab strip, the caption rectangle inside a tab and the page keyboard and mouse navigation
+// sent to the tab strip and the page keyboard and mouse navigation
 // picks.
 #include <optional>
 #include <string>
@@ -44,10 +44,6 @@ struct TSize2 {
   friend bool operator==(const TSize2&, const TSize2&) = default;
 };
 TSize2 CloseButtonSize(std::optional<TSize2> glyph);
-
-// The caption rectangle of a page tab on a horizontal strip, without image, menu arrow or close button:
-// T is the painted tab's rectangle in its own bitmap, (tw, th) the caption's size.
-TRect HorizontalTabTextRect(TRect t, TTabPosition position, TTabStyle style, bool selected, int tw, int th);
 
 // The first rectangle holding P, or -1.
 int TabAtPoint(const std::vector<TRect>& tabs, TPoint p);

@@ -9,6 +9,7 @@
 #include "fw/MessageCrack.h"
 #include "image/BitmapBlend.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/TabContentLayout.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -47,8 +48,14 @@ void DrawTabCaption(HWND wnd, int index, TBitmap32& tab, TColor color, TTabPosit
   const int length = static_cast<int>(wcslen(text));
   RECT measured{0, 0, tab.Width(), tab.Height()};
   DrawTextW(dc, text, length, &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-  const TRect t = HorizontalTabTextRect(TRect{0, 0, tab.Width(), tab.Height()}, side, style, selected,
-                                        measured.right - measured.left, measured.bottom - measured.top);
+  TTabContentInput in;
+  in.Tab = TRect{0, 0, tab.Width(), tab.Height()};
+  in.Position = side;
+  in.Style = style;
+  in.Selected = selected;
+  in.CaptionWidth = measured.right - measured.left;
+  in.CaptionHeight = measured.bottom - measured.top;
+  const TRect t = TabContentLayout(in).Text;
   RECT r{t.Left, t.Top, t.Right, t.Bottom};
   DrawTextW(dc, text, length, &r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
   SelectObject(dc, old);

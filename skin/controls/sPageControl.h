@@ -9,8 +9,11 @@
 #include <string>
 
 #include "fw/Canvas.h"
+#include "fw/ImageList.h"
+#include "fw/Menu.h"
 #include "fw/PageControl.h"
 #include "skin/controls/PageControlLayout.h"
+#include "skin/controls/TabContentLayout.h"
 #include "skin/controls/SkinnedControl.h"
 #include "skin/controls/TabSkinData.h"
 #include "skin/controls/WndWrapper_win.h"
@@ -20,6 +23,9 @@
 namespace qw {
 
 class TsTabSheet;
+
+// What happens to a page whose close button was clicked.
+enum TTabCloseAction : int { tcaFree, tcaHide };
 
 class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
  public:
@@ -34,6 +40,41 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
   std::function<void(TsPageControl& sender, TTabSheet* newPage, bool& allowChange)> OnPageChanging;
   std::function<void(TsPageControl& sender, int tabIndex)> OnTabMouseEnter;
   std::function<void(TsPageControl& sender, int tabIndex)> OnTabMouseLeave;
+
+  // Tab contents: close buttons on page tabs, a focus frame on the active caption, captions turned to
+  // run upward (they do on a vertical strip unless RotateCaptions; on a horizontal one when set), images
+  // from Images by the sheets' ImageIndex, and tabs the program paints itself (OwnerDraw).
+  bool ShowCloseBtns() const { return FShowCloseBtns; }
+  void SetShowCloseBtns(bool show);
+  const std::u16string& CloseBtnSkin() const { return FCloseBtnSkin; }
+  void SetCloseBtnSkin(std::u16string section);
+  bool ShowFocus = true;
+  bool RotateCaptions = false;
+  int TabPadding() const { return FTabPadding; }
+  void SetTabPadding(int padding);
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* images);
+  bool OwnerDraw = false;
+  // Draws a tab of an OwnerDraw control on the control's picture; Rect is the tab in control coordinates.
+  std::function<void(TsPageControl& sender, int tabIndex, const TRect& rect, bool active, TCanvas& canvas)> OnDrawTab;
+  // Asked when a close button is released; the page is freed or its tab hidden unless canClose is cleared.
+  std::function<void(TsPageControl& sender, int tabIndex, TTabCloseAction& action, bool& canClose)> OnCloseBtnClick;
+  // The close button's size: 15 x 15, or the size of the skin's close glyph.
+  TSize2 CloseBtnSize() const { return FBtnSize; }
+  int HoveredBtnIndex() const { return FHoveredBtnIndex; }
+  int PressedBtnIndex() const { return FPressedBtnIndex; }
+  // The menu tab whose menu is open; -1 none.
+  int DroppedDownItem() const { return FDroppedDownItem; }
+  // Where the parts of a tab are, in control coordinates, as it is painted in State.
+  TTabContent TabContentOf(int index, int state);
+  // The page whose close button holds P; -1 none.
+  int CloseBtnAt(TPoint p);
+  // The close button's answer for the page at Index: OnCloseBtnClick, then freeing or hiding it and
+  // showing a remaining page. False when the control itself went meanwhile.
+  bool CloseClick(int index);
+  // Sends the tab strip the padding the tab contents need.
+  void SetPadding();
+  void Notification(TComponent* component, TOperation operation) override;
 
   // The page whose tab is under the mouse; -1 none.
   int CurItem() const { return FCurItem; }
@@ -56,25 +97,47 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
 
  protected:
   void UpdateActivePage() override;
+  void CreateWindowHandleDone() override;
 
  private:
   void ResolvePageSection();
   void PaintTabs(TBitmap32& cache, const TCacheInfo& ci);
   void PaintTab(TBitmap32& cache, int index, int state, const TCacheInfo& ci);
-  void RepaintStrip();
+  void PaintTabContent(TBitmap32& tab, int index, int state, int section, TColor fontColor);
+  void PaintCloseBtn(TBitmap32& tab, const TRect& r, int state);
+  TRect TabBitmapRect(int index) const;
+  TTabContentInput ContentInput(int index, int state, const TRect& r, int tw, int th) const;
+  int TabState(int index) const;
+  void UpdateCloseBtnSize();
+  void RepaintStrip(int overrideIndex = -1, int overrideState = 0);
   void OurPaint(HDC dc, bool notifyChildren);
   bool MayPaint() const;
   void WMPaint(TMessage& message, HDC dc);
   void WMMouseMove(TMessage& message, TPoint p);
   void WMLButtonDown(TMessage& message, TPoint p);
+  void WMLButtonUp(TMessage& message, TPoint p);
+  void WMLButtonDblClk(TMessage& message, TPoint p);
+  void DropDownTabMenu(int index);
   void WMKeyDown(TMessage& message, UINT key);
   void MouseLeft();
-  void TabDeleted(TMessage& message, int index);
+  void TabDeleted(TMessage& message);
   void SkinCommand(TMessage& message, TSkinCommand code);
   std::vector<bool> TabsVisible() const;
+  std::vector<TPageKind> PageKinds() const;
   int FCurItem = -1;
   int FHoveredBtnIndex = -1;
   int FPressedBtnIndex = -1;
+  int FPressedTab = -1;  // a button tab held down
+  int FDroppedDownItem = -1;
+  int FStateOverride = -1;  // a tab repainted once in FOverrideState
+  int FOverrideState = 0;
+  bool FShowCloseBtns = false;
+  std::u16string FCloseBtnSkin;
+  int FTabPadding = 0;
+  TImageList* FImages = nullptr;
+  int FBtnIndex = -1;  // the close button's section (FBtnIsSection) or mask
+  bool FBtnIsSection = false;
+  TSize2 FBtnSize;
   int FPageSkinIndex = -1;
   int FPageBorderIndex = -1;
   std::u16string FChangedSkinSection;
@@ -129,6 +192,20 @@ class TsTabSheet : public TsSkinned<TTabSheet, COC_TsTabSheet> {
   void AnswerParentBG(TMessage& message, TsPageControl* pages);
   TqxTabType FTabType = ttTab;
   std::u16string FTabSkin;
+
+ public:
+  // The tab's own parts: its close button (when the control shows them), image, the section of a
+  // button tab, the menu a menu tab opens and the event a button tab raises when released.
+  bool UseCloseBtn() const { return FUseCloseBtn; }
+  void SetUseCloseBtn(bool use);
+  std::u16string ButtonSkin;
+  int ImageIndex = -1;
+  TPopupMenu* TabMenu = nullptr;
+  TNotifyEvent OnClickBtn;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  bool FUseCloseBtn = true;
 };
 
 }  // namespace qw

@@ -102,5 +102,31 @@ TEST(Component, OwnerDestroysInReverseOrderAndNotifiesTheOthersFirst) {
   EXPECT_EQ(log, (std::vector<std::string>{"first lets go of second", "destroyed second", "destroyed first"}));
 }
 
+// A component handed out of its owner's list is announced as gone to the others and is the caller's to free.
+class TWatcher : public TComponent {
+ public:
+  void Notification(TComponent* component, TOperation operation) override {
+    if (operation == TOperation::opRemove) Removed.push_back(component);
+  }
+  std::vector<TComponent*> Removed;
+};
+
+TEST(ExtractComponent, HandsOwnershipOverAndTellsTheOthers) {
+  std::vector<std::string> log;
+  TComponent owner;
+  auto* watcher = TComponent::Create<TWatcher>(&owner);
+  auto* page = TComponent::Create<TProbe>(&owner, &log);
+  page->SetName("page");
+  std::unique_ptr<TComponent> taken = owner.ExtractComponent(page);
+  ASSERT_EQ(taken.get(), page);
+  EXPECT_EQ(page->Owner(), nullptr);
+  EXPECT_EQ(owner.ComponentCount(), 1);
+  EXPECT_EQ(watcher->Removed, std::vector<TComponent*>{page});
+  // Not owned (any more): nothing is handed out and nothing freed twice.
+  EXPECT_EQ(owner.ExtractComponent(page), nullptr);
+  taken.reset();
+  EXPECT_EQ(log, std::vector<std::string>{"destroyed page"});
+}
+
 }  // namespace
 }  // namespace qw

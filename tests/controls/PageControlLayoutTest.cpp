@@ -1,5 +1,5 @@
 // The page area and tab strip of a skinned page control for every tab position, the grown selected
-// tab, the section names, the tab padding, the caption rectangle and the navigation picks.
+// tab, the section names, the tab padding and the navigation picks.
 #include <gtest/gtest.h>
 
 #include "skin/controls/PageControlLayout.h"
@@ -72,16 +72,6 @@ TEST(TabPaddingFor, ImagesAndCloseButtonsChangeTheHorizontalPadding) {
   EXPECT_EQ(TabPaddingFor(2, true, true, 15), (TTabPadding{6, 3}));
   EXPECT_EQ(CloseButtonSize(std::nullopt), (TSize2{15, 15}));
   EXPECT_EQ(CloseButtonSize(TSize2{5, 9}), (TSize2{8, 9}));
-}
-
-TEST(HorizontalTabTextRect, CentredInTheTabAndMovedForTheSelectedOne) {
-  const TRect t{0, 0, 100, 24};
-  // On top: 2 rows off the bottom, 2 off the top and one more down for a resting tab.
-  EXPECT_EQ(HorizontalTabTextRect(t, tpTop, tsTabs, false, 40, 13), (TRect{30, 6, 72, 19}));
-  // The selected tab: left 1 and up 2, then the whole text 1 right and 1 down.
-  EXPECT_EQ(HorizontalTabTextRect(t, tpTop, tsTabs, true, 40, 13), (TRect{30, 4, 72, 17}));
-  // A caption wider than the tab stops 3 pixels short of its right edge.
-  EXPECT_EQ(HorizontalTabTextRect(TRect{0, 0, 30, 24}, tpBottom, tsTabs, false, 40, 13).Right, 27);
 }
 
 TEST(TabAtPoint, FirstTabHoldingThePointRightAndBottomExcluded) {

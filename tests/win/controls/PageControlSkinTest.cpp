@@ -3,6 +3,10 @@
 // changes by click, arrow keys and Ctrl+Tab that OnPageChanging can refuse. Against a test skin: the
 // page area's section by tab position with its fallback, and no skinned tabs without a tab section.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
 
 #include <stdexcept>
 #include <string>
@@ -12,10 +16,12 @@
 #include "../form/FormTestSupport.h"
 #include "BoxTestSupport.h"
 #include "fw/ClassRegistry.h"
+#include "fw/DeferredRelease.h"
 #include "fw/FormReader.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/sPageControl.h"
 #include "skin/data/SkinManager.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw::test {
 namespace {
@@ -246,6 +252,233 @@ TEST_F(PageControlSections, TheHotTabIsForgottenWhenItsPageGoes) {
   Sheets[1]->SetParent(Pages);
 }
 
+// ---- Tab contents and tab kinds ----------------------------------------------------------------------
+
+constexpr uint32_t kCloseStates[3] = {0x00102030, 0x00405060, 0x00708090};
+
+class PageControlTabs : public PageControlSections {
+ protected:
+  void SetUp() override {
+    PageControlSections::SetUp();
+    Skin.AddSection(u"TABTOP", kTab, 3);
+    Skin.AddSection(u"TABLEFT", kTab, 3);
+    // The skin's small close glyph: three 12 x 12 states side by side.
+    Skin.M.ConstData.MaskCloseSmall = static_cast<int16_t>(Skin.AddMask(u"GLOBALINFO", u"SICONCLOSE", TRect{0, 0, 36, 12}, 3, 0));
+    Skin.Paint(TRect{0, 0, 36, 12}, [](int x, int) { return kCloseStates[x / 12] | 0xFF000000u; });
+    auto* third = Host.Add<TsTabSheet>(0, 0, 10, 10, Pages);
+    third->SetText(L"Three");
+    Sheets.push_back(third);
+    Pages->OnChange = [this](TComponent*) { ++Changes; };
+    PumpAll();
+  }
+  void ShowCloseButtons() {
+    Pages->SetShowCloseBtns(true);
+    PumpAll();
+    ASSERT_EQ(Pages->CloseBtnSize(), (TSize2{12, 12}));
+  }
+  TPoint CloseButtonOf(int tab) {
+    return MiddleOf(Pages->TabContentOf(tab, tab == Pages->ActivePageIndex() ? StatePressed : StateNormal).CloseButton);
+  }
+  void ClickClose(int tab) {
+    const LPARAM p = At(CloseButtonOf(tab));
+    SendMessageW(Pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, p);
+    SendMessageW(Pages->Handle(), WM_LBUTTONUP, 0, p);
+    PumpAll();
+  }
+  int SystemTabCount() { return static_cast<int>(SendMessageW(Pages->Handle(), TCM_GETITEMCOUNT, 0, 0)); }
+  int Changes = 0;
+};
+
+// What the open tab menu saw; the menu is closed from a timer inside its own loop.
+TsPageControl* gMenuPages = nullptr;
+int gDroppedWhileOpen = -2;
+void CALLBACK CloseTabMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gDroppedWhileOpen = gMenuPages->DroppedDownItem();
+  EndMenu();
+}
+
+TEST_F(PageControlTabs, AMenuTabOpensItsMenuUnderItselfAndNeverBecomesThePageShown) {
+  auto* menu = TComponent::Create<TPopupMenu>(Host.Form.get());
+  auto* item = TComponent::Create<TMenuItem>(menu);
+  item->Caption = L"Item";
+  menu->Add(item);
+  Sheets[2]->SetTabType(ttMenu);
+  Sheets[2]->TabMenu = menu;
+  gMenuPages = Pages;
+  gDroppedWhileOpen = -2;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, CloseTabMenu);
+  ASSERT_NE(timer, 0u);
+  const TPoint p = MiddleOf(Pages->PaintedTabRectOf(2));
+  SendMessageW(Pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+  SendMessageW(Pages->Handle(), WM_LBUTTONUP, 0, At(p));
+  PumpAll();
+  EXPECT_EQ(gDroppedWhileOpen, 2);
+  EXPECT_EQ(Pages->DroppedDownItem(), -1);
+  EXPECT_EQ(menu->PopupComponent, Pages);
+  EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+  EXPECT_EQ(Changes, 0);
+}
+
+// The bounding box of the pixels of R that are not the plain tab face.
+TRect InkBox(const TBitmap32& bmp, const TRect& r) {
+  TRect box{r.Right, r.Bottom, r.Left, r.Top};
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x)
+      if (Rgb(bmp, x, y) != PixelOf(kTab)) box = TRect{std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+  return box;
+}
+
+TEST_F(PageControlTabs, AClosedPageIsFreedOrHiddenAndThePageAtItsPlaceShownUnlessTheHandlerRefuses) {
+  ShowCloseButtons();
+  std::vector<int> asked;
+  TTabCloseAction answer = tcaFree;
+  bool allow = false;
+  Pages->OnCloseBtnClick = [&](TsPageControl&, int index, TTabCloseAction& action, bool& canClose) {
+    asked.push_back(index);
+    EXPECT_EQ(action, tcaFree);
+    EXPECT_TRUE(canClose);
+    action = answer;
+    canClose = allow;
+  };
+  ClickClose(0);
+  EXPECT_EQ(asked, std::vector<int>{0});
+  EXPECT_EQ(Pages->PageCount(), 3);
+  EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+  EXPECT_EQ(Changes, 0);
+  EXPECT_EQ(Pages->PressedBtnIndex(), -1);
+
+  allow = true;
+  ClickClose(0);
+  EXPECT_EQ(Pages->PageCount(), 2);
+  EXPECT_EQ(Sheets[0]->PageControl(), nullptr);
+  EXPECT_EQ(Pages->ActivePage(), Sheets[1]);
+  EXPECT_TRUE(IsWindowVisible(Sheets[1]->Handle()));
+  EXPECT_EQ(Changes, 1);
+  EXPECT_EQ(SystemTabCount(), 2);
+
+  // Closing a page that is not shown keeps the shown one.
+  answer = tcaHide;
+  ClickClose(1);
+  EXPECT_EQ(Pages->PageCount(), 2);
+  EXPECT_FALSE(Sheets[2]->TabVisible());
+  EXPECT_EQ(SystemTabCount(), 1);
+  EXPECT_TRUE(IsRectEmpty(Pages->PaintedTabRectOf(1)));
+  EXPECT_EQ(Pages->ActivePage(), Sheets[1]);
+  // Hiding the shown page's tab shows the next page that has one.
+  Sheets[2]->SetTabVisible(true);
+  EXPECT_EQ(SystemTabCount(), 2);
+  ClickClose(0);
+  EXPECT_FALSE(Sheets[1]->TabVisible());
+  EXPECT_EQ(Pages->ActivePage(), Sheets[2]);
+  Painted(*Pages);
+  Sheets[0]->SetParent(Pages);
+}
+
+TEST_F(PageControlTabs, AnOwnedPageClosedByItsButtonIsFreedOnceTheClickIsDone) {
+  auto* owned = TComponent::Create<TsTabSheet>(Host.Form.get());
+  owned->SetText(L"Owned");
+  owned->SetParent(Pages);
+  ShowCloseButtons();
+  TDestroyWatch watch(owned);
+  ClickClose(3);
+  EXPECT_EQ(Pages->PageCount(), 3);
+  ReleasePending();
+  EXPECT_TRUE(watch.Destroyed());
+  EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+}
+
+TEST_F(PageControlTabs, TheCloseGlyphSitsAtItsPlaceInTheStateOfTheMouse) {
+  ShowCloseButtons();
+  const TPoint b = CloseButtonOf(1);
+  EXPECT_EQ(Rgb(Painted(*Pages), b.X, b.Y), kCloseStates[0]);
+  SendMessageW(Pages->Handle(), WM_MOUSEMOVE, 0, At(b));
+  EXPECT_EQ(Pages->HoveredBtnIndex(), 1);
+  EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), b.X, b.Y), kCloseStates[1]);
+  SendMessageW(Pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(b));
+  EXPECT_EQ(Pages->PressedBtnIndex(), 1);
+  EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), b.X, b.Y), kCloseStates[2]);
+  // Leaving lets go of the button: nothing is closed.
+  Pages->Perform(FW_MOUSE_LEAVE);
+  EXPECT_EQ(Pages->PressedBtnIndex(), -1);
+  EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), b.X, b.Y), kCloseStates[0]);
+  SendMessageW(Pages->Handle(), WM_LBUTTONUP, 0, At(b));
+  EXPECT_EQ(Pages->PageCount(), 3);
+  // A page that does without a close button shows none.
+  Sheets[1]->SetUseCloseBtn(false);
+  EXPECT_TRUE(IsRectEmpty(Pages->TabContentOf(1, StateNormal).CloseButton));
+  EXPECT_EQ(Rgb(Painted(*Pages), b.X, b.Y), PixelOf(kTab));
+}
+
+TEST_F(PageControlTabs, AButtonTabRaisesItsEventAndNeverBecomesThePageShown) {
+  Sheets[1]->SetTabType(ttButton);
+  int clicks = 0;
+  Sheets[1]->OnClickBtn = [&clicks](TComponent*) { ++clicks; };
+  const TPoint p = MiddleOf(Pages->PaintedTabRectOf(1));
+  SendMessageW(Pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+  EXPECT_EQ(clicks, 0);
+  SendMessageW(Pages->Handle(), WM_LBUTTONUP, 0, At(p));
+  PumpAll();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(Pages->ActivePage(), Sheets[0]);
+  EXPECT_EQ(Changes, 0);
+  // Released elsewhere, the press comes to nothing.
+  SendMessageW(Pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(p));
+  SendMessageW(Pages->Handle(), WM_LBUTTONUP, 0, At(MiddleOf(Pages->PaintedTabRectOf(2))));
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(PageControlTabs, AnOwnerDrawnTabIsLeftToTheProgramOverItsSection) {
+  Pages->OwnerDraw = true;
+  std::vector<std::pair<int, bool>> drawn;
+  Pages->OnDrawTab = [&drawn](TsPageControl& sender, int index, const TRect& r, bool active, TCanvas& canvas) {
+    drawn.emplace_back(index, active);
+    EXPECT_EQ(r, sender.PaintedTabRectOf(index));
+    canvas.SetBrushColor(kBehind);
+    canvas.FillRect(RECT{r.Left + 4, r.Top + 4, r.Left + 6, r.Top + 6});
+  };
+  const TBitmap32& cache = Painted(*Pages);
+  // The active tab last, over its neighbours.
+  EXPECT_EQ(drawn, (std::vector<std::pair<int, bool>>{{1, false}, {2, false}, {0, true}}));
+  const TRect tab = Pages->PaintedTabRectOf(1);
+  EXPECT_EQ(Rgb(cache, tab.Left + 4, tab.Top + 4), PixelOf(kBehind));
+  // No caption of the skin's own.
+  const TRect ink = InkBox(cache, TRect{tab.Left + 7, tab.Top + 3, tab.Right - 3, tab.Bottom - 3});
+  EXPECT_TRUE(IsRectEmpty(ink));
+}
+
+TEST_F(PageControlTabs, CaptionsOnAVerticalStripRunUpward) {
+  Sheets[1]->SetText(L"Longer caption");
+  Pages->SetTabPosition(ptLeft);
+  PumpAll();
+  const TRect tab = Pages->PaintedTabRectOf(1);
+  ASSERT_GT(HeightOfRect(tab), WidthOfRect(tab));
+  const TRect ink = InkBox(Painted(*Pages), TRect{tab.Left + 2, tab.Top + 2, tab.Right - 2, tab.Bottom - 2});
+  ASSERT_FALSE(IsRectEmpty(ink));
+  EXPECT_GT(HeightOfRect(ink), 2 * WidthOfRect(ink));
+  // Turned back along the strip, the caption lies across the tab.
+  Pages->RotateCaptions = true;
+  const TRect flat = InkBox(Painted(*Pages), TRect{tab.Left + 2, tab.Top + 2, tab.Right - 2, tab.Bottom - 2});
+  ASSERT_FALSE(IsRectEmpty(flat));
+  EXPECT_LT(HeightOfRect(flat), HeightOfRect(ink));
+}
+
+TEST_F(PageControlTabs, TheActiveCaptionShowsItsFocusFrameOnlyWhileTheControlHasTheFocus) {
+  SetFocus(Pages->Handle());
+  PumpAll();
+  ASSERT_TRUE(Pages->Focused());
+  const TRect focus = Pages->TabContentOf(0, StatePressed).Focus;
+  ASSERT_FALSE(IsRectEmpty(focus));
+  EXPECT_EQ(Rgb(Painted(*Pages), focus.Left, focus.Top + 3), 0u);
+  EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), focus.Left, focus.Top + 6), 0u);
+  Pages->ShowFocus = false;
+  EXPECT_EQ(Rgb(Painted(*Pages), focus.Left, focus.Top + 3), PixelOf(kTab));
+  Pages->ShowFocus = true;
+  SetFocus(nullptr);
+  PumpAll();
+  ASSERT_FALSE(Pages->Focused());
+  EXPECT_EQ(Rgb(Painted(*Pages), focus.Left, focus.Top + 3), PixelOf(kTab));
+}
 
 // ---- Stored properties -----------------------------------------------------------------------------------
 
@@ -294,6 +527,32 @@ TEST(PageControlDescription, TheTabSideStyleAndTabKindsAreRead) {
   EXPECT_FALSE(pages->CanSelectPage(0));
   TPagesForm other;
   EXPECT_EQ(LoadPages(other, "    TabPosition = tpMiddle\n", ""), "Form description, line 3: unknown tab position tpMiddle");
+}
+
+TEST(PageControlDescription, TheTabContentPropertiesAreRead) {
+  TPagesForm form;
+  ASSERT_EQ(LoadPages(form, "    ShowCloseBtns = True\n    CloseBtnSkin = 'CLOSEBTN'\n    ShowFocus = False\n"
+                            "    RotateCaptions = True\n    TabPadding = 4\n    OwnerDraw = True\n",
+                      "      UseCloseBtn = False\n      ButtonSkin = 'SPEEDBUTTON'\n      ImageIndex = 2\n"),
+            "loaded");
+  TsPageControl* pages = nullptr;
+  TsTabSheet* sheet = nullptr;
+  for (int i = 0; i < form.ComponentCount(); ++i) {
+    if (auto* p = dynamic_cast<TsPageControl*>(form.Components(i))) pages = p;
+    if (auto* s = dynamic_cast<TsTabSheet*>(form.Components(i))) sheet = s;
+  }
+  ASSERT_TRUE(pages && sheet);
+  EXPECT_TRUE(pages->ShowCloseBtns());
+  EXPECT_EQ(pages->CloseBtnSkin(), u"CLOSEBTN");
+  EXPECT_FALSE(pages->ShowFocus);
+  EXPECT_TRUE(pages->RotateCaptions);
+  EXPECT_EQ(pages->TabPadding(), 4);
+  EXPECT_TRUE(pages->OwnerDraw);
+  EXPECT_FALSE(sheet->UseCloseBtn());
+  EXPECT_EQ(sheet->ButtonSkin, u"SPEEDBUTTON");
+  EXPECT_EQ(sheet->ImageIndex, 2);
+  TPagesForm other;
+  EXPECT_EQ(LoadPages(other, "", "      TabMenu = S\n"), "Form description, line 4: TabMenu must name a popup menu");
 }
 
 }  // namespace
