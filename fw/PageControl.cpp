@@ -193,7 +193,9 @@ void TPageControl::SetActivePage(TTabSheet* page) {
 
 void TPageControl::CNNotify(const NMHDR& header) {
   if (header.code != static_cast<UINT>(TCN_SELCHANGE)) return;
-  ChangeActivePage(PageIndexOfTab(static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0))));
+  // A strip left without a selected tab changed no page: nothing to announce.
+  const int page = PageIndexOfTab(static_cast<int>(SendMessageW(FHandle, TCM_GETCURSEL, 0, 0)));
+  if (page >= 0) ChangeActivePage(page);
 }
 
 void TPageControl::ChangeActivePage(int index) {

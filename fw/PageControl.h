@@ -30,9 +30,6 @@ class TTabSheet : public TWinControl {
 
  private:
   friend class TPageControl;
-
-// Which side of the pages the tab strip takes.
-enum TPageTabPosition : int { ptTop, ptBottom, ptLeft, ptRight };
   TPageControl* FPageControl = nullptr;
   bool FTabVisible = true;
 };

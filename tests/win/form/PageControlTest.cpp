@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fw/Form.h"
+#include "fw/Messages.h"
 #include "fw/PageControl.h"
 #include "tests/win/form/FormTestSupport.h"
 
@@ -60,6 +61,37 @@ TEST(PageControl, TheTabStripFollowsItsPagesBeforeAndAfterItHasAWindow) {
   EXPECT_EQ(TabTexts(pages->Handle()), (std::vector<std::wstring>{L"First"}));
   EXPECT_EQ(pages->PageCount(), 1);
   EXPECT_EQ(pages->ActivePage(), nullptr);
+}
+
+TEST(PageControl, OnlyAStripSelectionThatNamesAPageChangesItAndRaisesOnChange) {
+  TForm form;
+  SetClientSize(form, 240, 140);
+  auto* pages = TComponent::Create<TPageControl>(&form);
+  pages->SetBounds(0, 0, 220, 120);
+  pages->SetParent(&form);
+  auto* first = TComponent::Create<TTabSheet>(&form);
+  first->SetParent(pages);
+  auto* second = TComponent::Create<TTabSheet>(&form);
+  second->SetParent(pages);
+  form.Show();
+  Pump();
+  pages->SetActivePage(first);
+  int changes = 0;
+  pages->OnChange = [&](TComponent*) { ++changes; };
+  auto selectionChanged = [&] {
+    NMHDR header{pages->Handle(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+    pages->Perform(CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+  };
+
+  SendMessageW(pages->Handle(), TCM_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  selectionChanged();
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(pages->ActivePage(), first);
+
+  SendMessageW(pages->Handle(), TCM_SETCURSEL, 1, 0);
+  selectionChanged();
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(pages->ActivePage(), second);
 }
 
 }  // namespace
