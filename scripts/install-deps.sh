@@ -13,6 +13,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev llvm
   libpng-dev libspng-dev libpixman-1-dev libdeflate-dev
+  diceware
 )
 
 missing=()

@@ -56,5 +56,13 @@ TEST(BuildAlphabet, LastMatchingKeyWinsAndTestsAreCaseSensitive) {
   EXPECT_EQ(BuildAlphabet(Request(u"", u"SIGN")).size(), 91u);  // no key: the classes stay
 }
 
+TEST(BuildAlphabet, NoLookalikesLeavesThemOutOfTheClassesAndTheOwnCharacters) {
+  auto without = [](PasswordRequest r) { r.NoLookalikes = true; return BuildAlphabet(r); };
+  EXPECT_EQ(without({}).size(), 81u);  // 24 + 24 + 25 signs (the backslash still twice) + 8 digits
+  EXPECT_EQ(without(Request(u"0Oo1lI|'`\"ab", u"")), u"ab");
+  EXPECT_EQ(without(Request(u"xo", u"0-9")), u"x23456789");
+  EXPECT_EQ(without(Request(u"\U0001F600O\U0001F511", u"sign")), u"\U0001F600\U0001F511!@#$%^&*()\\\\/~?<>,.;:{}[]");
+}
+
 }  // namespace
 }  // namespace qw

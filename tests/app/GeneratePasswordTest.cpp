@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/generator/Passphrase.h"
 #include "app/generator/PasswordGenerator.h"
 
 namespace qw {
@@ -140,6 +141,16 @@ TEST(GeneratePassword, SignsAloneGiveTheReverseSolidusTwiceAsOften) {
   const std::u16string p = GeneratePassword(r, src);
   EXPECT_EQ(std::count(p.begin(), p.end(), u'\\'), 2);
   EXPECT_EQ(std::count(p.begin(), p.end(), u'!'), 1);
+}
+
+TEST(Passphrase, DrawsFromTheWholeEmbeddedListOf7776DistinctWordsAndJoinsThem) {
+  const auto words = PassphraseWords();
+  EXPECT_EQ(std::set<std::string_view>(words.begin(), words.end()).size(), 7776u);
+  for (std::string_view w : words) EXPECT_EQ(w.find_first_not_of("abcdefghijklmnopqrstuvwxyz-"), w.npos) << w;
+  TScriptedSource src;
+  src.Answers = {0, 7775, 2008};  // the first word, the last, and one with a hyphen
+  EXPECT_EQ(GeneratePassphrase({3, u"+-", true}, src), u"Abacus+-Zoom+-Drop-down");
+  EXPECT_EQ(src.Calls, (std::vector<std::string>{"reseed", "below 7776", "below 7776", "below 7776"}));
 }
 
 }  // namespace

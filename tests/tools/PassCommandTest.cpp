@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace qw {
 namespace {
@@ -49,31 +51,33 @@ TEST(PassCommand, EntropyCountsDuplicatesAsTheyWeigh) {
   EXPECT_DOUBLE_EQ(PasswordEntropyBits(u"\U0001F600a", 4), 4.0);
   EXPECT_EQ(RunTool({u"--entropy", u"--own", u"0123456789abcdef", u"--count", u"10"}).Out.substr(11),
             "entropy: 40.00 bits\n");
+  EXPECT_TRUE(RunTool({u"--words", u"6", u"--entropy"}).Out.ends_with("\nentropy: 77.55 bits\n"));  // 6 log2(7776)
+  // Every class: 24 orders of 26 * 26 * 29 * 10, less 4 * 1/4 * 2/29 bit for the twice-held backslash.
+  EXPECT_TRUE(RunTool({u"--every-class", u"--count", u"4", u"--entropy"}).Out.ends_with("\nentropy: 22.10 bits\n"));
 }
 
-TEST(PassCommand, BadSettingsExitOneWithAReason) {
-  TRun r = RunTool({u"--count", u"12a"});
-  EXPECT_EQ(r.Code, 1);
-  EXPECT_EQ(r.Out, "");
-  EXPECT_NE(r.Err.find("count \"12a\" is not a number"), std::string::npos);
-
-  r = RunTool({u"--no-lower", u"--no-upper", u"--no-signs", u"--no-digits"});
-  EXPECT_EQ(r.Code, 1);
-  EXPECT_NE(r.Err.find("alphabet is empty"), std::string::npos);
-
-  r = RunTool({u"--no-lower", u"--no-upper", u"--no-signs", u"--no-digits", u"--count", u"256"});
-  EXPECT_EQ(r.Code, 0);
-  EXPECT_EQ(r.Out, "\n");  // an empty password is still a line
-}
-
-TEST(PassCommand, CommandLineMistakesExitTwoWithUsage) {
-  for (const auto& args : std::vector<std::vector<std::u16string>>{
-           {u"--bogus"}, {u"--seed"}, {u"--seed", u"-1"}, {u"--seed", u"4294967296"}, {u"-n", u"x"},
-           {u"--count"}}) {
+TEST(PassCommand, MistakesAreOneLineWithTheExitCodeOfTheirKind) {
+  // 1: settings that make no password; 2: a command line that is wrong.
+  const std::tuple<std::vector<std::u16string>, int, std::string> cases[] = {
+      {{u"--count", u"12a"}, 1, "count \"12a\" is not a number"},
+      {{u"--count", u"-3"}, 1, "not a length from 0 to 255"},
+      {{u"--no-lower", u"--no-upper", u"--no-signs", u"--no-digits"}, 1, "alphabet is empty"},
+      {{u"--alphabet", u"--own", u"O0", u"--no-lookalikes"}, 1, "--no-lookalikes left no character"},
+      {{u"--every-class", u"--own", u"ab", u"--substitute", u"sign", u"--count", u"1"}, 1, "at least 2, one for"},
+      {{u"--every-class", u"--own", u"1l", u"--substitute", u"A-Z", u"--no-lookalikes"}, 1, "no own character"},
+      {{u"--bogus\nline"}, 2, "unknown option \"--bogus\uFFFDline\""},
+      {{u"--seed"}, 2, "--seed needs a value"},
+      {{u"--separator", u"-"}, 2, "--separator shapes passphrases and needs --words"}};
+  for (const auto& [args, code, reason] : cases) {
     const TRun r = RunTool(args);
-    EXPECT_EQ(r.Code, 2);
-    EXPECT_NE(r.Err.find("usage:"), std::string::npos);
+    EXPECT_EQ(r.Code, code) << reason;
+    EXPECT_EQ(r.Out, "") << reason;
+    EXPECT_NE(r.Err.find(reason), std::string::npos) << r.Err;
+    EXPECT_TRUE(r.Err.ends_with("\n") && std::count(r.Err.begin(), r.Err.end(), '\n') == 1) << r.Err;
   }
+  const TRun empty = RunTool({u"--no-lower", u"--no-upper", u"--no-signs", u"--no-digits", u"--count", u"0"});
+  EXPECT_EQ(empty.Code, 0);
+  EXPECT_EQ(empty.Out, "\n");  // nothing asked of an empty alphabet: an empty password, still a line
   EXPECT_EQ(RunTool({u"--help"}).Code, 0);
 }
 

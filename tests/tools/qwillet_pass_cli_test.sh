@@ -15,6 +15,7 @@ check() {  # check <name> <expected rc> <expected stdout or -> <stderr pattern o
   if [ "$rc" != "$want_rc" ]; then echo "FAIL $name: exit $rc, wanted $want_rc (stderr: $err)"; failures=$((failures+1)); return; fi
   if [ "$want_out" != "-" ] && [ "$out" != "$want_out" ]; then echo "FAIL $name: stdout [$out], wanted [$want_out]"; failures=$((failures+1)); return; fi
   if [ "$want_err" != "-" ] && ! grep -q -- "$want_err" <<<"$err"; then echo "FAIL $name: stderr [$err] lacks [$want_err]"; failures=$((failures+1)); return; fi
+  if [ "$rc" != 0 ] && [ "$(wc -l <"$tmp/err")" != 1 ]; then echo "FAIL $name: stderr is not one line [$err]"; failures=$((failures+1)); return; fi
   echo "ok   $name"
 }
 runner=("$@")
@@ -23,11 +24,15 @@ check seed-zero         0 'ac}sy)Do'   -                         -- --seed 0
 check alphabet-digits   0 '1234567890' -                         -- --alphabet --no-lower --no-upper --no-signs
 check cyrillic-own      0 'ЖЖЖЖ'       -                         -- --own Ж --count 4
 check emoji-own         0 'жж😀жж😀'   -                         -- --own 'ж€😀' --count 6 --seed 0
-check empty-password    0 ''           -                         -- --count 256
+check empty-password    0 ''           -                         -- --count 0
 check bad-count         1 ''           'is not a number'         -- --count 12a
 check empty-alphabet    1 ''           'alphabet is empty'       -- --no-lower --no-upper --no-signs --no-digits
-check unknown-option    2 ''           'usage:'                  -- --frobnicate
-check bad-seed          2 ''           'usage:'                  -- --seed 4294967296
+check unknown-option    2 ''           'unknown option'          -- --frobnicate
+check bad-seed          2 ''           '0 to 4294967295'         -- --seed 4294967296
+check seeded-phrase     0 'Abacus_Anybody_Tastiness' -           -- --words 3 --separator _ --capitalize --seed 0
+check short-every-class 1 ''           'at least 4'              -- --every-class --count 3
+check words-with-own    2 ''           'does not go with'        -- --words 3 --own ab
+check negative-words    2 ''           'from 1 to 100'           -- --words -2
 
 # Without --seed the system source is used: two runs must differ.
 "${runner[@]}" "$bin" --count 24 >"$tmp/a" 2>/dev/null; "${runner[@]}" "$bin" --count 24 >"$tmp/b" 2>/dev/null
