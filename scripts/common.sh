@@ -34,6 +34,7 @@ configure_windows() {
       -DBENCHMARK_ENABLE_INSTALL=ON
     bench=(-DQW_MINGW_BENCHMARK="$root/build/deps/benchmark-$arch")
   fi
-  configure "$name" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" \
+  # Optimised without debug information: nothing here reads it, and it is a third of the compile time.
+  configure "$name" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
     -DQW_MINGW_DEPS="$root/build/deps/libjpeg-$arch" -DQW_BENCH=OFF ${host:+-DQW_HOST_QXSKIN="$host"} "${bench[@]}" "${extra[@]}"
 }

@@ -24,7 +24,8 @@ mkdir -p build
 prepare_tests
 phase_done "test corpora"
 configure native -DCMAKE_BUILD_TYPE=Release -DQW_TESTS=OFF
-configure asan -DCMAKE_BUILD_TYPE=Debug -DQW_SANITIZE=ON -DQW_BENCH=OFF
+# Line tables are all the sanitizers' reports need.
+configure asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_C_FLAGS_DEBUG=-g1 -DQW_SANITIZE=ON -DQW_BENCH=OFF
 # The fuzz tree runs its fuzz targets only; the tests run in the sanitized tree.
 configure fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQW_FUZZ=ON -DQW_BENCH=OFF -DQW_TESTS=OFF
 # The native tree is built first: its qxskin packs the skins the Windows programs store.
