@@ -85,6 +85,14 @@ fi
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 8>"$WINEPREFIX.lock"
 flock 8
+# A prefix once made is kept outside the checkout for this Wine and this script (like the installed
+# packages): later checkouts copy it instead of booting Wine again.
+cache_root=${QW_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/qwillet}
+template="$cache_root/wineprefix-$( { "$WINE" --version; cat "$0"; } | sha256sum | cut -c1-16)"
+if [ ! -f "$WINEPREFIX/.qw-ready" ] && [ -f "$template/.qw-ready" ]; then
+  rm -rf "$WINEPREFIX"
+  cp -a "$template" "$WINEPREFIX"
+fi
 if [ ! -f "$WINEPREFIX/.qw-ready" ]; then
   rm -rf "$WINEPREFIX"
   "$WINE" wineboot -i >"$tmp/boot.log" 2>&1
@@ -107,6 +115,10 @@ REG
   done
   [ -d "$WINEPREFIX/drive_c/windows" ] || { echo "wine-run: could not create the Wine prefix:" >&2; cat "$tmp/boot.log" >&2; exit 1; }
   touch "$WINEPREFIX/.qw-ready"
+  # Kept while nothing has run in it yet; a reader never sees half a copy.
+  if mkdir -p "$cache_root" 2>/dev/null && copy=$(mktemp -d "$cache_root/.new.XXXXXX" 2>/dev/null); then
+    cp -a "$WINEPREFIX/." "$copy/" && mv -T "$copy" "$template" 2>/dev/null || rm -rf "$copy"
+  fi
 fi
 flock -u 8
 exec 8>&-
