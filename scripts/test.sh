@@ -64,7 +64,7 @@ run_ctest() {
   return 0
 }
 timed "|| tests win64 (Wine)" run_ctest win64 \
-  scripts/wine-run.sh --headless --native ctest --test-dir build/win64 --output-on-failure -j2 --timeout 600 &
+  scripts/wine-run.sh --headless --lanes 2 --native ctest --test-dir build/win64 --output-on-failure -j2 --timeout 600 &
 wine_tests=$!
 
 built=1
