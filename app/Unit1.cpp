@@ -14,6 +14,7 @@
 #include "fw/Label.h"
 #include "fw/Menu.h"
 #include "fw/Timer.h"
+#include "fw/WideText.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sCheckBox.h"
@@ -30,9 +31,6 @@
 namespace qw {
 
 namespace {
-
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
-std::wstring W(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
 
 const TClassRegistry& Registry() {
   static const bool registered = [] {
@@ -183,7 +181,7 @@ void TForm1::sBitBtn1Click(TComponent*) {
   request.CountText = U16(sSpinEdit1->Text());
   std::wstring password;
   try {
-    password = W(GeneratePassword(request, FRandom));
+    password = Wide(GeneratePassword(request, FRandom));
   } catch (const std::exception&) {
     ShowErrorBox();
     return;
@@ -208,7 +206,7 @@ void TForm1::sBitBtn1Click(TComponent*) {
     ShowErrorBox();
     return;
   }
-  SetStatus(L"Пароль: " + password + L" сохранён в - " + W(FileNameOfPath(U16(path))));
+  SetStatus(L"Пароль: " + password + L" сохранён в - " + Wide(FileNameOfPath(U16(path))));
 }
 
 void TForm1::sBitBtn2Click(TComponent*) {

@@ -7,6 +7,7 @@
 #include "fw/ComboBox.h"
 #include "fw/Edit.h"
 #include "fw/Form.h"
+#include "fw/FormNames.h"
 #include "fw/FormReader.h"
 #include "fw/GroupBox.h"
 #include "fw/Image.h"
@@ -68,8 +69,6 @@ constexpr TFormName<TComboBoxStyle> kComboStyles[] = {{"csDropDown", csDropDown}
                                                        {"csOwnerDrawVariable", csOwnerDrawVariable}};
 constexpr TFormName<TEditCharCase> kCharCases[] = {
     {"ecNormal", ecNormal}, {"ecUpperCase", ecUpperCase}, {"ecLowerCase", ecLowerCase}};
-constexpr TFormName<TAlignment> kAlignments[] = {
-    {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
 constexpr TFormName<TVerticalAlignment> kVerticalAlignments[] = {
     {"taAlignTop", taAlignTop}, {"taAlignBottom", taAlignBottom}, {"taVerticalCenter", taVerticalCenter}};
 constexpr TFormName<TCheckBoxState> kCheckStates[] = {
@@ -143,7 +142,7 @@ void RegisterControls(TClassRegistry& g) {
   g.Register<TLabel>("TLabel", "TControl");
   g.Property<TLabel>("TLabel", "AutoSize", [](TLabel& c, V v, R r) { c.SetAutoSize(r.Bool(v)); });
   g.Property<TLabel>("TLabel", "Transparent", [](TLabel& c, V v, R r) { c.SetTransparent(r.Bool(v)); });
-  g.Property<TLabel>("TLabel", "Alignment", [](TLabel& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
+  g.Property<TLabel>("TLabel", "Alignment", [](TLabel& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignmentNames, "alignment")); });
   g.Property<TLabel>("TLabel", "WordWrap", [](TLabel& c, V v, R r) { c.SetWordWrap(r.Bool(v)); });
 
   g.Register<TImage>("TImage", "TControl");
@@ -162,7 +161,7 @@ void RegisterControls(TClassRegistry& g) {
     if (s.size() > 1) r.Fail(v.Line, "PasswordChar must be one character");
     c.SetPasswordChar(s.empty() ? 0 : static_cast<char16_t>(s[0]));
   });
-  g.Property<TEdit>("TEdit", "Alignment", [](TEdit& c, V v, R) { c.Alignment = FormEnum(v, kAlignments, "alignment"); });
+  g.Property<TEdit>("TEdit", "Alignment", [](TEdit& c, V v, R) { c.Alignment = FormEnum(v, kAlignmentNames, "alignment"); });
   g.Property<TEdit>("TEdit", "CharCase", [](TEdit& c, V v, R) { c.CharCase = FormEnum(v, kCharCases, "char case"); });
 
   g.Register<TMemo>("TMemo", "TEdit");
@@ -213,7 +212,7 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TPanel>("TPanel", "BevelInner", [](TPanel& c, V v, R) { c.SetBevelInner(FormEnum(v, kBevels, "bevel")); });
   g.Property<TPanel>("TPanel", "BevelWidth", [](TPanel& c, V v, R r) { c.SetBevelWidth(r.Int(v)); });
   g.Property<TPanel>("TPanel", "BorderWidth", [](TPanel& c, V v, R r) { c.SetBorderWidth(r.Int(v)); });
-  g.Property<TPanel>("TPanel", "Alignment", [](TPanel& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
+  g.Property<TPanel>("TPanel", "Alignment", [](TPanel& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignmentNames, "alignment")); });
   g.Property<TPanel>("TPanel", "VerticalAlignment", [](TPanel& c, V v, R) {
     c.SetVerticalAlignment(FormEnum(v, kVerticalAlignments, "vertical alignment"));
   });

@@ -3,22 +3,11 @@
 #include <algorithm>
 
 #include "image/BitmapClip.h"
+#include "image/BlendRow.h"
 
 namespace qw {
 
 namespace {
-
-// Per colour channel d = (w*d + (256 - w)*s) >> 8 with the channel's own weight from weights (B, G, R
-// bytes); alpha is taken from d. Equal to (s*256 + w*(d - s)) >> 8, which is never negative.
-inline uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t weights) {
-  uint32_t out = d & 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t w = (weights >> shift) & 0xFF;
-    const uint32_t v = (w * ((d >> shift) & 0xFF) + (256 - w) * ((s >> shift) & 0xFF)) >> 8;
-    out |= v << shift;
-  }
-  return out;
-}
 
 // The pixel of ci.Bmp behind destination (x, y), or false when that lies outside ci.Bmp.
 inline bool ParentPixel(const TCacheInfo& ci, int32_t x, int32_t y, uint32_t& out) {

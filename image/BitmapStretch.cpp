@@ -5,6 +5,7 @@
 
 #include "image/BitmapClip.h"
 #include "image/BitmapResample.h"
+#include "image/BlendRow.h"
 
 namespace qw {
 
@@ -12,15 +13,6 @@ namespace {
 
 // Source offset under the centre of destination pixel i of n, for a source span of size m.
 inline int64_t NearestOffset(int64_t i, int64_t n, int64_t m) { return ((2 * i + 1) * m) / (2 * n); }
-
-inline uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t weights) {
-  uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t w = (weights >> shift) & 0xFF;
-    out |= ((w * ((d >> shift) & 0xFF) + (256 - w) * ((s >> shift) & 0xFF)) >> 8) << shift;
-  }
-  return out;
-}
 
 // SrcRect's pixels in a bitmap of their own, rows shifted down by rowOffset (the piece must lie in Src).
 TBitmap32 CopyPiece(const TBitmap32& src, const TRect& r, int32_t rowOffset) {

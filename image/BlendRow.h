@@ -15,4 +15,15 @@ void BlendRow(uint32_t* dst, const uint32_t* src, size_t count, uint32_t a);
 // True when BlendRow runs on SSE2 in this build.
 bool BlendRowUsesSse2();
 
+// One pixel with a weight per colour channel (B, G, R bytes of Weights, each the share of D out of 256):
+// d = (w*d + (256 - w)*s) >> 8, equal to (s*256 + w*(d - s)) >> 8, which is never negative; alpha from D.
+inline uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t weights) {
+  uint32_t out = d & 0xFF000000u;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const uint32_t w = (weights >> shift) & 0xFF;
+    out |= ((w * ((d >> shift) & 0xFF) + (256 - w) * ((s >> shift) & 0xFF)) >> 8) << shift;
+  }
+  return out;
+}
+
 }  // namespace qw

@@ -9,7 +9,7 @@ namespace qw {
 namespace {
 
 // The caption keeps this distance from the box's side.
-constexpr int kSideGap = 6;
+constexpr int kCaptionSideGap = 6;
 
 }  // namespace
 
@@ -32,13 +32,13 @@ TRect GroupBoxCaptionRect(const TGroupBoxCaption& c) {
     const int cw = c.FixedWidth;
     switch (layout) {
       case clTopCenter:
-        r.Left = (c.BoxWidth - cw - kSideGap) / 2;
+        r.Left = (c.BoxWidth - cw - kCaptionSideGap) / 2;
         break;
       case clTopLeft:
-        r.Left = m.Left + kSideGap;
+        r.Left = m.Left + kCaptionSideGap;
         break;
       case clTopRight:
-        r.Left = c.BoxWidth - cw - m.Right - kSideGap;
+        r.Left = c.BoxWidth - cw - m.Right - kCaptionSideGap;
         break;
     }
     r.Left = std::max(r.Left, 0);
@@ -47,13 +47,13 @@ TRect GroupBoxCaptionRect(const TGroupBoxCaption& c) {
     const int tw = c.TextWidth;
     switch (layout) {
       case clTopCenter:
-        r.Left = (c.BoxWidth - tw - cm - kSideGap) / 2;
+        r.Left = (c.BoxWidth - tw - cm - kCaptionSideGap) / 2;
         break;
       case clTopLeft:
-        r.Left = kSideGap;
+        r.Left = kCaptionSideGap;
         break;
       case clTopRight:
-        r.Left = c.BoxWidth - tw - 2 * cm - kSideGap;
+        r.Left = c.BoxWidth - tw - 2 * cm - kCaptionSideGap;
         break;
     }
     r.Left = std::max(r.Left, 0);

@@ -7,7 +7,7 @@ namespace qw {
 namespace {
 
 // A bound label beside its control keeps this much more room than the indent asks for.
-constexpr int kSideGap = 4;
+constexpr int kBoundLabelGap = 4;
 // A label this close to its width limit wraps its words.
 constexpr int kWrapSlack = 4;
 
@@ -50,7 +50,7 @@ TPoint BoundLabelPosition(TsBoundCaptionLayout layout, const TRect& control, int
   const int below = control.Bottom + indent;
   const int centred = control.Left + (fw - labelWidth) / 2;
   const int rightAligned = control.Left + fw - labelWidth;
-  const int before = control.Left - labelWidth - indent - kSideGap;
+  const int before = control.Left - labelWidth - indent - kBoundLabelGap;
   switch (layout) {
     case sclLeft:
       return TPoint{before, control.Top + (fh - labelHeight) / 2 - 1};

@@ -3,6 +3,7 @@
 #include "fw/ClassRegistry.h"
 #include "fw/FormReader.h"
 #include "fw/FormValue.h"
+#include "fw/WideText.h"
 #include "skin/controls/sPageControl.h"
 
 namespace qw {
@@ -18,7 +19,6 @@ constexpr TFormName<TTabStyle> kTabStyles[] = {
     {"tsTabs", tsTabs}, {"tsButtons", tsButtons}, {"tsFlatButtons", tsFlatButtons}};
 constexpr TFormName<TqxTabType> kTabTypes[] = {{"ttButton", ttButton}, {"ttMenu", ttMenu}, {"ttTab", ttTab}};
 
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "base/Utf.h"
 #include "fw/ClassRegistry.h"
 #include "fw/FormReader.h"
+#include "fw/WideText.h"
 #include "skin/core/SkinBroadcast_win.h"
 
 namespace qw {
@@ -13,8 +14,6 @@ using V = const TFormValue&;
 using R = TFormReader&;
 
 TSkinServices GDescriptionServices;
-
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
 std::vector<std::u16string> U16Lines(const std::vector<std::wstring>& lines) {
   std::vector<std::u16string> result;

@@ -1,11 +1,14 @@
 // TsBitBtn: properties, the state it shows, and its messages. Painting is in sBitBtnPaint.cpp.
+#include "skin/controls/SkinFormNames.h"
 #include "skin/controls/sBitBtn.h"
 
 #include <commctrl.h>
 
 #include "fw/ClassRegistry.h"
 #include "fw/Form.h"
+#include "fw/FormNames.h"
 #include "fw/FormReader.h"
+#include "skin/controls/SkinFormNames.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
@@ -436,29 +439,21 @@ namespace {
 using V = const TFormValue&;
 using R = TFormReader&;
 
-constexpr TFormName<TAlignment> kAlignments[] = {
-    {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
-constexpr TFormName<int> kDisabledKinds[] = {{"dkGrayed", dkGrayed}, {"dkBlended", dkBlended}};
 constexpr TFormName<int> kDisabledGlyphKinds[] = {{"dgGrayed", dgGrayed}, {"dgBlended", dgBlended}};
-constexpr TFormName<TqxAnimatEvents> kAnimatEvents[] = {{"aeMouseEnter", 1 << aeMouseEnter},
-                                                        {"aeMouseLeave", 1 << aeMouseLeave},
-                                                        {"aeMouseDown", 1 << aeMouseDown},
-                                                        {"aeMouseUp", 1 << aeMouseUp},
-                                                        {"aeGlobalDef", 1 << aeGlobalDef}};
 
 }  // namespace
 
 void RegisterBitBtnProperties(TClassRegistry& g) {
   using B = TsBitBtn;
   const std::string n = "TsBitBtn";
-  g.Property<B>(n, "Alignment", [](B& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
-  g.Property<B>(n, "TextAlignment", [](B& c, V v, R) { c.SetTextAlignment(FormEnum(v, kAlignments, "alignment")); });
+  g.Property<B>(n, "Alignment", [](B& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignmentNames, "alignment")); });
+  g.Property<B>(n, "TextAlignment", [](B& c, V v, R) { c.SetTextAlignment(FormEnum(v, kAlignmentNames, "alignment")); });
   g.Property<B>(n, "Blend", [](B& c, V v, R r) { c.SetBlend(r.Int(v)); });
-  g.Property<B>(n, "DisabledKind", [](B& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKinds, "disabled kind")); });
+  g.Property<B>(n, "DisabledKind", [](B& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKindNames, "disabled kind")); });
   g.Property<B>(n, "DisabledGlyphKind", [](B& c, V v, R) {
     c.SetDisabledGlyphKind(FormFlags(v, kDisabledGlyphKinds, "disabled glyph kind"));
   });
-  g.Property<B>(n, "AnimatEvents", [](B& c, V v, R) { c.AnimatEvents = FormFlags(v, kAnimatEvents, "animation event"); });
+  g.Property<B>(n, "AnimatEvents", [](B& c, V v, R) { c.AnimatEvents = FormFlags(v, kAnimatEventNames, "animation event"); });
   g.Property<B>(n, "Down", [](B& c, V v, R r) { c.SetDown(r.Bool(v)); });
   g.Property<B>(n, "DrawOverBorder", [](B& c, V v, R r) { c.SetDrawOverBorder(r.Bool(v)); });
   g.Property<B>(n, "FocusMargin", [](B& c, V v, R r) { c.FocusMargin = r.Int(v); });

@@ -4,6 +4,7 @@
 
 #include "fw/BitmapCanvas.h"
 #include "fw/ImageList.h"
+#include "fw/WideText.h"
 #include "image/BitmapCopy.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinText_win.h"
@@ -18,8 +19,6 @@
 namespace qw {
 
 namespace {
-
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
 // Draws the image of a strip the look asks for at the glyph rectangle's top-left corner, by its alpha.
 void DrawStripGlyph(TBitmap32& cache, const TRect& glyph, const TBitmap32& picture, int32_t glyphState) {

@@ -3,10 +3,12 @@
 #include <commctrl.h>
 
 #include "fw/ClassRegistry.h"
+#include "fw/FormNames.h"
 #include "fw/FormReader.h"
 #include "fw/MessageCrack.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/ComboListWnd_win.h"
+#include "skin/controls/SkinFormNames.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
@@ -523,13 +525,10 @@ void RegisterComboBoxClass(TClassRegistry& g) {
   using C = TsComboBox;
   using V = const TFormValue&;
   using R = TFormReader&;
-  static constexpr TFormName<int> kDisabledKinds[] = {{"dkGrayed", dkGrayed}, {"dkBlended", dkBlended}};
-  static constexpr TFormName<TAlignment> kAlignments[] = {
-      {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
   const std::string n = "TsComboBox";
   g.Property<C>(n, "ReadOnly", [](C& c, V v, R r) { c.SetReadOnly(r.Bool(v)); });
-  g.Property<C>(n, "DisabledKind", [](C& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKinds, "disabled kind")); });
-  g.Property<C>(n, "Alignment", [](C& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignments, "alignment")); });
+  g.Property<C>(n, "DisabledKind", [](C& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKindNames, "disabled kind")); });
+  g.Property<C>(n, "Alignment", [](C& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignmentNames, "alignment")); });
   g.Property<C>(n, "OnDblClick", [](C& c, V v, R r) { c.OnDblClick = r.Handler(v); });
 }
 

@@ -8,6 +8,7 @@
 #include "fw/DeferredRelease.h"
 #include "fw/Font.h"
 #include "fw/MessageCrack.h"
+#include "fw/WideText.h"
 #include "image/BitmapBlend.h"
 #include "image/BitmapCopy.h"
 #include "image/BitmapDC_win.h"
@@ -28,7 +29,6 @@ namespace qw {
 namespace {
 
 TRect RectOf(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
 // A disabled tab keeps this share of what lies behind it.
 constexpr double kDisabledTabShare = 0.4;

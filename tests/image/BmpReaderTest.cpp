@@ -80,7 +80,7 @@ std::vector<uint32_t> RowOf(const TBitmap32& bmp, int y) {
   return std::vector<uint32_t>(bmp.Row(y), bmp.Row(y) + bmp.Width());
 }
 
-std::string ErrorOf(const TBytes& b) {
+std::string BmpErrorOf(const TBytes& b) {
   try {
     Read(b);
   } catch (const EImageError& e) {
@@ -118,7 +118,7 @@ TEST(BmpReader, TwentyFourBitRowsArePaddedAndStoredBottomUp) {
   t.Pixels.resize(12 + 9);
   EXPECT_NO_THROW(Read(t.Build()));
   t.Pixels.resize(12 + 8);
-  EXPECT_EQ(ErrorOf(t.Build()), "Cannot load image. BMP file is truncated.");
+  EXPECT_EQ(BmpErrorOf(t.Build()), "Cannot load image. BMP file is truncated.");
 }
 
 TEST(BmpReader, PaletteImagesOfEveryDepthReadTheirIndexesHighBitsFirst) {
@@ -394,9 +394,9 @@ TEST(BmpReader, BrokenFilesRaiseImageErrors) {
   const TBytes good = ok.Build();
   ASSERT_NO_THROW(Read(good));
 
-  EXPECT_EQ(ErrorOf({}), "Cannot load image. Not a BMP file.");
-  EXPECT_EQ(ErrorOf({'B', 'X', 0, 0}), "Cannot load image. Not a BMP file.");
-  EXPECT_EQ(ErrorOf(TBytes(good.begin(), good.begin() + 20)), "Cannot load image. BMP file is truncated.");
+  EXPECT_EQ(BmpErrorOf({}), "Cannot load image. Not a BMP file.");
+  EXPECT_EQ(BmpErrorOf({'B', 'X', 0, 0}), "Cannot load image. Not a BMP file.");
+  EXPECT_EQ(BmpErrorOf(TBytes(good.begin(), good.begin() + 20)), "Cannot load image. BMP file is truncated.");
   for (size_t cut = 0; cut + 1 < good.size(); ++cut) {  // the last byte is the last row's padding
     EXPECT_THROW(Read(TBytes(good.begin(), good.begin() + cut)), EImageError) << cut;
   }
@@ -404,13 +404,13 @@ TEST(BmpReader, BrokenFilesRaiseImageErrors) {
   auto with = [&](auto change) {
     TBmpBuilder b = ok;
     change(b);
-    return ErrorOf(b.Build());
+    return BmpErrorOf(b.Build());
   };
   TBytes badHeader = good;
   Put32(badHeader, 14, 8);
-  EXPECT_EQ(ErrorOf(badHeader), "Cannot load image. Invalid BMP file header.");
+  EXPECT_EQ(BmpErrorOf(badHeader), "Cannot load image. Invalid BMP file header.");
   Put32(badHeader, 14, 0xFFFFFFF0u);
-  EXPECT_EQ(ErrorOf(badHeader), "Cannot load image. BMP file is truncated.");
+  EXPECT_EQ(BmpErrorOf(badHeader), "Cannot load image. BMP file is truncated.");
   EXPECT_EQ(with([](TBmpBuilder& b) { b.Width = -1; }), "Cannot load image. Invalid BMP image size.");
   EXPECT_EQ(with([](TBmpBuilder& b) { b.Height = INT_MIN; }), "Cannot load image. Invalid BMP image size.");
   EXPECT_EQ(with([](TBmpBuilder& b) { b.Width = 1 << 15, b.Height = -(1 << 14) - 1; }),

@@ -84,7 +84,7 @@ TEST(JpegDecoder, CmykWithAndWithoutAdobeInversion) {
   }
 }
 
-std::string ErrorOf(const TBytes& b, uint64_t maxPixels = kMaxJpegPixels) {
+std::string JpegErrorOf(const TBytes& b, uint64_t maxPixels = kMaxJpegPixels) {
   try {
     DecodeJpeg(b.data(), b.size(), maxPixels);
   } catch (const EImageError& e) {
@@ -95,9 +95,9 @@ std::string ErrorOf(const TBytes& b, uint64_t maxPixels = kMaxJpegPixels) {
 
 TEST(JpegDecoder, BrokenDataRaisesImageErrorsAndPrintsNothing) {
   const TBytes good = RgbQuadrants();
-  EXPECT_EQ(ErrorOf({}), "Cannot load image. JPEG file is empty.");
-  EXPECT_EQ(ErrorOf(TBytes(good.begin(), good.end() - 40)), "Cannot load image. JPEG file is truncated.");
-  EXPECT_EQ(ErrorOf({0x89, 'P', 'N', 'G'}).rfind("Cannot load image. JPEG error: Not a JPEG file", 0), 0u);
+  EXPECT_EQ(JpegErrorOf({}), "Cannot load image. JPEG file is empty.");
+  EXPECT_EQ(JpegErrorOf(TBytes(good.begin(), good.end() - 40)), "Cannot load image. JPEG file is truncated.");
+  EXPECT_EQ(JpegErrorOf({0x89, 'P', 'N', 'G'}).rfind("Cannot load image. JPEG error: Not a JPEG file", 0), 0u);
   for (size_t cut = 0; cut < good.size(); cut += 7) EXPECT_THROW(DecodeJpeg(good.data(), cut), EImageError) << cut;
 
   TBytes garbage = {0xFF, 0xD8, 0xFF};
@@ -123,10 +123,10 @@ TEST(JpegDecoder, AbsurdSizesAreRefusedBeforeDecoding) {
   // height and width: 65000 x 65000
   big[sof + 5] = big[sof + 7] = 0xFD;
   big[sof + 6] = big[sof + 8] = 0xE8;
-  EXPECT_EQ(ErrorOf(big), "Cannot load image. JPEG image is too large.");
+  EXPECT_EQ(JpegErrorOf(big), "Cannot load image. JPEG image is too large.");
   const TBytes small = RgbQuadrants();
-  EXPECT_EQ(ErrorOf(small, 255), "Cannot load image. JPEG image is too large.");
-  EXPECT_EQ(ErrorOf(small, 256), "no error");
+  EXPECT_EQ(JpegErrorOf(small, 255), "Cannot load image. JPEG image is too large.");
+  EXPECT_EQ(JpegErrorOf(small, 256), "no error");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "image/ImageError.h"
 #include "image/PngDecoder.h"
+#include "tests/support/FileBytes.h"
 
 namespace qw {
 namespace {
@@ -21,11 +22,6 @@ namespace fs = std::filesystem;
 const fs::path kCorpora = QW_CORPORA_DIR;
 const fs::path kGoPng = kCorpora / "golang-1.19-src/usr/share/go-1.19/src/image/png/testdata";
 const fs::path kPixbuf = kCorpora / "gdk-pixbuf-tests/usr/libexec/installed-tests/gdk-pixbuf";
-
-std::vector<uint8_t> ReadFile(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
 
 std::vector<fs::path> PngFiles(const fs::path& dir, bool recursive) {
   std::vector<fs::path> out;
@@ -57,7 +53,7 @@ TEST(PngConformance, SuiteAndGoFilesDecodeAndBrokenOnesFail) {
   if (files.empty()) GTEST_SKIP() << "corpora not fetched (scripts/fetch-corpora.sh)";
   int decoded = 0, failed = 0;
   for (const fs::path& p : files) {
-    const auto bytes = ReadFile(p);
+    const auto bytes = testutil::ReadFileBytes(p);
     SCOPED_TRACE(p.filename().string());
     if (MustFail(p)) {
       EXPECT_THROW(DecodePng(bytes.data(), bytes.size()), EImageError);
@@ -77,7 +73,7 @@ TEST(PngConformance, DamagedFilesDecodeOrFailCleanly) {
   if (files.empty()) GTEST_SKIP() << "corpora not fetched (scripts/fetch-corpora.sh)";
   int failed = 0;
   for (const fs::path& p : files) {
-    const auto bytes = ReadFile(p);
+    const auto bytes = testutil::ReadFileBytes(p);
     SCOPED_TRACE(p.string());
     try {
       DecodePng(bytes.data(), bytes.size());
@@ -97,7 +93,7 @@ TEST(PngConformance, EveryOtherCorpusPngDecodesOrFailsCleanly) {
   files.insert(files.end(), more.begin(), more.end());
   if (files.empty()) GTEST_SKIP() << "corpora not fetched (scripts/fetch-corpora.sh)";
   for (const fs::path& p : files) {
-    const auto bytes = ReadFile(p);
+    const auto bytes = testutil::ReadFileBytes(p);
     SCOPED_TRACE(p.string());
     try {
       DecodePng(bytes.data(), bytes.size());

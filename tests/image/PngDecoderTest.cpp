@@ -31,7 +31,7 @@ void ExpectPixels(const TBitmap32& bmp, const TTestImage& img, const std::string
 }
 
 // The message the decoder raised, or "" when it decoded.
-std::string ErrorOf(const std::vector<uint8_t>& png) {
+std::string PngErrorOf(const std::vector<uint8_t>& png) {
   try {
     Decode(png);
   } catch (const EImageError& e) {
@@ -199,7 +199,7 @@ TEST(PngDecoder, SignatureCheck) {
   auto bad = png;
   bad[1] = 'Q';
   EXPECT_FALSE(IsPngSignature(bad.data(), bad.size()));
-  EXPECT_EQ(ErrorOf(bad), "Cannot load image. Invalid PNG signature.");
+  EXPECT_EQ(PngErrorOf(bad), "Cannot load image. Invalid PNG signature.");
 }
 
 // A valid small file with one chunk replaced or inserted.
@@ -268,7 +268,7 @@ TEST(PngDecoder, BrokenFilesFailWithTheirCause) {
       {"absurd promise", WithChunks({{"IHDR", Ihdr(1 << 14, 1 << 14, 8, 0)}, {"IDAT", z}, {"IEND", {}}}),
        "Not enough image data."},
   };
-  for (const TCase& c : cases) EXPECT_EQ(ErrorOf(c.Png), std::string("Cannot load image. ") + c.Cause) << c.Name;
+  for (const TCase& c : cases) EXPECT_EQ(PngErrorOf(c.Png), std::string("Cannot load image. ") + c.Cause) << c.Name;
 }
 
 TEST(PngDecoder, EveryTruncationAndEveryFlippedByteFailsCleanly) {
@@ -278,13 +278,13 @@ TEST(PngDecoder, EveryTruncationAndEveryFlippedByteFailsCleanly) {
   const auto png = BuildPng(img);
   for (size_t len = 0; len < png.size(); ++len) {
     std::vector<uint8_t> cut(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(len));
-    EXPECT_NE(ErrorOf(cut), "") << "length " << len;
+    EXPECT_NE(PngErrorOf(cut), "") << "length " << len;
   }
   // Any single damaged byte after the signature hits a CRC, a length or a chunk type check.
   for (size_t i = 8; i < png.size(); ++i) {
     auto bad = png;
     bad[i] ^= 0x41;
-    EXPECT_NE(ErrorOf(bad), "") << "byte " << i;
+    EXPECT_NE(PngErrorOf(bad), "") << "byte " << i;
   }
 }
 

@@ -9,6 +9,7 @@
 
 #include "image/ImageError.h"
 #include "image/PngDecoder.h"
+#include "tests/support/FileBytes.h"
 
 namespace qw {
 namespace {
@@ -66,10 +67,6 @@ class PngSave : public ::testing::Test {
     std::error_code ec;
     fs::remove_all(FDir, ec);
   }
-  std::vector<uint8_t> ReadFile(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  }
   fs::path FDir;
 };
 
@@ -78,7 +75,7 @@ TEST_F(PngSave, ReplacesAnOldFileAndLeavesNoTemporary) {
   { std::ofstream(target) << "old contents"; }
   const TBitmap32 bmp = RandomBitmap(9, 4, 77, false);
   SavePng(bmp, target.string());
-  const auto bytes = ReadFile(target);
+  const auto bytes = testutil::ReadFileBytes(target);
   ExpectSame(DecodePng(bytes.data(), bytes.size()), bmp);
   EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 1);
 }

@@ -4,11 +4,14 @@ if [ -z "${QW_WINE_SESSION:-}" ]; then
   exec "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../scripts/wine-run.sh" --headless --native bash "$0" "$@"
 fi
 WINE=/usr/lib/wine/wine64
+# The display (and its lane's prefix) is this script's alone until it ends.
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../scripts/wine-lane.sh"
+take_display_lane
 
 # start_program <exe>: the program runs in the background as $prog, its output in $log.
 start_program() {
   log=$(mktemp)
-  "$WINE" "$1" >"$log" 2>&1 </dev/null &
+  "$WINE" "$1" >"$log" 2>&1 </dev/null 7>&- &
   prog=$!
 }
 

@@ -17,6 +17,7 @@
 
 #include "image/ImageError.h"
 #include "image/PngDecoder.h"
+#include "tests/support/FileBytes.h"
 #include "tests/image/PngTestUtil.h"
 
 namespace qw {
@@ -97,11 +98,6 @@ std::string Compare(const std::vector<uint8_t>& file) {
   return "";
 }
 
-std::vector<uint8_t> ReadFile(const fs::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 TEST(PngReference, CorpusImagesMatchPixelForPixel) {
   const fs::path go = fs::path(QW_CORPORA_DIR) / "golang-1.19-src/usr/share/go-1.19/src";
   std::vector<fs::path> files;
@@ -114,7 +110,7 @@ TEST(PngReference, CorpusImagesMatchPixelForPixel) {
     }
   }
   if (files.empty()) GTEST_SKIP() << "corpora not fetched (scripts/fetch-corpora.sh)";
-  for (const fs::path& p : files) EXPECT_EQ(Compare(ReadFile(p)), "") << p.filename().string();
+  for (const fs::path& p : files) EXPECT_EQ(Compare(testutil::ReadFileBytes(p)), "") << p.filename().string();
   EXPECT_GE(files.size(), 45u);
 }
 

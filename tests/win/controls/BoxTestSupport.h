@@ -4,13 +4,19 @@
 #include <windows.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "../../render/RenderTestUtil.h"
 #include "fw/WinControl.h"
+#include "skin/controls/sPageControl.h"
 #include "image/Bitmap32.h"
 #include "skin/data/SkinManager.h"
 
 namespace qw::test {
+
+// Colours the page-control tests give their test skin's sections and the parent behind them.
+constexpr TColor kPage = 0x00C08040;
+constexpr TColor kBehind = 0x00E0E0E0;
 
 inline uint32_t Rgb(const TBitmap32& b, int x, int y) { return b.At(x, y) & 0x00FFFFFFu; }
 // The pixel word (0x00RRGGBB) of a colour value.
@@ -61,6 +67,17 @@ inline uint32_t MaskedBorderPixel(const TsSkinManager& m, const TsMaskData& mask
     out |= static_cast<uint32_t>((((d - sc) * mc + sc * 256) >> 8) & 0xFF) << shift;
   }
   return out;
+}
+
+// The page control repainted now: what its cache holds. Reading pixels of a picture that was never made
+// would read past it: the test stops here instead.
+inline const TBitmap32& PaintedPages(TsPageControl& pages) {
+  pages.SkinData.BGChanged = true;
+  RedrawWindow(pages.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const TBitmap32* cache = pages.SkinData.CacheBmp();
+  if (!cache || cache->Width() != pages.Width() || cache->Height() != pages.Height())
+    throw std::runtime_error("the page control has no picture of its size");
+  return *cache;
 }
 
 }  // namespace qw::test

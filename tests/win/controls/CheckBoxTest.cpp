@@ -32,14 +32,14 @@ namespace {
 
 // The looks of the test skin: the section's normal and hot colours, one border colour per state image,
 // and one colour per state image of each check mark.
-constexpr TColor kFace = 0x404040, kHotFace = 0x60A060;
+constexpr TColor kCheckFace = 0x404040, kCheckHotFace = 0x60A060;
 constexpr TColor kBorder[3] = {0x0000C0, 0x00C000, 0xC00000};
 constexpr TColor kMark[3][3] = {{0x102030, 0x112131, 0x122232},   // unchecked
                                 {0x203040, 0x213141, 0x223242},   // checked
                                 {0x304050, 0x314151, 0x324252}};  // grayed
 constexpr TColor kStrip[3] = {0x806040, 0x408060, 0x604080};
 
-uint32_t Rgb(uint32_t pixel) { return pixel & 0xFFFFFFu; }
+uint32_t RgbOf(uint32_t pixel) { return pixel & 0xFFFFFFu; }
 uint32_t Px(TColor c) { return ColorToPixel(c, 0) & 0xFFFFFFu; }
 // Alpha compositing rounds down: a pixel within one step per channel of the colour.
 bool Near(uint32_t pixel, TColor c) {
@@ -62,8 +62,8 @@ class CheckBoxTest : public ::testing::Test {
     Skin.M.Tables.MasterBitmap = TBitmap32(64, 64);
     const int global = Skin.AddSection(u"GLOBALINFO", 0xFFFFFF);
     Skin.M.ConstData.IndexGLobalInfo = static_cast<int16_t>(global);
-    Section = Skin.AddSection(u"CHECKBOX", kFace);
-    Skin.Section(Section).Props[1].Color = kHotFace;
+    Section = Skin.AddSection(u"CHECKBOX", kCheckFace);
+    Skin.Section(Section).Props[1].Color = kCheckHotFace;
     const int border = Skin.AddMask(u"CHECKBOX", u"BORDERSMASK", TRect{0, 0, 18, 6}, 3, 0, 0, 2);
     Skin.Paint(TRect{0, 0, 18, 6}, [](int x, int) { return Px(kBorder[x / 6]); });
     Skin.Section(Section).BorderIndex = border;
@@ -95,8 +95,8 @@ class CheckBoxTest : public ::testing::Test {
     return *Box->SkinData.CacheBmp();
   }
   // The section's picture between border and caption, and the glyph's middle.
-  uint32_t Face() { return Rgb(Painted().At(190, 12)); }
-  uint32_t Edge() { return Rgb(Painted().At(0, 0)); }
+  uint32_t Face() { return RgbOf(Painted().At(190, 12)); }
+  uint32_t Edge() { return RgbOf(Painted().At(0, 0)); }
   uint32_t Glyph() { return Painted().At(8, 11); }
   // The mouse over the box, as the system reports it.
   void Hover() {
@@ -142,7 +142,7 @@ TEST_F(CheckBoxTest, SkinnedItOwnsTheDrawingOfAnOwnerDrawnSystemBoxAndGivesItBac
 }
 
 TEST_F(CheckBoxTest, EachLookOfTheSectionAndNeverThePressedBackground) {
-  EXPECT_EQ(Face(), Px(kFace));
+  EXPECT_EQ(Face(), Px(kCheckFace));
   EXPECT_EQ(Edge(), Px(kBorder[0]));
   EXPECT_TRUE(Near(Glyph(), kMark[0][0]));
   int entered = 0;
@@ -150,20 +150,20 @@ TEST_F(CheckBoxTest, EachLookOfTheSectionAndNeverThePressedBackground) {
   Hover();
   EXPECT_TRUE(Box->SkinData.FMouseAbove);
   EXPECT_EQ(entered, 1);
-  EXPECT_EQ(Face(), Px(kHotFace));
+  EXPECT_EQ(Face(), Px(kCheckHotFace));
   EXPECT_EQ(Edge(), Px(kBorder[1]));
   EXPECT_TRUE(Near(Glyph(), kMark[0][1]));
   Press();
   ASSERT_TRUE(Box->Pressed());
   // The press shows in the mark only; the background keeps the hot look.
-  EXPECT_EQ(Face(), Px(kHotFace));
+  EXPECT_EQ(Face(), Px(kCheckHotFace));
   EXPECT_EQ(Edge(), Px(kBorder[1]));
   EXPECT_TRUE(Near(Glyph(), kMark[0][2]));
   Release();
   EXPECT_TRUE(Near(Glyph(), kMark[1][1])) << "checked, and still under the mouse";
   Leave();
   Unfocus();
-  EXPECT_EQ(Face(), Px(kFace));
+  EXPECT_EQ(Face(), Px(kCheckFace));
   EXPECT_TRUE(Near(Glyph(), kMark[1][0]));
 }
 
@@ -224,7 +224,7 @@ TEST_F(CheckBoxTest, AnImageListComesFirstAndAnEmptyOneDrawsNothing) {
   Box->SetImages(&empty);
   Box->SetImgUnchecked(0);
   Box->SetImgChecked(0);
-  EXPECT_EQ(Rgb(Painted().At(10, 12)), Px(kFace));
+  EXPECT_EQ(RgbOf(Painted().At(10, 12)), Px(kCheckFace));
   Box->Notification(&empty, TOperation::opRemove);
   EXPECT_EQ(Box->Images(), nullptr);
 }
@@ -294,7 +294,7 @@ TEST_F(CheckBoxTest, AReadOnlyBoxIgnoresMouseAndSpaceAndNeverLooksActive) {
   EXPECT_TRUE(Events.empty());
   Hover();
   EXPECT_FALSE(Box->Active());
-  EXPECT_EQ(Face(), Px(kFace));
+  EXPECT_EQ(Face(), Px(kCheckFace));
   EXPECT_TRUE(Near(Glyph(), kMark[0][0]));
   // The program still sets it.
   Box->SetChecked(true);
@@ -326,9 +326,9 @@ TEST_F(CheckBoxTest, TheDottedFrameSurroundsTheCaptionOfTheFocusedBoxOnly) {
   in.Height = Box->Height();
   const TRect frame = CheckFocusRect(CheckCaptionLayout(in, 13, measurer, u"Box").R, false);
   const auto dots = [&](const TBitmap32& b) {
-    return Rgb(b.At(frame.Left, frame.Top)) == 0 && Rgb(b.At(frame.Left + 3, frame.Bottom - 1)) == 0 &&
-           Rgb(b.At(frame.Left + 2, frame.Bottom - 1)) == Px(ColorToRGB(clBtnFace)) &&
-           Rgb(b.At(frame.Right - 1, frame.Top + 3)) == 0;
+    return RgbOf(b.At(frame.Left, frame.Top)) == 0 && RgbOf(b.At(frame.Left + 3, frame.Bottom - 1)) == 0 &&
+           RgbOf(b.At(frame.Left + 2, frame.Bottom - 1)) == Px(ColorToRGB(clBtnFace)) &&
+           RgbOf(b.At(frame.Right - 1, frame.Top + 3)) == 0;
   };
   EXPECT_FALSE(dots(Painted()));
   Box->SetFocus();
@@ -340,11 +340,11 @@ TEST_F(CheckBoxTest, TheDottedFrameSurroundsTheCaptionOfTheFocusedBoxOnly) {
 TEST_F(CheckBoxTest, ADisabledBoxIsBlendedWithItsParent) {
   Box->SetEnabled(false);
   const uint32_t face = Face();
-  EXPECT_NE(face, Px(kFace));
+  EXPECT_NE(face, Px(kCheckFace));
   // Between the section's colour and the form's.
   const uint32_t form = Px(ColorToRGB(Host.Form->Color()));
   for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t c = (face >> shift) & 0xFF, a = (Px(kFace) >> shift) & 0xFF, b = (form >> shift) & 0xFF;
+    const uint32_t c = (face >> shift) & 0xFF, a = (Px(kCheckFace) >> shift) & 0xFF, b = (form >> shift) & 0xFF;
     EXPECT_GE(c, std::min(a, b));
     EXPECT_LE(c, std::max(a, b));
   }
@@ -357,27 +357,27 @@ TEST_F(CheckBoxTest, AGivenDCGetsThePictureEvenWhileATransitionHoldsPaintingBack
   Box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Handle()), PRF_CLIENT);
   AnimationRunning = false;
   GdiFlush();
-  EXPECT_EQ(Rgb(target.At(190, 12)), Px(kFace));
-  EXPECT_EQ(Rgb(target.At(0, 0)), Px(kBorder[0]));
+  EXPECT_EQ(RgbOf(target.At(190, 12)), Px(kCheckFace));
+  EXPECT_EQ(RgbOf(target.At(0, 0)), Px(kBorder[0]));
   // While the picture behind it is unfinished the box gives none, not even into a given DC.
   FillRect32(target, TRect{0, 0, target.Width(), target.Height()}, 0x3C3C3Cu, 0);
   Box->SkinData.FUpdating = true;
   Box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Handle()), PRF_CLIENT);
   GdiFlush();
-  EXPECT_EQ(Rgb(target.At(190, 12)), 0x3C3C3Cu);
+  EXPECT_EQ(RgbOf(target.At(190, 12)), 0x3C3C3Cu);
   Box->SkinData.FUpdating = false;
 }
 
 TEST_F(CheckBoxTest, EnteringFadesFrameByFrameToTheHotLook) {
   Skin.Section(Section).FadingEnabled = true;
   Skin.Section(Section).FadingIterations = 4;
-  ASSERT_EQ(Face(), Px(kFace));
+  ASSERT_EQ(Face(), Px(kCheckFace));
   ASSERT_FALSE(Box->SkinData.BGChanged);
   Hover();
   ASSERT_NE(Box->FadeTimer, nullptr);
   EXPECT_EQ(Box->FadeTimer->Iterations, 4);
   // The cache already holds the new look; the window shows the frames.
-  EXPECT_EQ(Rgb(Box->SkinData.CacheBmp()->At(190, 12)), Px(kHotFace));
+  EXPECT_EQ(RgbOf(Box->SkinData.CacheBmp()->At(190, 12)), Px(kCheckHotFace));
   std::vector<uint32_t> frames;
   for (int i = 0; i < 4 && Box->FadeTimer; ++i) {
     Box->FadeTimer->Tick();
@@ -391,7 +391,7 @@ TEST_F(CheckBoxTest, EnteringFadesFrameByFrameToTheHotLook) {
     const int a = FadeOldShare(level, 4);
     uint32_t px = 0;
     for (int shift = 0; shift < 24; shift += 8) {
-      const int from = (Px(kFace) >> shift) & 0xFF, to = (Px(kHotFace) >> shift) & 0xFF;
+      const int from = (Px(kCheckFace) >> shift) & 0xFF, to = (Px(kCheckHotFace) >> shift) & 0xFF;
       px |= static_cast<uint32_t>((a * (from - to) + to * 256) >> 8) << shift;
     }
     expected.push_back(px);
@@ -512,7 +512,7 @@ class GeneratorBoxes : public ::testing::Test {
     const int top = (box->Height() - size) / 2;
     std::vector<uint32_t> out;
     for (int y = top; y < top + size; ++y)
-      for (int x = 2; x < 2 + size; ++x) out.push_back(Rgb(c.At(x, y)));
+      for (int x = 2; x < 2 + size; ++x) out.push_back(RgbOf(c.At(x, y)));
     return out;
   }
   // Every opaque pixel of the mark's state image is in the cache where the glyph stands.
@@ -529,9 +529,9 @@ class GeneratorBoxes : public ::testing::Test {
         const uint32_t s = src.At(mask.R.Left + image * w + x, mask.R.Top + y);
         if (s == kKeyPixel) continue;
         // A masked mark is opaque where its mask is black.
-        if (mask.MaskType > 0 && Rgb(src.At(mask.R.Left + image * w + x, mask.R.Top + h + y)) != 0) continue;
+        if (mask.MaskType > 0 && RgbOf(src.At(mask.R.Left + image * w + x, mask.R.Top + h + y)) != 0) continue;
         ++compared;
-        if (Rgb(c.At(2 + x, top + y)) != Rgb(s))
+        if (RgbOf(c.At(2 + x, top + y)) != RgbOf(s))
           return ::testing::AssertionFailure() << "pixel " << x << "," << y << " of image " << image;
       }
     if (compared == 0) return ::testing::AssertionFailure() << "no opaque pixel in the mark";
@@ -554,7 +554,7 @@ TEST_F(GeneratorBoxes, TheClassBoxesFitTheirCaptionAndDrawTheirOwnOneImageGlyphI
     EXPECT_EQ(box->Width(), 16 + 4 + measurer.MeasureText(std::u16string(caption.begin(), caption.end()), kDtSingleLine, 0).Width + 8);
     const std::vector<uint32_t> normal = GlyphPixels(box, 16);
     // An opaque pixel of the checked picture, where its mark is drawn.
-    EXPECT_EQ(normal[8 * 16 + 2], Rgb(box->GlyphChecked().Bitmap().At(2, 8)) ) << box->Name();
+    EXPECT_EQ(normal[8 * 16 + 2], RgbOf(box->GlyphChecked().Bitmap().At(2, 8)) ) << box->Name();
     box->Perform(FW_MOUSE_ENTER);
     EXPECT_EQ(GlyphPixels(box, 16), normal) << box->Name() << " hot";
     box->Perform(FW_MOUSE_LEAVE);
@@ -567,7 +567,7 @@ TEST_F(GeneratorBoxes, TheClassBoxesFitTheirCaptionAndDrawTheirOwnOneImageGlyphI
   EXPECT_EQ(GlyphPixels(box, 16), normal);
   SendMessageW(box->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
   EXPECT_FALSE(box->Checked());
-  EXPECT_EQ(GlyphPixels(box, 16)[8 * 16 + 2], Rgb(box->GlyphUnChecked().Bitmap().At(2, 8)));
+  EXPECT_EQ(GlyphPixels(box, 16)[8 * 16 + 2], RgbOf(box->GlyphUnChecked().Bitmap().At(2, 8)));
 }
 
 TEST_F(GeneratorBoxes, TheSaveBoxShowsTheSkinsMarksInFlatlineAndInMetroUI) {
@@ -590,7 +590,7 @@ TEST_F(GeneratorBoxes, TheSaveBoxShowsTheSkinsMarksInFlatlineAndInMetroUI) {
   box->SetChecked(false);
   EXPECT_TRUE(ShowsMark(box, m->ConstData.CheckBoxUnChecked, 0));
   // The class boxes keep their own pictures.
-  EXPECT_EQ(GlyphPixels(W->sCheckBox2, 16)[8 * 16 + 2], Rgb(W->sCheckBox2->GlyphChecked().Bitmap().At(2, 8)));
+  EXPECT_EQ(GlyphPixels(W->sCheckBox2, 16)[8 * 16 + 2], RgbOf(W->sCheckBox2->GlyphChecked().Bitmap().At(2, 8)));
 }
 
 TEST_F(GeneratorBoxes, TheCaptionTakesTheSkinsColourUnlessTheBoxKeepsItsOwnFont) {
@@ -598,7 +598,7 @@ TEST_F(GeneratorBoxes, TheCaptionTakesTheSkinsColourUnlessTheBoxKeepsItsOwnFont)
   const auto has = [](const TBitmap32& b, uint32_t colour) {
     for (int y = 0; y < b.Height(); ++y)
       for (int x = 20; x < b.Width(); ++x)
-        if (Rgb(b.At(x, y)) == colour) return true;
+        if (RgbOf(b.At(x, y)) == colour) return true;
     return false;
   };
   const TsSkinManager* m = W->sSkinManager1;

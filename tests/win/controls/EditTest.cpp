@@ -26,6 +26,8 @@ std::set<COLORREF> WindowColours(HWND window, const RECT& r) {
 class EditTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The mouse over the edit makes it active too: keep it well away, wherever an earlier test left it.
+    SetCursorPos(1270, 1010);
     Section = Skin.AddSection(u"EDIT", 0xF0F0F0);
     // Text in black with a red contour below: only the cache look has red.
     Skin.Section(Section).Props[0].FontColor = TsFontColor{0x000000, -1, -1, -1, kRed};

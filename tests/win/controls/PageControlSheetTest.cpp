@@ -23,17 +23,7 @@
 namespace qw::test {
 namespace {
 
-constexpr TColor kPage = 0x00C08040;
 constexpr TColor kOwn = 0x002060E0;
-constexpr TColor kBehind = 0x00E0E0E0;
-
-const TBitmap32& Painted(TsPageControl& pages) {
-  pages.SkinData.BGChanged = true;
-  RedrawWindow(pages.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  static const TBitmap32 none(0, 0);
-  const TBitmap32* cache = pages.SkinData.CacheBmp();
-  return cache && cache->Width() == pages.Width() && cache->Height() == pages.Height() ? *cache : none;
-}
 
 // What a window paints into a fresh DIB when its paint message brings the DC.
 TBitmap32 PaintedWindow(HWND wnd) {
@@ -93,19 +83,19 @@ TEST_F(PagesOnTestSkin, AnActivePageWithItsOwnSectionShowsItAndAnswersWithIt) {
   Sheets[0]->TabSkinData.SetSkinSection(u"ownpage");
   Sheets[1]->TabSkinData.SetSkinSection(u"OWNPAGE");
   // Named, but missing from the skin: the page control's section paints and answers.
-  EXPECT_EQ(Rgb(Painted(*Pages), MiddleOf(*Sheets[0]).X, MiddleOf(*Sheets[0]).Y), PixelOf(kPage));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), MiddleOf(*Sheets[0]).X, MiddleOf(*Sheets[0]).Y), PixelOf(kPage));
   EXPECT_EQ(IndexAnswer(Sheets[0]), PageSection);
   const int own = Skin.AddSection(u"OWNPAGE", kOwn, 1);
-  EXPECT_EQ(Rgb(Painted(*Pages), MiddleOf(*Sheets[0]).X, MiddleOf(*Sheets[0]).Y), PixelOf(kOwn));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), MiddleOf(*Sheets[0]).X, MiddleOf(*Sheets[0]).Y), PixelOf(kOwn));
   EXPECT_EQ(IndexAnswer(Sheets[0]), own);
   // Only the page shown: the page area outside it keeps the page control's section.
   const TRect area = Pages->PageRect();
-  EXPECT_EQ(Rgb(Painted(*Pages), area.Left + 1, area.Top + 1), PixelOf(kPage));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), area.Left + 1, area.Top + 1), PixelOf(kPage));
   // The sheet's face is that picture.
   const TBitmap32 face = PictureOf(*Sheets[0]);
   EXPECT_EQ(Rgb(face, Sheets[0]->Width() / 2, Sheets[0]->Height() / 2), PixelOf(kOwn));
   Sheets[0]->TabSkinData.SetSkinSection(u"");
-  EXPECT_EQ(Rgb(Painted(*Pages), MiddleOf(*Sheets[0]).X, MiddleOf(*Sheets[0]).Y), PixelOf(kPage));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), MiddleOf(*Sheets[0]).X, MiddleOf(*Sheets[0]).Y), PixelOf(kPage));
 }
 
 TEST_F(PagesOnTestSkin, ChildrenOfAPageDependOnWhatIsBehindWhenThePageControlsSectionDoes) {
@@ -137,7 +127,7 @@ TEST_F(PagesOnTestSkin, ChoosingATabKindSetsItsSectionAndNeverLeavesAButtonShown
   EXPECT_EQ(Sheets[0]->TabSkin(), u"");
   EXPECT_EQ(Pages->ActivePageIndex(), 0);
   Sheets[2]->SetTabType(ttTab);
-  Painted(*Pages);
+  PaintedPages(*Pages);
 }
 
 TEST_F(PagesOnTestSkin, TheStripsScrollArrowsAreSkinnedLetGoWithTheSkinAndRemovedWhenNotWanted) {

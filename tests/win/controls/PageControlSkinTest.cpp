@@ -26,17 +26,6 @@
 namespace qw::test {
 namespace {
 
-// The control repainted now: what its cache holds.
-const TBitmap32& Painted(TsPageControl& pages) {
-  pages.SkinData.BGChanged = true;
-  RedrawWindow(pages.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  const TBitmap32* cache = pages.SkinData.CacheBmp();
-  // Reading pixels of a picture that was never made would read past it: the test stops here instead.
-  if (!cache || cache->Width() != pages.Width() || cache->Height() != pages.Height())
-    throw std::runtime_error("the page control has no picture of its size");
-  return *cache;
-}
-
 TPoint MiddleOf(const TRect& r) { return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
 LPARAM At(TPoint p) { return MAKELPARAM(p.X, p.Y); }
 
@@ -91,7 +80,7 @@ class PageControlLook : public ::testing::TestWithParam<const char16_t*> {
 };
 
 TEST_P(PageControlLook, TheStripShowsTheParentAndTheTabsTheirSectionWithTheActiveOneLargerAndOnTop) {
-  const TBitmap32& cache = Painted(*Pages);
+  const TBitmap32& cache = PaintedPages(*Pages);
   const TsGeneralData& tab = Section(u"TABTOP");
   const TRect system{Pages->TabRect(0).left, Pages->TabRect(0).top, Pages->TabRect(0).right, Pages->TabRect(0).bottom};
   const TRect active = Pages->PaintedTabRectOf(0);
@@ -108,7 +97,7 @@ TEST_P(PageControlLook, TheStripShowsTheParentAndTheTabsTheirSectionWithTheActiv
 }
 
 TEST_P(PageControlLook, ThePageAreaHasTheSectionsBorderAndTheSheetsShowItsInside) {
-  const TBitmap32& cache = Painted(*Pages);
+  const TBitmap32& cache = PaintedPages(*Pages);
   const TRect page = Pages->PageRect();
   const TsMaskData& border = M->ma[static_cast<size_t>(Section(u"PAGECONTROL").BorderIndex)];
   const TColor own = Pages->SkinData.CustomBackgroundColor();
@@ -133,7 +122,7 @@ TEST_P(PageControlLook, TheTabUnderTheMouseIsHotUntilTheMouseLeavesIt) {
   EXPECT_EQ(Pages->CurItem(), 1);
   EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), Plain(1).X, Plain(1).Y), PixelOf(tab.Props[1].Color));
   // A full repaint keeps the hot tab hot.
-  EXPECT_EQ(Rgb(Painted(*Pages), Plain(1).X, Plain(1).Y), PixelOf(tab.Props[1].Color));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), Plain(1).X, Plain(1).Y), PixelOf(tab.Props[1].Color));
   SendMessageW(Pages->Handle(), WM_MOUSEMOVE, 0, At(Plain(0)));
   EXPECT_EQ(Pages->CurItem(), 0);
   EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), Plain(1).X, Plain(1).Y), PixelOf(tab.Props[0].Color));
@@ -184,10 +173,8 @@ INSTANTIATE_TEST_SUITE_P(Skins, PageControlLook, ::testing::Values(u"Flatline (i
 
 // ---- Against a test skin ---------------------------------------------------------------------------------
 
-constexpr TColor kPage = 0x00C08040;
 constexpr TColor kLeftPage = 0x004080C0;
 constexpr TColor kTab = 0x0000A000;
-constexpr TColor kBehind = 0x00E0E0E0;
 
 class PageControlSections : public ::testing::Test {
  protected:
@@ -220,25 +207,25 @@ TEST_F(PageControlSections, ThePageAreaTakesThePositionalSectionAtEveryRebuildAn
   PumpAll();
   // The skin has no positional section: the default one paints.
   const TRect page = Pages->PageRect();
-  EXPECT_EQ(Rgb(Painted(*Pages), page.Left + 5, page.Top + 5), PixelOf(kPage));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), page.Left + 5, page.Top + 5), PixelOf(kPage));
   EXPECT_EQ(Pages->ChangedSkinSection(), u"PAGECONTROL");
   Skin.AddSection(u"PAGECONTROLLEFT", kLeftPage, 1);
-  EXPECT_EQ(Rgb(Painted(*Pages), page.Left + 5, page.Top + 5), PixelOf(kLeftPage));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), page.Left + 5, page.Top + 5), PixelOf(kLeftPage));
   EXPECT_EQ(Pages->ChangedSkinSection(), u"PAGECONTROLLEFT");
   // Back on top, the control's own section again.
   Pages->SetTabPosition(ptTop);
   PumpAll();
   const TRect top = Pages->PageRect();
-  EXPECT_EQ(Rgb(Painted(*Pages), top.Left + 5, top.Bottom - 5), PixelOf(kPage));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), top.Left + 5, top.Bottom - 5), PixelOf(kPage));
   EXPECT_EQ(Pages->ChangedSkinSection(), u"PAGECONTROL");
 }
 
 TEST_F(PageControlSections, WithoutATabSectionTheStripIsOnlyTheParentsBackground) {
   const TRect tab = Pages->PaintedTabRectOf(1);
   const TPoint p = MiddleOf(tab);
-  EXPECT_EQ(Rgb(Painted(*Pages), tab.Left + 3, p.Y), PixelOf(kBehind));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), tab.Left + 3, p.Y), PixelOf(kBehind));
   Skin.AddSection(u"TABTOP", kTab, 3);
-  EXPECT_EQ(Rgb(Painted(*Pages), tab.Left + 3, p.Y), PixelOf(kTab));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), tab.Left + 3, p.Y), PixelOf(kTab));
 }
 
 TEST_F(PageControlSections, TheHotTabIsForgottenWhenItsPageGoes) {
@@ -248,7 +235,7 @@ TEST_F(PageControlSections, TheHotTabIsForgottenWhenItsPageGoes) {
   EXPECT_EQ(Pages->PageCount(), 1);
   EXPECT_EQ(Pages->CurItem(), -1);
   // Painting with the page gone reads no tab that no longer exists.
-  Painted(*Pages);
+  PaintedPages(*Pages);
   Sheets[1]->SetParent(Pages);
 }
 
@@ -371,7 +358,7 @@ TEST_F(PageControlTabs, AClosedPageIsFreedOrHiddenAndThePageAtItsPlaceShownUnles
   ClickClose(0);
   EXPECT_FALSE(Sheets[1]->TabVisible());
   EXPECT_EQ(Pages->ActivePage(), Sheets[2]);
-  Painted(*Pages);
+  PaintedPages(*Pages);
   Sheets[0]->SetParent(Pages);
 }
 
@@ -391,7 +378,7 @@ TEST_F(PageControlTabs, AnOwnedPageClosedByItsButtonIsFreedOnceTheClickIsDone) {
 TEST_F(PageControlTabs, TheCloseGlyphSitsAtItsPlaceInTheStateOfTheMouse) {
   ShowCloseButtons();
   const TPoint b = CloseButtonOf(1);
-  EXPECT_EQ(Rgb(Painted(*Pages), b.X, b.Y), kCloseStates[0]);
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), b.X, b.Y), kCloseStates[0]);
   SendMessageW(Pages->Handle(), WM_MOUSEMOVE, 0, At(b));
   EXPECT_EQ(Pages->HoveredBtnIndex(), 1);
   EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), b.X, b.Y), kCloseStates[1]);
@@ -407,7 +394,7 @@ TEST_F(PageControlTabs, TheCloseGlyphSitsAtItsPlaceInTheStateOfTheMouse) {
   // A page that does without a close button shows none.
   Sheets[1]->SetUseCloseBtn(false);
   EXPECT_TRUE(IsRectEmpty(Pages->TabContentOf(1, StateNormal).CloseButton));
-  EXPECT_EQ(Rgb(Painted(*Pages), b.X, b.Y), PixelOf(kTab));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), b.X, b.Y), PixelOf(kTab));
 }
 
 TEST_F(PageControlTabs, AButtonTabRaisesItsEventAndNeverBecomesThePageShown) {
@@ -437,7 +424,7 @@ TEST_F(PageControlTabs, AnOwnerDrawnTabIsLeftToTheProgramOverItsSection) {
     canvas.SetBrushColor(kBehind);
     canvas.FillRect(RECT{r.Left + 4, r.Top + 4, r.Left + 6, r.Top + 6});
   };
-  const TBitmap32& cache = Painted(*Pages);
+  const TBitmap32& cache = PaintedPages(*Pages);
   // The active tab last, over its neighbours.
   EXPECT_EQ(drawn, (std::vector<std::pair<int, bool>>{{1, false}, {2, false}, {0, true}}));
   const TRect tab = Pages->PaintedTabRectOf(1);
@@ -453,12 +440,12 @@ TEST_F(PageControlTabs, CaptionsOnAVerticalStripRunUpward) {
   PumpAll();
   const TRect tab = Pages->PaintedTabRectOf(1);
   ASSERT_GT(HeightOfRect(tab), WidthOfRect(tab));
-  const TRect ink = InkBox(Painted(*Pages), TRect{tab.Left + 2, tab.Top + 2, tab.Right - 2, tab.Bottom - 2});
+  const TRect ink = InkBox(PaintedPages(*Pages), TRect{tab.Left + 2, tab.Top + 2, tab.Right - 2, tab.Bottom - 2});
   ASSERT_FALSE(IsRectEmpty(ink));
   EXPECT_GT(HeightOfRect(ink), 2 * WidthOfRect(ink));
   // Turned back along the strip, the caption lies across the tab.
   Pages->RotateCaptions = true;
-  const TRect flat = InkBox(Painted(*Pages), TRect{tab.Left + 2, tab.Top + 2, tab.Right - 2, tab.Bottom - 2});
+  const TRect flat = InkBox(PaintedPages(*Pages), TRect{tab.Left + 2, tab.Top + 2, tab.Right - 2, tab.Bottom - 2});
   ASSERT_FALSE(IsRectEmpty(flat));
   EXPECT_LT(HeightOfRect(flat), HeightOfRect(ink));
 }
@@ -469,15 +456,15 @@ TEST_F(PageControlTabs, TheActiveCaptionShowsItsFocusFrameOnlyWhileTheControlHas
   ASSERT_TRUE(Pages->Focused());
   const TRect focus = Pages->TabContentOf(0, StatePressed).Focus;
   ASSERT_FALSE(IsRectEmpty(focus));
-  EXPECT_EQ(Rgb(Painted(*Pages), focus.Left, focus.Top + 3), 0u);
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), focus.Left, focus.Top + 3), 0u);
   EXPECT_EQ(Rgb(*Pages->SkinData.CacheBmp(), focus.Left, focus.Top + 6), 0u);
   Pages->ShowFocus = false;
-  EXPECT_EQ(Rgb(Painted(*Pages), focus.Left, focus.Top + 3), PixelOf(kTab));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), focus.Left, focus.Top + 3), PixelOf(kTab));
   Pages->ShowFocus = true;
   SetFocus(nullptr);
   PumpAll();
   ASSERT_FALSE(Pages->Focused());
-  EXPECT_EQ(Rgb(Painted(*Pages), focus.Left, focus.Top + 3), PixelOf(kTab));
+  EXPECT_EQ(Rgb(PaintedPages(*Pages), focus.Left, focus.Top + 3), PixelOf(kTab));
 }
 
 // ---- Stored properties -----------------------------------------------------------------------------------

@@ -51,7 +51,7 @@ const TClassRegistry& TestRegistry() {
   return ClassRegistry();
 }
 
-std::string LoadError(const std::string& text) {
+std::string FrameworkLoadError(const std::string& text) {
   TTestForm form;
   TFormReader reader(form, TestRegistry());
   try {
@@ -63,20 +63,20 @@ std::string LoadError(const std::string& text) {
 }
 
 TEST(FormReader, NamesTheLineOfEveryMistake) {
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object A: TNoSuchClass\n  end\nend\n"),
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object A: TNoSuchClass\n  end\nend\n"),
             "Form description, line 2: unknown class TNoSuchClass");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  Caption = 'x'\n  Colour = clRed\nend\n"),
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  Caption = 'x'\n  Colour = clRed\nend\n"),
             "Form description, line 3: unknown property TTestForm.Colour");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object B: TBitBtn\n    OnClick = Missing\n  end\nend\n"),
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object B: TBitBtn\n    OnClick = Missing\n  end\nend\n"),
             "Form description, line 3: unknown event handler Missing");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object P: TPanel\n    PopupMenu = Nowhere\n  end\nend\n"),
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object P: TPanel\n    PopupMenu = Nowhere\n  end\nend\n"),
             "Form description, line 3: unknown component Nowhere");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  Caption = 'open\nend\n"), "Form description, line 2: unterminated string");
-  EXPECT_EQ(LoadError("object F: TOther\nend\n"), "Form description, line 1: the description is for TOther, not TTestForm");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  Left = 1\n"), "Form description, line 3: missing 'end'");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object T: TTimer\n    Left = 3\n  end\nend\n"),
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  Caption = 'open\nend\n"), "Form description, line 2: unterminated string");
+  EXPECT_EQ(FrameworkLoadError("object F: TOther\nend\n"), "Form description, line 1: the description is for TOther, not TTestForm");
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  Left = 1\n"), "Form description, line 3: missing 'end'");
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object T: TTimer\n    Left = 3\n  end\nend\n"),
             "Form description, line 3: unknown property TTimer.Left");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  Left = 99999999999\nend\n"), "Form description, line 2: expected a 32-bit integer");
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  Left = 99999999999\nend\n"), "Form description, line 2: expected a 32-bit integer");
 }
 
 TEST(FormReader, CollectionsOfItemsWithResourceData) {
@@ -104,16 +104,16 @@ TEST(FormReader, CollectionsOfItemsWithResourceData) {
   EXPECT_EQ(m->SkinInfo(), u"8");
   EXPECT_EQ(m->ThirdLists()[0], (std::vector<std::u16string>{u"TEdit", u"TMemo"}));
 
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      item\n"
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      item\n"
                       "        Colour = 1\n      end>\n  end\nend\n"),
             "Form description, line 5: unknown property TsStoredSkin.Colour");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      thing\n"
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      thing\n"
                       "      end>\n  end\nend\n"),
             "Form description, line 4: expected 'item' or '>'");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      item\n"
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = <\n      item\n"
                       "        Data = resource('NO_SUCH')\n      end>\n  end\nend\n"),
             "Form description, line 5: the program has no resource NO_SUCH");
-  EXPECT_EQ(LoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = 'x'\n  end\nend\n"),
+  EXPECT_EQ(FrameworkLoadError("object F: TTestForm\n  object S: TsSkinManager\n    InternalSkins = 'x'\n  end\nend\n"),
             "Form description, line 3: expected a collection < item ... end >");
 }
 

@@ -129,7 +129,7 @@ class TPictureForm : public TForm {
   const char* ClassName() const override { return "TPictureForm"; }
 };
 
-std::string LoadError(const std::string& text) {
+std::string PictureLoadError(const std::string& text) {
   static const bool registered = [] {
     ClassRegistry().Register("TPictureForm", "TForm", nullptr);
     return true;
@@ -146,13 +146,13 @@ std::string LoadError(const std::string& text) {
 }
 
 TEST(Picture, APictureThatDoesNotLoadIsADescriptionErrorOnItsLine) {
-  EXPECT_EQ(LoadError("object F: TPictureForm\n  object I: TImage\n    Picture = resource('LINK')\n  end\nend\n"),
+  EXPECT_EQ(PictureLoadError("object F: TPictureForm\n  object I: TImage\n    Picture = resource('LINK')\n  end\nend\n"),
             "loaded");
   // A stored skin package is data, not a picture.
-  EXPECT_EQ(LoadError("object F: TPictureForm\n  object I: TImage\n    Picture = resource('SKIN_METROUI')\n"
+  EXPECT_EQ(PictureLoadError("object F: TPictureForm\n  object I: TImage\n    Picture = resource('SKIN_METROUI')\n"
                       "  end\nend\n"),
             "Form description, line 3: picture SKIN_METROUI: Cannot load image. Unknown picture file format.");
-  EXPECT_EQ(LoadError("object F: TPictureForm\n  object B: TBitBtn\n\n    Glyph = resource('NOPE')\n  end\nend\n"),
+  EXPECT_EQ(PictureLoadError("object F: TPictureForm\n  object B: TBitBtn\n\n    Glyph = resource('NOPE')\n  end\nend\n"),
             "Form description, line 4: picture NOPE: Cannot load image. The program has no picture resource of this "
             "name.");
 }
