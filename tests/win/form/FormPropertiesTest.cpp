@@ -1,0 +1,142 @@
+// The form's own properties on a real window: the styles of its border, icons and stay-on-top,
+// translucency, the band inside the border, size limits, the window state both ways, and the paint handler
+// with its canvas.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "fw/Canvas.h"
+#include "fw/ClassRegistry.h"
+#include "fw/Form.h"
+#include "fw/FormReader.h"
+#include "tests/win/form/FormTestSupport.h"
+
+namespace qw::test {
+namespace {
+
+class TFramedForm : public TForm {
+ public:
+  const char* ClassName() const override { return "TFramedForm"; }
+  TNotifyEvent FindHandler(const std::string& name) override {
+    if (name != "FormPaint") return {};
+    return [this](TComponent*) {
+      ++Paints;
+      // Paints a red square on whatever the canvas stands for.
+      if (TCanvas* canvas = Canvas()) {
+        canvas->SetBrushColor(clRed);
+        canvas->FillRect(RECT{0, 0, 10, 10});
+      }
+    };
+  }
+  int Paints = 0;
+};
+
+void ReadFramed(TFramedForm& form, const std::string& properties) {
+  static const bool registered = (ClassRegistry().Register("TFramedForm", "TForm", nullptr), true);
+  (void)registered;
+  TFormReader(form, ClassRegistry())
+      .ReadForm("object F: TFramedForm\n  ClientWidth = 200\n  ClientHeight = 100\n" + properties + "end\n");
+}
+
+DWORD ExStyle(const TForm& form) { return static_cast<DWORD>(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE)); }
+
+TEST(FormProperties, BorderIconsStayOnTopAndAlphaBlendGiveTheWindowItsStyles) {
+  TFramedForm form;
+  ReadFramed(form,
+             "  BorderStyle = bsToolWindow\n  BorderIcons = [biSystemMenu, biHelp]\n  FormStyle = fsStayOnTop\n"
+             "  AlphaBlend = True\n  AlphaBlendValue = 200\n");
+  form.Show();
+  Pump();
+  const DWORD ex = ExStyle(form);
+  EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(ex & WS_EX_CONTEXTHELP);
+  EXPECT_TRUE(ex & WS_EX_TOPMOST);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 200);
+  EXPECT_TRUE(flags & LWA_ALPHA);
+
+  // Changed on the living window.
+  TFormFrame frame = form.Frame();
+  frame.FormStyle = TFormStyle::fsNormal;
+  frame.BorderStyle = TFormBorderStyle::bsSizeable;
+  frame.BorderIcons = biSystemMenu | biMaximize;
+  frame.AlphaBlendValue = 90;
+  form.SetFrame(frame);
+  const DWORD changed = ExStyle(form);
+  EXPECT_FALSE(changed & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP));
+  EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_THICKFRAME);
+  EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_VISIBLE) << "the other styles stay";
+  GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags);
+  EXPECT_EQ(alpha, 90);
+}
+
+TEST(FormProperties, TheBorderBandKeepsTheClientSizeAndTheLimitsHoldTheWindow) {
+  TFramedForm plain, banded;
+  ReadFramed(plain, "  BorderStyle = bsSingle\n");
+  ReadFramed(banded,
+             "  BorderStyle = bsSingle\n  BorderWidth = 6\n  Constraints.MinWidth = 150\n"
+             "  Constraints.MaxWidth = 400\n  Constraints.MaxHeight = 300\n");
+  plain.Show();
+  banded.Show();
+  Pump();
+  RECT pc, bc, pw, bw;
+  GetClientRect(plain.Handle(), &pc);
+  GetClientRect(banded.Handle(), &bc);
+  GetWindowRect(plain.Handle(), &pw);
+  GetWindowRect(banded.Handle(), &bw);
+  EXPECT_EQ(bc.right, pc.right);
+  EXPECT_EQ(bc.bottom, pc.bottom);
+  EXPECT_EQ(bw.right - bw.left, pw.right - pw.left + 12) << "the band lies around the client area";
+
+  banded.SetBounds(0, 0, 900, 50);
+  GetWindowRect(banded.Handle(), &bw);
+  EXPECT_EQ(bw.right - bw.left, 400);
+  MINMAXINFO limits{};
+  SendMessageW(banded.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, 150);
+  EXPECT_EQ(limits.ptMaxTrackSize.x, 400);
+  EXPECT_EQ(limits.ptMaxTrackSize.y, 300);
+}
+
+TEST(FormProperties, TheWindowStateIsShownAndFollowsTheWindow) {
+  TFramedForm form;
+  ReadFramed(form, "  WindowState = wsMaximized\n");
+  form.Show();
+  Pump();
+  EXPECT_TRUE(IsZoomed(form.Handle()));
+  form.SetWindowState(TWindowState::wsNormal);
+  Pump();
+  EXPECT_FALSE(IsZoomed(form.Handle()));
+  ShowWindow(form.Handle(), SW_MINIMIZE);
+  Pump();
+  EXPECT_EQ(form.WindowState(), TWindowState::wsMinimized);
+}
+
+TEST(FormProperties, OnPaintPaintsWithTheCanvasOfTheFaceOrOfTheCallersPicture) {
+  TFramedForm form;
+  ReadFramed(form, "  OnPaint = FormPaint\n");
+  form.Show();
+  Pump();
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_GT(form.Paints, 0);
+  EXPECT_EQ(form.Canvas(), nullptr) << "a canvas only while the handler runs";
+
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  {
+    TCanvas canvas(dc);
+    form.RunOnPaint(canvas);
+  }
+  EXPECT_EQ(GetPixel(dc, 5, 5), RGB(255, 0, 0));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
+}  // namespace qw::test
