@@ -4,6 +4,7 @@
 #include "fw/ImageList.h"
 #include "fw/Menu.h"
 #include "fw/Picture.h"
+#include "fw/SelectedFont.h"
 #include "fw/WideText.h"
 
 // Owner-drawn menus: the system asks the menu's window for each item's size and painting by the item's
@@ -28,29 +29,14 @@ TMenu* OwnerDrawMenuOf(TMenuItem& item) {
   return menu && menu->OwnerDraw() ? menu : nullptr;
 }
 
-// The system's menu font (bold for the default item), selected into a DC for as long as it lives.
-class TMenuFont {
- public:
-  TMenuFont(HDC dc, bool bold) : FDC(dc) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
-    FFont = CreateFontIndirectW(&metrics.lfMenuFont);
-    FOld = SelectObject(dc, FFont);
-  }
-  ~TMenuFont() {
-    SelectObject(FDC, FOld);
-    DeleteObject(FFont);
-  }
-  TMenuFont(const TMenuFont&) = delete;
-  TMenuFont& operator=(const TMenuFont&) = delete;
-
- private:
-  HDC FDC;
-  HFONT FFont;
-  HGDIOBJ FOld;
-};
+// The system's menu font, bold for the default item.
+LOGFONTW MenuFont(bool bold) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
+  return metrics.lfMenuFont;
+}
 
 const TBitmap32* PictureOf(const TMenuItem& item, const TMenu& menu) {
   if (!item.Bitmap().Empty()) return &item.Bitmap();
@@ -121,7 +107,7 @@ bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
   HDC dc = GetDC(nullptr);
   int width = 0, height = 0;
   {
-    const TMenuFont font(dc, item->Default());
+    const TSelectedFont font(dc, MenuFont(item->Default()));
     TCanvas canvas(dc);
     PlainMenuItemSize(dc, *item, *menu, width, height);
     if (const TMenuMeasureItemEvent handler = item->OnMeasureItem) handler(item, canvas, width, height);
@@ -137,7 +123,7 @@ bool DrawMenuItem(const DRAWITEMSTRUCT& draw) {
   TMenuItem* item = MenuItemOfCommand(static_cast<uint16_t>(draw.itemID));
   TMenu* menu = item ? OwnerDrawMenuOf(*item) : nullptr;
   if (!menu) return false;
-  const TMenuFont font(draw.hDC, item->Default());
+  const TSelectedFont font(draw.hDC, MenuFont(item->Default()));
   TCanvas canvas(draw.hDC);
   const TRect rect{draw.rcItem.left, draw.rcItem.top, draw.rcItem.right, draw.rcItem.bottom};
   if (const TAdvancedMenuDrawItemEvent advanced = item->OnAdvancedDrawItem)

@@ -324,21 +324,10 @@ void TWinControl::KeyDown(WORD& key, TShiftState shift) { CallEvent(OnKeyDown, t
 
 void TWinControl::KeyUp(WORD& key, TShiftState shift) { CallEvent(OnKeyUp, this, key, shift); }
 
-void TWinControl::WMKeyDown(TMessage& message, WORD key) {
+void TWinControl::WMKey(TMessage& message, WORD key, bool down) {
   TDestroyWatch watch(this);
-  KeyDown(key, KeyboardShiftState());
-  if (watch.Destroyed()) return;
-  if (key == 0) {
-    message.Result = 0;
-    return;
-  }
-  message.WParam = key;
-  TControl::WndProc(message);
-}
-
-void TWinControl::WMKeyUp(TMessage& message, WORD key) {
-  TDestroyWatch watch(this);
-  KeyUp(key, KeyboardShiftState());
+  if (down) KeyDown(key, KeyboardShiftState());
+  else KeyUp(key, KeyboardShiftState());
   if (watch.Destroyed()) return;
   if (key == 0) {
     message.Result = 0;
@@ -405,10 +394,10 @@ void TWinControl::WndProc(TMessage& message) {
       return WMMouseWheel(message);
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      return WMKeyDown(message, static_cast<WORD>(VirtualKeyFrom(message.WParam)));
+      return WMKey(message, static_cast<WORD>(VirtualKeyFrom(message.WParam)), true);
     case WM_KEYUP:
     case WM_SYSKEYUP:
-      return WMKeyUp(message, static_cast<WORD>(VirtualKeyFrom(message.WParam)));
+      return WMKey(message, static_cast<WORD>(VirtualKeyFrom(message.WParam)), false);
     case WM_SETCURSOR:
       return WMSetCursor(message, HwndFrom(message.WParam), LoWord(message.LParam));
     case WM_CONTEXTMENU:

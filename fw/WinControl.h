@@ -131,8 +131,9 @@ class TWinControl : public TControl {
   void CNSysKeyDown(TMessage& message, UINT key);
   // True when the focused window takes Enter or Escape itself (a memo) instead of leaving it to the form.
   static bool FocusWantsKey(UINT key);
-  void WMKeyDown(TMessage& message, WORD key);
-  void WMKeyUp(TMessage& message, WORD key);
+  // A key pressed (Down) or released: OnKeyDown or OnKeyUp first, the control's own handling unless the
+  // handler cleared the key.
+  void WMKey(TMessage& message, WORD key, bool down);
   // The wheel turned over the focused control: FW_MOUSE_WHEEL first, the system's scrolling unless a
   // handler of it answered non-zero.
   void WMMouseWheel(TMessage& message);

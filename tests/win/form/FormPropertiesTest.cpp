@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "fw/BitmapCanvas.h"
 #include "fw/Canvas.h"
 #include "fw/ClassRegistry.h"
 #include "fw/Form.h"
@@ -123,19 +124,10 @@ TEST(FormProperties, OnPaintPaintsWithTheCanvasOfTheFaceOrOfTheCallersPicture) {
   EXPECT_GT(form.Paints, 0);
   EXPECT_EQ(form.Canvas(), nullptr) << "a canvas only while the handler runs";
 
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  {
-    TCanvas canvas(dc);
-    form.RunOnPaint(canvas);
-  }
-  EXPECT_EQ(GetPixel(dc, 5, 5), RGB(255, 0, 0));
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  TBitmap32 picture(20, 20);
+  TBitmapCanvas on(picture);
+  form.RunOnPaint(on.Canvas());
+  EXPECT_EQ(GetPixel(on.Handle(), 5, 5), RGB(255, 0, 0));
 }
 
 }  // namespace

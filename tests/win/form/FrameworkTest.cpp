@@ -388,17 +388,16 @@ TEST(Control, ButtonsRaiseMouseDownUpAndDoubleClickInTheControlsOwnCoordinates) 
   panel->SetBounds(100, 20, 60, 40);
   panel->SetParent(&form);
   std::vector<std::string> events;
-  for (TControl* c : std::initializer_list<TControl*>{label, panel}) {
-    const std::string name = c == label ? "label" : "panel";
+  for (auto [c, name] : {std::pair<TControl*, std::string>{label, "label "}, {panel, "panel "}}) {
     c->OnMouseDown = [&events, name](TComponent*, TMouseButton b, TShiftState s, int x, int y) {
-      events.push_back(name + " down " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(x) + "," +
+      events.push_back(name + "down " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(x) + "," +
                        std::to_string(y));
     };
     c->OnMouseUp = [&events, name](TComponent*, TMouseButton b, TShiftState, int x, int y) {
-      events.push_back(name + " up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
+      events.push_back(name + "up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
     };
-    c->OnDblClick = [&events, name](TComponent*) { events.push_back(name + " dblclick"); };
-    c->OnClick = [&events, name](TComponent*) { events.push_back(name + " click"); };
+    c->OnDblClick = [&events, name](TComponent*) { events.push_back(name + "dblclick"); };
+    c->OnClick = [&events, name](TComponent*) { events.push_back(name + "click"); };
   }
   form.Show();
   Pump();

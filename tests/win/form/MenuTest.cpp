@@ -7,6 +7,7 @@
 
 #include <tuple>
 
+#include "fw/BitmapCanvas.h"
 #include "fw/Canvas.h"
 #include "fw/ClassRegistry.h"
 #include "fw/Edit.h"
@@ -33,10 +34,8 @@ class TMenuForm : public TForm {
 };
 
 constexpr char kMenus[] =
-    "object F: TMenuForm\n"
-    "  ClientWidth = 300\n  ClientHeight = 120\n"
-    "  Menu = Bar\n"
-    "  object Edit1: TEdit\n    Left = 10\n    Top = 10\n  end\n"
+    "object F: TMenuForm\n  ClientWidth = 300\n  ClientHeight = 120\n  Menu = Bar\n"
+    "  object Edit1: TEdit\n  end\n"
     "  object Bar: TMainMenu\n"
     "    object File1: TMenuItem\n      Caption = '&File'\n"
     "      object New1: TMenuItem\n        Caption = 'New'\n        ShortCut = 'Ctrl+N'\n        Default = True\n"
@@ -52,10 +51,8 @@ constexpr char kMenus[] =
     "    object Help1: TMenuItem\n      Caption = '-Help-'\n      ShortCut = 112\n      OnClick = HelpClick\n    end\n"
     "  end\n"
     "  object Popup: TPopupMenu\n    OwnerDraw = True\n"
-    "    object Drawn1: TMenuItem\n      Caption = 'Drawn'\n    end\n"
-    "    object Plain1: TMenuItem\n      Caption = 'Plain'\n    end\n"
-    "  end\n"
-    "end\n";
+    "    object Drawn1: TMenuItem\n      Caption = 'Drawn'\n    end\n    object Plain1: TMenuItem\n      Caption = 'Plain'\n    end\n"
+    "  end\nend\n";
 
 class MenuOnAForm : public ::testing::Test {
  protected:
@@ -169,22 +166,16 @@ TEST_F(MenuOnAForm, OwnerDrawnItemsAreMeasuredAndPaintedByTheirHandlersOrThePlai
   EXPECT_GT(plainWidth, 16);
   EXPECT_EQ(std::get<0>(measure(Item("New1"))), 0) << "the bar's items are drawn by the system";
 
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 40);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  DRAWITEMSTRUCT d{ODT_MENU, 0, drawn->Command(), ODA_DRAWENTIRE, ODS_SELECTED | ODS_CHECKED, nullptr, dc,
+  TBitmap32 picture(200, 40);
+  TBitmapCanvas on(picture);
+  DRAWITEMSTRUCT d{ODT_MENU, 0, drawn->Command(), ODA_DRAWENTIRE, ODS_SELECTED | ODS_CHECKED, nullptr, on.Handle(),
                    RECT{0, 0, 150, 22}, 0};
   EXPECT_TRUE(SendMessageW(Form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d)));
   EXPECT_EQ(paintedAt, (TRect{0, 0, 150, 22}));
   EXPECT_EQ(paintedState, odSelected | odChecked);
   d.itemID = Item("Plain1")->Command();
   EXPECT_TRUE(SendMessageW(Form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d)));
-  EXPECT_EQ(GetPixel(dc, 1, 1), GetSysColor(COLOR_HIGHLIGHT)) << "the plain look of a selected item";
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(GetPixel(on.Handle(), 1, 1), GetSysColor(COLOR_HIGHLIGHT)) << "the plain look of a selected item";
 
   std::vector<std::string> visited;
   ForEachFormMenu([&](TMenu& menu) {
