@@ -20,13 +20,11 @@ class TFramedForm : public TForm {
   const char* ClassName() const override { return "TFramedForm"; }
   TNotifyEvent FindHandler(const std::string& name) override {
     if (name != "FormPaint") return {};
+    // Paints a red square on whatever the canvas stands for.
     return [this](TComponent*) {
       ++Paints;
-      // Paints a red square on whatever the canvas stands for.
-      if (TCanvas* canvas = Canvas()) {
-        canvas->SetBrushColor(clRed);
-        canvas->FillRect(RECT{0, 0, 10, 10});
-      }
+      Canvas()->SetBrushColor(clRed);
+      Canvas()->FillRect(RECT{0, 0, 10, 10});
     };
   }
   int Paints = 0;
@@ -48,10 +46,8 @@ TEST(FormProperties, BorderIconsStayOnTopAndAlphaBlendGiveTheWindowItsStyles) {
              "  AlphaBlend = True\n  AlphaBlendValue = 200\n");
   form.Show();
   Pump();
-  const DWORD ex = ExStyle(form);
-  EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
-  EXPECT_TRUE(ex & WS_EX_CONTEXTHELP);
-  EXPECT_TRUE(ex & WS_EX_TOPMOST);
+  const DWORD wanted = WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP | WS_EX_TOPMOST | WS_EX_LAYERED;
+  EXPECT_EQ(ExStyle(form) & wanted, wanted);
   BYTE alpha = 0;
   DWORD flags = 0;
   ASSERT_TRUE(GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags));
@@ -59,16 +55,14 @@ TEST(FormProperties, BorderIconsStayOnTopAndAlphaBlendGiveTheWindowItsStyles) {
   EXPECT_TRUE(flags & LWA_ALPHA);
 
   // Changed on the living window.
-  TFormFrame frame = form.Frame();
-  frame.FormStyle = TFormStyle::fsNormal;
-  frame.BorderStyle = TFormBorderStyle::bsSizeable;
-  frame.BorderIcons = biSystemMenu | biMaximize;
-  frame.AlphaBlendValue = 90;
-  form.SetFrame(frame);
-  const DWORD changed = ExStyle(form);
-  EXPECT_FALSE(changed & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP));
-  EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_THICKFRAME);
-  EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_VISIBLE) << "the other styles stay";
+  TFormFrame sizeable;  // and no longer on top nor a tool window
+  sizeable.BorderIcons = biSystemMenu | biMaximize;
+  sizeable.AlphaBlend = true;
+  sizeable.AlphaBlendValue = 90;
+  form.SetFrame(sizeable);
+  EXPECT_EQ(ExStyle(form) & wanted, DWORD{WS_EX_LAYERED});
+  EXPECT_EQ(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_VISIBLE), WS_THICKFRAME | WS_VISIBLE)
+      << "sizeable now, and still shown";
   GetLayeredWindowAttributes(form.Handle(), nullptr, &alpha, &flags);
   EXPECT_EQ(alpha, 90);
 }
@@ -87,13 +81,10 @@ TEST(FormProperties, TheBorderBandKeepsTheClientSizeAndTheLimitsHoldTheWindow) {
   GetClientRect(banded.Handle(), &bc);
   GetWindowRect(plain.Handle(), &pw);
   GetWindowRect(banded.Handle(), &bw);
-  EXPECT_EQ(bc.right, pc.right);
-  EXPECT_EQ(bc.bottom, pc.bottom);
+  EXPECT_TRUE(EqualRect(&bc, &pc)) << "the client keeps its size";
   EXPECT_EQ(bw.right - bw.left, pw.right - pw.left + 12) << "the band lies around the client area";
-
   banded.SetBounds(0, 0, 900, 50);
-  GetWindowRect(banded.Handle(), &bw);
-  EXPECT_EQ(bw.right - bw.left, 400);
+  EXPECT_EQ(banded.Width(), 400);
   MINMAXINFO limits{};
   SendMessageW(banded.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
   EXPECT_EQ(limits.ptMinTrackSize.x, 150);
@@ -101,33 +92,24 @@ TEST(FormProperties, TheBorderBandKeepsTheClientSizeAndTheLimitsHoldTheWindow) {
   EXPECT_EQ(limits.ptMaxTrackSize.y, 300);
 }
 
-TEST(FormProperties, TheWindowStateIsShownAndFollowsTheWindow) {
+TEST(FormProperties, TheWindowStateFollowsTheWindowAndOnPaintPaintsOnTheCanvasItIsGiven) {
   TFramedForm form;
-  ReadFramed(form, "  WindowState = wsMaximized\n");
+  ReadFramed(form, "  WindowState = wsMaximized\n  OnPaint = FormPaint\n");
   form.Show();
   Pump();
   EXPECT_TRUE(IsZoomed(form.Handle()));
   form.SetWindowState(TWindowState::wsNormal);
-  Pump();
   EXPECT_FALSE(IsZoomed(form.Handle()));
   ShowWindow(form.Handle(), SW_MINIMIZE);
-  Pump();
   EXPECT_EQ(form.WindowState(), TWindowState::wsMinimized);
-}
 
-TEST(FormProperties, OnPaintPaintsWithTheCanvasOfTheFaceOrOfTheCallersPicture) {
-  TFramedForm form;
-  ReadFramed(form, "  OnPaint = FormPaint\n");
-  form.Show();
-  Pump();
   RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_GT(form.Paints, 0);
   EXPECT_EQ(form.Canvas(), nullptr) << "a canvas only while the handler runs";
-
   TBitmap32 picture(20, 20);
   TBitmapCanvas on(picture);
   form.RunOnPaint(on.Canvas());
-  EXPECT_EQ(GetPixel(on.Handle(), 5, 5), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(on.Handle(), 5, 5), RGB(255, 0, 0)) << "the caller's picture of the window";
 }
 
 }  // namespace

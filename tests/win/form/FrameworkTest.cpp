@@ -320,8 +320,8 @@ TEST(Application, TheSkinCommandFilterAndTheProgramsOwnHandlerBothRunWhicheverCa
     Pump();
     Application().OnMessage = nullptr;
     Application().RemoveMessageFilter(kSkinCommandFilter);
-    EXPECT_EQ(handled, std::vector<UINT>{WM_APP + 1}) << "the program's handler saw its message, the filter dropped "
-                                                       << "the posted skin command first; handler first: " << handlerFirst;
+    // The program's handler saw its message; the filter dropped the posted skin command before it.
+    EXPECT_EQ(handled, std::vector<UINT>{WM_APP + 1}) << "handler first: " << handlerFirst;
   }
 }
 
@@ -343,10 +343,7 @@ TEST(WinControl, AWindowlessChildKeepsTheMouseForItsPressOnlyUntilTheCaptureGoes
   }
   auto* menu = TComponent::Create<TPopupMenu>(&form);
   menu->Add(TComponent::Create<TMenuItem>(&form));
-  menu->Items(0)->SetCaption(u"item");
-  bool openMenu = true;
   a->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) {
-    if (!openMenu) return;
     SetTimer(nullptr, 0, 50, CloseOpenMenu);
     menu->PopupComponent = a;
     menu->Popup(0, 0);
@@ -366,7 +363,7 @@ TEST(WinControl, AWindowlessChildKeepsTheMouseForItsPressOnlyUntilTheCaptureGoes
   EXPECT_EQ(a->Moves, 0);
 
   // Another button's press and release on the same control leave the left press holding the mouse.
-  openMenu = false;
+  a->OnMouseDown = nullptr;
   SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
   SendMessageW(w, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 20));
   SendMessageW(w, WM_RBUTTONUP, MK_LBUTTON, MAKELPARAM(20, 20));
@@ -389,13 +386,14 @@ TEST(Control, ButtonsRaiseMouseDownUpAndDoubleClickInTheControlsOwnCoordinates) 
   panel->SetParent(&form);
   std::vector<std::string> events;
   for (auto [c, name] : {std::pair<TControl*, std::string>{label, "label "}, {panel, "panel "}}) {
-    c->OnMouseDown = [&events, name](TComponent*, TMouseButton b, TShiftState s, int x, int y) {
-      events.push_back(name + "down " + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(x) + "," +
-                       std::to_string(y));
+    const auto mouse = [&events, name](std::string what) {
+      return [&events, name, what](TComponent*, TMouseButton b, TShiftState s, int x, int y) {
+        events.push_back(name + what + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(x) + "," +
+                         std::to_string(y));
+      };
     };
-    c->OnMouseUp = [&events, name](TComponent*, TMouseButton b, TShiftState, int x, int y) {
-      events.push_back(name + "up " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
-    };
+    c->OnMouseDown = mouse("down ");
+    c->OnMouseUp = mouse("up ");
     c->OnDblClick = [&events, name](TComponent*) { events.push_back(name + "dblclick"); };
     c->OnClick = [&events, name](TComponent*) { events.push_back(name + "click"); };
   }
@@ -406,35 +404,26 @@ TEST(Control, ButtonsRaiseMouseDownUpAndDoubleClickInTheControlsOwnCoordinates) 
   SendMessageW(form.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 30));
   SendMessageW(panel->Handle(), WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(3, 4));
   SendMessageW(panel->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
-  const std::vector<std::string> expected = {
-      "label down 0 " + std::to_string(ssShift | ssLeft) + " 5,5", "label click", "label up 0 5,5",
-      "label dblclick", "label down 0 " + std::to_string(ssLeft | ssDouble) + " 10,10",
-      "panel down 1 " + std::to_string(ssCtrl | ssRight) + " 3,4", "panel up 1 3,4"};
+  // Shift states: ssShift | ssLeft = 9, ssShift = 1, ssLeft | ssDouble = 72, ssCtrl | ssRight = 20.
+  const std::vector<std::string> expected = {"label down 0 9 5,5",    "label click",         "label up 0 1 5,5",
+                                             "label dblclick",        "label down 0 72 10,10", "panel down 1 20 3,4",
+                                             "panel up 1 0 3,4"};
   EXPECT_EQ(events, expected);
 }
 
 TEST(WinControl, AKeyDownHandlerThatClearsTheKeyKeepsItFromTheControl) {
   TTestForm form;
-  SetClientSize(form, 200, 100);
   auto* edit = TComponent::Create<TEdit>(&form);
-  edit->SetBounds(10, 10, 100, 20);
   edit->SetParent(&form);
   edit->SetText(L"abc");
-  std::vector<WORD> ups;
-  edit->OnKeyDown = [](TComponent*, WORD& key, TShiftState) {
-    if (key == VK_DELETE) key = 0;
-  };
-  edit->OnKeyUp = [&ups](TComponent*, WORD& key, TShiftState) { ups.push_back(key); };
+  edit->OnKeyDown = [](TComponent*, WORD& key, TShiftState) { key = key == VK_DELETE ? 0 : key; };
   form.Show();
-  Pump();
   SendMessageW(edit->Handle(), EM_SETSEL, 0, 0);
-  SendMessageW(edit->Handle(), WM_KEYDOWN, VK_DELETE, 0x01530001);
-  SendMessageW(edit->Handle(), WM_KEYUP, VK_DELETE, static_cast<LPARAM>(0xC1530001u));
-  EXPECT_EQ(edit->Text(), L"abc");
-  EXPECT_EQ(ups, std::vector<WORD>{VK_DELETE});
-  edit->OnKeyDown = nullptr;
-  SendMessageW(edit->Handle(), WM_KEYDOWN, VK_DELETE, 0x01530001);
-  EXPECT_EQ(edit->Text(), L"bc");
+  for (const wchar_t* expected : {L"abc", L"bc"}) {
+    SendMessageW(edit->Handle(), WM_KEYDOWN, VK_DELETE, 0x01530001);
+    EXPECT_EQ(edit->Text(), expected);
+    edit->OnKeyDown = nullptr;  // the second time the edit has the key
+  }
 }
 
 TEST(WinControl, ShowingChangesReachEveryVisibleControlBelowTheShownOrHiddenOne) {
@@ -447,25 +436,21 @@ TEST(WinControl, ShowingChangesReachEveryVisibleControlBelowTheShownOrHiddenOne)
   auto* inner = TComponent::Create<TRecorder<TBitBtn>>(&form);
   for (TControl* c : std::initializer_list<TControl*>{shown, hidden, inner}) c->SetParent(panel);
   hidden->SetVisible(false);
-  const auto count = [](const auto* c) { return std::count(c->Seen.begin(), c->Seen.end(), FW_SHOWING_CHANGED); };
-  EXPECT_EQ(count(shown), 0) << "nothing is on the screen before the form is";
+  const auto counts = [&] {
+    std::vector<long> n;
+    for (const auto& seen : {panel->Seen, shown->Seen, hidden->Seen, inner->Seen})
+      n.push_back(std::count(seen.begin(), seen.end(), FW_SHOWING_CHANGED));
+    return n;
+  };
+  EXPECT_EQ(counts(), (std::vector<long>{0, 0, 0, 0})) << "nothing is on the screen before the form is";
   form.Show();
-  EXPECT_EQ(count(panel), 1);
-  EXPECT_EQ(count(shown), 1);
-  EXPECT_EQ(count(inner), 1);
-  EXPECT_EQ(count(hidden), 0);
+  EXPECT_EQ(counts(), (std::vector<long>{1, 1, 0, 1}));
   panel->SetVisible(false);
-  EXPECT_EQ(count(shown), 2);
-  EXPECT_EQ(count(inner), 2);
-  EXPECT_FALSE(shown->Showing());
   shown->SetVisible(false);  // below a hidden parent: nothing on the screen changes
-  EXPECT_EQ(count(shown), 2);
   hidden->SetVisible(true);
-  EXPECT_EQ(count(hidden), 0);
+  EXPECT_EQ(counts(), (std::vector<long>{2, 2, 0, 2}));
   panel->SetVisible(true);
-  EXPECT_EQ(count(hidden), 1);
-  EXPECT_EQ(count(shown), 2);
-
+  EXPECT_EQ(counts(), (std::vector<long>{3, 2, 1, 3}));
   SendMessageW(inner->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(5, 5));
   EXPECT_TRUE(inner->Saw(FW_MOUSE_WHEEL));
 }
