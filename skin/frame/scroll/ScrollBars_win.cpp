@@ -1,4 +1,4 @@
-#include "skin/frame/ScrollBars_win.h"
+#include "skin/frame/scroll/ScrollBars_win.h"
 
 #include <optional>
 
@@ -8,8 +8,8 @@
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
-#include "skin/frame/ScrollBarPaint_win.h"
-#include "skin/frame/ScrollTracking_win.h"
+#include "skin/frame/scroll/ScrollBarPaint_win.h"
+#include "skin/frame/scroll/ScrollTracking_win.h"
 #include "skin/render/BorderMask.h"
 #include "skin/render/TextureFill.h"
 
