@@ -6,44 +6,17 @@
 #include <windows.h>
 
 #include "fw/BitmapCanvas.h"
-#include "fw/Canvas.h"
-#include "fw/ClassRegistry.h"
-#include "fw/Form.h"
-#include "fw/FormReader.h"
 #include "tests/win/form/FormTestSupport.h"
 
 namespace qw::test {
 namespace {
 
-class TFramedForm : public TForm {
- public:
-  const char* ClassName() const override { return "TFramedForm"; }
-  TNotifyEvent FindHandler(const std::string& name) override {
-    if (name != "FormPaint") return {};
-    // Paints a red square on whatever the canvas stands for.
-    return [this](TComponent*) {
-      ++Paints;
-      Canvas()->SetBrushColor(clRed);
-      Canvas()->FillRect(RECT{0, 0, 10, 10});
-    };
-  }
-  int Paints = 0;
-};
-
-void ReadFramed(TFramedForm& form, const std::string& properties) {
-  static const bool registered = (ClassRegistry().Register("TFramedForm", "TForm", nullptr), true);
-  (void)registered;
-  TFormReader(form, ClassRegistry())
-      .ReadForm("object F: TFramedForm\n  ClientWidth = 200\n  ClientHeight = 100\n" + properties + "end\n");
-}
-
 DWORD ExStyle(const TForm& form) { return static_cast<DWORD>(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE)); }
 
 TEST(FormProperties, BorderIconsStayOnTopAndAlphaBlendGiveTheWindowItsStyles) {
-  TFramedForm form;
-  ReadFramed(form,
-             "  BorderStyle = bsToolWindow\n  BorderIcons = [biSystemMenu, biHelp]\n  FormStyle = fsStayOnTop\n"
-             "  AlphaBlend = True\n  AlphaBlendValue = 200\n");
+  TRecordingForm form;
+  form.Read("  BorderStyle = bsToolWindow\n  BorderIcons = [biSystemMenu, biHelp]\n  FormStyle = fsStayOnTop\n"
+            "  AlphaBlend = True\n  AlphaBlendValue = 200\n");
   form.Show();
   Pump();
   const DWORD wanted = WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP | WS_EX_TOPMOST | WS_EX_LAYERED;
@@ -68,11 +41,10 @@ TEST(FormProperties, BorderIconsStayOnTopAndAlphaBlendGiveTheWindowItsStyles) {
 }
 
 TEST(FormProperties, TheBorderBandKeepsTheClientSizeAndTheLimitsHoldTheWindow) {
-  TFramedForm plain, banded;
-  ReadFramed(plain, "  BorderStyle = bsSingle\n");
-  ReadFramed(banded,
-             "  BorderStyle = bsSingle\n  BorderWidth = 6\n  Constraints.MinWidth = 150\n"
-             "  Constraints.MaxWidth = 400\n  Constraints.MaxHeight = 300\n");
+  TRecordingForm plain, banded;
+  plain.Read("  BorderStyle = bsSingle\n");
+  banded.Read("  BorderStyle = bsSingle\n  BorderWidth = 6\n  Constraints.MinWidth = 150\n"
+              "  Constraints.MaxWidth = 400\n  Constraints.MaxHeight = 300\n");
   plain.Show();
   banded.Show();
   Pump();
@@ -93,8 +65,8 @@ TEST(FormProperties, TheBorderBandKeepsTheClientSizeAndTheLimitsHoldTheWindow) {
 }
 
 TEST(FormProperties, TheWindowStateFollowsTheWindowAndOnPaintPaintsOnTheCanvasItIsGiven) {
-  TFramedForm form;
-  ReadFramed(form, "  WindowState = wsMaximized\n  OnPaint = FormPaint\n");
+  TRecordingForm form;
+  form.Read("  WindowState = wsMaximized\n  OnPaint = FormPaint\n");
   form.Show();
   Pump();
   EXPECT_TRUE(IsZoomed(form.Handle()));
@@ -104,7 +76,7 @@ TEST(FormProperties, TheWindowStateFollowsTheWindowAndOnPaintPaintsOnTheCanvasIt
   EXPECT_EQ(form.WindowState(), TWindowState::wsMinimized);
 
   RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  EXPECT_GT(form.Paints, 0);
+  EXPECT_FALSE(form.Ran.empty()) << "OnPaint ran";
   EXPECT_EQ(form.Canvas(), nullptr) << "a canvas only while the handler runs";
   TBitmap32 picture(20, 20);
   TBitmapCanvas on(picture);

@@ -8,33 +8,15 @@
 #include <tuple>
 
 #include "fw/BitmapCanvas.h"
-#include "fw/Canvas.h"
-#include "fw/ClassRegistry.h"
 #include "fw/Edit.h"
-#include "fw/Form.h"
-#include "fw/FormReader.h"
 #include "fw/Menu.h"
 #include "tests/win/form/FormTestSupport.h"
 
 namespace qw::test {
 namespace {
 
-class TMenuForm : public TForm {
- public:
-  const char* ClassName() const override { return "TMenuForm"; }
-  TNotifyEvent FindHandler(const std::string& name) override {
-    return [this, name](TComponent*) { Ran.push_back(name); };
-  }
-  void WndProc(TMessage& message) override {
-    if (message.Msg == FW_MENU_CHANGED) ++MenuChanges;
-    TForm::WndProc(message);
-  }
-  std::vector<std::string> Ran;
-  int MenuChanges = 0;
-};
-
 constexpr char kMenus[] =
-    "object F: TMenuForm\n  ClientWidth = 300\n  ClientHeight = 120\n  Menu = Bar\n"
+    "  Menu = Bar\n"
     "  object Edit1: TEdit\n  end\n"
     "  object Bar: TMainMenu\n"
     "    object File1: TMenuItem\n      Caption = '&File'\n"
@@ -52,14 +34,12 @@ constexpr char kMenus[] =
     "  end\n"
     "  object Popup: TPopupMenu\n    OwnerDraw = True\n"
     "    object Drawn1: TMenuItem\n      Caption = 'Drawn'\n    end\n    object Plain1: TMenuItem\n      Caption = 'Plain'\n    end\n"
-    "  end\nend\n";
+    "  end\n";
 
 class MenuOnAForm : public ::testing::Test {
  protected:
   void SetUp() override {
-    static const bool registered = (ClassRegistry().Register("TMenuForm", "TForm", nullptr), true);
-    (void)registered;
-    TFormReader(Form, ClassRegistry()).ReadForm(kMenus);
+    Form.Read(kMenus);
     Form.Show();
     Pump();
   }
@@ -76,7 +56,7 @@ class MenuOnAForm : public ::testing::Test {
     if (text) *text = buffer;
     return info;
   }
-  TMenuForm Form;
+  TRecordingForm Form;
 };
 
 TEST_F(MenuOnAForm, TheNestedItemsOfTheDescriptionBecomeTheBarsMenusUnderTheirCommands) {
