@@ -12,16 +12,11 @@ TEST(ShortCut, TextNamesModifiersInOrderThenTheKeyAndReadsBack) {
     std::u16string_view Text;
   };
   const TCase cases[] = {
-      {MakeShortCut('C', scCtrl), u"Ctrl+C"},
-      {MakeShortCut('7', scAlt | scCtrl | scShift), u"Shift+Ctrl+Alt+7"},
-      {MakeShortCut(0x2E, scShift), u"Shift+Del"},
-      {MakeShortCut(0x73, scAlt), u"Alt+F4"},
-      {MakeShortCut(0x87, scNone), u"F24"},
-      {MakeShortCut(0x21, scCtrl), u"Ctrl+PgUp"},
-      {MakeShortCut(0x63, scNone), u"Num 3"},
-      {MakeShortCut(0x6B, scCtrl), u"Ctrl+Num +"},
-      {MakeShortCut(0xBD, scCtrl), u"Ctrl+-"},
-      {MakeShortCut(0xDC, scNone), u"\\"},
+      {MakeShortCut('C', scCtrl), u"Ctrl+C"},   {MakeShortCut('7', scAlt | scCtrl | scShift), u"Shift+Ctrl+Alt+7"},
+      {MakeShortCut(0x2E, scShift), u"Shift+Del"}, {MakeShortCut(0x73, scAlt), u"Alt+F4"},
+      {MakeShortCut(0x87, scNone), u"F24"},      {MakeShortCut(0x21, scCtrl), u"Ctrl+PgUp"},
+      {MakeShortCut(0x63, scNone), u"Num 3"},    {MakeShortCut(0x6B, scCtrl), u"Ctrl+Num +"},
+      {MakeShortCut(0xBD, scCtrl), u"Ctrl+-"},   {MakeShortCut(0xDC, scNone), u"\\"},
   };
   for (const TCase& c : cases) {
     EXPECT_EQ(ShortCutToText(c.ShortCut), c.Text);
