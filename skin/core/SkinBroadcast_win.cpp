@@ -253,7 +253,7 @@ TsWindowBroadcast& WindowBroadcast() {
 }
 
 void InstallSkinCommandFilter() {
-  Application().OnMessage = [](MSG& msg) { return msg.message == SkinCommandMsg; };
+  Application().SetMessageFilter(kSkinCommandFilter, [](MSG& msg) { return msg.message == SkinCommandMsg; });
 }
 
 // ---- Hot tracking ------------------------------------------------------------------------------------------

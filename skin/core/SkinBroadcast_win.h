@@ -91,7 +91,9 @@ class TsWindowBroadcast final : public TsSkinBroadcastHook {
 // The hook every manager of the program uses.
 TsWindowBroadcast& WindowBroadcast();
 // Skin commands are sent, never posted: the message loop drops any that arrive through the queue (from
-// another process, say), before a handler could follow an address in them.
+// another process, say), before a handler could follow an address in them. The filter sits beside the
+// program's own Application().OnMessage, under this name.
+inline constexpr char kSkinCommandFilter[] = "skin commands";
 void InstallSkinCommandFilter();
 
 }  // namespace qw
