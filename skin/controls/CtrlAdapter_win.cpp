@@ -7,6 +7,7 @@
 #include "base/FlagScope.h"
 #include "base/Utf.h"
 #include "fw/Form.h"
+#include "fw/Label.h"
 #include "fw/WinControl.h"
 #include "skin/controls/ComboBoxWnd_win.h"
 #include "skin/controls/EditWnd_win.h"
@@ -235,6 +236,8 @@ void TqxCtrlAdapter::AddAllItems(TWinControl* owner) {
 void TqxCtrlAdapter::TakeOverLabel(TControl* label) {
   if (label->Tag == kTagKeepLabel) return;
   label->ControlStyle &= ~static_cast<uint32_t>(csOpaque);
+  // A plain label paints its own background unless it is transparent: the skin shows through instead.
+  if (auto* plain = dynamic_cast<TLabel*>(label)) plain->SetTransparent(true);
   const TsSkinManager* m = Manager();
   const TColor color = m ? static_cast<TColor>(m->GetGlobalFontColor()) : clNoColor;
   if (color != clNoColor && label->Font().Color() != color) label->Font().SetColor(color);
