@@ -58,7 +58,15 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
     case FW_MOUSE_LEAVE:
       return OnMouseLeave(message);
     case WM_NCLBUTTONDOWN:
-      if (OnNcLButtonDown(static_cast<int>(message.WParam), PointFromLParam(message.LParam))) return void(message.Result = 0);
+      if (OnNcLButtonDown(static_cast<int>(message.WParam), PointFromLParam(message.LParam)) ||
+          BeginOutlineDrag(static_cast<int>(message.WParam), PointFromLParam(message.LParam)))
+        return void(message.Result = 0);
+      return CallPrevious(message);
+    case WM_MOUSEMOVE:
+      if (FOutline.Active) return OnOutlineMouse(message, PointFromLParam(message.LParam), false);
+      return CallPrevious(message);
+    case WM_CAPTURECHANGED:
+      EndOutlineDrag(false);
       return CallPrevious(message);
     case WM_NCLBUTTONUP:
       if (OnButtonUp(PointFromLParam(message.LParam))) return void(message.Result = 0);
@@ -283,7 +291,16 @@ void TsSkinProvider::OnMouseLeave(TMessage& message) {
   CallPrevious(message);
 }
 
+void TsSkinProvider::OnOutlineMouse(TMessage& message, POINT client, bool released) {
+  POINT screen = client;
+  ClientToScreen(Handle(), &screen);
+  if (released) EndOutlineDrag(true);
+  else MoveOutline(screen);
+  message.Result = 0;
+}
+
 void TsSkinProvider::OnLButtonUp(TMessage& message, POINT client) {
+  if (FOutline.Active) return OnOutlineMouse(message, client, true);
   if (!FPressed) return CallPrevious(message);
   POINT screen = client;
   ClientToScreen(Handle(), &screen);

@@ -54,4 +54,60 @@ void TsSkinProvider::OnWindowPosChanging(TMessage& message, WINDOWPOS& pos) {
   CallPrevious(message);
 }
 
+// ---- Moving and sizing by an outline -------------------------------------------------------------------------
+
+namespace {
+
+// Draws (or, drawn again, erases) the outline of R on the screen.
+void DrawOutline(const RECT& r) {
+  HDC dc = GetDC(nullptr);
+  const int mode = SetROP2(dc, R2_NOT);
+  const POINT points[5] = {{r.left, r.top}, {r.right - 1, r.top}, {r.right - 1, r.bottom - 1}, {r.left, r.bottom - 1},
+                           {r.left, r.top}};
+  Polyline(dc, points, 5);
+  SetROP2(dc, mode);
+  ReleaseDC(nullptr, dc);
+}
+
+bool IsSizingCode(int code) { return code >= HTLEFT && code <= HTBOTTOMRIGHT; }
+
+}  // namespace
+
+bool TsSkinProvider::BeginOutlineDrag(int hitCode, POINT screen) {
+  HWND h = Handle();
+  if (ResizeMode != TResizeMode::rmBorder || !h || !FForm->Enabled() || IsZoomed(h)) return false;
+  if (hitCode != HTCAPTION && !IsSizingCode(hitCode)) return false;
+  FOutline.Active = true;
+  FOutline.HitCode = hitCode;
+  FOutline.Start = screen;
+  GetWindowRect(h, &FOutline.StartRect);
+  FOutline.Shown = FOutline.StartRect;
+  SetCapture(h);
+  DrawOutline(FOutline.Shown);
+  return true;
+}
+
+void TsSkinProvider::MoveOutline(POINT screen) {
+  const TSizeConstraints& limits = FForm->Frame().Constraints;
+  const RECT& s = FOutline.StartRect;
+  const TRect r = OutlineBounds(TRect{s.left, s.top, s.right, s.bottom}, FOutline.HitCode, screen.x - FOutline.Start.x,
+                                screen.y - FOutline.Start.y, TSize{limits.MinWidth, limits.MinHeight});
+  const RECT next{r.Left, r.Top, r.Right, r.Bottom};
+  if (EqualRect(&next, &FOutline.Shown)) return;
+  DrawOutline(FOutline.Shown);
+  FOutline.Shown = next;
+  DrawOutline(FOutline.Shown);
+}
+
+void TsSkinProvider::EndOutlineDrag(bool apply) {
+  if (!FOutline.Active) return;
+  FOutline.Active = false;
+  DrawOutline(FOutline.Shown);
+  HWND h = Handle();
+  if (h && GetCapture() == h) ReleaseCapture();
+  const RECT& r = FOutline.Shown;
+  if (apply && h && !EqualRect(&r, &FOutline.StartRect))
+    MoveWindow(h, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
 }  // namespace qw

@@ -175,10 +175,16 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void OnShowingChanged();
   void OnMouseLeave(TMessage& message);
   void OnLButtonUp(TMessage& message, POINT client);
+  void OnOutlineMouse(TMessage& message, POINT client, bool released);
   void OnNcRButton(TMessage& message, int hitCode, POINT screen);
   void OnSysCommand(TMessage& message, UINT command, LPARAM lParam);
   void OnGetMinMaxInfo(TMessage& message, MINMAXINFO& info);
   void OnWindowPosChanging(TMessage& message, WINDOWPOS& pos);
+
+  // Moving and sizing by an outline (ResizeMode rmBorder).
+  bool BeginOutlineDrag(int hitCode, POINT screen);
+  void MoveOutline(POINT screen);
+  void EndOutlineDrag(bool apply);
 
   // Mouse on the caption; each answers whether the frame handled it.
   bool OnNcMouseMove(POINT screen);
@@ -215,6 +221,12 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   int FNonClientPaints = 0;
   int FLockCount = 0;
   std::unique_ptr<TqxCtrlAdapter> FAdapter;
+  struct {
+    bool Active = false;
+    int HitCode = 0;
+    POINT Start{};
+    RECT StartRect{}, Shown{};
+  } FOutline;
 };
 
 }  // namespace qw
