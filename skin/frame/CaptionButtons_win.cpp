@@ -5,6 +5,7 @@
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/CaptionAnimation_win.h"
+#include "skin/frame/CaptionHint_win.h"
 #include "skin/frame/FramePicture.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "skin/render/EngineStartup_win.h"
@@ -43,16 +44,24 @@ bool TsSkinProvider::CanAnimateButtons() const {
 
 void TsSkinProvider::SetHotHT(int hitCode, bool repaint) {
   if (hitCode != FCurrentHT && FCurrentHT > 0) {
+    FHint.reset();
     if (TsCaptionButton* old = ButtonOf(FCurrentHT)) {
       old->State = 0;
       if (repaint) RepaintButton(FCurrentHT);
     }
   }
+  const bool same = hitCode == FCurrentHT;
   FCurrentHT = hitCode;
   if (FPressed || hitCode < 1) return;
   if (TsCaptionButton* b = ButtonOf(hitCode); b && b->State != 1) {
     b->State = 1;
     if (repaint) RepaintButton(hitCode);
+  }
+  const size_t user = static_cast<size_t>(hitCode - kHtUserButton);
+  if (!same && hitCode >= kHtUserButton && user < TitleButtons.size() && !TitleButtons[user].Hint.empty()) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    FHint = std::make_unique<TqxCaptionHint>(TitleButtons[user].Hint, cursor);
   }
 }
 
@@ -96,6 +105,8 @@ void TsSkinProvider::RepaintButton(int hitCode) {
 
 void TsSkinProvider::KillAnimations() {
   for (TsCaptionButton& b : FButtons) b.Timer.reset();
+  for (TsCaptionButton& b : FUserButtons) b.Timer.reset();
+  FHint.reset();
 }
 
 // ---- Clicks ----------------------------------------------------------------------------------------------
@@ -126,6 +137,11 @@ bool TsSkinProvider::OnNcLButtonDown(int hitCode, POINT screen) {
   SetPressedHT(hitCode);
   // The release may come anywhere: it is hit-tested where it happens.
   if (FPressed) SetCapture(Handle());
+  const size_t user = static_cast<size_t>(hitCode - kHtUserButton);
+  if (hitCode >= kHtUserButton && user < TitleButtons.size()) {
+    const TMouseEvent handler = TitleButtons[user].OnMouseDown;
+    if (handler) handler(this, mbLeft, 0, screen.x, screen.y);
+  }
   return true;
 }
 

@@ -57,6 +57,12 @@ void TsSkinProvider::CalcItems() {
     b.HitCode = FCaption.Layout.System[i].HitCode;
     b.ImageIndex = FCaption.Images.Index[i];
   }
+  FUserButtons.resize(TitleButtons.size());
+  for (size_t i = 0; i < FUserButtons.size() && i < FCaption.Layout.User.size(); ++i) {
+    FUserButtons[i].Rect = FCaption.Layout.User[i].Rect;
+    FUserButtons[i].HitCode = FCaption.Layout.User[i].HitCode;
+    FUserButtons[i].ImageIndex = TitleButtons[i].UseSkinData ? userImage : -1;
+  }
 }
 
 HICON TsSkinProvider::FormIcon() const {

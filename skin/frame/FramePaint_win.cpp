@@ -82,11 +82,13 @@ void TsSkinProvider::SaveTitleBG(const TFrameGeometry& g) {
 void TsSkinProvider::PaintBorderIcons() {
   TBitmap32& cache = *SkinData->CacheBmp();
   PasteBitmap(cache, FTempBmp, TPoint{FTempLeft, 0});
-  for (const TsCaptionButton& b : FButtons) {
+  auto draw = [&](const TsCaptionButton& b) {
     // A button a fade window covers shows its normal look in the picture.
     const int state = b.Timer && b.Timer->Running() ? 0 : b.State;
     DrawButton(cache, b, TPoint{b.Rect.Left, b.Rect.Top}, state);
-  }
+  };
+  for (const TsCaptionButton& b : FButtons) draw(b);
+  for (const TsCaptionButton& b : FUserButtons) draw(b);
 }
 
 bool TsSkinProvider::ButtonEnabled(const TsCaptionButton& b) const {
@@ -95,7 +97,11 @@ bool TsSkinProvider::ButtonEnabled(const TsCaptionButton& b) const {
     case kHtClose: return r.VisibleClose;
     case kHtMaxButton: return r.EnabledMax;
     case kHtMinButton: return r.EnabledMin;
-    default: return true;
+    case kHtHelp: return true;
+    default: {
+      const size_t user = static_cast<size_t>(b.HitCode - kHtUserButton);
+      return user >= TitleButtons.size() || TitleButtons[user].Enabled;
+    }
   }
 }
 

@@ -11,6 +11,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/CaptionAnimation_win.h"
+#include "skin/frame/CaptionHint_win.h"
 #include "skin/frame/SystemMenuOpen_win.h"
 
 namespace qw {
@@ -163,8 +164,12 @@ TSysMenuRules TsSkinProvider::SysMenuRules() const { return FormSysMenuRules(For
 TsCaptionButton* TsSkinProvider::ButtonOf(int hitCode) {
   for (TsCaptionButton& b : FButtons)
     if (b.HitCode == hitCode && hitCode > 0) return &b;
+  const size_t user = static_cast<size_t>(hitCode - kHtUserButton);
+  if (hitCode >= kHtUserButton && user < FUserButtons.size()) return &FUserButtons[user];
   return nullptr;
 }
+
+HWND TsSkinProvider::HintWindow() const { return FHint ? FHint->Window() : nullptr; }
 
 // ---- Setting the frame up and giving it back ------------------------------------------------------------
 

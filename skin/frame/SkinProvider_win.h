@@ -22,6 +22,7 @@ namespace qw {
 
 class TForm;
 class TPopupMenu;
+class TqxCaptionHint;
 class TqxCtrlAdapter;
 class TqxSBAnimation;
 class TsCommonData;
@@ -112,6 +113,8 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   TFrameWindow WindowFacts() const;
   // The button of a hit code (8, 9, 20, 21, 1000 + i), or null.
   TsCaptionButton* ButtonOf(int hitCode);
+  // The hint window of the hot user button (null when none is shown).
+  HWND HintWindow() const;
   int CurrentHT() const { return FCurrentHT; }
   // The window's frame picture (empty until the first paint).
   const TBitmap32& Cache() const;
@@ -214,6 +217,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   TCaptionImages FImages;
   TFormCaption FCaption;
   TsCaptionButton FButtons[cbSystemCount];
+  std::vector<TsCaptionButton> FUserButtons;  // one per title button
   int FCurrentHT = 0;
   bool FPressed = false;
   TBitmap32 FTempBmp;   // the clean caption behind the buttons
@@ -221,6 +225,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   int FNonClientPaints = 0;
   int FLockCount = 0;
   std::unique_ptr<TqxCtrlAdapter> FAdapter;
+  std::unique_ptr<TqxCaptionHint> FHint;  // of the hot user button
   struct {
     bool Active = false;
     int HitCode = 0;

@@ -165,6 +165,43 @@ TEST(SkinProvider, HotCloseGlowsWithMetroUIAndFadesItsOwnLookWithFlatline) {
   }
 }
 
+TEST(SkinProvider, UserTitleButtonAnswersFromOneThousandShowsItsHintAndClicks) {
+  TFramedWindow f;
+  int ups = 0;
+  f.Provider.TitleButtons.push_back(TsTitleButton{u"Pin the window", true, true, true, {}, {}});
+  f.Provider.TitleButtons[0].OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int, int) { ++ups; };
+  f.Provider.RepaintFrame();
+  const TRect r = f.Provider.Caption().User.at(0).Rect;
+  ASSERT_LT(r.Right, f.Provider.Caption().System[cbClose].Rect.Left);
+  EXPECT_EQ(f.HitTest(f.Centre(r)), kHtUserButton);
+  f.Nc(WM_NCMOUSEMOVE, kHtUserButton, f.Centre(r));
+  ASSERT_TRUE(f.Provider.HintWindow());
+  EXPECT_TRUE(IsWindowVisible(f.Provider.HintWindow()));
+  f.Nc(WM_NCLBUTTONDOWN, kHtUserButton, f.Centre(r));
+  f.Nc(WM_NCLBUTTONUP, kHtUserButton, f.Centre(r));
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(f.Provider.HintWindow(), nullptr) << "no hint once the button is no longer hot";
+}
+
+TEST(SkinProvider, RemovingTheSkinGivesTheSystemFrameBackAndANewOneTakesItAgain) {
+  TFramedWindow f;
+  TsSkinManager& m = *f.Window->sSkinManager1;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  m.SetActive(false);
+  Pump();
+  EXPECT_TRUE(GetWindowLongW(f.Handle, GWL_STYLE) & WS_SYSMENU);
+  EXPECT_EQ(GetWindowRgn(f.Handle, region), ERROR) << "no region of the skin's";
+  const int paints = f.Provider.NonClientPaints();
+  RedrawWindow(f.Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(f.Provider.NonClientPaints(), paints) << "the system paints its own frame";
+  m.SetActive(true);
+  Pump();
+  EXPECT_FALSE(GetWindowLongW(f.Handle, GWL_STYLE) & WS_SYSMENU);
+  EXPECT_NE(GetWindowRgn(f.Handle, region), ERROR);
+  EXPECT_EQ(f.HitTest(f.CloseCentre()), HTCLOSE);
+  DeleteObject(region);
+}
+
 // The frame on the screen is the frame's picture: nothing of the system's caption is left on it.
 void ExpectFrameIsOurs(const TFramedWindow& f, const char* when) {
   const TBitmap32 screen = GrabWindow(f.Handle);
