@@ -114,6 +114,9 @@ void TsSkinProvider::KillAnimations() {
 bool TsSkinProvider::OnNcMouseMove(POINT screen) {
   const TFrameHit hit = HTProcess(screen);
   if (hit.Own && IsButtonCode(hit.Code)) {
+    // Told when the mouse leaves the frame, so the button does not stay hot.
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE | TME_NONCLIENT, Handle(), 0};
+    TrackMouseEvent(&track);
     SetHotHT(hit.Code);
     return true;
   }
@@ -151,12 +154,12 @@ bool TsSkinProvider::OnButtonUp(POINT screen) {
     return false;
   }
   const int pressed = FCurrentHT;
+  FPressed = false;
   if (GetCapture() == Handle()) ReleaseCapture();
   // Where the button went up decides, whatever the message's key flags say.
   const TFrameHit hit = HTProcess(screen);
   if (TsCaptionButton* b = ButtonOf(pressed)) b->State = 0;
   SetHotHT(0);
-  FPressed = false;
   RepaintButton(pressed);
   if (hit.Code != pressed) return true;
   HWND h = Handle();

@@ -66,7 +66,12 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
       if (FOutline.Active) return OnOutlineMouse(message, PointFromLParam(message.LParam), false);
       return CallPrevious(message);
     case WM_CAPTURECHANGED:
+      // Someone else took the mouse: no drag goes on and no button stays pressed.
       EndOutlineDrag(false);
+      if (FPressed && HwndFrom(message.LParam) != Handle()) {
+        FPressed = false;
+        SetHotHT(0);
+      }
       return CallPrevious(message);
     case WM_NCLBUTTONUP:
       if (OnButtonUp(PointFromLParam(message.LParam))) return void(message.Result = 0);

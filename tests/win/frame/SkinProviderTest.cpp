@@ -4,6 +4,8 @@
 
 #include "skin/data/SkinManager.h"
 #include "skin/frame/CaptionAnimation_win.h"
+#include "skin/frame/PreviewMode_win.h"
+#include "skin/frame/PreviewRecord.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "tests/win/form/FormTestSupport.h"
 #include "tests/win/frame/FrameTestSupport.h"
@@ -181,6 +183,29 @@ TEST(SkinProvider, UserTitleButtonAnswersFromOneThousandShowsItsHintAndClicks) {
   f.Nc(WM_NCLBUTTONUP, kHtUserButton, f.Centre(r));
   EXPECT_EQ(ups, 1);
   EXPECT_EQ(f.Provider.HintWindow(), nullptr) << "no hint once the button is no longer hot";
+}
+
+TEST(SkinProvider, PreviewRecordsAreTakenOnlyInPreviewModeWhileTheEditorIsThere) {
+  TFramedWindow f;
+  std::vector<char> bytes(kPreviewRecordSize, 0);
+  const uint32_t magic = kPreviewMagic;
+  memcpy(bytes.data(), &magic, sizeof(magic));
+  memcpy(bytes.data() + kPreviewNameOffset, "Flatline (internal)", 19);
+  auto send = [&](const void* data, size_t size) {
+    COPYDATASTRUCT cds{0, static_cast<DWORD>(size), const_cast<void*>(data)};
+    return SendMessageW(f.Handle, WM_COPYDATA, kPreviewRecordTag, reinterpret_cast<LPARAM>(&cds));
+  };
+  EXPECT_EQ(SendMessageW(f.Handle, kPreviewMessage, kPreviewPing, 0), 0) << "not in preview mode";
+  EXPECT_EQ(send(bytes.data(), bytes.size()), 0);
+  SetPreviewMode(true);
+  EXPECT_EQ(SendMessageW(f.Handle, kPreviewMessage, kPreviewPing, 0), 1);
+  EXPECT_EQ(send(bytes.data(), bytes.size()), 0) << "no editor";
+  HWND editor = CreateWindowExW(0, L"STATIC", kPreviewEditorTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(send(bytes.data(), bytes.size() - 1), 0) << "short";
+  EXPECT_EQ(send(nullptr, bytes.size()), 0) << "no data";
+  EXPECT_EQ(send(bytes.data(), bytes.size()), 1);
+  SetPreviewMode(false);
+  DestroyWindow(editor);
 }
 
 TEST(SkinProvider, RemovingTheSkinGivesTheSystemFrameBackAndANewOneTakesItAgain) {
