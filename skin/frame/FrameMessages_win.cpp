@@ -1,5 +1,7 @@
 // TsSkinProvider: the messages of the form it skins. Everything it does not take over goes on to the
 // form's own handling (CallPrevious).
+#include <commctrl.h>
+
 #include "fw/Form.h"
 #include "fw/MessageCrack.h"
 #include "image/BitmapDC_win.h"
@@ -15,6 +17,13 @@
 namespace qw {
 
 namespace {
+
+// A child window was made, or a tab control changed its page.
+bool NewChildrenShown(const TMessage& message) {
+  if (message.Msg == WM_PARENTNOTIFY) return LoWord(message.WParam) == WM_CREATE;
+  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+  return header && header->code == static_cast<UINT>(TCN_SELCHANGE);
+}
 
 // Addresses in a skin command are followed only when our own thread sent it.
 bool SentByOwnThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY | ISMEX_CALLBACK)) == 0; }
@@ -109,6 +118,28 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
     case WM_COPYDATA:
     case kPreviewMessage:
       return OnPreviewMessage(*this, message);
+    case WM_PARENTNOTIFY:
+    case WM_NOTIFY:
+      CallPrevious(message);
+      // A child window came, or a page change showed other controls: they are wrapped too.
+      if (!watch.Destroyed() && FAdapter && NewChildrenShown(message)) FAdapter->AddAllItems();
+      return;
+    case WM_SETTINGCHANGE:
+      SkinData->BGChanged = true;
+      FRgnChanged = true;
+      return CallPrevious(message);
+    case FW_ENABLED_CHANGED:
+      CallPrevious(message);
+      // The caption buttons look disabled with the form.
+      if (!watch.Destroyed()) RepaintFrame();
+      return;
+    case FW_VISIBLE_CHANGED:
+      CallPrevious(message);
+      if (!watch.Destroyed() && !FForm->Visible()) {
+        KillAnimations();
+        if (SkinData->CacheBmp()) *SkinData->CacheBmp() = TBitmap32(0, 0);
+      }
+      return;
     case FW_SHOWING_CHANGED:
       CallPrevious(message);
       if (!watch.Destroyed()) OnShowingChanged();
