@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "base/FlagScope.h"
 #include "fw/ClassRegistry.h"
 #include "fw/Form.h"
 #include "fw/FormNames.h"
@@ -23,18 +24,6 @@ namespace {
 bool GForcedPressed = false;
 // How long that pressed look stays before the release fades in.
 constexpr DWORD kQuickClickPressedMs = 30;
-
-// Sets a flag for the lifetime of a scope.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-};
 
 }  // namespace
 

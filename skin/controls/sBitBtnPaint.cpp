@@ -2,6 +2,7 @@
 // the window region a corner-shaped border cuts, and the paint messages that copy the cache out.
 #include <vector>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "image/BitmapColor.h"
 #include "image/BitmapDC_win.h"
@@ -176,11 +177,11 @@ void TsBitBtn::ApplyRegion(bool printing) {
   SetWindowRgn(Handle(), FRegion, FRegionNeverSet);
   FRegion = nullptr;
   FRegionNeverSet = false;
-  const TRect now{Left(), Top(), Left() + Width(), Top() + Height()};
+  const TRect now = RectOf(BoundsRect());
   // A button that shrank leaves its old corners on a parent that paints plain colour: let it repaint them.
   if (Parent() && Parent()->HandleAllocated() && !IsRectEmpty(LastRect) &&
       (WidthOfRect(now) < WidthOfRect(LastRect) || HeightOfRect(now) < HeightOfRect(LastRect))) {
-    const RECT old{LastRect.Left, LastRect.Top, LastRect.Right, LastRect.Bottom};
+    const RECT old = WinRect(LastRect);
     InvalidateRect(Parent()->Handle(), &old, TRUE);
   }
   LastRect = now;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/Geometry_win.h"
 #include "fw/ClassRegistry.h"
 #include "fw/FormNames.h"
 #include "fw/FormReader.h"
@@ -11,6 +12,7 @@
 #include "skin/controls/SkinFormNames.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/TextureFill.h"
 
@@ -253,7 +255,7 @@ bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
           RECT fr;
           GetWindowRect(field, &fr);
           MapWindowPoints(nullptr, FHandle, reinterpret_cast<POINT*>(&fr), 2);
-          CopyBitmapToDC(dc, *cache, TRect{fr.left, fr.top, fr.right, fr.bottom}, TPoint{});
+          CopyBitmapToDC(dc, *cache, RectOf(fr), TPoint{});
         }
       }
       if (!given) EndPaint(field, &ps);
@@ -303,7 +305,7 @@ bool TsComboBox::SkinCommand(TMessage& message) {
     case skcNewSkin:
       if (!ours) return false;
       SkinData.CommonWndProc(message);
-      if (FListSW && FListHandle) SendMessageW(FListHandle, SkinCommandMsg, message.WParam, message.LParam);
+      if (FListSW && FListHandle) SendToWindow(FListHandle, message);
       WrapSimpleList();
       SkinData.BGChanged = true;
       Repaint();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "fw/MessageCrack.h"
 #include "image/BitmapDC_win.h"
@@ -284,7 +285,7 @@ void TsEdit::PaintText(TBitmap32& cache) {
   HDC dc = canvas.Handle();
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, static_cast<COLORREF>(hint));
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  RECT rc = WinRect(r);
   DrawTextW(dc, TextHint.c_str(), static_cast<int>(TextHint.size()), &rc, flags);
 }
 

@@ -7,6 +7,7 @@
 #include "skin/core/ChildPainting_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/SkinText_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/SectionPaint.h"
@@ -201,7 +202,7 @@ void TsGroupBox::WMPaint(TMessage& message, HDC dc) {
 void TsGroupBox::SkinCommand(TMessage& message, TSkinCommand code) {
   switch (code) {
     case skcPaintBackground:
-      if (auto* info = reinterpret_cast<TBackgroundInfo*>(message.LParam);
+      if (auto* info = SkinCommandAddress<TBackgroundInfo>(message, this);
           info && !FCaptionSkin.empty() && SkinData.Skinned() && !SkinData.CacheBmp()->Empty()) {
         // Children of a box with a caption section see the box's own picture.
         info->BgType = btCache;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "fw/DeferredRelease.h"
 #include "fw/Font.h"
@@ -16,6 +17,7 @@
 #include "skin/controls/SpinWnd_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/BorderMask.h"
 #include "skin/render/FocusFrame.h"
@@ -27,8 +29,6 @@
 namespace qw {
 
 namespace {
-
-TRect RectOf(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
 
 // A disabled tab keeps this share of what lies behind it.
 constexpr double kDisabledTabShare = 0.4;
@@ -776,7 +776,7 @@ void TsTabSheet::PaintWindow(TCanvas& canvas) {
   if (!SkinData.Skinned()) return TTabSheet::PaintWindow(canvas);
   TsPageControl* pages = SkinnedPages();
   if (pages && pages->EnsureCache()) {
-    CopyBitmapToDC(canvas.Handle(), *pages->SkinData.CacheBmp(), TRect{Left(), Top(), Left() + Width(), Top() + Height()},
+    CopyBitmapToDC(canvas.Handle(), *pages->SkinData.CacheBmp(), RectOf(BoundsRect()),
                    TPoint{});
     return;
   }
@@ -806,6 +806,8 @@ void TsTabSheet::SkinCommand(TMessage& message, TSkinCommand code) {
       message.Result = SkinData.FUpdating || (pages && pages->SkinData.FUpdating) ? 1 : 0;
       return;
     case skcGetSkinIndex:
+      // Only our own question is answered or passed on: passing it on would make it look like our send.
+      if (!SkinCommandTrusted(message, this)) return TsSkinned::WndProc(message);
       // The section that paints the sheet's face: its own, else the page control's.
       if (const int own = OwnSectionIndex(); own >= 0) {
         if (auto* index = reinterpret_cast<int*>(message.LParam)) *index = own;
@@ -813,16 +815,16 @@ void TsTabSheet::SkinCommand(TMessage& message, TSkinCommand code) {
         return;
       }
       if (!pages) return TsSkinned::WndProc(message);
-      message.Result = pages->Perform(message.Msg, message.WParam, message.LParam);
+      message.Result = PerformOn(*pages, message);
       return;
     case skcQueryParentBG:
       return AnswerParentBG(message, pages);
     case skcGetColor:
       if (!pages) return TsSkinned::WndProc(message);
-      message.Result = pages->Perform(message.Msg, message.WParam, message.LParam);
+      message.Result = PerformOn(*pages, message);
       return;
     case skcPaintBackground: {
-      auto* info = reinterpret_cast<TBackgroundInfo*>(message.LParam);
+      auto* info = SkinCommandAddress<TBackgroundInfo>(message, this);
       if (!pages || !info || !pages->EnsureCache()) return TsSkinned::WndProc(message);
       TBitmap32* cache = pages->SkinData.CacheBmp();
       info->BgType = btCache;
@@ -894,7 +896,7 @@ void TsPageControl::ArrowsSkinChanged(TMessage& message, TSkinCommand code) {
   if (code == skcNewSkin && FSpinWnd) ReleaseWrapper(std::move(FSpinWnd));
   CheckUpDown();
   if (code == skcRefresh && FSpinWnd && !FSpinWnd->Destroyed)
-    SendMessageW(FSpinWnd->CtrlHandle, message.Msg, message.WParam, message.LParam);
+    SendToWindow(FSpinWnd->CtrlHandle, message);
 }
 
 std::vector<TPageKind> TsPageControl::PageKinds() const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "fw/Canvas.h"
 #include "image/BitmapFill.h"
@@ -52,7 +53,7 @@ void TsPanel::WriteText(TCanvas& canvas) {
   const int inset = PanelContentInset(BevelOuter(), BevelInner(), BevelWidth(), BorderWidth());
   const TRect textRect{inset, inset, Width() - inset, Height() - inset};
   canvas.SetFont(Font());
-  RECT measured{textRect.Left, textRect.Top, textRect.Right, textRect.Bottom};
+  RECT measured = WinRect(textRect);
   DrawTextW(canvas.Handle(), FText.c_str(), static_cast<int>(FText.size()), &measured,
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   const TPanelCaption c = PanelCaptionPlacement(textRect, Alignment(), VerticalAlignment(), BorderWidth(),

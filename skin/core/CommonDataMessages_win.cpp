@@ -13,6 +13,7 @@
 #include "image/BitmapDC_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/BorderMask.h"
@@ -20,19 +21,6 @@
 
 namespace qw {
 
-namespace {
-
-// Skin commands whose LParam is an address the receiver reads or writes.
-bool CarriesPointer(TSkinCommand code) {
-  return code == skcSetSection || code == skcFadeFrame || code == skcGetSkinIndex || code == skcPaintBackground ||
-         code == skcGetDisabledBlend;
-}
-
-// True unless the window procedure runs a message another thread (or process) sent: addresses in such
-// a message are not ours to follow.
-bool SentByOwnThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY | ISMEX_CALLBACK)) == 0; }
-
-}  // namespace
 // ---- Messages ------------------------------------------------------------------------------------------
 
 void TsCommonData::RemoveSkin() {
@@ -74,7 +62,8 @@ bool TsCommonData::CommonSkinMessage(TMessage& message) {
 bool TsCommonData::HandleSkinCommand(TMessage& message) {
   const TSkinCommand code = SkinCommandCode(message.WParam);
   const uint16_t flag = LOWORD(message.WParam);
-  if (CarriesPointer(code) && !SentByOwnThread()) {
+  // An address is followed only in our own send to this control: anything else with it is swallowed.
+  if (!SkinCommandTrusted(message, FOwnerControl)) {
     message.Result = 0;
     return true;
   }
