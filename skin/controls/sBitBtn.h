@@ -12,7 +12,7 @@
 #include "base/Alignment.h"
 #include "fw/Button.h"
 #include "skin/controls/BitBtnLayout.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/core/FadeTimer_win.h"
 #include "skin/render/GlyphPaint.h"
 #include "skin/render/SectionPaint.h"
@@ -25,7 +25,9 @@ class TsBitBtn;
 // Called with the finished cache bitmap at the end of every cache build.
 using TBitBtnPaintEvent = std::function<void(TsBitBtn* sender, TBitmap32& bmp)>;
 
-class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
+class TsBitBtn : public TsCachedControl<TBitBtn, COC_TsBitBtn> {
+  using TInherited = TsCachedControl<TBitBtn, COC_TsBitBtn>;
+
  public:
   TsBitBtn();
   ~TsBitBtn() override;
@@ -90,8 +92,7 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
  private:
   // ---- Messages ----
   void SkinCommand(TMessage& message);
-  void WMPaint(TMessage& message, HDC dc);
-  void WMEraseBkgnd(TMessage& message, HDC dc);
+  void WMEraseBkgnd(TMessage& message, HDC dc) override;
   void CNDrawItem(TMessage& message);
   void WMUpdateUIState(TMessage& message);
   void FWMouseEnter(TMessage& message);
@@ -111,9 +112,9 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
   void FWEnabledChanged(TMessage& message);
 
   // ---- Painting (sBitBtnPaint.cpp) ----
-  void PaintSkinned(HDC dc, bool printing);
+  void PaintCached(HDC dc, bool printing) override;
   // Builds the cache bitmap for the current state.
-  void PrepareCache();
+  void PrepareCache() override;
   void DrawCaption(TBitmap32& cache, int state);
   void DrawGlyph(TBitmap32& cache, int state);
   // True when the next paint rebuilds the window region (a border mask with corner type 2).
@@ -126,7 +127,6 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
   bool Fading() const { return FadeTimer != nullptr; }
   // Shows the look of the current state, faded when the event and the section allow it.
   void Fade(TqxAnimatEvent event, bool fast);
-  void RepaintNow();
   void HideHint();
   template <class T>
   void Store(T& field, T value);

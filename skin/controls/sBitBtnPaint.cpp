@@ -189,28 +189,11 @@ void TsBitBtn::ApplyRegion(bool printing) {
 
 // ---- Paint messages --------------------------------------------------------------------------------------
 
-void TsBitBtn::WMPaint(TMessage& message, HDC dc) {
-  if (!SkinData.Skinned() || !HandleAllocated()) return TsSkinned::WndProc(message);
-  PAINTSTRUCT ps{};
-  HDC target = dc ? dc : BeginPaint(Handle(), &ps);
-  if (target) PaintSkinned(target, dc != nullptr);
-  if (!dc) EndPaint(Handle(), &ps);
-  message.Result = 0;
-}
-
-void TsBitBtn::PaintSkinned(HDC dc, bool printing) {
-  SkinData.FUpdating = SkinData.QueryUpdating();
-  // A transition holds painting on the screen back but takes its picture through a given DC.
-  if (SkinData.FUpdating || (AnimationRunning && !printing) || IsDestroying()) return;
+void TsBitBtn::PaintCached(HDC dc, bool printing) {
+  // A running fade shows its own frames: the cache holds the look it fades to.
   if (!Fading()) {
-    TWinControl* parent = Parent();
-    SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible ||
-                         (parent && SendSkinCommand(parent, skcQueryHalfVisible) != 0);
-    if (parent) {
-      const RECT pc = parent->ClientRect();
-      SkinData.HalfVisible = Left() < pc.left || Top() < pc.top || Left() + Width() > pc.right ||
-                             Top() + Height() > pc.bottom;
-    }
+    StaleWhenHalfVisible();
+    MeasureHalfVisibleByBounds();
     if (Spacing != FOldSpacing) {
       FOldSpacing = Spacing;
       SkinData.BGChanged = true;
@@ -230,7 +213,7 @@ void TsBitBtn::PaintSkinned(HDC dc, bool printing) {
 }
 
 void TsBitBtn::WMEraseBkgnd(TMessage& message, HDC dc) {
-  if (!SkinData.Skinned()) return TsSkinned::WndProc(message);
+  if (!MayPaint()) return TInherited::WndProc(message);
   const TBitmap32* cache = SkinData.CacheBmp();
   if (dc && cache && !cache->Empty() && !SkinData.BGChanged && !Fading())
     CopyBitmapToDC(dc, *cache, TRect{0, 0, cache->Width(), cache->Height()}, TPoint{});

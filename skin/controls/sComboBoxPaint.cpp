@@ -57,14 +57,12 @@ void TsComboBox::WMPaint(TMessage& message, HDC given) {
 void TsComboBox::PaintFromCache(HDC given) {
   if (!FHandle || !Showing()) return;
   SkinData.FUpdating = SkinData.QueryUpdating();
-  if (SkinData.FUpdating) return;
-  if (!SkinData.BGChanged && !SkinData.HalfVisible && FParent)
-    SkinData.BGChanged = SendSkinCommand(FParent, skcQueryHalfVisible) != 0;
-  SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible;
-  if (FParent) {
-    const RECT pr = FParent->ClientRect();
-    SkinData.HalfVisible = Left() < pr.left || Top() < pr.top || Left() + Width() > pr.right || Top() + Height() > pr.bottom;
-  }
+  if (!SkinData.FUpdating) PaintCached(given, given != nullptr);
+}
+
+void TsComboBox::PaintCached(HDC given, bool) {
+  StaleWhenHalfVisible();
+  MeasureHalfVisibleByBounds();
   if (SkinData.BGChanged) PrepareCache();
   SkinData.UpdateBorderCorners(0, 15);
   const TBitmap32* cache = SkinData.CacheBmp();
