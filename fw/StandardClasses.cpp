@@ -11,6 +11,7 @@
 #include "fw/FormReader.h"
 #include "fw/GroupBox.h"
 #include "fw/Image.h"
+#include "fw/ImageList.h"
 #include "fw/Label.h"
 #include "fw/Memo.h"
 #include "fw/Menu.h"
@@ -238,6 +239,7 @@ void RegisterControls(TClassRegistry& g) {
 void RegisterStandardClasses(TClassRegistry& registry) {
   RegisterComponents(registry);
   RegisterControls(registry);
+  RegisterImageListClass(registry);
 }
 
 }  // namespace qw

@@ -9,6 +9,7 @@
 #include "fw/Form.h"
 #include "fw/FormNames.h"
 #include "fw/FormReader.h"
+#include "fw/ImageList.h"
 #include "skin/controls/SkinFormNames.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinCommands.h"
@@ -59,6 +60,19 @@ void TsBitBtn::SetShowCaption(bool value) { Store(FShowCaption, value); }
 void TsBitBtn::SetShowFocus(bool value) { Store(FShowFocus, value); }
 void TsBitBtn::SetTextAlignment(TAlignment value) { Store(FTextAlignment, value); }
 void TsBitBtn::SetTextOffset(int value) { Store(FTextOffset, value); }
+void TsBitBtn::SetImages(TImageList* images) { Store(FImages, images); }
+void TsBitBtn::SetImageIndex(int index) { Store(FImageIndex, index); }
+
+void TsBitBtn::Loaded() {
+  TInherited::Loaded();
+  // The list's picture is the glyph: the stored one would only be kept for nothing.
+  if (ListImage()) Glyph.Assign(TBitmap32());
+}
+
+void TsBitBtn::Notification(TComponent* component, TOperation operation) {
+  TInherited::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FImages) SetImages(nullptr);
+}
 
 void TsBitBtn::SetDown(bool value) {
   if (value == FDown) return;
@@ -87,7 +101,10 @@ int TsBitBtn::CurrentState() const {
   return BitBtnState(in);
 }
 
+const TBitmap32* TsBitBtn::ListImage() const { return FImages ? FImages->Image(FImageIndex) : nullptr; }
+
 TItemSize TsBitBtn::GlyphSize() const {
+  if (ListImage()) return TItemSize{FImages->Width() / std::max(1, NumGlyphs), FImages->Height()};
   if (Glyph.Empty()) return TItemSize{};
   return TItemSize{Glyph.Width() / std::max(1, NumGlyphs), Glyph.Height()};
 }
@@ -434,6 +451,14 @@ void RegisterBitBtnProperties(TClassRegistry& g) {
   g.Property<B>(n, "ShowCaption", [](B& c, V v, R r) { c.SetShowCaption(r.Bool(v)); });
   g.Property<B>(n, "ShowFocus", [](B& c, V v, R r) { c.SetShowFocus(r.Bool(v)); });
   g.Property<B>(n, "TextOffset", [](B& c, V v, R r) { c.SetTextOffset(r.Int(v)); });
+  g.Property<B>(n, "ImageIndex", [](B& c, V v, R r) { c.SetImageIndex(r.Int(v)); });
+  g.Property<B>(n, "Images", [](B& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* images = dynamic_cast<TImageList*>(target);
+      if (!images) r.Fail(line, "Images must name an image list");
+      c.SetImages(images);
+    });
+  });
   g.Property<B>(n, "OnMouseEnter", [](B& c, V v, R r) { c.OnMouseEnter = r.Handler(v); });
   g.Property<B>(n, "OnMouseLeave", [](B& c, V v, R r) { c.OnMouseLeave = r.Handler(v); });
 }

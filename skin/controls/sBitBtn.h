@@ -20,6 +20,7 @@
 namespace qw {
 
 class TClassRegistry;
+class TImageList;
 class TsBitBtn;
 
 // Called with the finished cache bitmap at the end of every cache build.
@@ -33,6 +34,8 @@ class TsBitBtn : public TsCachedControl<TBitBtn, COC_TsBitBtn> {
   ~TsBitBtn() override;
   const char* ClassName() const override { return "TsBitBtn"; }
   void WndProc(TMessage& message) override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
   // Marks the cache stale as well as the window.
   void Invalidate() override;
 
@@ -40,14 +43,23 @@ class TsBitBtn : public TsCachedControl<TBitBtn, COC_TsBitBtn> {
   virtual int CurrentState() const;
   // The glyph's rectangle in the cache for a section state (as the last layout placed it).
   TRect ImgRect(int state) const;
-  // The size of one glyph image; (0, 0) without a glyph.
+  // The size of one glyph image: from the image list when it holds ImageIndex, else from Glyph; (0, 0)
+  // without either.
   TItemSize GlyphSize() const;
+  // The glyph from the image list, when the list holds ImageIndex; else null.
+  const TBitmap32* ListImage() const;
   // The widest the caption may be laid out.
   int MaxCaptionWidth() const;
   // The glyph and caption layout now (the caption measured with the button's font).
   TGlyphTextLayout ContentLayout() const;
 
   // ---- Published ----
+  // A glyph from an image list instead of Glyph (Glyph is dropped after loading when the list holds
+  // ImageIndex).
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* images);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int index);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment value);
   // Glyph transparency in the normal state, 0..100 percent.
@@ -113,6 +125,7 @@ class TsBitBtn : public TsCachedControl<TBitBtn, COC_TsBitBtn> {
 
   // ---- Painting (sBitBtnPaint.cpp) ----
   void PaintCached(HDC dc, bool printing) override;
+  bool WaitsForBehindWhenPrinting() const override { return true; }
   // Builds the cache bitmap for the current state.
   void PrepareCache() override;
   void DrawCaption(TBitmap32& cache, int state);
@@ -145,6 +158,8 @@ class TsBitBtn : public TsCachedControl<TBitBtn, COC_TsBitBtn> {
   TAlignment FAlignment = taCenter;
   bool FDrawOverBorder = true;
   TAlignment FTextAlignment = taCenter;
+  TImageList* FImages = nullptr;
+  int FImageIndex = -1;
   TRect LastRect;
   bool FReflected = false;
   HRGN FRegion = nullptr;  // built by the last cache build, until the paint hands it to the window

@@ -1,5 +1,6 @@
 // TsBitBtn: the cache bitmap (section background, border, caption, focus frame, glyph, disabled look),
 // the window region a corner-shaped border cuts, and the paint messages that copy the cache out.
+#include <algorithm>
 #include <vector>
 
 #include "base/Geometry_win.h"
@@ -33,19 +34,6 @@ const TsMaskData* BorderMaskOf(const TsCommonData& data) {
 const TsGeneralData* SectionOf(const TsCommonData& data) {
   const TsSkinManager* m = data.EffectiveManager();
   return m && m->IsValidSkinIndex(data.SkinIndex()) ? &m->gd[static_cast<size_t>(data.SkinIndex())] : nullptr;
-}
-
-// A glyph with an alpha channel of its own: neither wholly opaque (a picture without alpha) nor wholly
-// transparent (32-bit pixels whose alpha bytes were never written), both of which are classic glyphs.
-bool HasAlpha(const TBitmap32& glyph) {
-  bool someShown = false, someSeeThrough = false;
-  for (size_t i = 0; i < glyph.PixelCount(); ++i) {
-    const uint32_t a = glyph.Pixels()[i] >> 24;
-    someShown = someShown || a != 0;
-    someSeeThrough = someSeeThrough || a != 0xFF;
-    if (someShown && someSeeThrough) return true;
-  }
-  return false;
 }
 
 // The glyph as a classic picture: colour words without alpha, as the transparent-colour drawing
@@ -136,12 +124,20 @@ void TsBitBtn::DrawCaption(TBitmap32& cache, int state) {
 }
 
 void TsBitBtn::DrawGlyph(TBitmap32& cache, int state) {
-  if (Glyph.Empty()) return;
-  const TBitmap32& glyph = Glyph.Bitmap();
   const TItemSize size = GlyphSize();
   if (size.Width <= 0 || size.Height <= 0) return;
   const TRect dst = ImgRect(state);
-  if (HasAlpha(glyph)) {
+  if (const TBitmap32* image = ListImage()) {
+    // A list's picture fades by Blend at rest, and by half when disabled with the blended glyph look.
+    const int faded = !Enabled() && (FDisabledGlyphKind & dgBlended) ? 50 : 0;
+    const int transparency = std::max(state == StateNormal ? FBlend : 0, faded);
+    DrawAlphaGlyph(dst, TRect{0, 0, size.Width, size.Height}, cache, false, transparency, kNoTint, false,
+                   EmptyCacheInfo(), *image);
+    return;
+  }
+  if (Glyph.Empty()) return;
+  const TBitmap32& glyph = Glyph.Bitmap();
+  if (IsAlphaGlyph(glyph)) {
     const int image = GlyphImageIndex(state, NumGlyphs);
     const TRect src{image * size.Width, 0, (image + 1) * size.Width, size.Height};
     const TsGeneralData* g = SectionOf(SkinData);
@@ -213,7 +209,7 @@ void TsBitBtn::PaintCached(HDC dc, bool printing) {
 }
 
 void TsBitBtn::WMEraseBkgnd(TMessage& message, HDC dc) {
-  if (!MayPaint()) return TInherited::WndProc(message);
+  if (!MayPaint()) return TsSkinned::WndProc(message);
   const TBitmap32* cache = SkinData.CacheBmp();
   if (dc && cache && !cache->Empty() && !SkinData.BGChanged && !Fading())
     CopyBitmapToDC(dc, *cache, TRect{0, 0, cache->Width(), cache->Height()}, TPoint{});

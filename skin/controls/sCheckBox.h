@@ -94,6 +94,7 @@ class TsCheckBox : public TsCachedControl<TCheckBox, COC_TsCheckBox> {
   void SkinChanged(TMessage& message, TSkinCommand code);
   // Messages while skinned.
   void PaintCached(HDC dc, bool printing) override;
+  bool WaitsForBehindWhenPrinting() const override { return true; }
   void EndParentUpdate(TMessage& message) override;
   void WMLButtonDown(TMessage& message);
   void WMLButtonUp(TMessage& message);

@@ -201,7 +201,7 @@ void TsEdit::PaintFromCache(HDC given) {
       if (Began) EndPaint(Window, Ps);
     }
   } end{FHandle, &ps, began};
-  if (!ScreenPaintHeldBack()) PaintCached(given, given != nullptr);
+  if (!PaintHeldBack(false)) PaintCached(given, given != nullptr);
 }
 
 void TsEdit::PaintCached(HDC given, bool) {

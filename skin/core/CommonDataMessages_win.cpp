@@ -6,6 +6,7 @@
 
 #include "fw/Application.h"
 #include "fw/Form.h"
+#include "fw/Label.h"
 #include "fw/PageControl.h"
 #include "fw/Panel.h"
 #include "fw/WinControl.h"
@@ -30,12 +31,19 @@ void TsCommonData::RemoveSkin() {
   if (FCacheBmp && !FCacheBmp->Empty()) *FCacheBmp = TBitmap32(0, 0);
   TWinControl* w = OwnerWinControl();
   if (!w) return;
+  const TColor windowText = static_cast<TColor>(0xFF000000u | COLOR_WINDOWTEXT);
   if (IsSkinColoredClass(COC)) {
     if (!FCustomColor) w->SetColor(static_cast<TColor>(0xFF000000u | COLOR_WINDOW));
-    if (!FCustomFont) w->Font().SetColor(static_cast<TColor>(0xFF000000u | COLOR_WINDOWTEXT));
+    if (!FCustomFont) w->Font().SetColor(windowText);
     if (w->HandleAllocated())
       RedrawWindow(w->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    return;
   }
+  // Plain labels on the control wrote in the skin's colour: back to the system's. Skinned ones see to
+  // their colour themselves.
+  for (int i = 0; i < w->ControlCount(); ++i)
+    if (auto* label = dynamic_cast<TLabel*>(w->Controls(i)); label && SendSkinCommand(label, skcIsSkinned) != 1)
+      label->Font().SetColor(windowText);
 }
 
 namespace {
@@ -226,8 +234,13 @@ bool TsCommonData::CommonWndProc(TMessage& message) {
       return false;
     case FW_MOUSE_ENTER:
       if (!Skinned()) return false;
+      if (!w) {
+        // A windowless control is never the window under the mouse, and gets no glow of its own.
+        FMouseAbove = true;
+        return false;
+      }
       if (!IsUntrackedClass(COC)) FMouseAbove = true;
-      if (w && w->HandleAllocated()) {
+      if (w->HandleAllocated()) {
         SetActiveControl(EffectiveManager(), w->Handle());
         const TsGeneralData* g = Section();
         if (IsSkinColoredClass(COC) && g && g->States > 1) {

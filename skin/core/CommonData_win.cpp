@@ -133,6 +133,8 @@ void TsCommonData::SetSkinSection(std::u16string_view name) {
     if (OwnerLoading() || !FOwnerControl->Parent() || OwnerDestroying()) return;
     if (!FUpdating)
       TellOwner(FSkinIndex >= 0 ? skcRefresh : skcRemoveSkin, reinterpret_cast<LPARAM>(m));
+    // A glow of the old section would stay around a control that no longer looks like it.
+    HideGlow();
   } else {
     BGChanged = true;
   }

@@ -56,11 +56,12 @@ class TsSkinned : public TBase {
 
 // A windowed skinned control that paints its cache bitmap onto the screen.
 //
-// Painting: a paint with a device context given (a picture asked for now: printing, a transition's
-// snapshot, a background for someone else) is painted whatever holds the screen back. A paint of the
-// screen first asks whether the control or what lies behind it is being rebuilt (QueryUpdating) and
-// waits while it is, or while a transition runs; it paints again when its parent reports the end of its
-// update (skcEndParentUpdate) or when a repaint is asked for.
+// Painting: a paint of the screen first asks whether the control or what lies behind it is being rebuilt
+// (QueryUpdating) and waits while it is, or while a transition runs; it paints again when its parent
+// reports the end of its update (skcEndParentUpdate) or when a repaint is asked for. A paint with a
+// device context given (a picture asked for now: printing, a transition's snapshot, a background for
+// someone else) is painted whatever holds the screen back; buttons and check boxes, whose picture
+// shows what lies behind them, give none while that is unfinished, not even into a given DC.
 template <class TBase, int Coc>
 class TsCachedControl : public TsSkinned<TBase, Coc> {
   using TSkinnedBase = TsSkinned<TBase, Coc>;
@@ -115,11 +116,15 @@ class TsCachedControl : public TsSkinned<TBase, Coc> {
     message.Result = 1;
   }
 
-  // The update check before a paint of the screen: true while the control waits.
-  bool ScreenPaintHeldBack() {
+  // The update check before a paint: true while the control waits. Printing: DC came with the message.
+  bool PaintHeldBack(bool printing) {
+    if (printing && !WaitsForBehindWhenPrinting()) return false;
     this->SkinData.FUpdating = this->SkinData.QueryUpdating();
-    return this->SkinData.FUpdating || AnimationRunning;
+    return this->SkinData.FUpdating || (AnimationRunning && !printing);
   }
+  // Buttons and check boxes give no picture while what lies behind them is unfinished, not even into a
+  // given DC.
+  virtual bool WaitsForBehindWhenPrinting() const { return false; }
   // A control, or a parent, found partly hidden at the last paint may have had its background changed
   // where nobody repainted it: the cache is stale.
   void StaleWhenHalfVisible() {
@@ -149,7 +154,7 @@ class TsCachedControl : public TsSkinned<TBase, Coc> {
     const HWND window = this->Handle();
     PAINTSTRUCT ps{};
     HDC dc = given ? given : BeginPaint(window, &ps);
-    const bool paints = dc && (given || !ScreenPaintHeldBack());
+    const bool paints = dc && !PaintHeldBack(given != nullptr);
     // A handler called while painting (a tab drawn by its owner) may free the control.
     TDestroyWatch watch(this);
     if (paints) PaintCached(dc, given != nullptr);
