@@ -12,6 +12,12 @@ struct TPoint {
   friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+struct TSize {
+  int32_t Width = 0;
+  int32_t Height = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
+};
+
 struct TRect {
   int32_t Left = 0;
   int32_t Top = 0;

@@ -47,12 +47,35 @@ bool TApplication::ProcessMessage(MSG& msg) {
     FTerminated = true;
     return true;
   }
-  if (OnMessage && OnMessage(msg)) return true;
+  if (FilterMessage(msg)) return true;
   if (!IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   return true;
+}
+
+void TApplication::SetMessageFilter(const std::string& name, TMessageFilter filter) {
+  for (auto& [installed, current] : FFilters) {
+    if (installed == name) {
+      current = std::move(filter);
+      return;
+    }
+  }
+  FFilters.emplace_back(name, std::move(filter));
+}
+
+void TApplication::RemoveMessageFilter(const std::string& name) {
+  std::erase_if(FFilters, [&name](const auto& entry) { return entry.first == name; });
+}
+
+bool TApplication::FilterMessage(MSG& msg) {
+  // Copies: a filter or the handler may install or remove filters while it runs.
+  const auto filters = FFilters;
+  for (const auto& [name, filter] : filters)
+    if (filter && filter(msg)) return true;
+  const auto handler = OnMessage;
+  return handler && handler(msg);
 }
 
 void TApplication::AddForm(TForm* form) {

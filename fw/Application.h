@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Component.h"
@@ -49,8 +50,16 @@ class TApplication : public TComponent {
   void AddForm(TForm* form);
   void RemoveForm(TForm* form);
 
-  // Sees every message the loop takes from the queue before it is dispatched; true drops the message.
+  // The program's own look at every message the loop takes from the queue before it is dispatched; true
+  // drops the message.
   std::function<bool(MSG& msg)> OnMessage;
+  // Filters the libraries under the program install (the skin engine drops posted skin commands): each
+  // sees every message the loop takes before OnMessage does, and the first that answers true drops it.
+  // They and OnMessage never replace each other, whichever is installed first. A name holds one filter:
+  // installing it again replaces that filter only.
+  using TMessageFilter = std::function<bool(MSG& msg)>;
+  void SetMessageFilter(const std::string& name, TMessageFilter filter);
+  void RemoveMessageFilter(const std::string& name);
 
   // The framework's simple modal message box: the text, an OK button, no icon, the application title.
   void ShowMessage(const std::wstring& text);
@@ -61,7 +70,10 @@ class TApplication : public TComponent {
   // Gives the focused control the first look at a key (reflected as FW_REFLECT + msg); true if consumed.
   bool IsKeyMsg(MSG& msg);
   std::wstring FTitle;
+  // True when a filter or OnMessage drops the message.
+  bool FilterMessage(MSG& msg);
   std::vector<TForm*> FForms;
+  std::vector<std::pair<std::string, TMessageFilter>> FFilters;  // in the order installed
   bool FTerminated = false;
 };
 

@@ -28,13 +28,6 @@ void TButton::SetDefault(bool value) {
   else SendMessageW(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
-void TButton::SetBiDiMode(TBiDiMode mode) {
-  if (mode == FBiDiMode) return;
-  FBiDiMode = mode;
-  Perform(FW_BIDI_CHANGED);
-  Invalidate();
-}
-
 void TButton::FWDialogKey(TMessage& message, UINT key) {
   const bool mine = (key == VK_RETURN && FDefault) || (key == VK_ESCAPE && Cancel);
   if (!mine || !CanFocus()) return;

@@ -20,8 +20,6 @@ class TButton : public TWinControl {
   bool Cancel = false;
   // The caption may wrap onto more lines.
   bool WordWrap = false;
-  TBiDiMode BiDiMode() const { return FBiDiMode; }
-  void SetBiDiMode(TBiDiMode mode);
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -32,7 +30,6 @@ class TButton : public TWinControl {
   void CNKeyDown(TMessage& message, UINT key);
   void FWDialogKey(TMessage& message, UINT key);
   bool FDefault = false;
-  TBiDiMode FBiDiMode = bdLeftToRight;
 };
 
 class TBitBtn : public TButton {

@@ -61,22 +61,48 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
   return message.Result;
 }
 
-void TControl::WMLButtonDown(TMessage& message) {
-  if (ControlStyle & csClickEvents) ControlState |= csClicked;
-  ControlState |= csLButtonDown;
-  DefaultHandler(message);
-}
-
-void TControl::WMLButtonUp(TMessage& message, POINT pt) {
-  // The system's procedure may run a handler that destroys this control (a button that closes its form).
+void TControl::WMButtonDown(TMessage& message, const TMouseButtonMessage& button, POINT pt) {
+  if (button.Button == mbLeft) {
+    if (ControlStyle & csClickEvents) ControlState |= csClicked;
+    ControlState |= csLButtonDown;
+  }
+  // The system's procedure and every handler below may destroy this control (closing its form).
   TDestroyWatch watch(this);
   DefaultHandler(message);
   if (watch.Destroyed()) return;
-  const bool clicked = (ControlState & csClicked) != 0;
-  ControlState &= ~(csClicked | csLButtonDown);
-  const RECT r = ClientRect();
-  if (clicked && PtInRect(&r, pt)) Click();
+  if (button.Double) {
+    DblClick();
+    if (watch.Destroyed()) return;
+  }
+  const TShiftState shift = ShiftStateFromMouseKeys(message.WParam) | (button.Double ? TShiftState{ssDouble} : TShiftState{0});
+  MouseDown(button.Button, shift, pt.x, pt.y);
 }
+
+void TControl::WMButtonUp(TMessage& message, const TMouseButtonMessage& button, POINT pt) {
+  TDestroyWatch watch(this);
+  DefaultHandler(message);
+  if (watch.Destroyed()) return;
+  if (button.Button == mbLeft) {
+    const bool clicked = (ControlState & csClicked) != 0;
+    ControlState &= ~(csClicked | csLButtonDown);
+    const RECT r = ClientRect();
+    if (clicked && PtInRect(&r, pt)) {
+      Click();
+      if (watch.Destroyed()) return;
+    }
+  }
+  MouseUp(button.Button, ShiftStateFromMouseKeys(message.WParam), pt.x, pt.y);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  CallEvent(OnMouseDown, this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  CallEvent(OnMouseUp, this, button, shift, x, y);
+}
+
+void TControl::DblClick() { CallEvent(OnDblClick, this); }
 
 void TControl::FWMouseEnter(TMessage& message) {
   ControlState |= csMouseAbove;
@@ -89,12 +115,11 @@ void TControl::FWMouseLeave(TMessage& message) {
 }
 
 void TControl::WndProc(TMessage& message) {
+  if (TMouseButtonMessage button; CrackMouseButton(message.Msg, button)) {
+    const POINT pt = PointFromLParam(message.LParam);
+    return button.Down ? WMButtonDown(message, button, pt) : WMButtonUp(message, button, pt);
+  }
   switch (message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      return WMLButtonDown(message);
-    case WM_LBUTTONUP:
-      return WMLButtonUp(message, PointFromLParam(message.LParam));
     case FW_MOUSE_ENTER:
       return FWMouseEnter(message);
     case FW_MOUSE_LEAVE:
@@ -150,6 +175,20 @@ void TControl::SetVisible(bool visible) {
   UpdateVisibility();
   if (visible) Invalidate();
   Perform(FW_VISIBLE_CHANGED, visible ? 1 : 0);
+  // Only a control whose parents are all on the screen (or a form, which has none) appears or disappears
+  // with its own Visible.
+  if (FParent ? FParent->Showing() : GetParentForm() == this) ShowingChanged();
+}
+
+void TControl::ShowingChanged() {
+  if (!IsLoading()) Perform(FW_SHOWING_CHANGED, Showing() ? 1 : 0);
+}
+
+void TControl::SetBiDiMode(TBiDiMode mode) {
+  if (mode == FBiDiMode) return;
+  FBiDiMode = mode;
+  Perform(FW_BIDI_CHANGED);
+  Invalidate();
 }
 
 void TControl::SetEnabled(bool enabled) {

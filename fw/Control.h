@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "fw/Color.h"
+#include "base/Alignment.h"
 #include "base/Component.h"
+#include "fw/Color.h"
 #include "fw/Font.h"
+#include "fw/InputEvents.h"
 #include "fw/MessageCrack.h"
 #include "fw/Messages.h"
 
@@ -95,7 +97,8 @@ class TControl : public TComponent {
   void SetVisible(bool visible);
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool enabled);
-  // Visible and enabled here and in every parent.
+  // Visible here and in every parent. A change of it reaches the control, and every visible control below
+  // it, as FW_SHOWING_CHANGED.
   bool Showing() const;
   bool EnabledChain() const;
 
@@ -114,6 +117,10 @@ class TControl : public TComponent {
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& text) { SetText(text); }
 
+  // Reading order and alignment; a change raises FW_BIDI_CHANGED.
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode mode);
+
   std::wstring Hint;
   bool ShowHint = false;
   TCursor Cursor = crDefault;
@@ -126,6 +133,11 @@ class TControl : public TComponent {
   // Raises OnClick; buttons and the loader's "perform a click" come here.
   virtual void Click();
   TNotifyEvent OnClick;
+  // A button pressed, released or double-clicked over the control (a double click raises OnDblClick and
+  // then OnMouseDown with ssDouble); the point is in the control's client coordinates.
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TNotifyEvent OnDblClick;
 
   // Repaints the control soon.
   virtual void Invalidate();
@@ -147,6 +159,14 @@ class TControl : public TComponent {
   virtual void UpdateColor() {}
   // Tells every hook that this control goes away and empties the chain (destructors call it first).
   void ReleaseWindowProcHooks();
+  // Raise the mouse events; controls that take the mouse over themselves (a skinned check box) call them
+  // where the system's handling would have.
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void DblClick();
+  // Whether the control is on the screen changed: FW_SHOWING_CHANGED to it (windowed controls pass it on
+  // to their visible children).
+  virtual void ShowingChanged();
 
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -158,10 +178,11 @@ class TControl : public TComponent {
   bool FParentColor = false;
   std::wstring FText;
   TPopupMenu* FPopupMenu = nullptr;
+  TBiDiMode FBiDiMode = bdLeftToRight;
 
  private:
-  void WMLButtonDown(TMessage& message);
-  void WMLButtonUp(TMessage& message, POINT pt);
+  void WMButtonDown(TMessage& message, const TMouseButtonMessage& button, POINT pt);
+  void WMButtonUp(TMessage& message, const TMouseButtonMessage& button, POINT pt);
   void FWMouseEnter(TMessage& message);
   void FWMouseLeave(TMessage& message);
   void WMPaintInto(TMessage& message, HDC dc);

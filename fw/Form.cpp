@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fw/Application.h"
+#include "fw/Menu.h"
 #include "image/ColorToRgb_win.h"
 
 namespace qw {
@@ -21,44 +22,12 @@ TForm::~TForm() {
   if (Application().MainForm == this) Application().MainForm = nullptr;
   // The windows go first, all at once: the form's own is detached (what derives from TForm is gone
   // already), while the controls on it are still whole for what their windows are told. Then the
-  // components, which find their windows gone.
+  // components, which find their windows gone. The menu bar is the menu's: the window must not take it.
+  if (FMenu) FMenu->SetWindowHandle(nullptr);
   DestroyDetachedHandle();
   FHintWindow = nullptr;  // owned by the form's window, gone with it
   DestroyComponents();
   if (FIcon) DestroyIcon(FIcon);
-}
-
-void TForm::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.Style = WS_CLIPCHILDREN;
-  params.ExStyle = 0;
-  switch (BorderStyle) {
-    case TFormBorderStyle::bsNone: params.Style |= WS_POPUP; break;
-    case TFormBorderStyle::bsSingle: params.Style |= WS_CAPTION | WS_BORDER; break;
-    case TFormBorderStyle::bsDialog: params.Style |= WS_CAPTION | WS_DLGFRAME; params.ExStyle |= WS_EX_DLGMODALFRAME; break;
-    case TFormBorderStyle::bsSizeable: params.Style |= WS_CAPTION | WS_THICKFRAME; break;
-  }
-  if (BorderStyle != TFormBorderStyle::bsNone && (BorderIcons & biSystemMenu)) {
-    params.Style |= WS_SYSMENU;
-    if (BorderStyle != TFormBorderStyle::bsDialog) {
-      if (BorderIcons & biMinimize) params.Style |= WS_MINIMIZEBOX;
-      if (BorderIcons & biMaximize) params.Style |= WS_MAXIMIZEBOX;
-    }
-  }
-  if (Application().MainFormOnTaskBar) params.ExStyle |= WS_EX_APPWINDOW;
-  RECT r{0, 0, FClientWidth, FClientHeight};
-  AdjustWindowRectEx(&r, params.Style, FALSE, params.ExStyle);
-  FWidth = r.right - r.left;
-  FHeight = r.bottom - r.top;
-  if (Position == TPosition::poScreenCenter) {
-    FLeft = (GetSystemMetrics(SM_CXSCREEN) - FWidth) / 2;
-    FTop = (GetSystemMetrics(SM_CYSCREEN) - FHeight) / 2;
-  }
-  params.X = FLeft;
-  params.Y = FTop;
-  params.Width = FWidth;
-  params.Height = FHeight;
-  params.WndParent = nullptr;
 }
 
 void TForm::CreateWindowHandleDone() {
@@ -67,6 +36,8 @@ void TForm::CreateWindowHandleDone() {
                                           LR_DEFAULTSIZE));
   }
   if (FIcon) SetWindowIcon(FIcon);
+  ApplyAlphaBlend();
+  if (FMenu) FMenu->SetWindowHandle(FHandle);
 }
 
 void TForm::SetWindowIcon(HICON icon) {
@@ -106,7 +77,7 @@ void TForm::Close() {
 
 void TForm::UpdateVisibility() {
   if (!FHandle) return;
-  ShowWindow(FHandle, FVisible ? SW_SHOW : SW_HIDE);
+  ShowWindow(FHandle, FVisible ? ShowCommand() : SW_HIDE);
   if (FVisible) {
     if (!FActiveControl) SelectNext(nullptr, true);
     else if (FActiveControl->CanFocus()) FActiveControl->SetFocus();
@@ -139,9 +110,15 @@ bool TForm::BindField(const std::string&, TComponent*) { return false; }
 
 TNotifyEvent TForm::FindHandler(const std::string&) { return {}; }
 
+TMouseEvent TForm::FindMouseHandler(const std::string&) { return {}; }
+
+TKeyEvent TForm::FindKeyHandler(const std::string&) { return {}; }
+
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == FActiveControl) FActiveControl = nullptr;
+  if (operation != TOperation::opRemove) return;
+  if (component == FActiveControl) FActiveControl = nullptr;
+  if (component == FMenu) SetMenu(nullptr);
 }
 
 void TForm::WMNcDestroy(TMessage& message) {
@@ -176,6 +153,8 @@ void TForm::WMClose(TMessage& message) {
 
 void TForm::WMDestroy(TMessage& message) {
   if (Application().MainForm == this) PostQuitMessage(0);
+  // A window destroys the menu bar it holds; the bar is the menu's.
+  if (FMenu) FMenu->SetWindowHandle(nullptr);
   TWinControl::WndProc(message);
 }
 
@@ -198,6 +177,16 @@ void TForm::WndProc(TMessage& message) {
       return WMSetFocus(message);
     case WM_WINDOWPOSCHANGED:
       return WMWindowPosChanged(message, RecordFrom<WINDOWPOS>(message.LParam));
+    case WM_SIZE:
+      return WMSize(message, static_cast<UINT>(message.WParam));
+    case WM_GETMINMAXINFO:
+      return WMGetMinMaxInfo(message, *reinterpret_cast<MINMAXINFO*>(message.LParam));
+    case WM_NCCALCSIZE:
+      return WMNcCalcSize(message, *reinterpret_cast<RECT*>(message.LParam));
+    case WM_NCPAINT:
+      return WMNcPaint(message);
+    case WM_COMMAND:
+      return WMCommand(message, HiWord(message.WParam), LoWord(message.WParam), HwndFrom(message.LParam));
     case WM_SYSCOLORCHANGE:
       return WMSysColorChange(message);
     case WM_CLOSE:

@@ -57,12 +57,19 @@ std::vector<uint8_t> TFormReader::ResourceData(const TFormValue& v) const {
   return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
-TNotifyEvent TFormReader::Handler(const TFormValue& v) const {
-  const std::string& name = Ident(v);
-  TNotifyEvent handler = FForm.FindHandler(name);
-  if (!handler) Fail(v.Line, "unknown event handler " + name);
+template <class TEvent>
+TEvent TFormReader::FoundHandler(const TFormValue& v, TEvent handler) const {
+  if (!handler) Fail(v.Line, "unknown event handler " + Ident(v));
   return handler;
 }
+
+TNotifyEvent TFormReader::Handler(const TFormValue& v) const { return FoundHandler(v, FForm.FindHandler(Ident(v))); }
+
+TMouseEvent TFormReader::MouseHandler(const TFormValue& v) const {
+  return FoundHandler(v, FForm.FindMouseHandler(Ident(v)));
+}
+
+TKeyEvent TFormReader::KeyHandler(const TFormValue& v) const { return FoundHandler(v, FForm.FindKeyHandler(Ident(v))); }
 
 void TFormReader::Reference(const TFormValue& v, std::function<void(TComponent*)> assign) {
   Ident(v);
@@ -94,9 +101,9 @@ void TFormReader::CreateChild(const TFormObject& object, TComponent& parent) {
     if (!container) Fail(object.Line, object.Name + " needs a control to sit on");
     control->SetParent(container);
   } else if (auto* item = dynamic_cast<TMenuItem*>(child)) {
-    auto* menu = dynamic_cast<TPopupMenu*>(&parent);
-    if (!menu) Fail(object.Line, object.Name + " belongs in a popup menu");
-    menu->Add(item);
+    if (auto* menu = dynamic_cast<TMenu*>(&parent)) menu->Add(item);
+    else if (auto* above = dynamic_cast<TMenuItem*>(&parent)) above->Add(item);
+    else Fail(object.Line, object.Name + " belongs in a menu or a menu item");
   }
   FForm.BindField(object.Name, child);  // components without a field are found by name
   ReadObject(object, *child);

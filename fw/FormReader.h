@@ -15,6 +15,7 @@
 #include "fw/ClassRegistry.h"
 #include "fw/Color.h"
 #include "fw/FormParser.h"
+#include "fw/InputEvents.h"
 
 namespace qw {
 
@@ -42,12 +43,18 @@ class TFormReader {
   std::vector<uint8_t> ResourceData(const TFormValue& v) const;
   // The items of a collection value (< item ... end ... >).
   const std::vector<std::vector<TFormProperty>>& Items(const TFormValue& v) const { return FormItems(v); }
+  // The form's handler of that name for an event of the kind asked for.
   TNotifyEvent Handler(const TFormValue& v) const;
+  TMouseEvent MouseHandler(const TFormValue& v) const;
+  TKeyEvent KeyHandler(const TFormValue& v) const;
   // Resolves a component name once the whole description has been read.
   void Reference(const TFormValue& v, std::function<void(TComponent*)> assign);
   [[noreturn]] void Fail(int line, const std::string& message) const { FailFormLine(line, message); }
 
  private:
+  // The handler the form found for the value's name; an empty one is the value's load error.
+  template <class TEvent>
+  TEvent FoundHandler(const TFormValue& v, TEvent handler) const;
   void ReadObject(const TFormObject& object, TComponent& component);
   void CreateChild(const TFormObject& object, TComponent& parent);
 

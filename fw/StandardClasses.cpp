@@ -1,6 +1,7 @@
 // The framework's classes and their published properties, as the form description names them.
 #include <algorithm>
 
+#include "base/Utf.h"
 #include "fw/Button.h"
 #include "fw/CheckBox.h"
 #include "fw/ClassRegistry.h"
@@ -20,6 +21,7 @@
 #include "fw/SpinEdit.h"
 #include "fw/SpinEditClass.h"
 #include "fw/Timer.h"
+#include "fw/WideText.h"
 #include "image/ImageError.h"
 
 namespace qw {
@@ -55,12 +57,7 @@ constexpr TFormName<TButtonLayout> kButtonLayouts[] = {{"blGlyphLeft", blGlyphLe
                                                        {"blGlyphRight", blGlyphRight},
                                                        {"blGlyphTop", blGlyphTop},
                                                        {"blGlyphBottom", blGlyphBottom}};
-constexpr TFormName<TFormBorderStyle> kBorderStyles[] = {{"bsNone", TFormBorderStyle::bsNone},
-                                                         {"bsSingle", TFormBorderStyle::bsSingle},
-                                                         {"bsSizeable", TFormBorderStyle::bsSizeable},
-                                                         {"bsDialog", TFormBorderStyle::bsDialog}};
-constexpr TFormName<unsigned> kBorderIcons[] = {
-    {"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize}, {"biMaximize", biMaximize}};
+constexpr TFormName<TMenuBreak> kMenuBreaks[] = {{"mbNone", mbNone}, {"mbBreak", mbBreak}, {"mbBarBreak", mbBarBreak}};
 constexpr TFormName<TBevelCut> kBevels[] = {
     {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
 constexpr TFormName<TComboBoxStyle> kComboStyles[] = {{"csDropDown", csDropDown},
@@ -75,6 +72,57 @@ constexpr TFormName<TVerticalAlignment> kVerticalAlignments[] = {
 constexpr TFormName<TCheckBoxState> kCheckStates[] = {
     {"cbUnchecked", cbUnchecked}, {"cbChecked", cbChecked}, {"cbGrayed", cbGrayed}};
 
+// A shortcut is stored as its number, or written as the text a menu shows for it ('Ctrl+C').
+TShortCut ReadShortCut(V v, R r) {
+  if (v.Kind != TFormValue::TKind::String) {
+    const int32_t number = r.Int(v);
+    if (number < 0 || number > 0xFFFF) r.Fail(v.Line, "shortcut out of range");
+    return static_cast<TShortCut>(number);
+  }
+  const TShortCut shortCut = TextToShortCut(U16(r.String(v)));
+  if (shortCut == scNone && !r.String(v).empty()) r.Fail(v.Line, "unknown shortcut " + Utf16ToUtf8(U16(r.String(v))));
+  return shortCut;
+}
+
+void RegisterMenus(TClassRegistry& g) {
+  g.Register("TMenu", "TComponent", nullptr);
+  g.Property<TMenu>("TMenu", "OwnerDraw", [](TMenu& c, V v, R r) { c.SetOwnerDraw(r.Bool(v)); });
+  g.Property<TMenu>("TMenu", "Images", [](TMenu& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* images = dynamic_cast<TImageList*>(target);
+      if (!images) r.Fail(line, "Images must name an image list");
+      c.SetImages(images);
+    });
+  });
+  g.Register<TPopupMenu>("TPopupMenu", "TMenu");
+  g.Register<TMainMenu>("TMainMenu", "TMenu");
+
+  using I = TMenuItem;
+  const std::string n = "TMenuItem";
+  g.Register<I>(n, "TComponent");
+  g.Property<I>(n, "Caption", [](I& c, V v, R r) { c.SetCaption(U16(r.String(v))); });
+  g.Property<I>(n, "ShortCut", [](I& c, V v, R r) { c.SetShortCut(ReadShortCut(v, r)); });
+  g.Property<I>(n, "Checked", [](I& c, V v, R r) { c.SetChecked(r.Bool(v)); });
+  g.Property<I>(n, "RadioItem", [](I& c, V v, R r) { c.SetRadioItem(r.Bool(v)); });
+  g.Property<I>(n, "GroupIndex", [](I& c, V v, R r) {
+    const int32_t index = r.Int(v);
+    if (index < 0 || index > 255) r.Fail(v.Line, "GroupIndex must be 0 to 255");
+    c.SetGroupIndex(index);
+  });
+  g.Property<I>(n, "Break", [](I& c, V v, R) { c.SetBreak(FormEnum(v, kMenuBreaks, "menu break")); });
+  g.Property<I>(n, "Default", [](I& c, V v, R r) { c.SetDefault(r.Bool(v)); });
+  g.Property<I>(n, "Enabled", [](I& c, V v, R r) { c.SetEnabled(r.Bool(v)); });
+  g.Property<I>(n, "Visible", [](I& c, V v, R r) { c.SetVisible(r.Bool(v)); });
+  g.Property<I>(n, "AutoCheck", [](I& c, V v, R r) { c.AutoCheck = r.Bool(v); });
+  g.Property<I>(n, "Bitmap", [](I& c, V v, R r) {
+    TPicture picture;
+    LoadPicture(picture, v, r);
+    c.SetBitmap(picture.Bitmap().Clone());
+  });
+  g.Property<I>(n, "ImageIndex", [](I& c, V v, R r) { c.SetImageIndex(r.Int(v)); });
+  g.Property<I>(n, "OnClick", [](I& c, V v, R r) { c.OnClick = r.Handler(v); });
+}
+
 void RegisterComponents(TClassRegistry& g) {
   g.Register("TComponent", "", nullptr);
   g.Property<TComponent>("TComponent", "Tag", [](TComponent& c, V v, R r) { c.Tag = r.Int(v); });
@@ -84,13 +132,7 @@ void RegisterComponents(TClassRegistry& g) {
   g.Property<TTimer>("TTimer", "Enabled", [](TTimer& c, V v, R r) { c.SetEnabled(r.Bool(v)); });
   g.Property<TTimer>("TTimer", "OnTimer", [](TTimer& c, V v, R r) { c.SetOnTimer(r.Handler(v)); });
 
-  g.Register<TPopupMenu>("TPopupMenu", "TComponent");
-  g.Register<TMenuItem>("TMenuItem", "TComponent");
-  g.Property<TMenuItem>("TMenuItem", "Caption", [](TMenuItem& c, V v, R r) { c.Caption = r.String(v); });
-  g.Property<TMenuItem>("TMenuItem", "Enabled", [](TMenuItem& c, V v, R r) { c.Enabled = r.Bool(v); });
-  g.Property<TMenuItem>("TMenuItem", "Visible", [](TMenuItem& c, V v, R r) { c.Visible = r.Bool(v); });
-  g.Property<TMenuItem>("TMenuItem", "Bitmap", [](TMenuItem& c, V v, R r) { LoadPicture(c.Bitmap, v, r); });
-  g.Property<TMenuItem>("TMenuItem", "OnClick", [](TMenuItem& c, V v, R r) { c.OnClick = r.Handler(v); });
+  RegisterMenus(g);
 }
 
 void RegisterControls(TClassRegistry& g) {
@@ -115,6 +157,10 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TControl>("TControl", "Hint", [](TControl& c, V v, R r) { c.Hint = r.String(v); });
   g.Property<TControl>("TControl", "ShowHint", [](TControl& c, V v, R r) { c.ShowHint = r.Bool(v); });
   g.Property<TControl>("TControl", "OnClick", [](TControl& c, V v, R r) { c.OnClick = r.Handler(v); });
+  g.Property<TControl>("TControl", "OnDblClick", [](TControl& c, V v, R r) { c.OnDblClick = r.Handler(v); });
+  g.Property<TControl>("TControl", "OnMouseDown", [](TControl& c, V v, R r) { c.OnMouseDown = r.MouseHandler(v); });
+  g.Property<TControl>("TControl", "OnMouseUp", [](TControl& c, V v, R r) { c.OnMouseUp = r.MouseHandler(v); });
+  g.Property<TControl>("TControl", "BiDiMode", [](TControl& c, V v, R) { c.SetBiDiMode(FormEnum(v, kBiDiModes, "bidi mode")); });
   g.Property<TControl>("TControl", "PopupMenu", [](TControl& c, V v, R r) {
     r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
       auto* menu = dynamic_cast<TPopupMenu*>(target);
@@ -127,6 +173,8 @@ void RegisterControls(TClassRegistry& g) {
   g.Register("TWinControl", "TControl", nullptr);
   g.Property<TWinControl>("TWinControl", "TabOrder", [](TWinControl& c, V v, R r) { c.TabOrder = r.Int(v); });
   g.Property<TWinControl>("TWinControl", "TabStop", [](TWinControl& c, V v, R r) { c.TabStop = r.Bool(v); });
+  g.Property<TWinControl>("TWinControl", "OnKeyDown", [](TWinControl& c, V v, R r) { c.OnKeyDown = r.KeyHandler(v); });
+  g.Property<TWinControl>("TWinControl", "OnKeyUp", [](TWinControl& c, V v, R r) { c.OnKeyUp = r.KeyHandler(v); });
   // Painting through an off-screen bitmap is how every control of this framework paints anyway.
   g.Property<TWinControl>("TWinControl", "DoubleBuffered", [](TWinControl&, V v, R r) { r.Bool(v); });
 
@@ -135,10 +183,22 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TForm>("TForm", "ClientHeight", [](TForm& c, V v, R r) { c.SetClientHeight(r.Int(v)); });
   g.Property<TForm>("TForm", "Icon", [](TForm& c, V v, R r) { c.IconResource = r.ResourceName(v); });
   g.Property<TForm>("TForm", "Position", [](TForm& c, V v, R) { c.Position = FormEnum(v, kPositions, "position"); });
-  g.Property<TForm>("TForm", "BorderStyle", [](TForm& c, V v, R) {
-    c.BorderStyle = FormEnum(v, kBorderStyles, "border style");
+  // The frame's properties are read as the portable table says, each into the form's frame.
+  for (const TFormFrameProperty& p : FormFrameProperties()) {
+    g.Property<TForm>("TForm", std::string(p.Name), [read = p.Read](TForm& c, V v, R) {
+      TFormFrame frame = c.Frame();
+      read(frame, v);
+      c.SetFrame(frame);
+    });
+  }
+  g.Property<TForm>("TForm", "Menu", [](TForm& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* menu = dynamic_cast<TMainMenu*>(target);
+      if (!menu) r.Fail(line, "Menu must name a main menu");
+      c.SetMenu(menu);
+    });
   });
-  g.Property<TForm>("TForm", "BorderIcons", [](TForm& c, V v, R) { c.BorderIcons = FormFlags(v, kBorderIcons, "border icon"); });
+  g.Property<TForm>("TForm", "OnPaint", [](TForm& c, V v, R r) { c.OnPaint = r.Handler(v); });
 
   g.Register<TLabel>("TLabel", "TControl");
   g.Property<TLabel>("TLabel", "AutoSize", [](TLabel& c, V v, R r) { c.SetAutoSize(r.Bool(v)); });
@@ -153,7 +213,7 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TEdit>("TEdit", "ReadOnly", [](TEdit& c, V v, R r) { c.ReadOnly = r.Bool(v); });
   g.Property<TEdit>("TEdit", "OnChange", [](TEdit& c, V v, R r) { c.OnChange = r.Handler(v); });
   g.Property<TEdit>("TEdit", "BorderStyle", [](TEdit& c, V v, R) {
-    c.HasBorder = FormEnum(v, kBorderStyles, "border style") != TFormBorderStyle::bsNone;
+    c.HasBorder = FormEnum(v, kFormBorderStyleNames, "border style") != TFormBorderStyle::bsNone;
   });
   g.Property<TEdit>("TEdit", "Ctl3D", [](TEdit& c, V v, R r) { c.Ctl3D = r.Bool(v); });
   g.Property<TEdit>("TEdit", "TextHint", [](TEdit& c, V v, R r) { c.TextHint = r.String(v); });
@@ -195,7 +255,6 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TButton>("TButton", "Default", [](TButton& c, V v, R r) { c.SetDefault(r.Bool(v)); });
   g.Property<TButton>("TButton", "Cancel", [](TButton& c, V v, R r) { c.Cancel = r.Bool(v); });
   g.Property<TButton>("TButton", "WordWrap", [](TButton& c, V v, R r) { c.WordWrap = r.Bool(v); });
-  g.Property<TButton>("TButton", "BiDiMode", [](TButton& c, V v, R) { c.SetBiDiMode(FormEnum(v, kBiDiModes, "bidi mode")); });
   g.Register<TBitBtn>("TBitBtn", "TButton");
   g.Property<TBitBtn>("TBitBtn", "Glyph", [](TBitBtn& c, V v, R r) {
     TPicture picture;

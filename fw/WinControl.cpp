@@ -5,9 +5,11 @@
 #include <stdexcept>
 
 #include "fw/Application.h"
-#include "fw/Canvas.h"
 #include "fw/Form.h"
-#include "fw/Menu.h"
+
+// The window's life (creation, subclassing, detaching, destruction), the children and properties that
+// follow the window, and the dispatch of every message to its handler. Tab order, painting, mouse routing
+// to windowless children and reflected notifications live in files of their own.
 
 namespace qw {
 
@@ -19,27 +21,6 @@ constexpr wchar_t kControlProp[] = L"QwFwControl";
 constexpr wchar_t kSystemProcProp[] = L"QwFwSystemProc";
 // Child windows get ids from here on; ids below are left to dialogs' standard buttons.
 constexpr UINT kFirstChildId = 100;
-
-// The system window being created with its id: an owner-drawn list asks its parent for the item height
-// inside CreateWindowEx, before the window is bound to its object.
-struct TCreatingChild {
-  TWinControl* Control = nullptr;
-  UINT Id = 0;
-};
-thread_local TCreatingChild creatingChild;
-
-HCURSOR CursorHandle(TCursor cursor) {
-  switch (cursor) {
-    case crDrag: {
-      HCURSOR own = LoadCursorW(GetModuleHandleW(nullptr), L"DRAGCURSOR");
-      return own ? own : LoadCursorW(nullptr, IDC_ARROW);
-    }
-    case crHandPoint:
-      return LoadCursorW(nullptr, IDC_HAND);
-    default:
-      return LoadCursorW(nullptr, IDC_ARROW);
-  }
-}
 
 void RegisterOwnClass(const TCreateParams& params, WNDPROC proc) {
   static std::set<std::wstring> registered;
@@ -56,6 +37,8 @@ void RegisterOwnClass(const TCreateParams& params, WNDPROC proc) {
 }
 
 }  // namespace
+
+thread_local TWinControl::TCreatingChild TWinControl::FCreatingChild;
 
 TWinControl::TWinControl() = default;
 
@@ -150,6 +133,7 @@ void TWinControl::ForgetHandle() {
   FTrackingMouse = false;
   FMouseControl = nullptr;
   FCaptureControl = nullptr;
+  FCaptureButtons = 0;
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
@@ -172,12 +156,12 @@ void TWinControl::CreateWnd() {
   if (!params.SystemClass) RegisterOwnClass(params, InitWndProc);
   static UINT nextId = kFirstChildId;
   const HMENU id = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nextId++)) : nullptr;
-  const TCreatingChild outer = creatingChild;
-  creatingChild = TCreatingChild{this, static_cast<UINT>(reinterpret_cast<UINT_PTR>(id))};
+  const TCreatingChild outer = FCreatingChild;
+  FCreatingChild = TCreatingChild{this, static_cast<UINT>(reinterpret_cast<UINT_PTR>(id))};
   HWND hwnd = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), FText.c_str(), params.Style, params.X,
                               params.Y, params.Width, params.Height, params.WndParent, id,
                               GetModuleHandleW(nullptr), params.SystemClass ? nullptr : this);
-  creatingChild = outer;
+  FCreatingChild = outer;
   if (!hwnd) throw std::runtime_error("Error creating window of class " + std::string(ClassName()));
   if (params.SystemClass) AttachSubclassed(hwnd);
   SendFont(false);
@@ -310,225 +294,6 @@ HBRUSH TWinControl::BrushHandle() {
   return FBrush;
 }
 
-// ---- Focus and tab order ---------------------------------------------------------------------------
-
-bool TWinControl::CanFocus() const { return FHandle && Showing() && EnabledChain(); }
-
-bool TWinControl::Focused() const {
-  HWND focus = GetFocus();
-  return focus && FindControl(focus) == this;
-}
-
-void TWinControl::SetFocus() {
-  if (FHandle) ::SetFocus(FHandle);
-}
-
-void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
-  std::vector<TWinControl*> children;
-  for (TControl* c : FControls)
-    if (auto* w = dynamic_cast<TWinControl*>(c)) children.push_back(w);
-  std::stable_sort(children.begin(), children.end(),
-                   [](const TWinControl* a, const TWinControl* b) { return a->TabOrder < b->TabOrder; });
-  for (TWinControl* w : children) {
-    list.push_back(w);
-    w->GetTabOrderList(list);
-  }
-}
-
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward) const {
-  std::vector<TWinControl*> list;
-  GetTabOrderList(list);
-  const int n = static_cast<int>(list.size());
-  if (n == 0) return nullptr;
-  int start = -1;
-  for (int i = 0; i < n; ++i)
-    if (list[static_cast<size_t>(i)] == current) start = i;
-  if (start < 0) start = forward ? n - 1 : 0;
-  int i = start;
-  for (int step = 0; step < n; ++step) {
-    i = forward ? (i + 1) % n : (i + n - 1) % n;
-    TWinControl* c = list[static_cast<size_t>(i)];
-    if (c != current && c->TabStop && c->CanFocus()) return c;
-  }
-  return nullptr;
-}
-
-void TWinControl::SelectNext(TWinControl* current, bool forward) {
-  if (TWinControl* next = FindNextControl(current, forward)) next->SetFocus();
-}
-
-// ---- Painting --------------------------------------------------------------------------------------
-
-void TWinControl::PaintWindow(TCanvas& canvas) {
-  canvas.SetBrushColor(FColor);
-  canvas.FillRect(ClientRect());
-}
-
-void TWinControl::PaintControls(HDC dc) {
-  for (TControl* c : FControls) {
-    if (dynamic_cast<TWinControl*>(c) || !c->Visible()) continue;
-    RECT r = c->BoundsRect();
-    if (!RectVisible(dc, &r)) continue;
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-    OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
-    {
-      TCanvas canvas(dc);
-      c->Paint(canvas);
-    }
-    RestoreDC(dc, saved);
-  }
-}
-
-void TWinControl::WMPaint(TMessage& message, HDC dc) {
-  if (!FOwnPaint) return DefaultHandler(message);
-  // A DC in the message means "paint into this one" (printing, the skin's off-screen copies).
-  PAINTSTRUCT ps;
-  HDC target = dc ? dc : BeginPaint(FHandle, &ps);
-  {
-    TCanvas canvas(target);
-    PaintWindow(canvas);
-  }
-  PaintControls(target);
-  if (!dc) EndPaint(FHandle, &ps);
-  message.Result = 0;
-}
-
-void TWinControl::PaintTo(HDC dc, int x, int y) {
-  if (!FHandle || !dc) return;
-  PaintWindowTo(FHandle, dc, x, y);
-}
-
-void TWinControl::PaintWindowTo(HWND window, HDC dc, int x, int y) {
-  RECT wr;
-  GetWindowRect(window, &wr);
-  const int saved = SaveDC(dc);
-  OffsetViewportOrgEx(dc, x, y, nullptr);
-  IntersectClipRect(dc, 0, 0, wr.right - wr.left, wr.bottom - wr.top);
-  if (TWinControl* own = FromHandle(window); own && own->FOwnPaint) {
-    // The client area lies inside the frame: paint the frame, then the face at the client's offset.
-    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
-    POINT client{0, 0};
-    ClientToScreen(window, &client);
-    OffsetViewportOrgEx(dc, client.x - wr.left, client.y - wr.top, nullptr);
-    own->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
-    own->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-  } else {
-    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-  }
-  RestoreDC(dc, saved);
-  // Child windows from the bottom of the z-order up, each at its place in the window.
-  for (HWND child = GetWindow(GetWindow(window, GW_CHILD), GW_HWNDLAST); child; child = GetWindow(child, GW_HWNDPREV)) {
-    // The window's own visibility: a hidden ancestor (a form not on the screen) does not matter.
-    if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) || GetParent(child) != window) continue;
-    RECT cr;
-    GetWindowRect(child, &cr);
-    PaintWindowTo(child, dc, x + cr.left - wr.left, y + cr.top - wr.top);
-  }
-}
-
-void TWinControl::WMEraseBkgnd(TMessage& message) {
-  if (FOwnPaint) message.Result = 1;  // the whole face is painted in WM_PAINT
-  else DefaultHandler(message);
-}
-
-// ---- Mouse -----------------------------------------------------------------------------------------
-
-TControl* TWinControl::ControlAtPos(POINT pt, bool allowDisabled) const {
-  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
-    TControl* c = *it;
-    if (dynamic_cast<TWinControl*>(c) || !c->Visible() || (!allowDisabled && !c->Enabled())) continue;
-    RECT r = c->BoundsRect();
-    if (PtInRect(&r, pt)) return c;
-  }
-  return nullptr;
-}
-
-void TWinControl::SetMouseControl(TControl* control) {
-  if (control == FMouseControl) return;
-  TControl* old = FMouseControl;
-  FMouseControl = control;
-  if (old) old->Perform(FW_MOUSE_LEAVE);
-  if (control) control->Perform(FW_MOUSE_ENTER);
-}
-
-void TWinControl::WMMouseMove(TMessage& message, POINT pt) {
-  if (!FTrackingMouse && FHandle) {
-    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, FHandle, 0};
-    FTrackingMouse = TrackMouseEvent(&tme) != FALSE;
-    Perform(FW_MOUSE_ENTER);
-  }
-  SetMouseControl(ControlAtPos(pt, false));
-  if (!RouteMouseToGraphic(message, pt)) TControl::WndProc(message);
-}
-
-void TWinControl::WMMouseLeave(TMessage& message) {
-  FTrackingMouse = false;
-  SetMouseControl(nullptr);
-  Perform(FW_MOUSE_LEAVE);
-  DefaultHandler(message);
-}
-
-void TWinControl::WMMouseButton(TMessage& message, POINT pt) {
-  if (!RouteMouseToGraphic(message, pt)) TControl::WndProc(message);
-}
-
-bool TWinControl::RouteMouseToGraphic(TMessage& message, POINT pt) {
-  TControl* target = FCaptureControl ? FCaptureControl : ControlAtPos(pt, false);
-  if (!target) return false;
-  const bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN ||
-                    message.Msg == WM_LBUTTONDBLCLK;
-  const bool up = message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP;
-  if (down) {
-    FCaptureControl = target;
-    SetCapture(FHandle);
-  }
-  // The child's click handler may destroy this control (closing its form): touch nothing of it then.
-  TDestroyWatch watch(this);
-  message.Result = target->Perform(message.Msg, message.WParam,
-                                   PointToLParam(POINT{pt.x - target->Left(), pt.y - target->Top()}));
-  if (up && !watch.Destroyed()) {
-    FCaptureControl = nullptr;
-    if (GetCapture() == FHandle) ReleaseCapture();
-  }
-  return true;
-}
-
-void TWinControl::WMSetCursor(TMessage& message, HWND window, UINT hitTest) {
-  if (window == FHandle && hitTest == HTCLIENT) {
-    POINT pt;
-    GetCursorPos(&pt);
-    ScreenToClient(FHandle, &pt);
-    TControl* c = ControlAtPos(pt, false);
-    const TCursor cursor = c ? c->Cursor : Cursor;
-    if (cursor != crDefault) {
-      SetCursor(CursorHandle(cursor));
-      message.Result = TRUE;
-      return;
-    }
-  }
-  DefaultHandler(message);
-}
-
-void TWinControl::WMContextMenu(TMessage& message, HWND window, POINT screen) {
-  if (window != FHandle) return DefaultHandler(message);
-  TControl* owner = this;
-  if (IsKeyboardContextMenuPoint(screen)) {  // below the control's top-left corner
-    screen = POINT{0, 0};
-    ClientToScreen(FHandle, &screen);
-  } else {
-    POINT client = screen;
-    ScreenToClient(FHandle, &client);
-    if (TControl* c = ControlAtPos(client, false); c && c->PopupMenu()) owner = c;
-  }
-  TPopupMenu* menu = owner->PopupMenu();
-  if (!menu) return DefaultHandler(message);
-  menu->PopupComponent = owner;
-  menu->Popup(screen.x, screen.y);
-  message.Result = 0;
-}
-
-// ---- Focus, text, keys and reflected notifications -------------------------------------------------
 
 void TWinControl::WMSetFocus(TMessage& message) {
   TDestroyWatch watch(this);
@@ -549,61 +314,34 @@ void TWinControl::WMSetText(TMessage& message, const wchar_t* text) {
   Perform(FW_TEXT_CHANGED);
 }
 
-void TWinControl::CNKeyDown(TMessage& message, UINT key) {
-  message.Result = 0;
-  if (key == VK_TAB && !WantsTab() && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0) {
-    if (TForm* form = GetParentForm()) {
-      form->SelectNext(this, GetKeyState(VK_SHIFT) >= 0);
-      message.Result = 1;
-    }
+void TWinControl::ShowingChanged() {
+  TControl::ShowingChanged();
+  for (TControl* c : std::vector<TControl*>(FControls))
+    if (c->Visible()) c->ShowingChanged();
+}
+
+void TWinControl::KeyDown(WORD& key, TShiftState shift) { CallEvent(OnKeyDown, this, key, shift); }
+
+void TWinControl::KeyUp(WORD& key, TShiftState shift) { CallEvent(OnKeyUp, this, key, shift); }
+
+void TWinControl::WMKey(TMessage& message, WORD key, bool down) {
+  TDestroyWatch watch(this);
+  if (down) KeyDown(key, KeyboardShiftState());
+  else KeyUp(key, KeyboardShiftState());
+  if (watch.Destroyed()) return;
+  if (key == 0) {
+    message.Result = 0;
+    return;
   }
-  if ((key == VK_RETURN || key == VK_ESCAPE) && !FocusWantsKey(key))
-    if (TForm* form = GetParentForm()) message.Result = form->Perform(FW_DIALOG_KEY, key, 0);
+  message.WParam = key;
+  TControl::WndProc(message);
 }
 
-bool TWinControl::FocusWantsKey(UINT key) {
-  HWND focus = GetFocus();
-  if (!focus) return false;
-  // Asked without the message: an edit given one takes itself for a dialog's and changes its key handling.
-  return (SendMessageW(focus, WM_GETDLGCODE, key, 0) & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0;
+void TWinControl::WMMouseWheel(TMessage& message) {
+  TDestroyWatch watch(this);
+  message.Result = Perform(FW_MOUSE_WHEEL, message.WParam, message.LParam);
+  if (message.Result == 0 && !watch.Destroyed()) DefaultHandler(message);
 }
-
-void TWinControl::CNCtlColor(TMessage& message, HDC dc) {
-  SetTextColor(dc, ColorToRGB(FFont.Color()));
-  SetBkColor(dc, ColorToRGB(FColor));
-  message.Result = reinterpret_cast<LRESULT>(BrushHandle());
-}
-
-void TWinControl::ReflectToChild(TMessage& message, HWND child) {
-  TWinControl* target = FromHandle(child);
-  if (!target || target == this) return DefaultHandler(message);
-  message.Result = target->Perform(FW_REFLECT + message.Msg, message.WParam, message.LParam);
-}
-
-void TWinControl::WMCommand(TMessage& message, HWND control) {
-  // Menu and accelerator commands carry no control.
-  if (!control) return TControl::WndProc(message);
-  ReflectToChild(message, control);
-}
-
-void TWinControl::WMNotify(TMessage& message, const NMHDR& header) { ReflectToChild(message, header.hwndFrom); }
-
-void TWinControl::WMDrawItem(TMessage& message, UINT controlId, const DRAWITEMSTRUCT& item) {
-  // Id 0 is a menu item's drawing, not a control's.
-  if (controlId == 0) return TControl::WndProc(message);
-  ReflectToChild(message, item.hwndItem);
-}
-
-void TWinControl::WMMeasureItem(TMessage& message, UINT controlId, MEASUREITEMSTRUCT& item) {
-  // Id 0 is a menu item's measuring, not a control's.
-  if (controlId == 0 || item.CtlType == ODT_MENU) return TControl::WndProc(message);
-  TWinControl* target = FromHandle(GetDlgItem(FHandle, static_cast<int>(controlId)));
-  if (!target && creatingChild.Control && creatingChild.Id == controlId) target = creatingChild.Control;
-  if (!target || target == this) return DefaultHandler(message);
-  message.Result = target->Perform(CN_MEASUREITEM, message.WParam, message.LParam);
-}
-
-void TWinControl::WMCtlColor(TMessage& message, HWND child) { ReflectToChild(message, child); }
 
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
@@ -632,6 +370,8 @@ void TWinControl::WndProc(TMessage& message) {
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORLISTBOX:
       return CNCtlColor(message, DcFrom(message.WParam));
+    case CN_SYSKEYDOWN:
+      return CNSysKeyDown(message, VirtualKeyFrom(message.WParam));
     case CN_KEYDOWN:
       return CNKeyDown(message, VirtualKeyFrom(message.WParam));
     case WM_MOUSEMOVE:
@@ -643,7 +383,21 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
       return WMMouseButton(message, PointFromLParam(message.LParam));
+    case WM_CAPTURECHANGED:
+      return WMCaptureChanged(message, HwndFrom(message.LParam));
+    case WM_MOUSEWHEEL:
+      return WMMouseWheel(message);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      return WMKey(message, static_cast<WORD>(VirtualKeyFrom(message.WParam)), true);
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      return WMKey(message, static_cast<WORD>(VirtualKeyFrom(message.WParam)), false);
     case WM_SETCURSOR:
       return WMSetCursor(message, HwndFrom(message.WParam), LoWord(message.LParam));
     case WM_CONTEXTMENU:

@@ -75,6 +75,10 @@ class TWinControl : public TControl {
   void SelectNext(TWinControl* current, bool forward);
   // True when Tab pressed in this control is typed into it rather than moving the focus.
   virtual bool WantsTab() const { return false; }
+  // A key pressed or released while the control has the focus; a handler that sets the key to 0 keeps
+  // it from the control's own handling.
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
 
   // Paints the window and its visible child windows (bottom of the z-order first) into DC with the
   // window's top-left corner at (X, Y), frame included: pictures of windows that need not be on screen.
@@ -95,6 +99,12 @@ class TWinControl : public TControl {
   void PaintControls(HDC dc);
   // The topmost visible windowless child under a point in client coordinates.
   TControl* ControlAtPos(POINT pt, bool allowDisabled) const;
+
+  // Raise the key events; controls that take a key over themselves (a skinned check box and its space
+  // key) call them where the system's handling would have.
+  virtual void KeyDown(WORD& key, TShiftState shift);
+  virtual void KeyUp(WORD& key, TShiftState shift);
+  void ShowingChanged() override;
 
   void UpdateVisibility() override;
   void UpdateEnabled() override;
@@ -117,11 +127,21 @@ class TWinControl : public TControl {
   void WMCtlColor(TMessage& message, HWND child);
   void CNCtlColor(TMessage& message, HDC dc);
   void CNKeyDown(TMessage& message, UINT key);
+  // Alt with a key: the menu bar's shortcut, or the system's menu keys.
+  void CNSysKeyDown(TMessage& message, UINT key);
   // True when the focused window takes Enter or Escape itself (a memo) instead of leaving it to the form.
   static bool FocusWantsKey(UINT key);
+  // A key pressed (Down) or released: OnKeyDown or OnKeyUp first, the control's own handling unless the
+  // handler cleared the key.
+  void WMKey(TMessage& message, WORD key, bool down);
+  // The wheel turned over the focused control: FW_MOUSE_WHEEL first, the system's scrolling unless a
+  // handler of it answered non-zero.
+  void WMMouseWheel(TMessage& message);
   void WMMouseMove(TMessage& message, POINT pt);
   void WMMouseLeave(TMessage& message);
   void WMMouseButton(TMessage& message, POINT pt);
+  // Another window took the mouse (a popup menu opened by a press): a windowless child's press is over.
+  void WMCaptureChanged(TMessage& message, HWND newCapture);
   void WMSetCursor(TMessage& message, HWND window, UINT hitTest);
   void WMContextMenu(TMessage& message, HWND window, POINT screen);
   void WMSetFocus(TMessage& message);
@@ -149,12 +169,21 @@ class TWinControl : public TControl {
   void SetMouseControl(TControl* control);
   void ForgetHandle();
 
+  // The system window being created with its id: an owner-drawn list asks its parent for the item height
+  // inside CreateWindowEx, before the window is bound to its object.
+  struct TCreatingChild {
+    TWinControl* Control = nullptr;
+    UINT Id = 0;
+  };
+  static thread_local TCreatingChild FCreatingChild;
+
   WNDPROC FDefWndProc = nullptr;
   std::vector<TControl*> FControls;
   HBRUSH FBrush = nullptr;
   bool FTrackingMouse = false;
   TControl* FMouseControl = nullptr;   // windowless child under the mouse
   TControl* FCaptureControl = nullptr; // windowless child that got the button-down
+  UINT FCaptureButtons = 0;            // MK_* buttons pressed on it and not yet released
 };
 
 }  // namespace qw

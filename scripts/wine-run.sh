@@ -43,10 +43,10 @@ run_program() {  # runs the program with its output through files; returns its e
   out=$(mktemp); err=$(mktemp)
   [ "${QW_NEEDS_DISPLAY:-0}" = 1 ] && take_display_lane
   if [ $native -eq 1 ]; then
-    "$@" >"$out" 2>"$err" </dev/null 7>&-; rc=$?
+    "$@" >"$out" 2>"$err" </dev/null 6>&- 7>&-; rc=$?
   else
     for attempt in 1 2 3; do
-      "$WINE" "$@" >"$out" 2>"$err" </dev/null 7>&-; rc=$?
+      "$WINE" "$@" >"$out" 2>"$err" </dev/null 6>&- 7>&-; rc=$?
       # A test program always writes its first line before any verdict; failing without a word means
       # Wine could not start it (seen rarely under load), so it is started again.
       case "$1" in *_tests.exe) ;; *) break ;; esac
@@ -64,6 +64,15 @@ if [ -n "${QW_WINE_SESSION:-}" ] && [ $headless -eq 0 ] && [ -z "$screenshot" ];
   if [ $native -eq 1 ]; then exec "$@"; fi
   run_program "$@"
   exit $?
+fi
+
+# One environment per prefix at a time: its end stops every Wine process of the prefix, and Wine
+# processes of one prefix cannot share it from two X servers. A second run waits for the first.
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 6>"$WINEPREFIX.session.lock"
+if ! flock -n 6; then
+  echo "wine-run: waiting for another Wine environment on $WINEPREFIX to end" >&2
+  flock 6
 fi
 
 tmp=$(mktemp -d)
@@ -85,7 +94,7 @@ start_xvfb() {
   local file
   file=$(mktemp "$tmp/display.XXXX")
   exec 5>"$file"
-  Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 >"$file.log" 2>&1 &
+  Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x1024x24 >"$file.log" 2>&1 6>&- &
   xvfb_pids+=($!)
   exec 5>&-
   for _ in $(seq 1 100); do [ -s "$file" ] && break; sleep 0.05; done
@@ -140,7 +149,7 @@ flock -u 8
 exec 8>&-
 
 # One wineserver for the whole run keeps every start after the first warm.
-"$WINESERVER" -p30
+"$WINESERVER" -p30 6>&-
 servers+=("$WINEPREFIX")
 export QW_WINE_SESSION=1
 
@@ -153,14 +162,14 @@ if [ "$lanes" -gt 1 ]; then
     rm -rf "$lane"
     cp -a "$([ -f "$template/.qw-ready" ] && echo "$template" || echo "$WINEPREFIX")" "$lane"
     start_xvfb || exit 1
-    WINEPREFIX=$lane "$WINESERVER" -p30
+    WINEPREFIX=$lane "$WINESERVER" -p30 6>&-
     servers+=("$lane")
     export "QW_LANE_${i}_DISPLAY=$display" "QW_LANE_${i}_PREFIX=$lane"
   done
 fi
 
 if [ -n "$screenshot" ]; then
-  "$WINE" "$@" >"$tmp/out" 2>"$tmp/err" </dev/null &
+  "$WINE" "$@" >"$tmp/out" 2>"$tmp/err" </dev/null 6>&- &
   prog=$!
   title=${QW_WINDOW_TITLE:-Qwillet}
   found=0

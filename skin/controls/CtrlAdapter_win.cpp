@@ -1,7 +1,11 @@
 #include "skin/controls/CtrlAdapter_win.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
+#include "base/FlagScope.h"
+#include "base/Utf.h"
 #include "fw/Form.h"
 #include "fw/WinControl.h"
 #include "skin/controls/ComboBoxWnd_win.h"
@@ -23,53 +27,114 @@ namespace {
 // Wrapping runs once at a time: what a wrapper does while it is made must not start another round.
 bool GAddingItems = false;
 
-class TAddingScope {
+std::u16string SystemClassName(HWND wnd) {
+  wchar_t name[256] = {};
+  const int n = GetClassNameW(wnd, name, static_cast<int>(std::size(name)));
+  return std::u16string(reinterpret_cast<const char16_t*>(name), static_cast<size_t>(std::max(n, 0)));
+}
+
+// The framework's tree as the search reads it (Receiver: the adapter told of what is found).
+class TControlTreeReader {
  public:
-  TAddingScope() { GAddingItems = true; }
-  ~TAddingScope() { GAddingItems = false; }
-  TAddingScope(const TAddingScope&) = delete;
-  TAddingScope& operator=(const TAddingScope&) = delete;
+  using Node = TComponent;
+  TControlTreeReader(const TsSkinManager* manager, TqxCtrlAdapter* receiver) : FManager(manager), FReceiver(receiver) {}
+
+  std::vector<Node*> Components(Node* n) {
+    std::vector<Node*> v;
+    for (int i = 0; i < n->ComponentCount(); ++i) v.push_back(n->Components(i));
+    return v;
+  }
+  std::vector<Node*> Children(Node* n) {
+    std::vector<Node*> v;
+    if (auto* w = dynamic_cast<TWinControl*>(n))
+      for (int i = 0; i < w->ControlCount(); ++i) v.push_back(w->Controls(i));
+    return v;
+  }
+  bool IsControl(Node* n) { return dynamic_cast<TControl*>(n) != nullptr; }
+  bool NotWrapped(Node* n) { return n->Tag == kTagNotWrapped; }
+  bool IsWindowed(Node* n) { return dynamic_cast<TWinControl*>(n) != nullptr; }
+  bool HasWindow(Node* n) {
+    auto* w = dynamic_cast<TWinControl*>(n);
+    return w && w->HandleAllocated();
+  }
+  bool IsSkinned(Node* n) { return HasWindow(n) && IsSkinnedWindow(static_cast<TWinControl*>(n)->Handle()); }
+  bool IsForm(Node* n) { return dynamic_cast<TForm*>(n) != nullptr; }
+  bool IsPlainLabel(Node* n) { return std::string_view(n->ClassName()) == "TLabel"; }
+  int Category(Node* n) { return FManager ? ThirdPartyCategory(*FManager, n->ClassName()) : -1; }
+  void FoundWindowed(Node* n) { FReceiver->AddNewItem(static_cast<TWinControl*>(n)); }
+  void FoundLabel(Node* n) { FReceiver->TakeOverLabel(static_cast<TControl*>(n)); }
+  void FoundSpeedButton(Node* n) { FReceiver->AddNewGraphItem(static_cast<TControl*>(n)); }
+
+ private:
+  const TsSkinManager* FManager;
+  TqxCtrlAdapter* FReceiver;
 };
 
-bool IsPlainLabel(const TControl* control) { return std::string(control->ClassName()) == "TLabel"; }
+BOOL CALLBACK CollectChildWindow(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
+// The child windows as the search reads them, by handle and the system's class names.
+class TWindowTreeReader {
+ public:
+  using Window = HWND;
+  TWindowTreeReader(const TsSkinManager& manager, TqxCtrlAdapter& receiver) : FManager(manager), FReceiver(receiver) {}
+
+  std::vector<HWND> Descendants(HWND root) {
+    std::vector<HWND> v;
+    EnumChildWindows(root, &CollectChildWindow, reinterpret_cast<LPARAM>(&v));
+    return v;
+  }
+  bool HasFrameworkObject(HWND w) { return TWinControl::FromHandle(w) != nullptr; }
+  int Category(HWND w) { return ThirdPartyCategory(FManager, SystemClassName(w)); }
+  bool IsSkinned(HWND w) { return IsSkinnedWindow(w); }
+  void FoundWindow(HWND w) { FReceiver.AddNewWindow(w); }
+
+ private:
+  const TsSkinManager& FManager;
+  TqxCtrlAdapter& FReceiver;
+};
 
 // The wrapper of a category; null for the categories whose controls are wrapped elsewhere (buttons, bit
-// buttons) or have no window (speed buttons).
-std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* manager, TsCommonData* skinData) {
+// buttons) or have no window (speed buttons). Section: the one asked for, else the category's own.
+std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* manager, TsCommonData* skinData,
+                                        std::u16string_view section) {
+  const auto or_ = [section](std::u16string_view own) { return section.empty() ? own : section; };
   switch (category) {
     case tcEdits:
     case tcGrids:
     case tcExtGrids:
     case tcExtTrees:
-      return TqxMainWnd::Create<TqxEditWnd>(wnd, true, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxEditWnd>(wnd, true, section, manager, skinData);
     case tcComboEdits:
-      return TqxMainWnd::Create<TqxEditWnd>(wnd, true, u"COMBOBOX", manager, skinData);
+      return TqxMainWnd::Create<TqxEditWnd>(wnd, true, or_(u"COMBOBOX"), manager, skinData);
     case tcComboBoxes:
-      return TqxMainWnd::Create<TqxComboBoxWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxComboBoxWnd>(wnd, section, manager, skinData);
     case tcScrollControls:
-      return TqxMainWnd::Create<TqxEditWnd>(wnd, true, u"PANEL_LOW", manager, skinData);
+      return TqxMainWnd::Create<TqxEditWnd>(wnd, true, or_(u"PANEL_LOW"), manager, skinData);
     case tcListViews:
-      return TqxMainWnd::Create<TqxListViewWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxListViewWnd>(wnd, section, manager, skinData);
     case tcTreeViews:
-      return TqxMainWnd::Create<TqxTreeViewWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxTreeViewWnd>(wnd, section, manager, skinData);
     case tcCheckBoxes:
-      return TqxMainWnd::Create<TqxCheckBoxWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxCheckBoxWnd>(wnd, section, manager, skinData);
     case tcGroupBoxes:
-      return TqxMainWnd::Create<TqxGroupBoxWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxGroupBoxWnd>(wnd, section, manager, skinData);
     case tcPanels:
-      return TqxMainWnd::Create<TqxPanelWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxPanelWnd>(wnd, section, manager, skinData);
     case tcToolBars:
-      return TqxMainWnd::Create<TqxToolBarWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxToolBarWnd>(wnd, section, manager, skinData);
     case tcStatusBars:
-      return TqxMainWnd::Create<TqxStatusBarWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxStatusBarWnd>(wnd, section, manager, skinData);
     case tcUpDowns:
-      return TqxMainWnd::Create<TqxSpinWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxSpinWnd>(wnd, section, manager, skinData);
     case tcPageControls:
-      return TqxMainWnd::Create<TqxPageControlWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxPageControlWnd>(wnd, section, manager, skinData);
     case tcTabControls:
-      return TqxMainWnd::Create<TqxTabControlWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxTabControlWnd>(wnd, section, manager, skinData);
     case tcScrollBars:
-      return TqxMainWnd::Create<TqxSBWnd>(wnd, u"", manager, skinData);
+      return TqxMainWnd::Create<TqxSBWnd>(wnd, section, manager, skinData);
     default:
       return nullptr;
   }
@@ -77,14 +142,17 @@ std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* m
 
 }  // namespace
 
-int ThirdPartyCategory(const TsSkinManager& manager, const std::string& className) {
-  const std::u16string name(className.begin(), className.end());
+int ThirdPartyCategory(const TsSkinManager& manager, std::u16string_view className) {
   const TThirdPartyLists& lists = manager.ThirdLists();
   for (int i = 0; i < kThirdPartyCount; ++i) {
     const auto& list = lists[static_cast<size_t>(i)];
-    if (std::find(list.begin(), list.end(), name) != list.end()) return i;
+    if (std::find(list.begin(), list.end(), className) != list.end()) return i;
   }
   return -1;
+}
+
+int ThirdPartyCategory(const TsSkinManager& manager, const std::string& className) {
+  return ThirdPartyCategory(manager, std::u16string(className.begin(), className.end()));
 }
 
 // ---- Items ---------------------------------------------------------------------------------------------
@@ -92,16 +160,33 @@ int ThirdPartyCategory(const TsSkinManager& manager, const std::string& classNam
 TqxAdapterItem::TqxAdapterItem(TqxCtrlAdapter* adapter, TWinControl* control)
     : WinCtrl(control), SkinData(std::make_unique<TsCommonData>(control, true)), Adapter(adapter) {}
 
+TqxAdapterItem::TqxAdapterItem(TqxCtrlAdapter* adapter, HWND window)
+    : WinCtrl(nullptr), Adapter(adapter), FWindow(window) {}
+
 TqxAdapterItem::~TqxAdapterItem() {
   // The wrapper goes first: it paints with the item's skin data until it has given the window back.
   ReleaseWrapper(std::move(ScrollWnd));
   SkinData.reset();
 }
 
+HWND TqxAdapterItem::Window() const {
+  if (!WinCtrl) return FWindow;
+  return WinCtrl->HandleAllocated() ? WinCtrl->Handle() : nullptr;
+}
+
+bool TqxAdapterItem::HasParent() const { return WinCtrl ? WinCtrl->Parent() != nullptr : GetParent(FWindow) != nullptr; }
+
+std::u16string TqxAdapterItem::ClassName() const {
+  return WinCtrl ? Utf8ToUtf16(WinCtrl->ClassName()) : SystemClassName(FWindow);
+}
+
 // ---- Adapter --------------------------------------------------------------------------------------------
 
 TqxCtrlAdapter::TqxCtrlAdapter(TForm& form, TComponent* provider, TsSkinManager* manager)
-    : Provider(provider), FForm(form), FManager(manager) {}
+    : Provider(provider), FForm(&form), FManager(manager) {}
+
+TqxCtrlAdapter::TqxCtrlAdapter(HWND window, TComponent* provider, TsSkinManager* manager)
+    : Provider(provider), FWindow(window), FManager(manager) {}
 
 TqxCtrlAdapter::~TqxCtrlAdapter() { RemoveAllItems(); }
 
@@ -117,47 +202,35 @@ int TqxCtrlAdapter::IndexOf(const TControl* control) const {
   return -1;
 }
 
-bool TqxCtrlAdapter::IsControlSupported(TComponent* component) const {
-  auto* control = dynamic_cast<TControl*>(component);
-  if (!control || control->Tag == kTagNotWrapped) return false;
-  if (auto* w = dynamic_cast<TWinControl*>(control)) {
-    if (!w->HandleAllocated() || IsSkinnedWindow(w->Handle())) return false;
-    // A form in a form is skinned by a frame component of its own, not by a wrapper.
-    if (dynamic_cast<TForm*>(w)) return false;
-  } else if (IsPlainLabel(control)) {
-    return true;
+int TqxCtrlAdapter::IndexOf(HWND window) const {
+  // Items of framework controls are matched by control: their windows may have been made anew.
+  for (int i = 0; i < Count(); ++i) {
+    const TqxAdapterItem& item = *Items[static_cast<size_t>(i)];
+    if (!item.WinCtrl && item.Window() == window) return i;
   }
-  const TsSkinManager* m = Manager();
-  return m && ThirdPartyCategory(*m, control->ClassName()) >= 0;
+  return -1;
+}
+
+bool TqxCtrlAdapter::IsControlSupported(TComponent* component) const {
+  TControlTreeReader tree(Manager(), nullptr);
+  return component && ControlSupported(tree, component);
 }
 
 void TqxCtrlAdapter::AddAllItems(TWinControl* owner) {
-  const TsSkinManager* m = Manager();
+  TsSkinManager* m = Manager();
   if (!m || !(m->SkinningRules() & srThirdParty) || GAddingItems) return;
-  TAddingScope scope;
+  TFlagScope adding(GAddingItems);
   CleanItems();
-  AddItemsOf(owner ? owner : &FForm);
-}
-
-void TqxCtrlAdapter::AddItemsOf(TWinControl* owner) {
-  const auto visit = [this](TComponent* component, bool child) {
-    auto* control = dynamic_cast<TControl*>(component);
-    if (!control) return;
-    auto* w = dynamic_cast<TWinControl*>(control);
-    if (IsControlSupported(control)) {
-      if (w) AddNewItem(w);
-      else if (IsPlainLabel(control)) TakeOverLabel(control);
-      else if (child && ThirdPartyCategory(*Manager(), control->ClassName()) == tcSpeedButtons) AddNewGraphItem(control);
-    }
-    if (w && w->HandleAllocated() && (w->ComponentCount() > 0 || w->ControlCount() > 0)) AddItemsOf(w);
-  };
-  // Copies: wrapping may add or remove children.
-  std::vector<TComponent*> components;
-  for (int i = 0; i < owner->ComponentCount(); ++i) components.push_back(owner->Components(i));
-  std::vector<TControl*> children;
-  for (int i = 0; i < owner->ControlCount(); ++i) children.push_back(owner->Controls(i));
-  for (TComponent* c : components) visit(c, false);
-  for (TControl* c : children) visit(c, true);
+  TWinControl* root = owner ? owner : FForm;
+  if (root) {
+    TControlTreeReader tree(m, this);
+    ControlTreeSearch(tree, static_cast<TComponent*>(root));
+  }
+  HWND window = root ? (root->HandleAllocated() ? root->Handle() : nullptr) : FWindow;
+  if (window) {
+    TWindowTreeReader windows(*m, *this);
+    WindowTreeSearch(windows, window);
+  }
 }
 
 void TqxCtrlAdapter::TakeOverLabel(TControl* label) {
@@ -168,28 +241,44 @@ void TqxCtrlAdapter::TakeOverLabel(TControl* label) {
   if (color != clNoColor && label->Font().Color() != color) label->Font().SetColor(color);
 }
 
+bool TqxCtrlAdapter::Allowed(HWND window, TControl* control, std::u16string& section) {
+  bool allow = true;
+  if (OnSkinItem) OnSkinItem(window, control, allow, section);
+  return allow;
+}
+
 void TqxCtrlAdapter::AddNewItem(TWinControl* control) { AddNewItem(control, DefaultSection); }
 
 void TqxCtrlAdapter::AddNewItem(TWinControl* control, std::u16string_view section) {
   if (!control || control->Tag == kTagNotWrapped || !control->Parent() || !control->HandleAllocated()) return;
   if (IsSkinnedWindow(control->Handle())) return;
   std::u16string chosen(section);
-  bool allow = true;
-  if (OnSkinItem) OnSkinItem(control, allow, chosen);
-  if (!allow) return;
+  if (!Allowed(control->Handle(), control, chosen)) return;
   const int found = IndexOf(control);
-  TqxAdapterItem* item = found >= 0 ? GetItem(found) : nullptr;
-  if (!item) {
-    Items.push_back(std::make_unique<TqxAdapterItem>(this, control));
-    item = Items.back().get();
-  }
-  if (item->SkinData && !chosen.empty()) item->SkinData->SetSkinSection(chosen);
+  AddItem(found < 0 ? std::make_unique<TqxAdapterItem>(this, control) : nullptr, found, chosen);
+}
+
+void TqxCtrlAdapter::AddNewWindow(HWND window) { AddNewWindow(window, DefaultSection); }
+
+void TqxCtrlAdapter::AddNewWindow(HWND window, std::u16string_view section) {
+  if (TWinControl* control = TWinControl::FromHandle(window)) return AddNewItem(control, section);
+  if (!window || !IsWindow(window) || !GetParent(window) || IsSkinnedWindow(window)) return;
+  std::u16string chosen(section);
+  if (!Allowed(window, nullptr, chosen)) return;
+  const int found = IndexOf(window);
+  AddItem(found < 0 ? std::make_unique<TqxAdapterItem>(this, window) : nullptr, found, chosen);
+}
+
+void TqxCtrlAdapter::AddItem(std::unique_ptr<TqxAdapterItem> fresh, int found, std::u16string_view section) {
+  TqxAdapterItem* item = fresh ? fresh.get() : GetItem(found);
+  if (fresh) Items.push_back(std::move(fresh));
+  if (item->SkinData && !section.empty()) item->SkinData->SetSkinSection(section);
   if (!item->ScrollWnd || item->ScrollWnd->Destroyed) {
     ReleaseWrapper(std::move(item->ScrollWnd));
-    if (!item->SkinData) item->SkinData = std::make_unique<TsCommonData>(control, true);
-    DoHook(*item);
+    if (!item->SkinData && item->WinCtrl) item->SkinData = std::make_unique<TsCommonData>(item->WinCtrl, true);
+    DoHook(*item, section);
   }
-  if (found < 0 && !item->ScrollWnd) RemoveItem(IndexOf(control));
+  if (found < 0 && !item->ScrollWnd) RemoveItem(item->WinCtrl ? IndexOf(item->WinCtrl) : IndexOf(item->Window()));
 }
 
 void TqxCtrlAdapter::AddNewGraphItem(TControl* control) {
@@ -197,18 +286,18 @@ void TqxCtrlAdapter::AddNewGraphItem(TControl* control) {
     GraphItems.push_back(control);
 }
 
-void TqxCtrlAdapter::DoHook(TqxAdapterItem& item) {
-  TWinControl* control = item.WinCtrl;
-  if (!control->Parent() || !control->HandleAllocated() || IsSkinnedWindow(control->Handle())) return;
+void TqxCtrlAdapter::DoHook(TqxAdapterItem& item, std::u16string_view section) {
+  HWND window = item.Window();
+  if (!window || !item.HasParent() || IsSkinnedWindow(window)) return;
   TsSkinManager* m = Manager();
   if (!m) return;
   // The item's skin data resolves its section against the adapter's manager, not just the default one.
   if (FManager && item.SkinData) item.SkinData->SetSkinManager(FManager);
   std::unique_ptr<TqxMainWnd> wrapper =
-      MakeWrapper(ThirdPartyCategory(*m, control->ClassName()), control->Handle(), FManager, item.SkinData.get());
+      MakeWrapper(ThirdPartyCategory(*m, item.ClassName()), window, FManager, item.SkinData.get(), section);
   if (!wrapper) return;
-  // The skin data belongs to the control: it goes while the control is still whole.
-  wrapper->OnControlDestroyed = [&item](TqxMainWnd&) { item.SkinData.reset(); };
+  // A control's skin data belongs to the control: it goes while the control is still whole.
+  if (item.SkinData) wrapper->OnControlDestroyed = [&item](TqxMainWnd&) { item.SkinData.reset(); };
   item.ScrollWnd = std::move(wrapper);
 }
 
@@ -237,11 +326,12 @@ void TqxCtrlAdapter::WndProc(TMessage& message) {
   // Only news goes to every wrapped window; a command carrying an address is a question to one receiver,
   // and passing it on would make someone else's message look like our own send.
   if (message.Msg == SkinCommandMsg && SkinCommandCarriesAddress(SkinCommandCode(message.WParam))) return;
-  // A copy of the windows first: a receiver may change the items.
+  // A copy of the windows first: a receiver may change the items. A detached wrapper's control may be
+  // gone, so nothing of it is read.
   std::vector<HWND> windows;
   for (const auto& item : Items)
-    if (item->ScrollWnd && !item->ScrollWnd->Destroyed && item->WinCtrl->Parent() && item->WinCtrl->HandleAllocated())
-      windows.push_back(item->WinCtrl->Handle());
+    if (item->ScrollWnd && !item->ScrollWnd->Destroyed && item->HasParent())
+      if (HWND wnd = item->Window()) windows.push_back(wnd);
   for (HWND wnd : windows)
     if (IsWindow(wnd)) message.Result = SendToWindow(wnd, message);
 }

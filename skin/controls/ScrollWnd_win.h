@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "skin/controls/WndWrapper_win.h"
-#include "skin/frame/ScrollBars_win.h"
+#include "skin/frame/scroll/ScrollBars_win.h"
 
 namespace qw {
 

@@ -10,7 +10,7 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
-#include "skin/frame/ScrollTracking_win.h"
+#include "skin/frame/scroll/ScrollTracking_win.h"
 #include "skin/render/BorderMask.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/TextureFill.h"

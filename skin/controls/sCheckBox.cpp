@@ -99,11 +99,6 @@ void TsCheckBox::SetWordWrap(bool value) {
   RequestRepaint();
 }
 
-void TsCheckBox::SetRightToLeft(bool value) {
-  FRightToLeft = value;
-  RequestRepaint();
-}
-
 void TsCheckBox::SetAutoSize(bool value) {
   FAutoSize = value;
   AdjustSize();
@@ -165,7 +160,7 @@ TCheckBoxLayoutInput TsCheckBox::LayoutInput() const {
   in.Margin = FMargin;
   in.TextIndent = FTextIndent;
   in.Alignment = FAlignment;
-  in.RightToLeft = FRightToLeft;
+  in.RightToLeft = RightToLeft();
   in.VerticalAlign = FVerticalAlign;
   in.WordWrap = FWordWrap;
   return in;
@@ -278,20 +273,28 @@ void TsCheckBox::EndParentUpdate(TMessage&) {
 
 // ---- Input while skinned ---------------------------------------------------------------------------------
 
-void TsCheckBox::WMLButtonDown(TMessage& message) {
+// The box takes the press itself, so it raises the framework's mouse and key events where the system's
+// handling would have: after the press has shown, after the release has toggled.
+void TsCheckBox::WMLButtonDown(TMessage& message, POINT pt) {
   message.Result = 0;
   if (!Enabled() || ReadOnly) return;
   FPressed = true;
   ControlState |= csLButtonDown;
   StartFade(FadeTimer, SkinData, true, FadeEventAllowed(aeMouseDown, AnimatEvents, SkinData.EffectiveManager()));
+  TDestroyWatch watch(this);
   if (!Focused() && CanFocus()) SetFocus();
+  if (watch.Destroyed()) return;
+  if (message.Msg == WM_LBUTTONDBLCLK) DblClick();
+  else MouseDown(mbLeft, ShiftStateFromMouseKeys(message.WParam), pt.x, pt.y);
 }
 
-void TsCheckBox::WMLButtonUp(TMessage& message) {
+void TsCheckBox::WMLButtonUp(TMessage& message, POINT pt) {
   message.Result = 0;
   ControlState &= ~csLButtonDown;
   if (!Enabled() || ReadOnly) return;
+  TDestroyWatch watch(this);
   Release();
+  if (!watch.Destroyed()) MouseUp(mbLeft, ShiftStateFromMouseKeys(message.WParam), pt.x, pt.y);
 }
 
 void TsCheckBox::WMKeyDown(TMessage& message, UINT key) {
@@ -299,15 +302,23 @@ void TsCheckBox::WMKeyDown(TMessage& message, UINT key) {
   message.Result = 0;
   if (!Enabled() || ReadOnly) return;
   FPressed = true;
+  TDestroyWatch watch(this);
   if (!Focused() && CanFocus()) SetFocus();
+  if (watch.Destroyed()) return;
   RequestRepaint();
+  WORD space = VK_SPACE;
+  KeyDown(space, KeyboardShiftState());
 }
 
 void TsCheckBox::WMKeyUp(TMessage& message, UINT key) {
   if (key != VK_SPACE) return TInherited::WndProc(message);
   message.Result = 0;
   if (ReadOnly) return;
+  TDestroyWatch watch(this);
   Release();
+  if (watch.Destroyed()) return;
+  WORD space = VK_SPACE;
+  KeyUp(space, KeyboardShiftState());
 }
 
 void TsCheckBox::Release() {
@@ -421,6 +432,9 @@ void TsCheckBox::WndProc(TMessage& message) {
     case FW_TEXT_CHANGED:
     case FW_FONT_CHANGED:
       return FWCaptionChanged(message);
+    case FW_BIDI_CHANGED:
+      TsSkinned::WndProc(message);
+      return Repaint();
     case FW_MOUSE_ENTER:
       return FWMouseEnter(message);
     case FW_MOUSE_LEAVE:
@@ -440,9 +454,9 @@ void TsCheckBox::WndProc(TMessage& message) {
       return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      return WMLButtonDown(message);
+      return WMLButtonDown(message, PointFromLParam(message.LParam));
     case WM_LBUTTONUP:
-      return WMLButtonUp(message);
+      return WMLButtonUp(message, PointFromLParam(message.LParam));
     case WM_KEYDOWN:
       return WMKeyDown(message, VirtualKeyFrom(message.WParam));
     case WM_KEYUP:

@@ -3,7 +3,8 @@
 // skin is active it owns the window's input and drawing (the system box is switched to owner-draw): the
 // mouse and the space key toggle on release, a read-only box ignores both, and the section background,
 // caption, check glyph and disabled look are painted into the cache, fading between looks where the
-// section allows it. Without a skin the system box does both again.
+// section allows it. Without a skin the system box does both again. Taking the press and the space key
+// over, it raises the framework's OnMouseDown, OnMouseUp, OnDblClick, OnKeyDown and OnKeyUp itself.
 #include "fw/CheckBox.h"
 #include "fw/Picture.h"
 #include "skin/controls/CheckBoxLayout.h"
@@ -55,8 +56,9 @@ class TsCheckBox : public TsCachedControl<TCheckBox, COC_TsCheckBox> {
   void SetVerticalAlign(TCheckBoxVAlign value);
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool value);
-  bool RightToLeft() const { return FRightToLeft; }
-  void SetRightToLeft(bool value);
+  // Right-to-left alignment, from BiDiMode: the glyph stands at the right and the caption reads from the
+  // right.
+  bool RightToLeft() const { return UsesRightToLeftAlignment(BiDiMode()); }
   // The box sizes itself to glyph and caption.
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool value);
@@ -96,8 +98,8 @@ class TsCheckBox : public TsCachedControl<TCheckBox, COC_TsCheckBox> {
   void PaintCached(HDC dc, bool printing) override;
   bool WaitsForBehindWhenPrinting() const override { return true; }
   void EndParentUpdate(TMessage& message) override;
-  void WMLButtonDown(TMessage& message);
-  void WMLButtonUp(TMessage& message);
+  void WMLButtonDown(TMessage& message, POINT pt);
+  void WMLButtonUp(TMessage& message, POINT pt);
   void WMKeyDown(TMessage& message, UINT key);
   void WMKeyUp(TMessage& message, UINT key);
   void WMSetFocus(TMessage& message);
@@ -136,7 +138,6 @@ class TsCheckBox : public TsCachedControl<TCheckBox, COC_TsCheckBox> {
   TCheckBoxAlignment FAlignment = TCheckBoxAlignment::taRightJustify;
   TCheckBoxVAlign FVerticalAlign = TCheckBoxVAlign::vaMiddle;
   bool FWordWrap = false;
-  bool FRightToLeft = false;
   bool FAutoSize = true;
   int FDisabledKind;
   bool FShowFocus = true;

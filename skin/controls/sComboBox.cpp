@@ -377,7 +377,7 @@ bool TsComboBox::ReadOnlyFilter(TMessage& message) {
     case WM_LBUTTONDBLCLK:
       // The button-down would open the list: the click only focuses the box.
       if (CanFocus()) SetFocus();
-      if (message.Msg == WM_LBUTTONDBLCLK) CallEvent(OnDblClick, this);
+      if (message.Msg == WM_LBUTTONDBLCLK) DblClick();
       message.Result = 0;
       return true;
     default:
@@ -424,9 +424,6 @@ bool TsComboBox::SkinnedMessage(TMessage& message) {
     case FW_COLOR_CHANGED:
     case FW_MOUSE_WHEEL:
       SkinData.BGChanged = true;
-      return false;
-    case WM_LBUTTONDBLCLK:
-      CallEvent(OnDblClick, this);
       return false;
     case WM_CTLCOLORLISTBOX:
       WMCtlColorListBox(message, DcFrom(message.WParam), HwndFrom(message.LParam));
@@ -534,7 +531,6 @@ void RegisterComboBoxClass(TClassRegistry& g) {
   g.Property<C>(n, "ReadOnly", [](C& c, V v, R r) { c.SetReadOnly(r.Bool(v)); });
   g.Property<C>(n, "DisabledKind", [](C& c, V v, R) { c.SetDisabledKind(FormFlags(v, kDisabledKindNames, "disabled kind")); });
   g.Property<C>(n, "Alignment", [](C& c, V v, R) { c.SetAlignment(FormEnum(v, kAlignmentNames, "alignment")); });
-  g.Property<C>(n, "OnDblClick", [](C& c, V v, R r) { c.OnDblClick = r.Handler(v); });
 }
 
 }  // namespace qw

@@ -53,7 +53,6 @@ class TsComboBox : public TsCachedControl<TComboBox, COC_TsComboBox> {
   int MeasuredItemHeight() const;
   // Makes the list measure its items again after the font changed, then repaints.
   void RefreshItemHeight();
-  TNotifyEvent OnDblClick;
 
   TRect ButtonRect() const;
   TRect FieldRect() const;

@@ -13,8 +13,14 @@
 // and, for the walks over forms:
 //   int FormCount(), Node* Form(int)  the application's forms, oldest first
 //   bool FormUsable(Node*)            exists, not being destroyed or loaded
-//   int SkinnedFormCount(), Node* SkinnedForm(int)  forms with a frame component, in creation order
-//   void AfterForms()                 the wrapped system dialogs get the message last
+// and, for the skinned top-level windows, registered by handle (T::Window):
+//   std::vector<Window> SkinnedWindows()  in the order they were registered (a copy: receivers may
+//                                         register windows or drop them)
+//   bool StillSkinned(Window)             still registered, and the window still exists
+//   Node* FormOf(Window)                  the framework's form behind it; null for a window the
+//                                         program did not build (a system dialog)
+//   bool Shown(Window)                    visible
+//   void SendToWindow(Window)             the message to the window (SendMessage)
 namespace qw {
 
 // Every child of Parent: windowless ones (and windowed ones without a window yet) by direct dispatch,
@@ -31,16 +37,22 @@ void BroadcastToChildrenWalk(T& tree, typename T::Node* parent) {
   }
 }
 
-// The forms with a frame component, in creation order: each form's window, then its children.
+// The skinned top-level windows: first the forms with a frame component in the order they were
+// registered, each form's window and then its children; last the shown windows the program did not
+// build, whose wrappers pass the message on to their child windows themselves. A window that went or
+// was dropped on the way gets nothing.
 template <class T>
 void BroadcastToSkinnedFormsWalk(T& tree) {
-  for (int i = 0; i < tree.SkinnedFormCount(); ++i) {
-    typename T::Node* form = tree.SkinnedForm(i);
+  const auto windows = tree.SkinnedWindows();
+  for (const auto& w : windows) {
+    if (!tree.StillSkinned(w)) continue;
+    typename T::Node* form = tree.FormOf(w);
     if (!form || !tree.FormUsable(form)) continue;
     tree.Send(form);
     BroadcastToChildrenWalk(tree, form);
   }
-  tree.AfterForms();
+  for (const auto& w : windows)
+    if (tree.StillSkinned(w) && !tree.FormOf(w) && tree.Shown(w)) tree.SendToWindow(w);
 }
 
 // Every form once: those without a frame component from the newest to the oldest (a form with one

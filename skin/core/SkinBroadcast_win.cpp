@@ -17,6 +17,16 @@ namespace qw {
 
 namespace {
 
+std::vector<TSkinnedWindow>& SkinnedWindowStore() {
+  static std::vector<TSkinnedWindow> list;
+  return list;
+}
+
+bool IsRegistered(HWND window) {
+  const auto& list = SkinnedWindowStore();
+  return std::any_of(list.begin(), list.end(), [window](const TSkinnedWindow& s) { return s.Window == window; });
+}
+
 // The control tree as the broadcast walks see it; every receiver gets the same message record.
 class TControlTree {
  public:
@@ -41,9 +51,17 @@ class TControlTree {
   int FormCount() { return Application().FormCount(); }
   Node* Form(int i) { return Application().Forms(i); }
   bool FormUsable(Node* n) { return !n->IsDestroying() && !n->IsLoading(); }
-  int SkinnedFormCount() { return static_cast<int>(SkinnedFormList().size()); }
-  Node* SkinnedForm(int i) { return SkinnedFormList()[static_cast<size_t>(i)].Form; }
-  void AfterForms() {}
+
+  using Window = HWND;
+  std::vector<HWND> SkinnedWindows() {
+    std::vector<HWND> windows;
+    for (const TSkinnedWindow& s : SkinnedWindowList()) windows.push_back(s.Window);
+    return windows;
+  }
+  bool StillSkinned(HWND w) { return IsWindow(w) && IsRegistered(w); }
+  Node* FormOf(HWND w) { return TWinControl::FromHandle(w); }
+  bool Shown(HWND w) { return IsWindowVisible(w) != FALSE; }
+  void SendToWindow(HWND w) { FMessage.Result = SendMessageW(w, FMessage.Msg, FMessage.WParam, FMessage.LParam); }
 
  private:
   TMessage& FMessage;
@@ -111,24 +129,20 @@ void BroadcastToSkinnedForms(TMessage& message) {
   BroadcastToSkinnedFormsWalk(tree);
 }
 
-// ---- Forms with a frame component ------------------------------------------------------------------------
+// ---- Skinned top-level windows ---------------------------------------------------------------------------
 
-std::vector<TSkinnedForm>& SkinnedFormList() {
-  static std::vector<TSkinnedForm> list;
-  return list;
+const std::vector<TSkinnedWindow>& SkinnedWindowList() { return SkinnedWindowStore(); }
+
+void AddSkinnedWindow(HWND window, TsSkinManager* manager) {
+  auto& list = SkinnedWindowStore();
+  std::erase_if(list, [](const TSkinnedWindow& s) { return !IsWindow(s.Window); });
+  if (window && !IsRegistered(window)) list.push_back(TSkinnedWindow{window, manager});
 }
 
-void AddSkinnedForm(TForm* form, TsSkinManager* manager) {
-  if (!form) return;
-  for (const TSkinnedForm& f : SkinnedFormList())
-    if (f.Form == form) return;
-  SkinnedFormList().push_back(TSkinnedForm{form, manager});
-}
-
-void RemoveSkinnedForm(TForm* form) {
-  auto& list = SkinnedFormList();
+void RemoveSkinnedWindow(HWND window) {
+  auto& list = SkinnedWindowStore();
   for (size_t i = 0; i < list.size(); ++i) {
-    if (list[i].Form != form) continue;
+    if (list[i].Window != window) continue;
     list[i] = list.back();
     list.pop_back();
     return;
@@ -152,12 +166,13 @@ TFormsLock::TFormsLock(TsSkinManager& manager) : FManager(manager) {
     AnimationRunning = true;
     FSetAnimation = true;
   }
-  for (const TSkinnedForm& f : SkinnedFormList()) {
-    TForm* form = f.Form;
-    if (!form || !form->HandleAllocated() || !form->Visible() || IsIconic(form->Handle())) continue;
-    if ((f.Manager ? f.Manager : DefaultManager()) != &manager || form->Parent()) continue;
-    SendMessageW(form->Handle(), WM_SETREDRAW, FALSE, 0);
-    FLocked.push_back(form->Handle());
+  for (const TSkinnedWindow& s : SkinnedWindowList()) {
+    // Only forms are frozen; the windows the program did not build are repainted after the change.
+    auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(s.Window));
+    if (!form || !form->Visible() || IsIconic(s.Window) || form->Parent()) continue;
+    if ((s.Manager ? s.Manager : DefaultManager()) != &manager) continue;
+    SendMessageW(s.Window, WM_SETREDRAW, FALSE, 0);
+    FLocked.push_back(s.Window);
   }
 }
 
@@ -240,7 +255,7 @@ TsWindowBroadcast& WindowBroadcast() {
 }
 
 void InstallSkinCommandFilter() {
-  Application().OnMessage = [](MSG& msg) { return msg.message == SkinCommandMsg; };
+  Application().SetMessageFilter(kSkinCommandFilter, [](MSG& msg) { return msg.message == SkinCommandMsg; });
 }
 
 // ---- Hot tracking ------------------------------------------------------------------------------------------

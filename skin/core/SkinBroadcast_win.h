@@ -13,7 +13,6 @@
 namespace qw {
 
 class TControl;
-class TForm;
 class TWinControl;
 
 // A skin command to a control: to its window when it has one (nothing while it is destroyed or before
@@ -28,21 +27,27 @@ bool IsSkinnedWindow(HWND window);
 void BroadcastToChildren(TWinControl* control, TMessage& message);
 // The message to every direct child window of a window.
 void BroadcastToChildWindows(HWND window, TMessage& message);
-// The message to every form once (those without a frame component, then SkinnedFormList), with children.
+// The message to every form once (those without a frame component, then the skinned windows), with
+// children.
 void BroadcastToAllForms(TMessage& message);
+// The message to the skinned windows: the forms with a frame component with their children, then the
+// shown windows the program did not build.
 void BroadcastToSkinnedForms(TMessage& message);
 // A skin command as a message record.
 TMessage SkinCommandMessage(TSkinCommand code, LPARAM lParam = 0, uint16_t flag = 0);
 
-// The forms with a frame component, in the order the components were made.
-struct TSkinnedForm {
-  TForm* Form = nullptr;
-  TsSkinManager* Manager = nullptr;  // the manager its frame component uses (null: the default one)
+// The skinned top-level windows, by handle, in the order they were registered: the forms whose frame
+// component draws their frame, and windows the program did not build that a wrapper skins. Held by
+// handle, so a window that went is known to be gone and nothing reaches a freed object.
+struct TSkinnedWindow {
+  HWND Window = nullptr;
+  TsSkinManager* Manager = nullptr;  // the manager that skins it (null: the default one)
 };
-std::vector<TSkinnedForm>& SkinnedFormList();
-void AddSkinnedForm(TForm* form, TsSkinManager* manager);
+const std::vector<TSkinnedWindow>& SkinnedWindowList();
+// Registers a window once; entries of windows that no longer exist are dropped on the way.
+void AddSkinnedWindow(HWND window, TsSkinManager* manager);
 // Removal moves the last entry into the gap.
-void RemoveSkinnedForm(TForm* form);
+void RemoveSkinnedWindow(HWND window);
 
 // Freezes the skinned forms of Manager for a skin change (drawing suspended); undone by the unlock, on
 // every path: a lock object unlocks in its destructor unless Unlock ran.
@@ -86,7 +91,9 @@ class TsWindowBroadcast final : public TsSkinBroadcastHook {
 // The hook every manager of the program uses.
 TsWindowBroadcast& WindowBroadcast();
 // Skin commands are sent, never posted: the message loop drops any that arrive through the queue (from
-// another process, say), before a handler could follow an address in them.
+// another process, say), before a handler could follow an address in them. The filter sits beside the
+// program's own Application().OnMessage, under this name.
+inline constexpr char kSkinCommandFilter[] = "skin commands";
 void InstallSkinCommandFilter();
 
 }  // namespace qw

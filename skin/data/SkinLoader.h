@@ -1,11 +1,8 @@
 #pragma once
-// Building a skin's tables from its description and images, and the lookups by name over them.
-// Every lookup goes through a hash index made once per load: painting code keeps the indexes it got
-// (in gd, ConstData and its own cache) and never searches by name.
+// Building a skin's tables from its description and images, in the loader's order.
 #include <functional>
 #include <span>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "skin/data/SkinDescription.h"
@@ -45,47 +42,6 @@ class TFolderImageSource final : public TSkinImageSource {
  private:
   TSkinFileSystem& FFs;
   std::u16string FSkinPath;
-};
-
-// A loaded skin: everything a manager swaps in when a load succeeds.
-struct TSkinTables {
-  TsSkinData SkinData;
-  TsGeneralDataArray gd;
-  TsMaskArray ma;
-  TsPatternArray pa;
-  TBitmap32 MasterBitmap;
-  TConstantSkinData ConstData;
-
-  // Index of the first section named Section; -1 for an empty name or no match.
-  int GetSkinIndex(std::u16string_view section) const;
-  // The first mask of that section and key; through PARENTCLASS of gd[SkinIndex] when there is none.
-  int GetMaskIndex(int skinIndex, std::u16string_view section, std::u16string_view maskName) const;
-  // The first mask of that section and key, without inheritance.
-  int GetMaskIndex(std::u16string_view section, std::u16string_view maskName) const;
-  // As GetMaskIndex with inheritance, counting only masks of type itisaTexture.
-  int GetTextureIndex(int skinIndex, std::u16string_view section, std::u16string_view keyName) const;
-  // As GetMaskIndex with inheritance, over the patterns.
-  int GetPatternIndex(int skinIndex, std::u16string_view section, std::u16string_view patternName) const;
-  bool IsValidSkinIndex(int i) const { return i >= 0 && static_cast<size_t>(i) < gd.size(); }
-  bool IsValidImgIndex(int i) const { return i >= 0 && static_cast<size_t>(i) < ma.size(); }
-  int MaskWidthLeft(int maskIndex) const;
-  int MaskWidthTop(int maskIndex) const;
-  int MaskWidthRight(int maskIndex) const;
-  int MaskWidthBottom(int maskIndex) const;
-
-  // Makes the indexes the lookups use; called whenever the tables are rebuilt.
-  void RebuildIndexes();
-  // Resolves the per-section mask indexes (BorderIndex ... TextureIndex) and the constant table.
-  void ResolveSectionMasks();
-  void ResolveConstData();
-  // Empties everything.
-  void Clear();
-
- private:
-  using TNameMap = std::unordered_map<std::pair<std::u16string, std::u16string>, int, TNameHash, TNameEqual>;
-  int Inherited(const TNameMap& map, int skinIndex, std::u16string_view section, std::u16string_view name) const;
-  std::unordered_map<std::u16string, int, TNameHash, TNameEqual> FSections;
-  TNameMap FMasks, FTextures, FPatterns;
 };
 
 // What building needs beyond the description and its images.

@@ -2,14 +2,17 @@
 // The tables a loaded skin consists of: the skin-wide record, one general-data record per section, the
 // masks (rectangles of the master bitmap or images of their own), the large JPEG patterns and the
 // constant indexes. Painting code reads these by index only.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "base/Geometry.h"
 #include "image/Bitmap32.h"
+#include "skin/data/NameHash.h"
 
 namespace qw {
 
@@ -167,11 +170,61 @@ struct TConstantSkinData {
   int32_t IndexWebBtn = -1;
 };
 
+// The section of the skin-wide keys and images.
+inline constexpr std::u16string_view kGlobalInfo = u"GLOBALINFO";
+
+// One state image's width and one row's height of a mask; a count below one counts as one.
+inline int32_t MaskStateWidth(const TsMaskData& m) { return WidthOfRect(m.R) / std::max<int32_t>(1, m.ImageCount); }
+inline int32_t MaskRowHeight(const TsMaskData& m) { return HeightOfRect(m.R) / std::max<int32_t>(1, m.MaskType + 1); }
+
 // Every index of the constant table with its name, in declaration order (for dumps and checks).
 struct TConstIndexField {
   const char* Name;
   int32_t Value;
 };
 std::vector<TConstIndexField> ConstIndexFields(const TConstantSkinData& c);
+
+// A loaded skin: everything a manager swaps in when a load succeeds. Every lookup by name goes through a
+// hash index made once per load: painting code keeps the indexes it got (in gd, ConstData and its own
+// cache) and never searches by name.
+struct TSkinTables {
+  TsSkinData SkinData;
+  TsGeneralDataArray gd;
+  TsMaskArray ma;
+  TsPatternArray pa;
+  TBitmap32 MasterBitmap;
+  TConstantSkinData ConstData;
+
+  // Index of the first section named Section; -1 for an empty name or no match.
+  int GetSkinIndex(std::u16string_view section) const;
+  // The first mask of that section and key; through PARENTCLASS of gd[SkinIndex] when there is none.
+  int GetMaskIndex(int skinIndex, std::u16string_view section, std::u16string_view maskName) const;
+  // The first mask of that section and key, without inheritance.
+  int GetMaskIndex(std::u16string_view section, std::u16string_view maskName) const;
+  // As GetMaskIndex with inheritance, counting only masks of type itisaTexture.
+  int GetTextureIndex(int skinIndex, std::u16string_view section, std::u16string_view keyName) const;
+  // As GetMaskIndex with inheritance, over the patterns.
+  int GetPatternIndex(int skinIndex, std::u16string_view section, std::u16string_view patternName) const;
+  bool IsValidSkinIndex(int i) const { return i >= 0 && static_cast<size_t>(i) < gd.size(); }
+  bool IsValidImgIndex(int i) const { return i >= 0 && static_cast<size_t>(i) < ma.size(); }
+  int MaskWidthLeft(int maskIndex) const;
+  int MaskWidthTop(int maskIndex) const;
+  int MaskWidthRight(int maskIndex) const;
+  int MaskWidthBottom(int maskIndex) const;
+
+  // Makes the indexes the lookups use; called whenever the tables are rebuilt.
+  void RebuildIndexes();
+  // Resolves the per-section mask indexes (BorderIndex ... TextureIndex) and the constant table.
+  void ResolveSectionMasks();
+  void ResolveConstData();
+  // Empties everything.
+  void Clear();
+
+ private:
+  using TNameMap = std::unordered_map<std::pair<std::u16string, std::u16string>, int, TNameHash, TNameEqual>;
+  int Inherited(const TNameMap& map, int skinIndex, std::u16string_view section, std::u16string_view name) const;
+  std::unordered_map<std::u16string, int, TNameHash, TNameEqual> FSections;
+  TNameMap FMasks, FTextures, FPatterns;
+};
 
 }  // namespace qw

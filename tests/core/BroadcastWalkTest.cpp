@@ -1,8 +1,9 @@
 // The routes of a skin command over a tree of plain objects: every form once, windowless children by
 // direct dispatch, skinned containers left to pass the message on, children destroyed or added on the
-// way respected.
+// way respected, and the skinned windows registered by handle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +20,9 @@ struct TNode {
   bool Skinned = false;
   bool Destroying = false;
   bool Loading = false;
+  bool Foreign = false;  // a window the program did not build
+  bool Shown = true;
+  bool Gone = false;     // its window no longer exists
   std::vector<TNode*> Children;
   int Sent = 0;
   int Dispatched = 0;
@@ -29,9 +33,8 @@ class TFakeTree {
  public:
   using Node = TNode;
   std::vector<std::unique_ptr<TNode>> Nodes;
-  std::vector<TNode*> Forms, SkinnedForms;
+  std::vector<TNode*> Forms, Registered;
   std::vector<std::string> Log;
-  int DialogPasses = 0;
 
   TNode* Add(const std::string& name, TNode* parent, bool window = true, bool skinned = false) {
     Nodes.push_back(std::make_unique<TNode>());
@@ -53,9 +56,12 @@ class TFakeTree {
   int FormCount() { return static_cast<int>(Forms.size()); }
   Node* Form(int i) { return Forms[static_cast<size_t>(i)]; }
   bool FormUsable(Node* n) { return !n->Destroying && !n->Loading; }
-  int SkinnedFormCount() { return static_cast<int>(SkinnedForms.size()); }
-  Node* SkinnedForm(int i) { return SkinnedForms[static_cast<size_t>(i)]; }
-  void AfterForms() { ++DialogPasses; }
+  using Window = TNode*;
+  std::vector<TNode*> SkinnedWindows() { return Registered; }
+  bool StillSkinned(TNode* w) { return !w->Gone && std::count(Registered.begin(), Registered.end(), w) > 0; }
+  TNode* FormOf(TNode* w) { return w->Foreign ? nullptr : w; }
+  bool Shown(TNode* w) { return w->Shown; }
+  void SendToWindow(TNode* w) { Send(w); }
 
  private:
   void Receive(Node* n, int& counter, const char* how) {
@@ -138,14 +144,31 @@ TEST(BroadcastWalk, EveryFormExactlyOnce) {
   loading->Loading = true;
   TNode* child = t.Add("child", framed, false);
   t.Forms = {plain1, framed, plain2, loading};
-  t.SkinnedForms = {framed};
+  t.Registered = {framed};
   BroadcastToAllFormsWalk(t);
   // Plain forms newest first, then the forms with a frame component in creation order.
   EXPECT_EQ(t.Log, (std::vector<std::string>{"send plain2", "send plain1", "send framed", "dispatch child"}));
   for (TNode* f : {plain1, framed, plain2}) EXPECT_EQ(f->Sent, 1) << f->Name;
   EXPECT_EQ(loading->Sent, 0);
   EXPECT_EQ(child->Dispatched, 1);
-  EXPECT_EQ(t.DialogPasses, 1);
+}
+
+TEST(BroadcastWalk, SkinnedWindowsFormsFirstThenTheShownWindowsTheProgramDidNotBuild) {
+  TFakeTree t;
+  TNode* dialog = t.Add("dialog", nullptr, true, true);
+  TNode* hiddenDialog = t.Add("hiddenDialog", nullptr, true, true);
+  TNode* framed = t.Add("framed", nullptr, true, true);
+  t.Add("child", framed, false);
+  TNode* closed = t.Add("closed", nullptr, true, true);
+  TNode* gone = t.Add("gone", nullptr, true, true);
+  dialog->Foreign = hiddenDialog->Foreign = true;
+  hiddenDialog->Shown = false;
+  gone->Gone = true;
+  t.Registered = {dialog, hiddenDialog, framed, closed, gone};
+  // The form, on receiving, closes the next one: it leaves the list before the walk reaches it.
+  framed->OnReceive = [&] { t.Registered.erase(std::find(t.Registered.begin(), t.Registered.end(), closed)); };
+  BroadcastToSkinnedFormsWalk(t);
+  EXPECT_EQ(t.Log, (std::vector<std::string>{"send framed", "dispatch child", "send dialog"}));
 }
 
 TEST(BroadcastWalk, AFormClosedByAReceiverIsNotVisited) {

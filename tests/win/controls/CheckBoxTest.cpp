@@ -284,6 +284,32 @@ TEST_F(CheckBoxTest, TheSpaceKeyTogglesOnRelease) {
   EXPECT_FALSE(Box->Checked());
 }
 
+TEST_F(CheckBoxTest, ThePressesItTakesRaiseTheFrameworksMouseAndKeyEventsAfterTheirEffect) {
+  Box->OnMouseDown = [this](TComponent*, TMouseButton b, TShiftState, int x, int y) {
+    Events.push_back("down " + std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y));
+  };
+  Box->OnMouseUp = [this](TComponent*, TMouseButton, TShiftState, int, int) { Events.push_back("up"); };
+  Box->OnDblClick = [this](TComponent*) { Events.push_back("dblclick"); };
+  Box->OnKeyDown = [this](TComponent*, WORD& key, TShiftState) { Events.push_back("keydown " + std::to_string(key)); };
+  Box->OnKeyUp = [this](TComponent*, WORD& key, TShiftState) { Events.push_back("keyup " + std::to_string(key)); };
+  for (const bool readOnly : {false, true}) {
+    Box->ReadOnly = readOnly;
+    ClearEvents();
+    Press();
+    Release();
+    SendMessageW(Box->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(100, 12));
+    Release();
+    Box->SetFocus();
+    PumpAll();
+    SendMessageW(Box->Handle(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+    SendMessageW(Box->Handle(), WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+    const std::vector<std::string> expected = {"down 0 100,12", "click", "up", "dblclick", "click", "up",
+                                               "keydown 32", "click", "keyup 32"};
+    EXPECT_EQ(Events, readOnly ? std::vector<std::string>{} : expected) << "read-only: " << readOnly;
+    Unfocus();
+  }
+}
+
 TEST_F(CheckBoxTest, AReadOnlyBoxIgnoresMouseAndSpaceAndNeverLooksActive) {
   Box->ReadOnly = true;
   ClickAt(Box->Handle(), 100, 12);
@@ -444,6 +470,9 @@ class TBoxForm : public TForm {
     if (name != "BoxValueChanged") return {};
     return [this](TComponent*) { ++ValueChanges; };
   }
+  TMouseEvent FindMouseHandler(const std::string& name) override {
+    return name == "BoxMouseDown" ? TMouseEvent([](TComponent*, TMouseButton, TShiftState, int, int) {}) : nullptr;
+  }
   int ValueChanges = 0;
 };
 
@@ -471,7 +500,8 @@ TEST(CheckBoxDescription, EveryPropertyOfTheBoxIsReadAndTheStoredStateDecides) {
                     "    WordWrap = True\n    AutoSize = False\n    DisabledKind = [dkGrayed]\n"
                     "    AnimatEvents = [aeMouseEnter, aeMouseUp]\n    ShowFocus = False\n    ImgChecked = 2\n"
                     "    ImgUnchecked = -1\n    GlyphChecked = resource('CHECK_ON')\n"
-                    "    OnValueChanged = BoxValueChanged\n"),
+                    "    OnValueChanged = BoxValueChanged\n    OnMouseDown = BoxMouseDown\n"
+                    "    BiDiMode = bdRightToLeft\n"),
             "loaded");
   auto* box = dynamic_cast<TsCheckBox*>(form.FindComponent("B"));
   ASSERT_NE(box, nullptr);
@@ -490,8 +520,10 @@ TEST(CheckBoxDescription, EveryPropertyOfTheBoxIsReadAndTheStoredStateDecides) {
   EXPECT_EQ(box->ImgChecked(), 2);
   EXPECT_EQ(box->ImgUnchecked(), -1);
   EXPECT_EQ(box->GlyphChecked().Width(), 16);
+  EXPECT_TRUE(box->RightToLeft());
   box->SetChecked(true);
   EXPECT_EQ(form.ValueChanges, 1);
+  EXPECT_TRUE(box->OnMouseDown) << "bound through the form's table of mouse handlers";
   TBoxForm broken;
   EXPECT_NE(LoadBox(broken, "    GlyphUnChecked = resource('NO_SUCH_PICTURE')\n").find("NO_SUCH_PICTURE"),
             std::string::npos);

@@ -288,7 +288,7 @@ void CALLBACK CloseTabMenu(HWND, UINT, UINT_PTR id, DWORD) {
 TEST_F(PageControlTabs, AMenuTabOpensItsMenuUnderItselfAndNeverBecomesThePageShown) {
   auto* menu = TComponent::Create<TPopupMenu>(Host.Form.get());
   auto* item = TComponent::Create<TMenuItem>(menu);
-  item->Caption = L"Item";
+  item->SetCaption(u"Item");
   menu->Add(item);
   Sheets[2]->SetTabType(ttMenu);
   Sheets[2]->TabMenu = menu;

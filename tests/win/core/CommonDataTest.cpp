@@ -195,7 +195,7 @@ TEST(CommonData, PointerCommandsFromAnotherThreadAreRefused) {
   PostMessageW(window, SkinCommandMsg, SkinCommandWParam(skcSetBGChanged), 0);
   PumpAll();
   EXPECT_FALSE(probe->SkinData.BGChanged);
-  Application().OnMessage = nullptr;
+  Application().RemoveMessageFilter(kSkinCommandFilter);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Skin commands reaching the real generator window: a new skin announced to every control (windowed
-// and windowless), one section changed, and hot tracking.
+// and windowless), one section changed, hot tracking, and the skinned windows registered by handle.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -88,7 +88,7 @@ TEST(SkinBroadcast, FrozenFormsAreReleasedOnEveryPath) {
   TTestSkin skin;
   THostForm host;
   HWND form = host.Form->Handle();
-  AddSkinnedForm(host.Form.get(), nullptr);
+  AddSkinnedWindow(form, nullptr);
   const auto drawing = [form] { return (GetWindowLongW(form, GWL_STYLE) & WS_VISIBLE) != 0; };
   ASSERT_TRUE(drawing());
   {
@@ -112,8 +112,44 @@ TEST(SkinBroadcast, FrozenFormsAreReleasedOnEveryPath) {
   TFormsLock foreign(other);
   EXPECT_TRUE(drawing());
   foreign.Unlock(false);
-  RemoveSkinnedForm(host.Form.get());
-  EXPECT_TRUE(SkinnedFormList().empty());
+  RemoveSkinnedWindow(form);
+  EXPECT_TRUE(SkinnedWindowList().empty());
+}
+
+// A window the program did not build, skinned by a wrapper of its own: it answers as skinned and counts
+// the other skin commands it gets (in the counter its user data points to).
+LRESULT CALLBACK ForeignSkinnedProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != SkinCommandMsg) return DefWindowProcW(wnd, msg, wParam, lParam);
+  if (SkinCommandCode(wParam) == skcIsSkinned) return 1;
+  if (auto* count = reinterpret_cast<int*>(GetWindowLongPtrW(wnd, GWLP_USERDATA))) ++*count;
+  return 0;
+}
+
+TEST(SkinBroadcast, SkinnedWindowsAreReachedByHandle) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &ForeignSkinnedProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"QwForeignSkinned";
+  RegisterClassW(&wc);
+  int counts[2] = {};
+  HWND windows[2];
+  for (int i = 0; i < 2; ++i) {
+    windows[i] = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | (i ? 0 : WS_VISIBLE), 0, 0, 50, 50, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrW(windows[i], GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&counts[i]));
+    AddSkinnedWindow(windows[i], nullptr);
+  }
+  THostForm host;
+  auto* probe = host.Add<TPanelProbe>(0, 0, 50, 50);
+  AddSkinnedWindow(host.Form->Handle(), nullptr);
+  TMessage refresh = SkinCommandMessage(skcRefresh, 0);
+  BroadcastToSkinnedForms(refresh);
+  // The framework's form by its handle, with its children; the shown foreign window; not the hidden one.
+  EXPECT_EQ(probe->CountOf(skcRefresh), 1);
+  EXPECT_EQ(counts[0], 1);
+  EXPECT_EQ(counts[1], 0);
+  for (HWND w : {windows[0], windows[1], host.Form->Handle()}) RemoveSkinnedWindow(w);
+  for (HWND w : windows) DestroyWindow(w);
 }
 
 }  // namespace

@@ -57,8 +57,8 @@ TEST(FormReaderTables, EnumerationsFlagsAndColoursBecomeTheirValues) {
                       "    end\n"
                       "  end\n"),
             "loaded");
-  EXPECT_EQ(form.BorderStyle, TFormBorderStyle::bsDialog);
-  EXPECT_EQ(form.BorderIcons, biSystemMenu | biMaximize);
+  EXPECT_EQ(form.Frame().BorderStyle, TFormBorderStyle::bsDialog);
+  EXPECT_EQ(form.Frame().BorderIcons, biSystemMenu | biMaximize);
   EXPECT_EQ(form.Position, TPosition::poScreenCenter);
   EXPECT_EQ(form.Color(), clBtnFace);
   EXPECT_EQ(form.Font().Color(), clSystemColor | COLOR_WINDOWTEXT);
@@ -72,7 +72,7 @@ TEST(FormReaderTables, EnumerationsFlagsAndColoursBecomeTheirValues) {
 
   TTableForm empty;
   ASSERT_EQ(LoadError(empty, "  BorderIcons = []\n  Font.Style = []\n"), "loaded");
-  EXPECT_EQ(empty.BorderIcons, 0u);
+  EXPECT_EQ(empty.Frame().BorderIcons, 0u);
   EXPECT_EQ(empty.Font().Style(), 0u);
 }
 
@@ -80,7 +80,7 @@ TEST(FormReaderTables, UnknownNamesAndWrongKindsNameTheirLine) {
   EXPECT_EQ(LoadError("  BorderStyle = bsWide\n"), "Form description, line 2: unknown border style bsWide");
   EXPECT_EQ(LoadError("  Position = 'poDesigned'\n"), "Form description, line 2: expected an identifier");
   EXPECT_EQ(LoadError("  BorderIcons = biSystemMenu\n"), "Form description, line 2: expected a set of border icons");
-  EXPECT_EQ(LoadError("  BorderIcons = [biSystemMenu,\n    biHelp]\n"), "Form description, line 2: unknown border icon biHelp");
+  EXPECT_EQ(LoadError("  BorderIcons = [biSystemMenu,\n    biClose]\n"), "Form description, line 2: unknown border icon biClose");
   EXPECT_EQ(LoadError("  Font.Style = [fsbold]\n"), "Form description, line 2: unknown font style fsbold");
   EXPECT_EQ(LoadError("  object P: TPanel\n    BevelOuter = bvSunken\n  end\n"),
             "Form description, line 3: unknown bevel bvSunken");

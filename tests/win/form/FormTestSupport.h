@@ -11,6 +11,9 @@
 
 #include "app/Unit1.h"
 #include "fw/Application.h"
+#include "fw/Canvas.h"
+#include "fw/ClassRegistry.h"
+#include "fw/FormReader.h"
 #include "fw/Timer.h"
 
 namespace qw::test {
@@ -108,6 +111,34 @@ class TMessageBoxCatcher {
   }
   static inline TMessageBoxCatcher* FInstance = nullptr;
   HHOOK FHook;
+};
+
+// A form read from a description that may name any handler: each notes its name when it runs and, while
+// the form has a canvas (OnPaint), paints a red square on it. It counts FW_MENU_CHANGED.
+class TRecordingForm : public TForm {
+ public:
+  const char* ClassName() const override { return "TRecordingForm"; }
+  // Reads "object F: TRecordingForm" with these lines, 200 x 100 unless the lines say otherwise.
+  void Read(const std::string& lines) {
+    static const bool registered = (ClassRegistry().Register("TRecordingForm", "TForm", nullptr), true);
+    (void)registered;
+    TFormReader(*this, ClassRegistry())
+        .ReadForm("object F: TRecordingForm\n  ClientWidth = 200\n  ClientHeight = 100\n" + lines + "end\n");
+  }
+  TNotifyEvent FindHandler(const std::string& name) override {
+    return [this, name](TComponent*) {
+      Ran.push_back(name);
+      if (!Canvas()) return;
+      Canvas()->SetBrushColor(clRed);
+      Canvas()->FillRect(RECT{0, 0, 10, 10});
+    };
+  }
+  void WndProc(TMessage& message) override {
+    if (message.Msg == FW_MENU_CHANGED) ++MenuChanges;
+    TForm::WndProc(message);
+  }
+  std::vector<std::string> Ran;
+  int MenuChanges = 0;
 };
 
 // c:\Skins of the test's Wine prefix as a test wants it (absent, or empty and ready to fill); whatever was

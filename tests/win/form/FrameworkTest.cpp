@@ -11,22 +11,27 @@
 #include "fw/Label.h"
 #include "fw/Menu.h"
 #include "fw/Panel.h"
+#include "fw/Edit.h"
 #include "skin/controls/SkinManagerClass.h"
+#include "skin/core/SkinBroadcast_win.h"
+#include "skin/data/SkinCommands.h"
 #include "tests/win/form/FormTestSupport.h"
 
 namespace qw::test {
 namespace {
 
-// Records the framework's numbers that reach it.
+// Records the framework's numbers that reach it, and counts the mouse moves.
 template <class Base>
 class TRecorder : public Base {
  public:
   void WndProc(TMessage& message) override {
     if (IsFrameworkMessage(message.Msg)) Seen.push_back(message.Msg);
+    if (message.Msg == WM_MOUSEMOVE) ++Moves;
     Base::WndProc(message);
   }
   bool Saw(UINT msg) const { return std::find(Seen.begin(), Seen.end(), msg) != Seen.end(); }
   std::vector<UINT> Seen;
+  int Moves = 0;
 };
 
 class TTestForm : public TForm {
@@ -296,6 +301,158 @@ TEST(Canvas, PaintingLeavesNoGdiObjectsBehind) {
     UpdateWindow(form.Handle());
   }
   EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
+}
+
+// ---- The loop's filters, the mouse's capture, input events and notifications ----------------------------
+
+TEST(Application, TheSkinCommandFilterAndTheProgramsOwnHandlerBothRunWhicheverCameFirst) {
+  for (const bool handlerFirst : {true, false}) {
+    std::vector<UINT> handled;
+    const auto handler = [&handled](MSG& msg) {
+      if (msg.message >= WM_APP) handled.push_back(msg.message);
+      return false;
+    };
+    if (handlerFirst) Application().OnMessage = handler;
+    InstallSkinCommandFilter();
+    if (!handlerFirst) Application().OnMessage = handler;
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP + 1, 0, 0);
+    PostThreadMessageW(GetCurrentThreadId(), SkinCommandMsg, SkinCommandWParam(skcSetBGChanged), 0);
+    Pump();
+    Application().OnMessage = nullptr;
+    Application().RemoveMessageFilter(kSkinCommandFilter);
+    // The program's handler saw its message; the filter dropped the posted skin command before it.
+    EXPECT_EQ(handled, std::vector<UINT>{WM_APP + 1}) << "handler first: " << handlerFirst;
+  }
+}
+
+// Closes whatever menu is open, from inside the menu's own loop.
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
+TEST(WinControl, AWindowlessChildKeepsTheMouseForItsPressOnlyUntilTheCaptureGoesElsewhere) {
+  TTestForm form;
+  SetClientSize(form, 200, 100);
+  auto* a = TComponent::Create<TRecorder<TLabel>>(&form);
+  auto* b = TComponent::Create<TRecorder<TLabel>>(&form);
+  for (auto [label, left] : {std::pair{a, 10}, std::pair{b, 100}}) {
+    label->SetAutoSize(false);
+    label->SetBounds(left, 10, 40, 20);
+    label->SetParent(&form);
+  }
+  auto* menu = TComponent::Create<TPopupMenu>(&form);
+  menu->Add(TComponent::Create<TMenuItem>(&form));
+  a->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState, int, int) {
+    SetTimer(nullptr, 0, 50, CloseOpenMenu);
+    menu->PopupComponent = a;
+    menu->Popup(0, 0);
+  };
+  form.Show();
+  Pump();
+  HWND w = form.Handle();
+  const auto movesAfterMoveTo = [w](TRecorder<TLabel>* label, int x) {
+    const int before = label->Moves;
+    SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(x, 20));
+    return label->Moves - before;
+  };
+  // The press opened a menu, which took the mouse: its release never comes here.
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  Pump();
+  EXPECT_EQ(movesAfterMoveTo(b, 110), 1) << "the move over the other control reaches it";
+  EXPECT_EQ(a->Moves, 0);
+
+  // Another button's press and release on the same control leave the left press holding the mouse.
+  a->OnMouseDown = nullptr;
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  SendMessageW(w, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 20));
+  SendMessageW(w, WM_RBUTTONUP, MK_LBUTTON, MAKELPARAM(20, 20));
+  EXPECT_EQ(GetCapture(), w);
+  EXPECT_EQ(movesAfterMoveTo(a, 110), 1) << "still the pressed control's";
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(110, 20));
+  EXPECT_NE(GetCapture(), w);
+  EXPECT_EQ(movesAfterMoveTo(b, 110), 1);
+}
+
+TEST(Control, ButtonsRaiseMouseDownUpAndDoubleClickInTheControlsOwnCoordinates) {
+  TTestForm form;
+  SetClientSize(form, 200, 100);
+  auto* label = TComponent::Create<TLabel>(&form);
+  label->SetAutoSize(false);
+  label->SetBounds(50, 20, 40, 20);
+  label->SetParent(&form);
+  auto* panel = TComponent::Create<TPanel>(&form);
+  panel->SetBounds(100, 20, 60, 40);
+  panel->SetParent(&form);
+  std::vector<std::string> events;
+  for (auto [c, name] : {std::pair<TControl*, std::string>{label, "label "}, {panel, "panel "}}) {
+    const auto mouse = [&events, name](std::string what) {
+      return [&events, name, what](TComponent*, TMouseButton b, TShiftState s, int x, int y) {
+        events.push_back(name + what + std::to_string(b) + " " + std::to_string(s) + " " + std::to_string(x) + "," +
+                         std::to_string(y));
+      };
+    };
+    c->OnMouseDown = mouse("down ");
+    c->OnMouseUp = mouse("up ");
+    c->OnDblClick = [&events, name](TComponent*) { events.push_back(name + "dblclick"); };
+    c->OnClick = [&events, name](TComponent*) { events.push_back(name + "click"); };
+  }
+  form.Show();
+  Pump();
+  SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(55, 25));
+  SendMessageW(form.Handle(), WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(55, 25));
+  SendMessageW(form.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 30));
+  SendMessageW(panel->Handle(), WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(3, 4));
+  SendMessageW(panel->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
+  // Shift states: ssShift | ssLeft = 9, ssShift = 1, ssLeft | ssDouble = 72, ssCtrl | ssRight = 20.
+  const std::vector<std::string> expected = {"label down 0 9 5,5",    "label click",         "label up 0 1 5,5",
+                                             "label dblclick",        "label down 0 72 10,10", "panel down 1 20 3,4",
+                                             "panel up 1 0 3,4"};
+  EXPECT_EQ(events, expected);
+}
+
+TEST(WinControl, AKeyDownHandlerThatClearsTheKeyKeepsItFromTheControl) {
+  TTestForm form;
+  auto* edit = TComponent::Create<TEdit>(&form);
+  edit->SetParent(&form);
+  edit->SetText(L"abc");
+  edit->OnKeyDown = [](TComponent*, WORD& key, TShiftState) { key = key == VK_DELETE ? 0 : key; };
+  form.Show();
+  SendMessageW(edit->Handle(), EM_SETSEL, 0, 0);
+  for (const wchar_t* expected : {L"abc", L"bc"}) {
+    SendMessageW(edit->Handle(), WM_KEYDOWN, VK_DELETE, 0x01530001);
+    EXPECT_EQ(edit->Text(), expected);
+    edit->OnKeyDown = nullptr;  // the second time the edit has the key
+  }
+}
+
+TEST(WinControl, ShowingChangesReachEveryVisibleControlBelowTheShownOrHiddenOne) {
+  TTestForm form;
+  SetClientSize(form, 200, 100);
+  auto* panel = TComponent::Create<TRecorder<TPanel>>(&form);
+  panel->SetParent(&form);
+  auto* shown = TComponent::Create<TRecorder<TLabel>>(&form);
+  auto* hidden = TComponent::Create<TRecorder<TLabel>>(&form);
+  auto* inner = TComponent::Create<TRecorder<TBitBtn>>(&form);
+  for (TControl* c : std::initializer_list<TControl*>{shown, hidden, inner}) c->SetParent(panel);
+  hidden->SetVisible(false);
+  const auto counts = [&] {
+    std::vector<long> n;
+    for (const auto& seen : {panel->Seen, shown->Seen, hidden->Seen, inner->Seen})
+      n.push_back(std::count(seen.begin(), seen.end(), FW_SHOWING_CHANGED));
+    return n;
+  };
+  EXPECT_EQ(counts(), (std::vector<long>{0, 0, 0, 0})) << "nothing is on the screen before the form is";
+  form.Show();
+  EXPECT_EQ(counts(), (std::vector<long>{1, 1, 0, 1}));
+  panel->SetVisible(false);
+  shown->SetVisible(false);  // below a hidden parent: nothing on the screen changes
+  hidden->SetVisible(true);
+  EXPECT_EQ(counts(), (std::vector<long>{2, 2, 0, 2}));
+  panel->SetVisible(true);
+  EXPECT_EQ(counts(), (std::vector<long>{3, 2, 1, 3}));
+  SendMessageW(inner->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(5, 5));
+  EXPECT_TRUE(inner->Saw(FW_MOUSE_WHEEL));
 }
 
 }  // namespace

@@ -438,10 +438,10 @@ TEST_F(GeneratorWindow, ThePanelCarriesThePopupMenuWithItsThreeItems) {
   EXPECT_EQ(W->PopupMenu1->Items(0), W->N2);
   EXPECT_TRUE(W->PopupMenu1->Items(1)->IsSeparator());
   EXPECT_EQ(W->PopupMenu1->Items(2), W->N1);
-  EXPECT_EQ(W->N2->Caption, L"Сгенерировать новый");
-  EXPECT_EQ(W->N1->Caption, L"Скопировать пароль");
-  EXPECT_EQ(W->N2->Bitmap.Width(), 16);
-  EXPECT_EQ(W->N1->Bitmap.Height(), 16);
+  EXPECT_EQ(W->N2->Caption(), u"Сгенерировать новый");
+  EXPECT_EQ(W->N1->Caption(), u"Скопировать пароль");
+  EXPECT_EQ(W->N2->Bitmap().Width(), 16);
+  EXPECT_EQ(W->N1->Bitmap().Height(), 16);
   HMENU menu = W->PopupMenu1->Handle();
   EXPECT_EQ(GetMenuItemCount(menu), 3);
 }

@@ -9,7 +9,7 @@
 
 #include "fw/Control.h"
 #include "image/Bitmap32.h"
-#include "skin/frame/ScrollTracking_win.h"
+#include "skin/frame/scroll/ScrollTracking_win.h"
 
 namespace qw::test {
 

@@ -21,6 +21,12 @@
 namespace qw::test {
 namespace {
 
+// A foreign window (no framework control) created for the wrapper tests.
+HWND MakeForeignEdit(HWND parent) {
+  return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 5, 5, 120,
+                         60, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
 // A plain form with controls the test places on it, beside the generator window whose manager (with the
 // first stored skin) the adapter works with.
 class AdapterTest : public ::testing::Test {
@@ -147,6 +153,29 @@ TEST_F(AdapterTest, EachCategoryGetsItsWrapperAndTheLookGoesBackAfterwards) {
   EXPECT_EQ(adapter.Count(), 0);
 }
 
+TEST_F(AdapterTest, WindowsTheFrameworkDidNotBuildAreFoundByTheSystemsClassName) {
+  SetList(tcEdits, u"Edit");
+  TEdit* framework = Add<TEdit>(5, 5);  // a window of the system's class Edit too, found as TEdit
+  HWND foreign = MakeForeignEdit(Host->Handle());
+  TqxCtrlAdapter& adapter = MakeAdapter();
+  adapter.AddAllItems();
+  ASSERT_EQ(adapter.Count(), 1);
+  ASSERT_NE(TqxMainWnd::FromHandle(foreign), nullptr);
+  EXPECT_STREQ(TqxMainWnd::FromHandle(foreign)->ClassName(), "TqxEditWnd");
+  EXPECT_EQ(WrapperOf(framework), nullptr);
+  // An adapter of a window the framework did not build finds its children the same way.
+  Adapter.reset();
+  EXPECT_EQ(TqxMainWnd::FromHandle(foreign), nullptr);
+  HWND dialog = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND child = MakeForeignEdit(dialog);
+  TqxCtrlAdapter byHandle(dialog, nullptr, &Manager());
+  byHandle.AddAllItems();
+  EXPECT_EQ(byHandle.IndexOf(child), 0);
+  EXPECT_NE(TqxMainWnd::FromHandle(child), nullptr);
+  byHandle.RemoveAllItems();
+  DestroyWindow(dialog);
+}
+
 TEST_F(AdapterTest, PageAndTabControlsGetTheirWrappersAndThePagesOfAPageControlTheirsToo) {
   SetList(tcPageControls, u"TPageControl");
   auto* pages = Add<TPageControl>(5, 5);
@@ -178,11 +207,6 @@ TEST_F(AdapterTest, PageAndTabControlsGetTheirWrappersAndThePagesOfAPageControlT
   EXPECT_EQ(WrapperOf(first), nullptr);
 }
 
-// A foreign window (no framework control) created for the wrapper tests.
-HWND MakeForeignEdit(HWND parent) {
-  return CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE, 5, 5, 120,
-                         60, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
 
 // What a subclasser in front of the wrapper sees of the property while the window goes.
 struct TNcDestroyProbe {

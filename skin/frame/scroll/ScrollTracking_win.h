@@ -4,7 +4,7 @@
 // The timers and the cursor go through a service that tests replace with their own clock.
 #include <windows.h>
 
-#include "skin/frame/ScrollBarLayout.h"
+#include "skin/frame/scroll/ScrollBarLayout.h"
 
 namespace qw {
 

@@ -1,4 +1,4 @@
-#include "skin/frame/ScrollBarLayout.h"
+#include "skin/frame/scroll/ScrollBarLayout.h"
 
 #include <algorithm>
 #include <limits>

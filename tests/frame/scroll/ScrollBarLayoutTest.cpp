@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "skin/frame/ScrollBarLayout.h"
+#include "skin/frame/scroll/ScrollBarLayout.h"
 
 namespace qw {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/frame/ScrollTracking_win.h"
+#include "skin/frame/scroll/ScrollTracking_win.h"
 
 namespace qw {
 

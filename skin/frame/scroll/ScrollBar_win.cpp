@@ -1,4 +1,4 @@
-#include "skin/frame/ScrollBar_win.h"
+#include "skin/frame/scroll/ScrollBar_win.h"
 
 #include "skin/data/SkinManager.h"
 #include "skin/render/EngineStartup_win.h"

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "fw/Messages.h"
-#include "skin/frame/ScrollBar_win.h"
+#include "skin/frame/scroll/ScrollBar_win.h"
 
 namespace qw {
 

@@ -7,7 +7,7 @@
 #include "base/Geometry.h"
 #include "image/Bitmap32.h"
 #include "image/CacheInfo.h"
-#include "skin/frame/ScrollBarLayout.h"
+#include "skin/frame/scroll/ScrollBarLayout.h"
 
 namespace qw {
 

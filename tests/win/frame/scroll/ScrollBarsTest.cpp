@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "../form/FormTestSupport.h"
-#include "FrameTestSupport.h"
+#include "../../form/FormTestSupport.h"
+#include "../FrameTestSupport.h"
 #include "image/ColorToRgb.h"
 #include "skin/controls/EditWnd_win.h"
 #include "skin/controls/sGroupBox.h"

@@ -1,4 +1,4 @@
-#include "skin/frame/ScrollBarPaint_win.h"
+#include "skin/frame/scroll/ScrollBarPaint_win.h"
 
 #include <windows.h>
 

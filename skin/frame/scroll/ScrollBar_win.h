@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "skin/frame/ScrollBarLayout.h"
+#include "skin/frame/scroll/ScrollBarLayout.h"
 
 namespace qw {
 
