@@ -434,7 +434,7 @@ void TsCheckBox::WndProc(TMessage& message) {
       return FWCaptionChanged(message);
     case FW_BIDI_CHANGED:
       TsSkinned::WndProc(message);
-      return Repaint();
+      return RequestRepaint();
     case FW_MOUSE_ENTER:
       return FWMouseEnter(message);
     case FW_MOUSE_LEAVE:

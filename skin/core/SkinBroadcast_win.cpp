@@ -45,7 +45,7 @@ class TControlTree {
   }
   bool IsSkinned(Node* n) { return HasWindow(n) && IsSkinnedWindow(static_cast<TWinControl*>(n)->Handle()); }
   void Send(Node* n) {
-    if (HasWindow(n)) FMessage.Result = SendToWindow(static_cast<TWinControl*>(n)->Handle(), FMessage, n);
+    if (HasWindow(n)) FMessage.Result = qw::SendToWindow(static_cast<TWinControl*>(n)->Handle(), FMessage, n);
   }
   void Dispatch(Node* n) { FMessage.Result = PerformOn(*n, FMessage); }
   int FormCount() { return Application().FormCount(); }
@@ -61,7 +61,7 @@ class TControlTree {
   bool StillSkinned(HWND w) { return IsWindow(w) && IsRegistered(w); }
   Node* FormOf(HWND w) { return TWinControl::FromHandle(w); }
   bool Shown(HWND w) { return IsWindowVisible(w) != FALSE; }
-  void SendToWindow(HWND w) { FMessage.Result = SendMessageW(w, FMessage.Msg, FMessage.WParam, FMessage.LParam); }
+  void SendToWindow(HWND w) { FMessage.Result = qw::SendToWindow(w, FMessage); }
 
  private:
   TMessage& FMessage;
