@@ -39,7 +39,8 @@ void TBitmap32::Release() {
 }
 
 TBitmap32::TBitmap32(TBitmap32&& o) noexcept
-    : FWidth(std::exchange(o.FWidth, 0)),
+    : SourceBitCount(o.SourceBitCount),
+      FWidth(std::exchange(o.FWidth, 0)),
       FHeight(std::exchange(o.FHeight, 0)),
       FPixels(std::exchange(o.FPixels, nullptr)),
       FHandle(std::exchange(o.FHandle, nullptr)) {}
@@ -51,6 +52,7 @@ TBitmap32& TBitmap32::operator=(TBitmap32&& o) noexcept {
     FHeight = std::exchange(o.FHeight, 0);
     FPixels = std::exchange(o.FPixels, nullptr);
     FHandle = std::exchange(o.FHandle, nullptr);
+    SourceBitCount = o.SourceBitCount;
   }
   return *this;
 }
@@ -58,6 +60,7 @@ TBitmap32& TBitmap32::operator=(TBitmap32&& o) noexcept {
 TBitmap32 TBitmap32::Clone() const {
   TBitmap32 copy(FWidth, FHeight);
   if (FPixels) std::memcpy(copy.FPixels, FPixels, PixelCount() * 4);
+  copy.SourceBitCount = SourceBitCount;
   return copy;
 }
 

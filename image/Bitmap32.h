@@ -41,6 +41,11 @@ class TBitmap32 {
   // before touching the pixels again). Elsewhere always null.
   void* NativeHandle() const { return FHandle; }
 
+  // Bits per pixel of the picture where it came from, as far as its alpha goes: 32 for a picture with an
+  // alpha of its own (and for every bitmap made here), less for one read from a file without one,
+  // whose alpha the reader made opaque. Glyphs are drawn by it (with their alpha, or as classic glyphs).
+  int SourceBitCount = 32;
+
  private:
   void Release();
   int FWidth = 0;
