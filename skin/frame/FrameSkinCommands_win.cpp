@@ -4,19 +4,13 @@
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "skin/render/SectionPaint.h"
 
 namespace qw {
-
-namespace {
-
-// Addresses in a skin command are followed only when our own thread sent it.
-bool SentByOwnThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY | ISMEX_CALLBACK)) == 0; }
-
-}  // namespace
 
 void TsSkinProvider::OnSkinCommand(TMessage& message) {
   const TSkinCommand code = SkinCommandCode(message.WParam);
@@ -59,7 +53,9 @@ void TsSkinProvider::OnSkinCommand(TMessage& message) {
       SetHotHT(-1);
       return CallPrevious(message);
     case skcAddControls:
-      if (FAdapter && SentByOwnThread()) FAdapter->AddAllItems(reinterpret_cast<TWinControl*>(message.LParam));
+      // Null (the whole form) or a control named by our own send in progress.
+      if (FAdapter && (!message.LParam || SkinCommandTrusted(message, FForm)))
+        FAdapter->AddAllItems(reinterpret_cast<TWinControl*>(message.LParam));
       return;
     case skcGetClientOffset: {
       const TFrameGeometry g = Geometry();
@@ -70,11 +66,13 @@ void TsSkinProvider::OnSkinCommand(TMessage& message) {
       if (!Skinned()) return CallPrevious(message);
       message.Result = SkinData->StateColor(FFormActive ? 1 : 0);
       return;
-    case skcPaintBackground:
-      if (!Skinned() || !message.LParam || !SentByOwnThread()) return CallPrevious(message);
-      AnswerBackground(*reinterpret_cast<TBackgroundInfo*>(message.LParam));
+    case skcPaintBackground: {
+      auto* info = SkinCommandAddress<TBackgroundInfo>(message, FForm);
+      if (!Skinned() || !info) return CallPrevious(message);
+      AnswerBackground(*info);
       message.Result = 1;
       return;
+    }
     case skcQueryUpdating:
       message.Result = 0;
       return;

@@ -7,6 +7,7 @@
 #include "fw/Form.h"
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
@@ -62,8 +63,7 @@ TsSkinProvider* TsSkinProvider::CreateFor(TForm& form) {
 }
 
 TsSkinProvider* TsSkinProvider::FromForm(TForm& form) {
-  return reinterpret_cast<TsSkinProvider*>(
-      form.Perform(SkinCommandMsg, SkinCommandWParam(skcGetProvider), 0));
+  return reinterpret_cast<TsSkinProvider*>(PerformSkinCommand(form, skcGetProvider));
 }
 
 TsSkinProvider* TsSkinProvider::FromWindow(HWND window) {
@@ -199,6 +199,7 @@ void TsSkinProvider::PrepareForm() {
 void TsSkinProvider::ReleaseForm() {
   HWND h = Handle();
   KillAnimations();
+  if (FAdapter && !FForm->IsDestroying()) FAdapter->GiveBackLabels();
   FAdapter.reset();
   CheckSysMenuStyle(false);
   if (!h) return;

@@ -2,6 +2,7 @@
 // clicks on the caption, the glow of a hot Close button, and how often (and what) it paints.
 #include <gtest/gtest.h>
 
+#include "fw/Label.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/PreviewMode_win.h"
@@ -212,8 +213,11 @@ TEST(SkinProvider, RemovingTheSkinGivesTheSystemFrameBackAndANewOneTakesItAgain)
   TFramedWindow f;
   TsSkinManager& m = *f.Window->sSkinManager1;
   HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_TRUE(f.Window->Label2->Transparent()) << "the skin shows through a plain label";
   m.SetActive(false);
   Pump();
+  EXPECT_FALSE(f.Window->Label2->Transparent());
+  EXPECT_EQ(f.Window->Label2->Font().Color(), clWindowText);
   EXPECT_TRUE(GetWindowLongW(f.Handle, GWL_STYLE) & WS_SYSMENU);
   EXPECT_EQ(GetWindowRgn(f.Handle, region), ERROR) << "no region of the skin's";
   const int paints = f.Provider.NonClientPaints();
