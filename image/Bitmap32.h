@@ -14,7 +14,8 @@ inline constexpr uint32_t kKeyPixel = 0x00FF00FFu;
 class TBitmap32 {
  public:
   TBitmap32() = default;
-  // A W x H bitmap (0 x 0 allowed), every pixel 0x00FFFFFF. Throws std::bad_alloc when the size is
+  // A W x H bitmap (0 x 0 allowed), every pixel 0x00FFFFFF; its store may be one a freed bitmap of the
+  // same size left on this thread. Throws std::bad_alloc when the size is
   // absurd (negative, or more than 2^28 pixels) or memory is short.
   TBitmap32(int width, int height);
   ~TBitmap32();

@@ -6,6 +6,7 @@
 #include "image/BitmapClip.h"
 #include "image/BitmapResample.h"
 #include "image/BitmapStretch.h"
+#include "image/PixelKernels.h"
 
 namespace qw {
 
@@ -57,15 +58,6 @@ TBitmap32 CopyPiece(const TBitmap32& src, const TRect& r) {
   TBitmap32 piece(WidthOfRect(r), HeightOfRect(r));
   for (int32_t y = 0; y < piece.Height(); ++y) std::copy_n(src.Row(r.Top + y) + r.Left, piece.Width(), piece.Row(y));
   return piece;
-}
-
-inline uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t weights) {
-  uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t w = (weights >> shift) & 0xFF;
-    out |= ((w * ((d >> shift) & 0xFF) + (256 - w) * ((s >> shift) & 0xFF)) >> 8) << shift;
-  }
-  return out;
 }
 
 }  // namespace
@@ -122,13 +114,12 @@ void StretchMaskedPieceCached(TBitmap32& dst, const TRect& dstRect, const TBitma
     entry = &cache.Entries.back();
   }
   entry->LastUse = ++cache.Clock;
-  for (int32_t y = c.Top; y < c.Bottom; ++y) {
-    uint32_t* d = dst.Row(y);
-    const uint32_t* s = entry->Image.Row(y - dstRect.Top);
-    const uint32_t* m = entry->Mask.Row(y - dstRect.Top);
-    for (int32_t x = c.Left; x < c.Right; ++x)
-      d[x] = MaskBlend(d[x], s[x - dstRect.Left], m[x - dstRect.Left]) | 0xFF000000u;
-  }
+  TKeyRule opaque;
+  opaque.Or = 0xFF000000u;
+  const TPixelKernels& rows = PixelKernels();
+  for (int32_t y = c.Top; y < c.Bottom; ++y)
+    rows.MaskBlendKeyed(dst.Row(y) + c.Left, entry->Image.Row(y - dstRect.Top) + (c.Left - dstRect.Left),
+                        entry->Mask.Row(y - dstRect.Top) + (c.Left - dstRect.Left), size_t(WidthOfRect(c)), opaque);
 }
 
 void ClearStretchCache() {
