@@ -5,6 +5,8 @@
 #include <new>
 #include <utility>
 
+#include "image/PixelKernels.h"
+
 namespace qw {
 
 // Platform hooks: allocate and free the pixel store. Bitmap32_win.cpp makes a DIB section.
@@ -90,7 +92,7 @@ TBitmap32::TBitmap32(int width, int height) {
   if (!FPixels) throw std::bad_alloc();
   FWidth = width;
   FHeight = height;
-  std::fill_n(FPixels, PixelCount(), 0x00FFFFFFu);
+  PixelKernels().Fill(FPixels, PixelCount(), 0x00FFFFFFu);
 }
 
 TBitmap32::~TBitmap32() { Release(); }

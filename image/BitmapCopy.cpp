@@ -20,8 +20,9 @@ inline TCopyArea AreaOf(const TRect& dstRect, const TRect& srcRect) {
 
 // The vector rows read several pixels before writing any; where the destination is also the source or
 // the parent, only the pixel-by-pixel rows see every earlier write as the rules expect.
-const TPixelKernels& RowsFor(const TBitmap32& dst, const TBitmap32* src, const TCacheInfo& ci) {
-  return &dst == src || &dst == ci.Bmp ? ReferencePixelKernels() : PixelKernels();
+const TPixelKernels& RowsFor(const TBitmap32& dst, const TBitmap32* src, const TCacheInfo& ci, const TKeyRule& rule) {
+  const bool readsParent = rule.Action == TKeyAction::Under;
+  return &dst == src || (readsParent && &dst == ci.Bmp) ? ReferencePixelKernels() : PixelKernels();
 }
 
 // Runs fn(from, to, rule) over the columns [0, w) of a transfer row that starts at destination (x, y):
@@ -82,7 +83,7 @@ void CopyKeyedRect(TBitmap32& dst, const TBitmap32& src, int32_t dstX, int32_t d
                   : ci.Ready               ? MakeRule(TKeyAction::Keep, 0)
                                            : MakeRule(TKeyAction::Fill, 0, FillPixel(ci));
   rule.Key = key;
-  const TPixelKernels& rows = RowsFor(dst, &src, ci);
+  const TPixelKernels& rows = RowsFor(dst, &src, ci, rule);
   for (int32_t y = 0; y < a.H; ++y) {
     const uint32_t* s = src.Row(a.SrcY + y) + a.SrcX;
     uint32_t* d = dst.Row(a.DstY + y) + a.DstX;
@@ -102,7 +103,7 @@ void CopyMaskedPiece(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst,
                                               : MakeRule(TKeyAction::None, 0xFF000000u))
                                  : (useParent ? MakeRule(TKeyAction::Fill, 0, FillPixel(ci))
                                               : MakeRule(TKeyAction::Keep, 0));
-  const TPixelKernels& rows = RowsFor(dst, &src, ci);
+  const TPixelKernels& rows = RowsFor(dst, &src, ci, rule);
   for (int32_t y = 0; y < a.H; ++y) {
     const uint32_t* s = src.Row(a.SrcY + y) + a.SrcX;
     const uint32_t* m = src.Row(a.SrcY + y + maskOffset) + a.SrcX;
@@ -116,10 +117,10 @@ void CopyMaskedPiece(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst,
 void CopyGlyphWithMask(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, const TMaskPieceInfo& mask,
                        int addedTransparency, const TBitmap32& src) {
   TCopyArea a = AreaOf(dstRect, srcRect);
-  const TPixelKernels& rows = RowsFor(dst, &src, TCacheInfo{});
+  const TKeyRule keep = MakeRule(TKeyAction::Keep, 0);
+  const TPixelKernels& rows = RowsFor(dst, &src, TCacheInfo{}, keep);
   if (mask.MaskType <= 0) {
     if (!ClipCopyArea(a, src.Width(), src.Height(), dst.Width(), dst.Height())) return;
-    const TKeyRule keep = MakeRule(TKeyAction::Keep, 0);
     for (int32_t y = 0; y < a.H; ++y)
       rows.CopyKeyed(dst.Row(a.DstY + y) + a.DstX, src.Row(a.SrcY + y) + a.SrcX, size_t(a.W), keep);
     return;
@@ -139,7 +140,7 @@ void CopyAlphaBitmap(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst,
   const TKeyRule rule = !ci.Ready ? MakeRule(TKeyAction::None, 0)
                         : useParent ? MakeRule(TKeyAction::Under, 0xFF000000u)
                                     : MakeRule(TKeyAction::Keep, 0);
-  const TPixelKernels& rows = RowsFor(dst, src, ci);
+  const TPixelKernels& rows = RowsFor(dst, src, ci, rule);
   for (int32_t y = 0; y < a.H; ++y) {
     const uint32_t* s = src->Row(a.SrcY + y) + a.SrcX;
     uint32_t* d = dst.Row(a.DstY + y) + a.DstX;

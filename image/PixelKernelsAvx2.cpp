@@ -2,6 +2,8 @@
 // the processor reports it (PixelKernels() checks), so the rest of the program keeps running on any x86.
 #include "image/PixelKernels.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <immintrin.h>
 

@@ -1,6 +1,8 @@
 // The row rules on SSE2: four pixels per vector. Every x86 build of the program has SSE2.
 #include "image/PixelKernels.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 

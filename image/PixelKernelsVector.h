@@ -1,13 +1,14 @@
 // The vector forms of the row rules (see PixelKernels.h), written once over a set of vector operations O
 // and compiled once per instruction set: PixelKernelsSse2.cpp and PixelKernelsAvx2.cpp each include this
 // inside a namespace of their own with their own O, so no function is shared between the two builds.
-// Rows shorter than a vector, and the last few pixels of a row, go to the reference rules.
+// The last few pixels of a row go through the same vector code on copies (TRows::Run).
 //
 // Lanes: a pixel's bytes B, G, R, A widen to four 16-bit lanes. The blends are all of one form,
 // (w*x + (256 - w)*y) >> 8 = (y*256 + w*(x - y)) >> 8, whose value lies in 0..65280: computed in 16-bit
 // lanes modulo 2^16 it comes out exact, and the shift is a plain logical one.
 //
-// No include guard on purpose; the including file provides <cstddef>, <cstdint> and PixelKernels.h.
+// No include guard on purpose; the including file provides <algorithm>, <cstddef>, <cstdint> and
+// PixelKernels.h.
 
 template <class O>
 struct TRows {
@@ -28,18 +29,33 @@ struct TRows {
     const V hi = Mix16(O::Hi8(d), O::Hi8(s), O::Add16(O::Hi8(mc), alpha256));
     return O::Pack16(lo, hi);
   }
-  // What the key rule makes of the pixels where `isKey` is set; `made` elsewhere.
-  static V KeyResult(V isKey, V made, V d, size_t i, const TKeyRule& k) {
+  // What the key rule makes of the pixels where `isKey` is set (u: the pixels behind, for Under); `made`
+  // elsewhere.
+  static V KeyResult(V isKey, V made, V d, const uint32_t* u, const TKeyRule& k) {
     switch (k.Action) {
       case TKeyAction::Keep: return O::Select(isKey, d, made);
-      case TKeyAction::Under: return O::Select(isKey, O::Or(O::Load(k.Under + i), O::Set1(k.Or)), made);
+      case TKeyAction::Under: return O::Select(isKey, O::Or(O::Load(u), O::Set1(k.Or)), made);
       case TKeyAction::Fill: return O::Select(isKey, O::Set1(k.Fill), made);
       default: return made;
     }
   }
-  static TKeyRule Shifted(TKeyRule k, size_t i) {
-    if (k.Under) k.Under += i;
-    return k;
+
+  // Runs body(d, s, m, u) on every whole vector of the row, then once on copies of the last n % N
+  // pixels (the rest of the copies is zero and dropped): short rows, such as a border's sides, take the
+  // same arithmetic without a pixel loop. m and u may be null.
+  template <class Body>
+  static void Run(uint32_t* d, const uint32_t* s, const uint32_t* m, const uint32_t* u, size_t n, Body body) {
+    size_t i = 0;
+    for (; i + N <= n; i += N) body(d + i, s + i, m ? m + i : nullptr, u ? u + i : nullptr);
+    const size_t r = n - i;
+    if (r == 0) return;
+    uint32_t bd[N] = {}, bs[N] = {}, bm[N] = {}, bu[N] = {};
+    std::copy_n(d + i, r, bd);
+    std::copy_n(s + i, r, bs);
+    if (m) std::copy_n(m + i, r, bm);
+    if (u) std::copy_n(u + i, r, bu);
+    body(bd, bs, m ? bm : nullptr, u ? bu : nullptr);
+    std::copy_n(bd, r, d + i);
   }
 
   static void Fill(uint32_t* d, size_t n, uint32_t v) {
@@ -55,55 +71,48 @@ struct TRows {
   static void Blend(uint32_t* out, const uint32_t* d, const uint32_t* s, size_t n, uint32_t a, uint32_t orBits) {
     // The alpha lane weighs d fully and s not at all, so d's alpha passes through.
     const V wd = Weights(a, 256), ws = Weights(256 - a, 0), bits = O::Set1(orBits);
-    size_t i = 0;
-    for (; i + N <= n; i += N) {
-      const V dv = O::Load(d + i), sv = O::Load(s + i);
+    if (out != d) std::copy_n(d, n, out);
+    Run(out, s, nullptr, nullptr, n, [&](uint32_t* dp, const uint32_t* sp, const uint32_t*, const uint32_t*) {
+      const V dv = O::Load(dp), sv = O::Load(sp);
       const V lo = O::Srli16(O::Add16(O::Mullo16(O::Lo8(dv), wd), O::Mullo16(O::Lo8(sv), ws)), 8);
       const V hi = O::Srli16(O::Add16(O::Mullo16(O::Hi8(dv), wd), O::Mullo16(O::Hi8(sv), ws)), 8);
-      O::Store(out + i, O::Or(O::Pack16(lo, hi), bits));
-    }
-    ReferencePixelKernels().Blend(out + i, d + i, s + i, n - i, a, orBits);
+      O::Store(dp, O::Or(O::Pack16(lo, hi), bits));
+    });
   }
 
   static void CopyKeyed(uint32_t* d, const uint32_t* s, size_t n, const TKeyRule& k) {
     const V key = O::Set1(k.Key), bits = O::Set1(k.Or);
-    size_t i = 0;
-    for (; i + N <= n; i += N) {
-      const V sv = O::Load(s + i);
-      O::Store(d + i, KeyResult(O::CmpEq32(sv, key), O::Or(sv, bits), O::Load(d + i), i, k));
-    }
-    ReferencePixelKernels().CopyKeyed(d + i, s + i, n - i, Shifted(k, i));
+    Run(d, s, nullptr, k.Under, n, [&](uint32_t* dp, const uint32_t* sp, const uint32_t*, const uint32_t* up) {
+      const V sv = O::Load(sp);
+      O::Store(dp, KeyResult(O::CmpEq32(sv, key), O::Or(sv, bits), O::Load(dp), up, k));
+    });
   }
 
   static void MaskBlendKeyed(uint32_t* d, const uint32_t* s, const uint32_t* m, size_t n, const TKeyRule& k) {
     const V key = O::Set1(k.Key), bits = O::Set1(k.Or);
-    size_t i = 0;
-    for (; i + N <= n; i += N) {
-      const V dv = O::Load(d + i), sv = O::Load(s + i);
-      const V made = O::Or(MaskBlend(dv, sv, O::Load(m + i)), bits);
-      O::Store(d + i, KeyResult(O::CmpEq32(sv, key), made, dv, i, k));
-    }
-    ReferencePixelKernels().MaskBlendKeyed(d + i, s + i, m + i, n - i, Shifted(k, i));
+    Run(d, s, m, k.Under, n, [&](uint32_t* dp, const uint32_t* sp, const uint32_t* mp, const uint32_t* up) {
+      const V dv = O::Load(dp), sv = O::Load(sp);
+      const V made = O::Or(MaskBlend(dv, sv, O::Load(mp)), bits);
+      O::Store(dp, KeyResult(O::CmpEq32(sv, key), made, dv, up, k));
+    });
   }
 
   static void GlyphMask(uint32_t* d, const uint32_t* s, const uint32_t* m, size_t n, bool fainter) {
     const V key = O::Set1(0x00FF00FFu), red = O::Set1(0x00FF0000u), raise = O::Set1(fainter ? 0x00646464u : 0);
     const V alphaLane = Weights(0, 0xFFFF), white16 = Weights(255, 255);
-    size_t i = 0;
-    for (; i + N <= n; i += N) {
-      const V dv = O::Load(d + i), sv = O::Load(s + i), mv = O::Load(m + i);
+    // Alpha: a + ((255 - a)*(255 - mask red)) >> 8, the product below 2^16.
+    auto alpha = [&](V d16, V m16) {
+      const V grow = O::Srli16(O::Mullo16(O::Sub16(white16, d16), O::Sub16(white16, O::template Bcast16<2>(m16))), 8);
+      return O::And(O::Add16(d16, grow), alphaLane);
+    };
+    Run(d, s, m, nullptr, n, [&](uint32_t* dp, const uint32_t* sp, const uint32_t* mp, const uint32_t*) {
+      const V dv = O::Load(dp), sv = O::Load(sp), mv = O::Load(mp);
       const V skip = O::Or(O::CmpEq32(sv, key), O::CmpEq32(O::And(mv, red), red));
       const V blended = MaskBlend(dv, sv, O::AddsU8(mv, raise));
-      // Alpha: a + ((255 - a)*(255 - mask red)) >> 8, the product below 2^16.
-      auto alpha = [&](V d16, V m16) {
-        const V grow = O::Srli16(O::Mullo16(O::Sub16(white16, d16), O::Sub16(white16, O::template Bcast16<2>(m16))), 8);
-        return O::And(O::Add16(d16, grow), alphaLane);
-      };
       const V a = O::Pack16(alpha(O::Lo8(dv), O::Lo8(mv)), alpha(O::Hi8(dv), O::Hi8(mv)));
       const V made = O::Or(O::And(blended, O::Set1(0x00FFFFFFu)), a);
-      O::Store(d + i, O::Select(skip, dv, made));
-    }
-    ReferencePixelKernels().GlyphMask(d + i, s + i, m + i, n - i, fainter);
+      O::Store(dp, O::Select(skip, dv, made));
+    });
   }
 
   static void AlphaOver(uint32_t* d, const uint32_t* s, size_t n, const TKeyRule& k) {
@@ -117,27 +126,23 @@ struct TRows {
       const V grow = O::Srli16(O::MulhiU16(O::Mullo16(a16, O::Sub16(white16, d16)), div255), 7);
       return O::Or(O::And(colour, colourLanes), O::And(O::Add16(d16, grow), alphaLane));
     };
-    size_t i = 0;
-    for (; i + N <= n; i += N) {
-      const V dv = O::Load(d + i), sv = O::Load(s + i);
+    Run(d, s, nullptr, k.Under, n, [&](uint32_t* dp, const uint32_t* sp, const uint32_t*, const uint32_t* up) {
+      const V dv = O::Load(dp), sv = O::Load(sp);
       const V made = O::Pack16(half(O::Lo8(dv), O::Lo8(sv)), half(O::Hi8(dv), O::Hi8(sv)));
-      O::Store(d + i, KeyResult(O::CmpEq32(sv, key), made, dv, i, k));
-    }
-    ReferencePixelKernels().AlphaOver(d + i, s + i, n - i, Shifted(k, i));
+      O::Store(dp, KeyResult(O::CmpEq32(sv, key), made, dv, up, k));
+    });
   }
 
   static void Coverage(uint32_t* d, const uint32_t* t, size_t n, uint32_t c) {
     const V cv = O::Set1(c), rgb = O::Set1(0x00FFFFFFu), top = O::Set1(0xFF000000u), zero = O::Set1(0);
-    size_t i = 0;
-    for (; i + N <= n; i += N) {
-      const V dv = O::Load(d + i), tv = O::Load(t + i);
+    Run(d, t, nullptr, nullptr, n, [&](uint32_t* dp, const uint32_t* tp, const uint32_t*, const uint32_t*) {
+      const V dv = O::Load(dp), tv = O::Load(tp);
       const V a = O::And(tv, top);
       const V white = O::And(O::CmpEq32(O::And(tv, rgb), rgb), O::Or(O::CmpEq32(a, zero), O::CmpEq32(a, top)));
       // ((d - c)*t + c*256) >> 8 is the mask blend of d over c with the coverage as weights.
       const V made = O::Or(MaskBlend(dv, cv, tv), top);
-      O::Store(d + i, O::Select(white, dv, made));
-    }
-    ReferencePixelKernels().Coverage(d + i, t + i, n - i, c);
+      O::Store(dp, O::Select(white, dv, made));
+    });
   }
 
   static constexpr TPixelKernels Table(const char* name) {
