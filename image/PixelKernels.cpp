@@ -1,5 +1,7 @@
 #include "image/PixelKernels.h"
 
+#include <initializer_list>
+
 namespace qw {
 
 namespace {

@@ -1,12 +1,13 @@
 #include "skin/render/StretchCache.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <unordered_map>
 #include <vector>
 
 #include "image/BitmapClip.h"
 #include "image/BitmapResample.h"
 #include "image/BitmapStretch.h"
-#include "image/PixelKernels.h"
 
 namespace qw {
 
@@ -19,6 +20,14 @@ struct TStretchKey {
   friend bool operator==(const TStretchKey&, const TStretchKey&) = default;
 };
 
+struct TStretchKeyHash {
+  size_t operator()(const TStretchKey& k) const {
+    uint64_t h = k.Hash;
+    for (int32_t v : {k.SW, k.SH, k.DW, k.DH, int32_t(k.Centre)}) h = (h ^ uint32_t(v)) * 0x100000001B3ull;
+    return static_cast<size_t>(h ^ (h >> 32));
+  }
+};
+
 struct TStretchEntry {
   TStretchKey Key;
   TBitmap32 Image, Mask;
@@ -28,14 +37,39 @@ struct TStretchEntry {
 // Every stretched piece of a skin's sections at a few sizes fits; past that the least recently used
 // entries make room.
 constexpr size_t kMaxEntries = 512;
-constexpr int64_t kMaxTotalPixels = int64_t{1} << 22;
+constexpr int64_t kMaxTotalPixels = int64_t{1} << 22;  // 16 MiB, images and masks together
 // Larger stretched pieces are not kept (a window-sized centre would hold megabytes).
 constexpr int64_t kMaxCachedPixels = int64_t{1} << 20;
 
 struct TStretchCache {
   std::vector<TStretchEntry> Entries;
+  std::unordered_map<TStretchKey, size_t, TStretchKeyHash> Index;  // key -> position in Entries
   uint64_t Clock = 0;
-  int64_t Pixels = 0;  // held by all entries (image and mask each)
+  int64_t Pixels = 0;  // held by all entries, the image and the mask of each
+
+  static int64_t PixelsOf(const TStretchEntry& e) {
+    return int64_t(e.Image.PixelCount()) + int64_t(e.Mask.PixelCount());
+  }
+  void EvictOldest() {
+    const auto victim = std::min_element(Entries.begin(), Entries.end(), [](const TStretchEntry& a, const TStretchEntry& b) {
+      return a.LastUse < b.LastUse;
+    });
+    Pixels -= PixelsOf(*victim);
+    Index.erase(victim->Key);
+    if (victim != Entries.end() - 1) {
+      *victim = std::move(Entries.back());
+      Index[victim->Key] = size_t(victim - Entries.begin());
+    }
+    Entries.pop_back();
+  }
+  TStretchEntry& Add(TStretchEntry fresh) {
+    const int64_t size = PixelsOf(fresh);
+    while (!Entries.empty() && (Entries.size() >= kMaxEntries || Pixels + size > kMaxTotalPixels)) EvictOldest();
+    Index[fresh.Key] = Entries.size();
+    Pixels += size;
+    Entries.push_back(std::move(fresh));
+    return Entries.back();
+  }
 };
 
 TStretchCache& Cache() {
@@ -80,8 +114,7 @@ void StretchMaskedPieceCached(TBitmap32& dst, const TRect& dstRect, const TBitma
                   isCentre};
   TStretchCache& cache = Cache();
   TStretchEntry* entry = nullptr;
-  for (TStretchEntry& e : cache.Entries)
-    if (e.Key == key) entry = &e;
+  if (const auto found = cache.Index.find(key); found != cache.Index.end()) entry = &cache.Entries[found->second];
   if (!entry) {
     TStretchEntry fresh;
     fresh.Key = key;
@@ -98,33 +131,16 @@ void StretchMaskedPieceCached(TBitmap32& dst, const TRect& dstRect, const TBitma
       StretchRectNearest(fresh.Image, whole, src, sr);
       StretchRectNearest(fresh.Mask, whole, src, maskRect);
     }
-    const int64_t size = dw * dh;
-    auto oldest = [&] {
-      return std::min_element(cache.Entries.begin(), cache.Entries.end(),
-                              [](const TStretchEntry& a, const TStretchEntry& b) { return a.LastUse < b.LastUse; });
-    };
-    while (!cache.Entries.empty() && (cache.Entries.size() >= kMaxEntries || cache.Pixels + size > kMaxTotalPixels)) {
-      auto victim = oldest();
-      cache.Pixels -= int64_t{victim->Key.DW} * victim->Key.DH;
-      if (victim != cache.Entries.end() - 1) *victim = std::move(cache.Entries.back());
-      cache.Entries.pop_back();
-    }
-    cache.Entries.push_back(std::move(fresh));
-    cache.Pixels += size;
-    entry = &cache.Entries.back();
+    entry = &cache.Add(std::move(fresh));
   }
   entry->LastUse = ++cache.Clock;
-  TKeyRule opaque;
-  opaque.Or = 0xFF000000u;
-  const TPixelKernels& rows = PixelKernels();
-  for (int32_t y = c.Top; y < c.Bottom; ++y)
-    rows.MaskBlendKeyed(dst.Row(y) + c.Left, entry->Image.Row(y - dstRect.Top) + (c.Left - dstRect.Left),
-                        entry->Mask.Row(y - dstRect.Top) + (c.Left - dstRect.Left), size_t(WidthOfRect(c)), opaque);
+  BlendByStretchedMask(dst, c, TPoint{dstRect.Left, dstRect.Top}, entry->Image, entry->Mask);
 }
 
 void ClearStretchCache() {
   TStretchCache& cache = Cache();
   cache.Entries.clear();
+  cache.Index.clear();
   cache.Clock = 0;
   cache.Pixels = 0;
 }
