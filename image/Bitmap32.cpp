@@ -80,7 +80,11 @@ TStoreRecycler* Recycler() {
 }  // namespace
 
 
-TBitmap32::TBitmap32(int width, int height) {
+TBitmap32::TBitmap32(int width, int height) : TBitmap32(width, height, TUnfilled{}) {
+  if (FPixels) PixelKernels().Fill(FPixels, PixelCount(), 0x00FFFFFFu);
+}
+
+TBitmap32::TBitmap32(int width, int height, TUnfilled) {
   if (width < 0 || height < 0 || int64_t{width} * height > kMaxPixels) throw std::bad_alloc();
   if (width == 0 || height == 0) {
     FWidth = width;
@@ -92,7 +96,6 @@ TBitmap32::TBitmap32(int width, int height) {
   if (!FPixels) throw std::bad_alloc();
   FWidth = width;
   FHeight = height;
-  PixelKernels().Fill(FPixels, PixelCount(), 0x00FFFFFFu);
 }
 
 TBitmap32::~TBitmap32() { Release(); }
@@ -127,7 +130,7 @@ TBitmap32& TBitmap32::operator=(TBitmap32&& o) noexcept {
 }
 
 TBitmap32 TBitmap32::Clone() const {
-  TBitmap32 copy(FWidth, FHeight);
+  TBitmap32 copy(FWidth, FHeight, TUnfilled{});
   if (FPixels) std::memcpy(copy.FPixels, FPixels, PixelCount() * 4);
   return copy;
 }
