@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <climits>
 #include <cstdint>
 #include <numbers>
 #include <vector>
@@ -59,15 +60,57 @@ inline uint32_t ChannelOf(int64_t sum) {
   return static_cast<uint32_t>(sum >> 16);
 }
 
+// True when every weighted sum along the axis fits 32 bits: the sum of a list's weights' magnitudes
+// times 255 bounds it. Then the passes add in 32 bits, twice the lanes of 64, with the same result.
+bool FitsInt32(const TContributions& all) {
+  for (const auto& list : all) {
+    int64_t bound = 0;
+    for (const TContribution& c : list) bound += c.Weight < 0 ? -int64_t{c.Weight} : c.Weight;
+    if (bound * 255 > INT32_MAX) return false;
+  }
+  return true;
+}
+
 // One output pixel from the contributions, reading input pixel n as at(n); all four bytes are filtered.
-template <typename At>
+template <typename Acc, typename At>
 uint32_t FilterPixel(const std::vector<TContribution>& list, At at) {
-  int64_t sum[4] = {0, 0, 0, 0};
+  Acc sum[4] = {0, 0, 0, 0};
   for (const TContribution& c : list) {
     const uint32_t p = at(c.Pixel);
-    for (int k = 0; k < 4; ++k) sum[k] += int64_t{c.Weight} * ((p >> (8 * k)) & 0xFF);
+    for (int k = 0; k < 4; ++k) sum[k] += Acc{c.Weight} * Acc((p >> (8 * k)) & 0xFF);
   }
   return ChannelOf(sum[0]) | (ChannelOf(sum[1]) << 8) | (ChannelOf(sum[2]) << 16) | (ChannelOf(sum[3]) << 24);
+}
+
+template <typename Acc>
+void HorizontalPass(const TBitmap32& src, TBitmap32& work, const TContributions& cx) {
+  for (int32_t y = 0; y < src.Height(); ++y) {
+    const uint32_t* s = src.Row(y);
+    uint32_t* w = work.Row(y);
+    for (int32_t x = 0; x < work.Width(); ++x)
+      w[x] = FilterPixel<Acc>(cx[static_cast<size_t>(x)], [s](int32_t n) { return s[n]; });
+  }
+}
+
+template <typename Acc>
+void VerticalPass(const TBitmap32& work, TBitmap32& out, const TContributions& cy) {
+  const int32_t width = out.Width();
+  thread_local std::vector<Acc> sums;
+  sums.resize(static_cast<size_t>(width) * 4);
+  for (int32_t y = 0; y < out.Height(); ++y) {
+    std::fill(sums.begin(), sums.end(), 0);
+    for (const TContribution& c : cy[static_cast<size_t>(y)]) {  // whole rows at a time
+      const uint32_t* w = work.Row(c.Pixel);
+      const Acc weight = c.Weight;
+      for (int32_t x = 0; x < width; ++x)
+        for (int k = 0; k < 4; ++k) sums[size_t(x) * 4 + k] += weight * Acc((w[x] >> (8 * k)) & 0xFF);
+    }
+    uint32_t* o = out.Row(y);
+    for (int32_t x = 0; x < width; ++x) {
+      const Acc* v = &sums[size_t(x) * 4];
+      o[x] = ChannelOf(v[0]) | (ChannelOf(v[1]) << 8) | (ChannelOf(v[2]) << 16) | (ChannelOf(v[3]) << 24);
+    }
+  }
 }
 
 }  // namespace
@@ -114,32 +157,20 @@ void ResampleBitmap(const TBitmap32& src, TBitmap32& dst, int newWidth, int newH
   filter = std::clamp(filter, 0, 6);
 
   // Horizontal pass into a bitmap of the new width and the source's height.
-  TBitmap32 work(newWidth, src.Height());
+  TBitmap32 work(newWidth, src.Height(), TBitmap32::TUnfilled{});
   const TContributions cx = BuildContributions(src.Width(), newWidth, filter);
-  for (int32_t y = 0; y < src.Height(); ++y) {
-    const uint32_t* s = src.Row(y);
-    uint32_t* w = work.Row(y);
-    for (int32_t x = 0; x < newWidth; ++x)
-      w[x] = FilterPixel(cx[static_cast<size_t>(x)], [s](int32_t n) { return s[n]; });
-  }
+  if (FitsInt32(cx))
+    HorizontalPass<int32_t>(src, work, cx);
+  else
+    HorizontalPass<int64_t>(src, work, cx);
 
   // Vertical pass into the result; Dst is replaced only at the end, so Src may be Dst.
-  TBitmap32 out(newWidth, newHeight);
+  TBitmap32 out(newWidth, newHeight, TBitmap32::TUnfilled{});
   const TContributions cy = BuildContributions(src.Height(), newHeight, filter);
-  std::vector<int64_t> sums(static_cast<size_t>(newWidth) * 4);
-  for (int32_t y = 0; y < newHeight; ++y) {
-    std::fill(sums.begin(), sums.end(), 0);
-    for (const TContribution& c : cy[static_cast<size_t>(y)]) {  // whole rows at a time
-      const uint32_t* w = work.Row(c.Pixel);
-      for (int32_t x = 0; x < newWidth; ++x)
-        for (int k = 0; k < 4; ++k) sums[size_t(x) * 4 + k] += int64_t{c.Weight} * ((w[x] >> (8 * k)) & 0xFF);
-    }
-    uint32_t* o = out.Row(y);
-    for (int32_t x = 0; x < newWidth; ++x) {
-      const int64_t* v = &sums[size_t(x) * 4];
-      o[x] = ChannelOf(v[0]) | (ChannelOf(v[1]) << 8) | (ChannelOf(v[2]) << 16) | (ChannelOf(v[3]) << 24);
-    }
-  }
+  if (FitsInt32(cy))
+    VerticalPass<int32_t>(work, out, cy);
+  else
+    VerticalPass<int64_t>(work, out, cy);
   dst = std::move(out);
 }
 
