@@ -9,6 +9,10 @@
 
 #include "image/ImageError.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace qw {
 
 namespace {
@@ -92,6 +96,32 @@ void HorizontalPass(const TBitmap32& src, TBitmap32& work, const TContributions&
   }
 }
 
+// sums[i] += weight * bytes[i] for the n bytes of whole rows; the caller's bound keeps every sum inside
+// 32 bits. With SSE2 sixteen bytes at a time: the low half of an unsigned 32 x 32 bit product is that
+// of the signed one.
+void AddWeightedBytes(int32_t* sums, const uint8_t* bytes, size_t n, int32_t weight) {
+  size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i w = _mm_set1_epi32(weight), zero = _mm_setzero_si128();
+  auto mul = [&](__m128i v) {
+    const __m128i even = _mm_mul_epu32(v, w), odd = _mm_mul_epu32(_mm_srli_epi64(v, 32), w);
+    return _mm_unpacklo_epi32(_mm_shuffle_epi32(even, _MM_SHUFFLE(0, 0, 2, 0)),
+                              _mm_shuffle_epi32(odd, _MM_SHUFFLE(0, 0, 2, 0)));
+  };
+  for (; i + 16 <= n; i += 16) {
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+    const __m128i lo = _mm_unpacklo_epi8(b, zero), hi = _mm_unpackhi_epi8(b, zero);
+    const __m128i quarter[4] = {_mm_unpacklo_epi16(lo, zero), _mm_unpackhi_epi16(lo, zero),
+                                _mm_unpacklo_epi16(hi, zero), _mm_unpackhi_epi16(hi, zero)};
+    for (size_t k = 0; k < 4; ++k) {
+      __m128i* s = reinterpret_cast<__m128i*>(sums + i + 4 * k);
+      _mm_storeu_si128(s, _mm_add_epi32(_mm_loadu_si128(s), mul(quarter[k])));
+    }
+  }
+#endif
+  for (; i < n; ++i) sums[i] += weight * int32_t{bytes[i]};
+}
+
 template <typename Acc>
 void VerticalPass(const TBitmap32& work, TBitmap32& out, const TContributions& cy) {
   const int32_t width = out.Width();
@@ -101,9 +131,14 @@ void VerticalPass(const TBitmap32& work, TBitmap32& out, const TContributions& c
     std::fill(sums.begin(), sums.end(), 0);
     for (const TContribution& c : cy[static_cast<size_t>(y)]) {  // whole rows at a time
       const uint32_t* w = work.Row(c.Pixel);
-      const Acc weight = c.Weight;
-      for (int32_t x = 0; x < width; ++x)
-        for (int k = 0; k < 4; ++k) sums[size_t(x) * 4 + k] += weight * Acc((w[x] >> (8 * k)) & 0xFF);
+      if constexpr (sizeof(Acc) == 4) {
+        // Byte 4x + k of the row is channel k of pixel x, just where its sum lies.
+        AddWeightedBytes(sums.data(), reinterpret_cast<const uint8_t*>(w), size_t(width) * 4, c.Weight);
+      } else {
+        const Acc weight = c.Weight;
+        for (int32_t x = 0; x < width; ++x)
+          for (int k = 0; k < 4; ++k) sums[size_t(x) * 4 + k] += weight * Acc((w[x] >> (8 * k)) & 0xFF);
+      }
     }
     uint32_t* o = out.Row(y);
     for (int32_t x = 0; x < width; ++x) {
