@@ -7,8 +7,13 @@
 #if defined(__SSE2__)
 #include <immintrin.h>
 
+// Everything defined below is compiled for AVX2 (clang and gcc each have their own way to say so).
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 
 namespace qw {
 namespace avx2_rows {
@@ -51,7 +56,11 @@ const TPixelKernels* Avx2PixelKernels() { return &avx2_rows::kTable; }
 
 }  // namespace qw
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 #else
 
