@@ -14,9 +14,14 @@ inline constexpr uint32_t kKeyPixel = 0x00FF00FFu;
 class TBitmap32 {
  public:
   TBitmap32() = default;
-  // A W x H bitmap (0 x 0 allowed), every pixel 0x00FFFFFF. Throws std::bad_alloc when the size is
+  // A W x H bitmap (0 x 0 allowed), every pixel 0x00FFFFFF; its store may be one a freed bitmap of the
+  // same size left on this thread. Throws std::bad_alloc when the size is
   // absurd (negative, or more than 2^28 pixels) or memory is short.
   TBitmap32(int width, int height);
+  // The same, its pixels left as they are: for a decoder that writes every one of them before the bitmap
+  // is seen (one pass over the memory fewer).
+  struct TUnfilled {};
+  TBitmap32(int width, int height, TUnfilled);
   ~TBitmap32();
   TBitmap32(TBitmap32&& other) noexcept;
   TBitmap32& operator=(TBitmap32&& other) noexcept;
