@@ -17,6 +17,8 @@
 #include "fw/Timer.h"
 #include "fw/WideText.h"
 #include "skin/controls/SkinControlClasses.h"
+#include "skin/frame/SkinProviderClass.h"
+#include "skin/frame/SkinProvider_win.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sCheckBox.h"
 #include "skin/controls/sComboBox.h"
@@ -38,6 +40,7 @@ const TClassRegistry& Registry() {
     TClassRegistry& r = ClassRegistry();
     r.Register("TForm1", "TForm", nullptr);
     RegisterSkinControls(r);
+    RegisterSkinProviderClass(r);
     return true;
   }();
   (void)registered;
@@ -116,7 +119,7 @@ void TForm1::LoadFromText(const std::string& text) {
 }
 
 void TForm1::CheckFields() const {
-  const void* fields[] = {sSkinManager1, sPageControl1, sTabSheet1, sGroupBox2, sGroupBox6, sSpinEdit1, sEdit2, sCheckBox2,
+  const void* fields[] = {sSkinManager1, sSkinProvider1, sPageControl1, sTabSheet1, sGroupBox2, sGroupBox6, sSpinEdit1, sEdit2, sCheckBox2,
                           sCheckBox3, sCheckBox4, sCheckBox5, sGroupBox5, sLabel1, sGroupBox4, sMemo1,
                           sGroupBox3, Image1, Image2, sCheckBox6, sEdit3, sBitBtn3, sGroupBox1, sEdit1,
                           sPanel1, PopupMenu1, N1, N2, N3, sComboBox1, sBitBtn1, sBitBtn2, Label1, Label2,
@@ -126,7 +129,7 @@ void TForm1::CheckFields() const {
 }
 
 bool TForm1::BindField(const std::string& name, TComponent* c) {
-  return Bind(name, c, "sSkinManager1", sSkinManager1) || Bind(name, c, "sPageControl1", sPageControl1) || Bind(name, c, "sTabSheet1", sTabSheet1) ||
+  return Bind(name, c, "sSkinManager1", sSkinManager1) || Bind(name, c, "sSkinProvider1", sSkinProvider1) || Bind(name, c, "sPageControl1", sPageControl1) || Bind(name, c, "sTabSheet1", sTabSheet1) ||
          Bind(name, c, "sGroupBox2", sGroupBox2) || Bind(name, c, "sGroupBox6", sGroupBox6) ||
          Bind(name, c, "sSpinEdit1", sSpinEdit1) || Bind(name, c, "sEdit2", sEdit2) ||
          Bind(name, c, "sCheckBox2", sCheckBox2) || Bind(name, c, "sCheckBox3", sCheckBox3) ||

@@ -25,6 +25,7 @@ class TsMemo;
 class TsPageControl;
 class TsPanel;
 class TsSkinManager;
+class TsSkinProvider;
 class TsSpinEdit;
 class TsTabSheet;
 
@@ -46,6 +47,7 @@ class TForm1 : public TForm {
 
   // Fields filled from the description.
   TsSkinManager* sSkinManager1 = nullptr;
+  TsSkinProvider* sSkinProvider1 = nullptr;
   TsPageControl* sPageControl1 = nullptr;
   TsTabSheet* sTabSheet1 = nullptr;
   TsGroupBox* sGroupBox2 = nullptr;

@@ -6,7 +6,9 @@
 
 #include "base/FlagScope.h"
 #include "base/Utf.h"
+#include "fw/Color.h"
 #include "fw/Form.h"
+#include "fw/Label.h"
 #include "fw/WinControl.h"
 #include "skin/controls/ComboBoxWnd_win.h"
 #include "skin/controls/EditWnd_win.h"
@@ -236,9 +238,37 @@ void TqxCtrlAdapter::AddAllItems(TWinControl* owner) {
 void TqxCtrlAdapter::TakeOverLabel(TControl* label) {
   if (label->Tag == kTagKeepLabel) return;
   label->ControlStyle &= ~static_cast<uint32_t>(csOpaque);
+  // A plain label paints its own background unless it is transparent: the skin shows through instead.
+  if (auto* plain = dynamic_cast<TLabel*>(label); plain && !plain->Transparent()) {
+    plain->SetTransparent(true);
+    FMadeTransparent.insert(plain);
+  }
   const TsSkinManager* m = Manager();
   const TColor color = m ? static_cast<TColor>(m->GetGlobalFontColor()) : clNoColor;
   if (color != clNoColor && label->Font().Color() != color) label->Font().SetColor(color);
+}
+
+namespace {
+
+void ForEachLabel(TWinControl& parent, const std::function<void(TLabel&)>& f) {
+  for (int i = 0; i < parent.ControlCount(); ++i) {
+    TControl* c = parent.Controls(i);
+    if (auto* label = dynamic_cast<TLabel*>(c)) f(*label);
+    if (auto* w = dynamic_cast<TWinControl*>(c)) ForEachLabel(*w, f);
+  }
+}
+
+}  // namespace
+
+void TqxCtrlAdapter::GiveBackLabels() {
+  if (!FForm) return;
+  // Only labels still on the form are touched: one that went meanwhile is not followed.
+  ForEachLabel(*FForm, [this](TLabel& label) {
+    if (label.Tag == kTagKeepLabel) return;
+    label.Font().SetColor(clWindowText);
+    if (FMadeTransparent.count(&label)) label.SetTransparent(false);
+  });
+  FMadeTransparent.clear();
 }
 
 bool TqxCtrlAdapter::Allowed(HWND window, TControl* control, std::u16string& section) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,7 @@ namespace qw {
 class TComponent;
 class TControl;
 class TForm;
+class TLabel;
 class TqxCtrlAdapter;
 class TqxMainWnd;
 class TsCommonData;
@@ -95,6 +97,9 @@ class TqxCtrlAdapter {
   void AddNewGraphItem(TControl* control);
   // A plain label of the framework: it stops painting its background and takes the skin's font colour.
   void TakeOverLabel(TControl* label);
+  // The skin went: the form's plain labels take the window-text colour, and those made transparent
+  // paint their own background again.
+  void GiveBackLabels();
   // Frees the item (its wrapper gives the window back); the last item moves into the gap.
   void RemoveItem(int index);
   void RemoveAllItems();
@@ -122,6 +127,7 @@ class TqxCtrlAdapter {
 
   TForm* FForm = nullptr;
   HWND FWindow = nullptr;
+  std::set<const TLabel*> FMadeTransparent;  // compared only, never followed
   TsSkinManager* FManager;
 };
 

@@ -4,6 +4,7 @@
 #include "image/BitmapDC_win.h"
 #include "skin/controls/WrapperCache_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinState.h"
 #include "skin/data/SkinCommands.h"
@@ -260,7 +261,8 @@ bool TqxEditWnd::EditSkinCommand(TMessage& message) {
       return true;
     case skcPaintBackground: {
       CallPrevWndProc(message);
-      auto* info = reinterpret_cast<TBackgroundInfo*>(message.LParam);
+      // Only a record of our own send in progress is followed, never one a stranger posted.
+      auto* info = Destroyed ? nullptr : SkinCommandAddress<TBackgroundInfo>(message, Control(), CtrlHandle);
       if (!info || info->BgType != btUnknown) return true;
       if (SkinData->CustomColor() && Color != clNone) {
         info->BgType = btFill;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "skin/frame/FrameHitCodes.h"
+
 namespace qw {
 
 namespace {
@@ -33,6 +35,20 @@ TMaximizedPlacement MaximizedPlacement(const TRect& workArea, const TFrameGeomet
   const int64_t width = int64_t{workArea.Right} - workArea.Left, height = int64_t{workArea.Bottom} - workArea.Top;
   return TMaximizedPlacement{TPoint{Fit(workArea.Left - f), Fit(workArea.Top + below - f)},
                              TSize{Fit(width + 2 * f), Fit(height + 2 * f - below)}};
+}
+
+TRect OutlineBounds(const TRect& start, int32_t hitCode, int32_t dx, int32_t dy, TSize minimum) {
+  if (hitCode == kHtCaption) return TRect{start.Left + dx, start.Top + dy, start.Right + dx, start.Bottom + dy};
+  TRect r = start;
+  const bool left = hitCode == kHtLeft || hitCode == kHtTopLeft || hitCode == kHtBottomLeft;
+  const bool right = hitCode == kHtRight || hitCode == kHtTopRight || hitCode == kHtBottomRight;
+  const bool top = hitCode == kHtTop || hitCode == kHtTopLeft || hitCode == kHtTopRight;
+  const bool bottom = hitCode == kHtBottom || hitCode == kHtBottomLeft || hitCode == kHtBottomRight;
+  if (left) r.Left = std::min(start.Left + dx, start.Right - minimum.Width);
+  if (right) r.Right = std::max(start.Right + dx, start.Left + minimum.Width);
+  if (top) r.Top = std::min(start.Top + dy, start.Bottom - minimum.Height);
+  if (bottom) r.Bottom = std::max(start.Bottom + dy, start.Top + minimum.Height);
+  return r;
 }
 
 }  // namespace qw

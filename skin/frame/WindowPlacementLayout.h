@@ -26,4 +26,9 @@ struct TMaximizedPlacement {
 // skin's caption starts at the top of the work area and the client area still ends at its bottom.
 TMaximizedPlacement MaximizedPlacement(const TRect& workArea, const TFrameGeometry& g, const TFrameWindow& w);
 
+// The bounds an outline drag proposes: the start bounds moved by (Dx, Dy) for the caption, or the
+// edges the sizing code names moved by it; never narrower or lower than the minimum (the moved edge
+// stops there).
+TRect OutlineBounds(const TRect& start, int32_t hitCode, int32_t dx, int32_t dy, TSize minimum);
+
 }  // namespace qw

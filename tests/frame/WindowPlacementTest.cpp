@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <utility>
 
 #include "skin/frame/WindowPlacementLayout.h"
@@ -32,6 +33,18 @@ TEST(MaximizedPlacement, SizeableFormOn1024x768WithAndWithoutABorderWindow) {
   // client area still ends at the work area's bottom.
   w.BorderWindow.Present = true, w.BorderWindow.MaxHeight = 28;
   EXPECT_EQ(place({0, 0, 1024, 768}), (TMaximizedPlacement{{-4, 5}, {1032, 767}}));
+}
+
+TEST(OutlineBounds, MovesWithTheCaptionAndSizesByTheNamedEdgesDownToTheMinimum) {
+  const TRect start{100, 100, 400, 300};
+  const TSize minimum{200, 150};
+  for (auto [hit, dx, dy, want] : {std::tuple{kHtCaption, -30, 20, TRect{70, 120, 370, 320}},
+                                  std::tuple{kHtBottomRight, 50, 60, TRect{100, 100, 450, 360}},
+                                  std::tuple{kHtTopLeft, 20, -10, TRect{120, 90, 400, 300}},
+                                  std::tuple{kHtLeft, 250, 40, TRect{200, 100, 400, 300}},    // stops at the minimum width
+                                  std::tuple{kHtTop, 0, 120, TRect{100, 150, 400, 300}}}) {  // and height
+    EXPECT_EQ(OutlineBounds(start, hit, dx, dy, minimum), want) << hit;
+  }
 }
 
 }  // namespace

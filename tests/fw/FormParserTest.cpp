@@ -249,7 +249,7 @@ TEST(FormParser, ReadsTheProgramsOwnDescription) {
     for (const TFormObject& child : o.Children) self(self, child);
   };
   walk(walk, form);
-  EXPECT_EQ(objects, 43);  // the form and its 42 components
+  EXPECT_EQ(objects, 44);  // the form and its 43 components
   ASSERT_TRUE(manager);
   const TFormValue& skins = Value(*manager, "InternalSkins");
   ASSERT_EQ(skins.Items.size(), 2u);

@@ -1,0 +1,201 @@
+// TsSkinProvider: the frame's picture (PaintAll), its strips on the window (WM_NCPAINT) and the
+// window's region cut after the skin's corner masks.
+#include <algorithm>
+
+#include "fw/BitmapCanvas.h"
+#include "fw/Form.h"
+#include "image/BitmapDC_win.h"
+#include "skin/core/CommonData_win.h"
+#include "skin/data/SkinManager.h"
+#include "skin/frame/FramePicture.h"
+#include "skin/frame/SkinProvider_win.h"
+#include "skin/render/BorderMask.h"
+#include "skin/render/SectionPaint.h"
+
+namespace qw {
+
+namespace {
+
+// Where a mask cuts pixels out of a W x H window (its key pixels in the corners), in window rows.
+void AddMaskCuts(const TsMaskData& mask, int width, int height, int keepRowsBelow, std::vector<TRegionRun>& cuts) {
+  if (width < 2 || height < 2) return;
+  TBitmap32 scratch(width, height);
+  for (const TRegionRun& run : DrawBorderMaskRegion(scratch, false, 0, mask))
+    if (keepRowsBelow <= 0 || run.Y < keepRowsBelow) cuts.push_back(run);
+}
+
+}  // namespace
+
+void TsSkinProvider::PaintAll() {
+  HWND h = Handle();
+  TsSkinManager* m = Manager();
+  if (!h || !m || !Skinned()) return;
+  const TFrameWindow w = WindowFacts();
+  const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
+  if (g.CaptionWidth <= 0 || w.Height <= 0) return;
+  TBitmap32& cache = *SkinData->CacheBmp();
+  if (cache.Width() != g.CaptionWidth || cache.Height() != w.Height) cache = TBitmap32(g.CaptionWidth, w.Height);
+  CalcItems();
+  const TsGeneralData& section = m->gd[static_cast<size_t>(SkinData->SkinIndex())];
+  const int state = LimitState(section, FFormActive ? 1 : 0);
+  PaintControlItem(*SkinData, EmptyCacheInfo(), state, TRect{0, 0, cache.Width(), cache.Height()}, TPoint{0, 0}, cache,
+                   false);
+  if (g.CaptionHeight > 0 && DrawNonClientArea) {
+    PaintCaptionBar(g);
+    PaintIcon();
+    PaintCaptionText(g);
+    SaveTitleBG(g);
+    PaintBorderIcons();
+  }
+  SkinData->BGChanged = false;
+}
+
+void TsSkinProvider::PaintCaptionBar(const TFrameGeometry& g) {
+  TsSkinManager& m = *Manager();
+  if (!m.IsValidSkinIndex(FTitleSkinIndex)) return;
+  TBitmap32& cache = *SkinData->CacheBmp();
+  const TRect band{0, 0, cache.Width(), std::min(cache.Height(), g.SysBorderHeight + g.CaptionHeight)};
+  // The bar's transparent parts show the border painted under it.
+  TBitmap32 under = CopyBitmapArea(cache, band);
+  const int state = LimitState(m.gd[static_cast<size_t>(FTitleSkinIndex)], FFormActive ? 1 : 0);
+  const std::u16string name = TitleSkin.empty() ? u"FORMTITLE" : TitleSkin;
+  PaintSectionItem(FTitleSkinIndex, name, MakeCacheInfo(&under, 0, 0), state, band, TPoint{0, 0}, cache, &m);
+  // The skin's plate behind the caption buttons.
+  const int titleBar = m.GetMaskIndex(SkinData->SkinIndex(), SkinData->SkinSection(), u"TITLEBAR");
+  if (m.IsValidImgIndex(titleBar) && FCaption.Layout.TitleButtonsWidth > 0) {
+    const TsMaskData& mask = m.ma[static_cast<size_t>(titleBar)];
+    const int imageWidth = (mask.R.Right - mask.R.Left) / std::max<int>(1, mask.ImageCount);
+    const TRect plate{std::max(0, g.CaptionWidth - (2 * imageWidth + FCaption.Layout.TitleButtonsWidth)), 0,
+                      cache.Width(), band.Bottom};
+    DrawBorderMask(cache, plate, MakeCacheInfo(&cache, 0, 0), mask, state, false);
+  }
+}
+
+void TsSkinProvider::SaveTitleBG(const TFrameGeometry& g) {
+  const TBitmap32& cache = *SkinData->CacheBmp();
+  const int width = g.SysBorderWidth + FCaption.Layout.TitleButtonsWidth + 10;
+  // Never from before the picture's first column, however wide the skin's buttons are.
+  FTempLeft = std::max(0, g.CaptionWidth - width - 1);
+  FTempBmp = CopyBitmapArea(cache, TRect{FTempLeft, 0, FTempLeft + width, g.SysBorderHeight + g.CaptionHeight});
+}
+
+void TsSkinProvider::PaintBorderIcons() {
+  TBitmap32& cache = *SkinData->CacheBmp();
+  PasteBitmap(cache, FTempBmp, TPoint{FTempLeft, 0});
+  auto draw = [&](const TsCaptionButton& b) {
+    // A button a fade window covers shows its normal look in the picture.
+    const int state = b.Timer && b.Timer->Running() ? 0 : b.State;
+    DrawButton(cache, b, TPoint{b.Rect.Left, b.Rect.Top}, state);
+  };
+  for (const TsCaptionButton& b : FButtons) draw(b);
+  for (const TsCaptionButton& b : FUserButtons) draw(b);
+}
+
+bool TsSkinProvider::ButtonEnabled(const TsCaptionButton& b) const {
+  const TSysMenuRules r = SysMenuRules();
+  switch (b.HitCode) {
+    case kHtClose: return r.VisibleClose;
+    case kHtMaxButton: return r.EnabledMax;
+    case kHtMinButton: return r.EnabledMin;
+    case kHtHelp: return true;
+    default: {
+      const size_t user = static_cast<size_t>(b.HitCode - kHtUserButton);
+      return user >= TitleButtons.size() || TitleButtons[user].Enabled;
+    }
+  }
+}
+
+void TsSkinProvider::DrawButton(TBitmap32& bmp, const TsCaptionButton& b, TPoint at, int state) {
+  const TsSkinManager* m = Manager();
+  if (!m || !m->IsValidImgIndex(b.ImageIndex) || b.Rect.Right <= b.Rect.Left) return;
+  const bool dim = state == 0 && (!FFormActive || !ButtonEnabled(b));
+  // The clean caption under the button is what its key pixels show.
+  const TCacheInfo ci = MakeCacheInfo(&FTempBmp, b.Rect.Left - at.X - FTempLeft, b.Rect.Top - at.Y);
+  DrawMaskGlyph(bmp, at, state, ci, m->ma[static_cast<size_t>(b.ImageIndex)], dim ? 2 : 1);
+}
+
+TBitmap32 TsSkinProvider::ButtonPicture(const TsCaptionButton& b, int state) {
+  const int width = b.Rect.Right - b.Rect.Left, height = b.Rect.Bottom - b.Rect.Top;
+  if (width <= 0 || height <= 0) return TBitmap32();
+  TBitmap32 picture(width, height);
+  PasteBitmapArea(picture, FTempBmp, TRect{b.Rect.Left - FTempLeft, b.Rect.Top, b.Rect.Right - FTempLeft, b.Rect.Bottom},
+                  TPoint{0, 0});
+  DrawButton(picture, b, TPoint{0, 0}, state);
+  for (int y = 0; y < height; ++y)
+    for (uint32_t* p = picture.Row(y), *end = p + width; p != end; ++p) *p |= 0xFF000000u;
+  return picture;
+}
+
+// ---- On the window ---------------------------------------------------------------------------------------
+
+void TsSkinProvider::PaintNonClient() {
+  HWND h = Handle();
+  if (!h || !DrawNonClientArea || !Skinned()) return;
+  if (!FPrepared) PrepareForm();
+  if (!FPrepared) return;
+  const TFrameWindow w = WindowFacts();
+  const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
+  const TBitmap32& cache = *SkinData->CacheBmp();
+  if (cache.Width() != g.CaptionWidth || cache.Height() != w.Height) SkinData->BGChanged = true;
+  if (SkinData->BGChanged) PaintAll();
+  if (FRgnChanged) UpdateFormRgn();
+  HDC dc = GetWindowDC(h);
+  if (!dc) return;
+  const int saved = SaveDC(dc);
+  const TFrameStrips s = FrameStrips(g, w);
+  for (const TRect& r : {s.Top, s.Left, s.Bottom, s.Right}) CopyBitmapToDC(dc, cache, r, TPoint{r.Left, r.Top});
+  RestoreDC(dc, saved);
+  ReleaseDC(h, dc);
+  ++FNonClientPaints;
+}
+
+void TsSkinProvider::RepaintFrame() {
+  SkinData->BGChanged = true;
+  HWND h = Handle();
+  if (h && IsWindowVisible(h)) PaintNonClient();
+}
+
+void TsSkinProvider::CopyButtonToWindow(const TsCaptionButton& b) {
+  HWND h = Handle();
+  if (!h || !IsWindowVisible(h)) return;
+  if (HDC dc = GetWindowDC(h)) {
+    CopyBitmapToDC(dc, *SkinData->CacheBmp(), b.Rect, TPoint{b.Rect.Left, b.Rect.Top});
+    ReleaseDC(h, dc);
+  }
+}
+
+void TsSkinProvider::UpdateFormRgn() {
+  HWND h = Handle();
+  TsSkinManager* m = Manager();
+  if (!h || !m || !DrawNonClientArea || !Skinned()) return;
+  const TFrameWindow w = WindowFacts();
+  if (!HaveBorder(w) && !w.Iconic() && !(w.Style & kWsThickFrame)) return;
+  const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
+  HRGN region = nullptr;
+  if (w.Maximized()) {
+    // The frame that lies off the screen is clipped.
+    region = CreateRectRgn(g.SysBorderWidth, g.SysBorderHeight, w.Width - g.SysBorderWidth, w.Height - g.SysBorderHeight);
+  } else {
+    std::vector<TRegionRun> cuts;
+    if (m->IsValidImgIndex(SkinData->BorderIndex()))
+      AddMaskCuts(m->ma[static_cast<size_t>(SkinData->BorderIndex())], g.CaptionWidth, w.Height, 0, cuts);
+    const int titleMask = m->IsValidSkinIndex(FTitleSkinIndex)
+                              ? m->GetMaskIndex(FTitleSkinIndex, TitleSkin.empty() ? u"FORMTITLE" : TitleSkin, u"BORDERSMASK")
+                              : -1;
+    if (m->IsValidImgIndex(titleMask)) {
+      const TsMaskData& mask = m->ma[static_cast<size_t>(titleMask)];
+      AddMaskCuts(mask, g.CaptionWidth, std::max(2, g.SysBorderHeight + g.CaptionHeight), std::max<int>(1, mask.WT), cuts);
+    }
+    region = CreateRectRgn(0, 0, g.CaptionWidth, w.Height);
+    for (const TRegionRun& run : cuts) {
+      HRGN cut = CreateRectRgn(run.Left, run.Y, run.Right, run.Y + 1);
+      CombineRgn(region, region, cut, RGN_DIFF);
+      DeleteObject(cut);
+    }
+  }
+  FRgnChanged = false;
+  // Painted right after by the caller: no redraw of its own.
+  if (!SetWindowRgn(h, region, FALSE)) DeleteObject(region);
+}
+
+}  // namespace qw

@@ -1,0 +1,237 @@
+#pragma once
+// TsSkinProvider: the component that skins the frame of one form. It stands in front of the form's
+// messages (a hook of the form's chain: one provider, one hook, taken out before either goes), paints
+// the border, the caption bar with icon, text and buttons into one window-sized picture, copies the
+// frame's strips of it onto the window, cuts the window's corners after the skin's mask, answers the
+// hit tests of what it draws, and hands everything else to the form. The form keeps the frame sizes
+// the system gives its border style; the provider only paints over them.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/ControlEnums.h"
+#include "base/Component.h"
+#include "fw/Control.h"
+#include "image/Bitmap32.h"
+#include "skin/frame/FormCaption.h"
+#include "skin/frame/FrameHitTest.h"
+
+namespace qw {
+
+class TForm;
+class TPopupMenu;
+class TqxCaptionHint;
+class TqxCtrlAdapter;
+class TqxSBAnimation;
+class TsCommonData;
+class TsSkinManager;
+struct TBackgroundInfo;
+
+enum class TResizeMode { rmStandard, rmBorder };
+enum class TGripMode { gmNone, gmRightBottom };
+enum class TSysSubMenuPosition { ipTop, ipBottom, ipBeforeClose };
+
+// Extra text drawn after the caption.
+struct TqxAddedTitle {
+  std::u16string Text;
+  TColor FontColor = clNone;
+};
+
+// A popup menu merged into the system menu.
+struct TqxSysSubMenu {
+  std::u16string Caption;
+  TPopupMenu* PopupMenu = nullptr;
+  TSysSubMenuPosition Position = TSysSubMenuPosition::ipBeforeClose;
+};
+
+// A caption button of the program's own, left of the system ones; its hit code is 1000 + its index.
+struct TsTitleButton {
+  std::u16string Hint;
+  bool Visible = true;
+  bool Enabled = true;
+  bool UseSkinData = true;
+  TMouseEvent OnMouseDown, OnMouseUp;
+};
+
+// One caption button's state as painted and tracked.
+struct TsCaptionButton {
+  int State = 0;          // 0 normal, 1 hot, 2 pressed
+  int ImageIndex = -1;    // mask index; -1 not drawn
+  TRect Rect;             // window coordinates
+  int HitCode = 0;
+  int GlowID = -1;
+  std::unique_ptr<TqxSBAnimation> Timer;
+};
+
+// What the system answers for the frame's parts.
+TFrameMetrics SystemFrameMetrics();
+
+class TsSkinProvider : public TComponent, private TWindowProcHook {
+ public:
+  TsSkinProvider();
+  ~TsSkinProvider() override;
+  const char* ClassName() const override { return "TsSkinProvider"; }
+  // The description was read: the provider takes over its owner, which must be a form.
+  void Loaded() override;
+  // A provider for a form that has none, made at run time (owned by the form).
+  static TsSkinProvider* CreateFor(TForm& form);
+  // The provider that skins a form's (a window's) frame, or null.
+  static TsSkinProvider* FromForm(TForm& form);
+  static TsSkinProvider* FromWindow(HWND window);
+
+  // ---- Stored properties ----
+  TAlignment CaptionAlignment = taLeftJustify;
+  bool AllowAnimation = true;
+  bool DrawNonClientArea = true;
+  bool DrawClientArea = true;
+  bool MakeSkinMenu = false;
+  bool ScreenSnap = false;
+  int SnapBuffer = 10;
+  bool ShowAppIcon = true;
+  bool UseGlobalColor = true;
+  TResizeMode ResizeMode = TResizeMode::rmStandard;
+  TGripMode GripMode = TGripMode::gmNone;
+  std::u16string TitleSkin;  // empty: FORMTITLE
+  TqxAddedTitle AddedTitle;
+  TqxSysSubMenu SysSubMenu;
+  std::vector<TsTitleButton> TitleButtons;
+  std::unique_ptr<TsCommonData> SkinData;  // section FORM
+
+  // ---- State read by the program and the tests ----
+  TForm* Form() const { return FForm; }
+  // The frame shows the active look.
+  bool FormActive() const { return FFormActive; }
+  // The form had the system-menu style when the frame took it over.
+  bool HaveSysMenu() const { return FHaveSysMenu; }
+  // The caption as last laid out, in window coordinates.
+  const TCaptionLayout& Caption() const { return FCaption.Layout; }
+  TRect IconRect() const { return FCaption.Layout.Icon; }
+  // The frame's measures of the window as it is now.
+  TFrameGeometry Geometry() const;
+  TFrameWindow WindowFacts() const;
+  // The button of a hit code (8, 9, 20, 21, 1000 + i), or null.
+  TsCaptionButton* ButtonOf(int hitCode);
+  // The hint window of the hot user button (null when none is shown).
+  HWND HintWindow() const;
+  int CurrentHT() const { return FCurrentHT; }
+  // The window's frame picture (empty until the first paint).
+  const TBitmap32& Cache() const;
+  // The non-client paints done so far (each copies the whole frame once).
+  int NonClientPaints() const { return FNonClientPaints; }
+  bool Skinned() const;
+  // The window commands the form offers now (its system menu's items and its caption buttons).
+  TSysMenuRules SysMenuRules() const;
+
+  // ---- Operations ----
+  // Sets the frame up on the form's window: system menu kept, style removed, indexes, images.
+  void PrepareForm();
+  // Gives the system its frame back (skin removed or provider going).
+  void ReleaseForm();
+  // Rebuilds the picture when stale and copies the frame's strips to the window.
+  void PaintNonClient();
+  // Repaints the frame now from a rebuilt picture.
+  void RepaintFrame();
+  // Builds the whole picture: border, caption bar, icon, text, buttons.
+  void PaintAll();
+  // Lays the caption out for the window's current size and state.
+  void CalcItems();
+  // Sets the window region from the skin's corner masks.
+  void UpdateFormRgn();
+  // The hit code at a screen point, and whether the frame answers it itself.
+  TFrameHit HTProcess(POINT screen);
+  // Opens the system menu with its top-left corner at the screen point.
+  void DropSysMenu(POINT at);
+
+  // Caption buttons.
+  void SetHotHT(int hitCode, bool repaint = true);
+  void SetPressedHT(int hitCode);
+  void RepaintButton(int hitCode);
+  void KillAnimations();
+  // The button's picture over the clean caption: its state image (for fades and repaints).
+  TBitmap32 ButtonPicture(const TsCaptionButton& button, int state);
+  bool CanAnimateButtons() const;
+  // Hands a message on to the form's own handling.
+  void CallPrevious(TMessage& message);
+
+ private:
+  void HookedWindowProc(TControl& control, TMessage& message) override;
+  void HookedControlDestroyed(TControl& control) override;
+  void Attach(TForm& form);
+  void Detach();
+  TsSkinManager* Manager() const;
+  HWND Handle() const;
+  void CheckSysMenuStyle(bool skinned);
+  void UpdateIconsIndexes();
+  TFormState FormStateNow() const;
+  void ForgetWindow();
+
+  // The message table and its handlers.
+  void OnSkinCommand(TMessage& message);
+  void OnUnskinnedMessage(TMessage& message);
+  void AnswerBackground(TBackgroundInfo& info);
+  void OnNcPaint(TMessage& message);
+  void OnNcActivate(TMessage& message, bool active);
+  void OnNcHitTest(TMessage& message, POINT screen);
+  void OnCaptionChange(TMessage& message);
+  void OnShowingChanged();
+  void OnMouseLeave(TMessage& message);
+  void OnLButtonUp(TMessage& message, POINT client);
+  void OnOutlineMouse(TMessage& message, POINT client, bool released);
+  void OnNcRButton(TMessage& message, int hitCode, POINT screen);
+  void OnSysCommand(TMessage& message, UINT command, LPARAM lParam);
+  void OnGetMinMaxInfo(TMessage& message, MINMAXINFO& info);
+  void OnWindowPosChanging(TMessage& message, WINDOWPOS& pos);
+
+  // Moving and sizing by an outline (ResizeMode rmBorder).
+  bool BeginOutlineDrag(int hitCode, POINT screen);
+  void MoveOutline(POINT screen);
+  void EndOutlineDrag(bool apply);
+
+  // Mouse on the caption; each answers whether the frame handled it.
+  bool OnNcMouseMove(POINT screen);
+  bool OnNcLButtonDown(int hitCode, POINT screen);
+  bool OnButtonUp(POINT screen);
+  bool OnNcLButtonDblClk(int hitCode);
+
+  // Painting pieces.
+  void PaintCaptionBar(const TFrameGeometry& g);
+  void PaintIcon();
+  void PaintCaptionText(const TFrameGeometry& g);
+  void SaveTitleBG(const TFrameGeometry& g);
+  void PaintBorderIcons();
+  void DrawButton(TBitmap32& bmp, const TsCaptionButton& b, TPoint at, int state);
+  bool ButtonEnabled(const TsCaptionButton& b) const;
+  void CopyButtonToWindow(const TsCaptionButton& b);
+  HICON FormIcon() const;
+
+  TForm* FForm = nullptr;
+  bool FAttached = false;
+  bool FPrepared = false;
+  bool FHaveSysMenu = false;
+  bool FSysMenuHasClose = false;
+  bool FFormActive = true;
+  bool FRgnChanged = true;
+  int FTitleSkinIndex = -1;
+  TCaptionImages FImages;
+  TFormCaption FCaption;
+  TsCaptionButton FButtons[cbSystemCount];
+  std::vector<TsCaptionButton> FUserButtons;  // one per title button
+  int FCurrentHT = 0;
+  bool FPressed = false;
+  TBitmap32 FTempBmp;   // the clean caption behind the buttons
+  int FTempLeft = 0;    // where it starts in the picture
+  int FNonClientPaints = 0;
+  int FLockCount = 0;
+  std::unique_ptr<TqxCtrlAdapter> FAdapter;
+  std::unique_ptr<TqxCaptionHint> FHint;  // of the hot user button
+  struct {
+    bool Active = false;
+    int HitCode = 0;
+    POINT Start{};
+    RECT StartRect{}, Shown{};
+  } FOutline;
+};
+
+}  // namespace qw

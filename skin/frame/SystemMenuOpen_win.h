@@ -1,0 +1,12 @@
+#pragma once
+// The one place the frame opens a form's system menu (from its icon, from a right click on its caption
+// and from Alt+Space): the window's own system menu, its commands enabled as the form offers them, and
+// the chosen command posted to the form as WM_SYSCOMMAND.
+#include <windows.h>
+
+namespace qw {
+
+// Opens the system menu of Form with its top-left corner at the screen point At.
+void OpenSystemMenu(HWND form, POINT at);
+
+}  // namespace qw
