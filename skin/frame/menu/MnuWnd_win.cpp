@@ -75,7 +75,8 @@ void TqxMnuWnd::OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
 void TqxMnuWnd::OnDestroy(TMessage& message) {
   HWND wnd = CtrlHandle;
   TqxMainWnd::qxWndProc(message);
-  if (message.Msg != WM_NCDESTROY) return;
+  // The base lets go of the window at WM_DESTROY already (then no WM_NCDESTROY comes here).
+  if (!Destroyed) return;
   SkinableMenus().WindowDestroyed(wnd);
   ReleaseMenuWrapper(this);
 }
