@@ -119,8 +119,11 @@ void TsSkinableMenus::DrawNormalItem(TBitmap32& ib, TPoint inPicture, TqxMenuInf
   const int32_t glyphWidth = picture ? picture->Width() : MenuGlyphSize({}, {}, {}).Width;
   const TRect textRect = MenuItemTextRect(size, glyphWidth, Metrics);
   const TMenuCaptionText caption = SplitMenuCaption(item.Caption());
-  const UINT flags = DT_VCENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOCLIP | (caption.RightAligned ? DT_RIGHT : 0u) |
-                     ((state & odNoAccel) ? DT_HIDEPREFIX : 0u);
+  // DT_VCENTER centres single lines only: a caption of one line is drawn as one, so it sits in the middle
+  // of the item like its shortcut; only a caption that breaks its lines itself wraps from the top.
+  const bool oneLine = caption.Text.find(u'\n') == std::u16string::npos;
+  const UINT flags = DT_VCENTER | (oneLine ? DT_SINGLELINE : DT_WORDBREAK) | DT_EXPANDTABS | DT_NOCLIP |
+                     (caption.RightAligned ? DT_RIGHT : 0u) | ((state & odNoAccel) ? DT_HIDEPREFIX : 0u);
   WriteSectionText(canvas.Handle(), caption.Text, true, &m, hot, section, flags, textRect);
   const UINT lineFlags = DT_SINGLELINE | DT_VCENTER | ((state & odNoAccel) ? DT_HIDEPREFIX : 0u);
   if (!caption.AfterTab.empty())
