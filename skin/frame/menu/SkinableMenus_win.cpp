@@ -59,6 +59,16 @@ TSize ItemGlyphSize(TMenuItem& item) {
   return MenuGlyphSize(SizeOfBitmap(item.Bitmap()), {}, images ? TSize{images->Width(), images->Height()} : TSize{});
 }
 
+// The item of the framework shown first in a system menu. Its command is read from the item's record:
+// GetMenuItemID answers -1 for an item that opens a submenu.
+TMenuItem* FirstItemOfMenu(HMENU menu) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID;
+  if (GetMenuItemCount(menu) <= 0 || !GetMenuItemInfoW(menu, 0, TRUE, &info)) return nullptr;
+  return MenuItemOfCommand(static_cast<uint16_t>(info.wID));
+}
+
 // Where the client area starts inside the window: the level picture covers the whole window.
 POINT ClientOrigin(HWND wnd) {
   POINT origin{0, 0};
@@ -110,7 +120,10 @@ void TsSkinableMenus::HookPopupMenu(TMenu& menu, TsSkinManager* manager, bool ac
 void TsSkinableMenus::UpdateMenus(TsSkinManager& manager, bool active) {
   if (&manager != DefaultManager()) return;
   SkinChanged();
-  ForEachFormMenu([&](TMenu& menu) { HookPopupMenu(menu, &manager, active); });
+  // Menu bars keep the system's look: their top line would need painters of its own.
+  ForEachFormMenu([&](TMenu& menu) {
+    if (dynamic_cast<TPopupMenu*>(&menu)) HookPopupMenu(menu, &manager, active);
+  });
 }
 
 void TsSkinableMenus::SkinChanged() {
@@ -177,8 +190,7 @@ TqxMenuInfo* TsSkinableMenus::PrepareWindowLevel(HWND wnd) {
   if (!SkinningManager() || !wnd || !GetWindowRect(wnd, &wr)) return nullptr;
   // The menu window names its menu; the first item tells the level and its glyph column.
   HMENU menu = reinterpret_cast<HMENU>(SendMessageW(wnd, MN_GETHMENU, 0, 0));
-  TMenuItem* first = menu && GetMenuItemCount(menu) > 0 ? MenuItemOfCommand(static_cast<uint16_t>(GetMenuItemID(menu, 0)))
-                                                          : nullptr;
+  TMenuItem* first = menu ? FirstItemOfMenu(menu) : nullptr;
   const int32_t glyph = first ? ItemGlyphSize(*first).Width : MenuGlyphSize({}, {}, {}).Width;
   return &Level(wnd, first ? first->Parent() : nullptr, TSize{wr.right - wr.left, wr.bottom - wr.top}, glyph);
 }

@@ -1,5 +1,6 @@
 // Skinned menus on real windows: the generator's system menu, a menu window's wrapper gone once the menu
-// closes, and the skin submenu of a test form switching every control to the other skin.
+// closes, and the skin submenu of a test form (with the menu settings of its description) switching
+// every control to the other skin.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -107,6 +108,10 @@ class SkinSubmenu : public ::testing::Test {
         "      item\n        Name = 'MetroUI (internal)'\n        Data = resource('SKIN_METROUI')\n      end>\n"
         "    SkinDirectory = 'c:\\Skins'\n"
         "    SkinName = 'Flatline (internal)'\n"
+        "    MenuSupport.UseExtraLine = True\n"
+        "    MenuSupport.ExtraLineWidth = 24\n"
+        "    MenuSupport.ExtraLineFont.Name = 'Verdana'\n"
+        "    MenuSupport.AlphaBlend = 255\n"
         "  end\n"
         "  object P: TsPanel\n    Left = 8\n    Top = 8\n    Width = 80\n    Height = 40\n"
         "    SkinData.SkinSection = 'BUTTON'\n  end\n"
@@ -142,9 +147,12 @@ TEST_F(SkinSubmenu, ChoosingTheOtherSkinRepaintsEveryControlUnderIt) {
   const auto before = Screen();
   ASSERT_EQ(before.size(), 3u);
   std::u16string firstItem;
+  bool extraLine = false;
   TWhileMenuOpen whileOpen([&] {
     TsSystemMenu* menu = SystemMenuOf(Form.Handle());
     firstItem = menu->Items(0)->Caption();
+    const TqxMenuInfo* level = SkinableMenus().LevelOfWindow(FindWindowW(L"#32768", nullptr));
+    extraLine = level && level->HaveExtraLine;
     // The skins submenu is the first item; MetroUI the second skin in it.
     KeysToMenu({VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN});
   });
@@ -154,6 +162,10 @@ TEST_F(SkinSubmenu, ChoosingTheOtherSkinRepaintsEveryControlUnderIt) {
     Sleep(10);
   }
   EXPECT_EQ(firstItem, u"Available skins");
+  // The description's menu settings: the level that lists the skins has the extra line down its side.
+  EXPECT_EQ(m->MenuSupport.ExtraLineWidth, 24);
+  EXPECT_EQ(m->MenuSupport.ExtraLineFont.Name, u"Verdana");
+  EXPECT_TRUE(extraLine);
   EXPECT_EQ(m->SkinName(), u"MetroUI (internal)");
   const auto after = Screen();
   // What the controls show is the new skin's whole picture: a full repaint now changes nothing.
