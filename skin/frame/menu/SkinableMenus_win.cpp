@@ -184,6 +184,19 @@ TqxMenuInfo& TsSkinableMenus::Level(HWND wnd, TMenuItem* parent, TSize size, int
   return *FLevels.back();
 }
 
+TqxMenuInfo& TsSkinableMenus::WindowlessLevel(TMenuItem& item, TSize reach) {
+  // Without a window a level is as large as the items painted so far reach; a larger item paints it anew.
+  for (auto it = FLevels.begin(); it != FLevels.end(); ++it) {
+    TqxMenuInfo& level = **it;
+    if (level.Wnd || level.Parent != item.Parent()) continue;
+    if (level.Picture.Bmp.Width() >= reach.Width && level.Picture.Bmp.Height() >= reach.Height) return level;
+    reach = TSize{std::max(reach.Width, level.Picture.Bmp.Width()), std::max(reach.Height, level.Picture.Bmp.Height())};
+    FLevels.erase(it);
+    break;
+  }
+  return Level(nullptr, item.Parent(), reach, ItemGlyphSize(item).Width);
+}
+
 TqxMenuInfo* TsSkinableMenus::PrepareWindowLevel(HWND wnd) {
   if (TqxMenuInfo* known = LevelOfWindow(wnd)) return known;
   RECT wr{};
@@ -225,9 +238,10 @@ void TsSkinableMenus::DrawItem(TMenuItem& item, TCanvas& canvas, TRect rect, TOw
   HDC dc = canvas.Handle();
   HWND wnd = WindowFromDC(dc);
   TqxMenuInfo* level = PrepareWindowLevel(wnd);
-  const int32_t border = EffectiveMenuBorderWidth();
-  // Without a window the level is as large as the items it has painted reach.
-  if (!level) level = &Level(nullptr, item.Parent(), TSize{rect.Right + border, rect.Bottom + border}, ItemGlyphSize(item).Width);
+  if (!level) {
+    const int32_t border = EffectiveMenuBorderWidth();
+    level = &WindowlessLevel(item, TSize{rect.Right + border, rect.Bottom + border});
+  }
   const POINT origin = wnd ? ClientOrigin(wnd) : POINT{0, 0};
   const int32_t extra = ExtraWidthFor(item);
   const TPoint at{rect.Left + origin.x + extra, rect.Top + origin.y};

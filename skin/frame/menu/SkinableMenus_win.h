@@ -69,6 +69,7 @@ class TsSkinableMenus {
 
  private:
   TqxMenuInfo& Level(HWND wnd, TMenuItem* parent, TSize size, int32_t firstGlyphWidth);
+  TqxMenuInfo& WindowlessLevel(TMenuItem& item, TSize reach);
   bool HasExtraLine(const TMenuItem* parent) const;
   int32_t ExtraWidthFor(const TMenuItem& item) const;
   void DrawSeparator(TBitmap32& ib, const TqxMenuInfo& level, int32_t extra);
