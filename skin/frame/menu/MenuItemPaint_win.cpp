@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fw/BitmapCanvas.h"
+#include "fw/Font.h"
 #include "fw/WideText.h"
 #include "image/BitmapBlend.h"
 #include "image/BitmapCopy.h"
@@ -153,8 +154,9 @@ void TsSkinableMenus::DrawExtraLineText(TqxMenuInfo& level) {
   LOGFONTW lf{};
   lf.lfHeight = f.Height;
   lf.lfEscapement = lf.lfOrientation = kUprightEscapement;
-  lf.lfWeight = (f.Style & 1u) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = (f.Style & 2u) ? TRUE : FALSE;
+  lf.lfWeight = (f.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (f.Style & fsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (f.Style & fsUnderline) ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
   wcsncpy(lf.lfFaceName, Wide(f.Name).c_str(), LF_FACESIZE - 1);
   HFONT font = CreateFontIndirectW(&lf);
