@@ -36,9 +36,9 @@ int32_t SkinMenuBorderWidth(const TsSkinManager& m) {
   return width > 0 ? width : kDefaultBorderWidth;
 }
 
-TMenuLevelPicture PaintMenuLevel(const TsSkinManager& m, const TMenuLevelSpec& spec) {
+TMenuLevelPicture PaintMenuLevel(const TsSkinManager& m, const TMenuLevelShape& shape) {
   TMenuLevelPicture level;
-  const TSize size = spec.Size;
+  const TSize size = shape.Size;
   if (size.Width <= 0 || size.Height <= 0 || size.Width > kMaxLevelExtent || size.Height > kMaxLevelExtent)
     return level;
   level.Bmp = TBitmap32(size.Width, size.Height);
@@ -46,16 +46,16 @@ TMenuLevelPicture PaintMenuLevel(const TsSkinManager& m, const TMenuLevelSpec& s
   if (index < 0) return level;
   const TRect whole{0, 0, size.Width, size.Height};
   PaintSectionBackground(index, kMenuSection, EmptyCacheInfo(), 0, whole, TPoint{0, 0}, level.Bmp, &m);
-  const int32_t border = std::clamp(spec.SkinBorderWidth, 0, size.Width / 2);
+  const int32_t border = std::clamp(shape.SkinBorderWidth, 0, size.Width / 2);
   const int32_t inner = std::max(0, size.Height - 2 * border);
   const std::u16string& column = m.MenuSupport.IcoLineSkin;
-  const int32_t columnLeft = spec.ExtraWidth + border;
+  const int32_t columnLeft = shape.ExtraWidth + border;
   PaintStrip(m, column.empty() ? kDefaultIconColumn : std::u16string_view(column), level.Bmp,
-             TRect{columnLeft, border, columnLeft + std::max(0, spec.IconColumnWidth), border + inner});
+             TRect{columnLeft, border, columnLeft + std::max(0, shape.IconColumnWidth), border + inner});
   if (const int mask = MenuBorderMask(m); m.IsValidImgIndex(mask))
     level.Corners = DrawBorderMaskRegion(level.Bmp, false, 0, m.ma[static_cast<size_t>(mask)]);
-  if (spec.ExtraWidth > 0)
-    PaintStrip(m, kExtraLineSection, level.Bmp, TRect{border, border, border + spec.ExtraWidth, border + inner});
+  if (shape.ExtraWidth > 0)
+    PaintStrip(m, kExtraLineSection, level.Bmp, TRect{border, border, border + shape.ExtraWidth, border + inner});
   return level;
 }
 

@@ -14,7 +14,7 @@ namespace qw {
 
 class TsSkinManager;
 
-struct TMenuLevelSpec {
+struct TMenuLevelShape {
   TSize Size;                    // the menu window
   int32_t IconColumnWidth = 26;  // behind the glyphs
   int32_t ExtraWidth = 0;        // the extra line's strip; 0 without one
@@ -30,7 +30,7 @@ struct TMenuLevelPicture {
 // column section (none when the skin lacks it), "MAINMENU"'s border (its corners collected), and the
 // extra line's strip in "EXTRALINE". A size that is empty or larger than any screen gives an empty
 // picture.
-TMenuLevelPicture PaintMenuLevel(const TsSkinManager& m, const TMenuLevelSpec& spec);
+TMenuLevelPicture PaintMenuLevel(const TsSkinManager& m, const TMenuLevelShape& shape);
 
 // The width of the skin's menu border: the BorderWidth of "MAINMENU"'s border mask, 3 when that gives
 // none, 0 when the skin has no such mask.

@@ -173,12 +173,12 @@ TqxMenuInfo& TsSkinableMenus::Level(HWND wnd, TMenuItem* parent, TSize size, int
   level->Parent = parent;
   level->HaveExtraLine = HasExtraLine(parent);
   level->IconColumnWidth = MenuIconColumnWidth(firstGlyphWidth, Metrics);
-  TMenuLevelSpec spec;
-  spec.Size = size;
-  spec.IconColumnWidth = level->IconColumnWidth;
-  spec.ExtraWidth = level->HaveExtraLine ? m.MenuSupport.ExtraLineWidth : 0;
-  spec.SkinBorderWidth = EffectiveMenuBorderWidth();
-  level->Picture = PaintMenuLevel(m, spec);
+  TMenuLevelShape shape;
+  shape.Size = size;
+  shape.IconColumnWidth = level->IconColumnWidth;
+  shape.ExtraWidth = level->HaveExtraLine ? m.MenuSupport.ExtraLineWidth : 0;
+  shape.SkinBorderWidth = EffectiveMenuBorderWidth();
+  level->Picture = PaintMenuLevel(m, shape);
   if (level->HaveExtraLine) DrawExtraLineText(*level);
   FLevels.push_back(std::move(level));
   return *FLevels.back();

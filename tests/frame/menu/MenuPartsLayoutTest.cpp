@@ -44,11 +44,11 @@ TEST(MenuLevelPaint, BodyBorderAndTheIconColumnOnlyWhereTheSkinHasOne) {
   for (const auto& [folder, iconColumn] : {std::pair{"Flatline", false}, {"MetroUI", true}}) {
     TsSkinManager m;
     LoadShippedSkin(m, folder);
-    TMenuLevelSpec spec;
-    spec.Size = TSize{150, 60};
-    spec.SkinBorderWidth = SkinMenuBorderWidth(m);
-    EXPECT_EQ(spec.SkinBorderWidth, 3) << folder;
-    const TMenuLevelPicture level = PaintMenuLevel(m, spec);
+    TMenuLevelShape shape;
+    shape.Size = TSize{150, 60};
+    shape.SkinBorderWidth = SkinMenuBorderWidth(m);
+    EXPECT_EQ(shape.SkinBorderWidth, 3) << folder;
+    const TMenuLevelPicture level = PaintMenuLevel(m, shape);
     ASSERT_EQ(level.Bmp.Width(), 150) << folder;
     const auto body = ColorToPixel(m.gd[static_cast<size_t>(m.GetSkinIndex(u"MAINMENU"))].Color(), 0) & 0xFFFFFF;
     EXPECT_EQ(level.Bmp.At(100, 30) & 0xFFFFFF, body) << folder;
@@ -56,7 +56,7 @@ TEST(MenuLevelPaint, BodyBorderAndTheIconColumnOnlyWhereTheSkinHasOne) {
     EXPECT_NE(level.Bmp.At(0, 30) & 0xFFFFFF, body) << folder << ": the border";
   }
   TsSkinManager empty;
-  EXPECT_TRUE(PaintMenuLevel(empty, TMenuLevelSpec{TSize{100000, 10}}).Bmp.Empty());
+  EXPECT_TRUE(PaintMenuLevel(empty, TMenuLevelShape{TSize{100000, 10}}).Bmp.Empty());
 }
 
 }  // namespace
