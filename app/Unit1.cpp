@@ -13,6 +13,7 @@
 #include "fw/Image.h"
 #include "fw/Label.h"
 #include "fw/Menu.h"
+#include "fw/Messages.h"
 #include "fw/Timer.h"
 #include "fw/WideText.h"
 #include "skin/controls/SkinControlClasses.h"
@@ -109,12 +110,14 @@ void TForm1::LoadFromResource() {
   TFormReader reader(*this, Registry());
   reader.ReadFormResource(L"FORM1");
   CheckFields();
+  StartMarquee();
 }
 
 void TForm1::LoadFromText(const std::string& text) {
   TFormReader reader(*this, Registry());
   reader.ReadForm(text);
   CheckFields();
+  StartMarquee();
 }
 
 void TForm1::CheckFields() const {
@@ -260,6 +263,40 @@ void TForm1::Image2Click(TComponent*) {
 void TForm1::Timer2Timer(TComponent*) {
   Label5->SetTop(MarqueeStep(Label5->Top()));
   Label6->SetTop(MarqueeStep(Label6->Top()));
+}
+
+void TForm1::StartMarquee() {
+  FMarqueeWanted = Timer2->Enabled();
+  TNotifyEvent stored = sPageControl1->OnChange;
+  sPageControl1->OnChange = [this, stored](TComponent* sender) {
+    CallEvent(stored, sender);
+    UpdateMarquee();
+  };
+  UpdateMarquee();
+}
+
+void TForm1::UpdateMarquee() {
+  if (!FMarqueeWanted) return;
+  const bool seen = sTabSheet2->Showing() && HandleAllocated() && !IsIconic(Handle());
+  if (!seen) {
+    FMarqueeClock.Pause(GetTickCount64());
+    Timer2->SetEnabled(false);
+    return;
+  }
+  if (Timer2->Enabled()) return;
+  const uint64_t steps = FMarqueeClock.Resume(GetTickCount64(), Timer2->Interval());
+  Label5->SetTop(MarqueeAdvance(Label5->Top(), steps));
+  Label6->SetTop(MarqueeAdvance(Label6->Top(), steps));
+  Timer2->SetEnabled(true);
+}
+
+void TForm1::WndProc(TMessage& message) {
+  TForm::WndProc(message);
+  switch (message.Msg) {
+    case WM_SIZE:  // minimised or back
+    case FW_SHOWING_CHANGED:
+      return UpdateMarquee();
+  }
 }
 
 }  // namespace qw

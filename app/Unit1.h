@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "app/Marquee.h"
 #include "app/generator/RandomSource.h"
 #include "fw/Form.h"
 
@@ -34,6 +35,7 @@ class TForm1 : public TForm {
  public:
   TForm1();
   const char* ClassName() const override { return "TForm1"; }
+  void WndProc(TMessage& message) override;
   // Reads the stored description from the program's resources (throws EFormLoadError).
   void LoadFromResource();
   // Reads a description given as text (tests).
@@ -105,11 +107,16 @@ class TForm1 : public TForm {
 
  private:
   void CheckFields() const;
+  // The credits' timer runs only while the about page can be seen; shown again, the credits catch up.
+  void StartMarquee();
+  void UpdateMarquee();
   void ClassBoxChanged();
   void ShowErrorBox();
   void SaveHistory(const std::wstring& path);
   void SetStatus(const std::wstring& text);
   TSystemRandomSource FRandom;
+  TMarqueeClock FMarqueeClock;
+  bool FMarqueeWanted = false;  // the stored timer's Enabled
 };
 
 }  // namespace qw

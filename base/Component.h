@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qw {
@@ -107,5 +108,17 @@ class TDestroyWatch {
   TComponent* FComponent;
   TDestroyWatch* FNext;
 };
+
+// Raises an event of any signature from a copy of its handler (which may free Sender, and with it the
+// closure that is running), watching Sender meanwhile: true when Sender is still there afterwards, so
+// the caller knows whether it may touch it again.
+template <class TEvent, class... TArgs>
+bool RaiseEvent(TComponent* sender, const TEvent& event, TArgs&&... args) {
+  if (!event) return true;
+  TDestroyWatch watch(sender);
+  const TEvent running = event;
+  running(std::forward<TArgs>(args)...);
+  return !watch.Destroyed();
+}
 
 }  // namespace qw

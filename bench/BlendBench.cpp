@@ -111,8 +111,8 @@ BENCHMARK(BM_PixmanOverSolidMask)->Unit(benchmark::kMicrosecond);
 void PrintSummary(const qw::bench::TRatioReporter& times) {
   const qw::bench::TRunTimes* floor = times.Find("BM_Memcpy");
   if (!floor || floor->Real <= 0 || floor->Cpu <= 0) return;
-  std::printf("\nTime as a multiple of memcpy of the same %d x %d frame (goal for our blends: <= 3x)%s:\n", kW, kH,
-              qw::BlendRowUsesSse2() ? ", SSE2 path" : ", portable path");
+  std::printf("\nTime as a multiple of memcpy of the same %d x %d frame (goal for our blends: <= 2x), %s path:\n", kW, kH,
+              qw::BlendRowPath());
   std::printf("  %-26s %8s %8s\n", "", "real", "cpu");
   for (const auto& [name, t] : times.Times())
     std::printf("  %-26s %7.2fx %7.2fx\n", name.c_str(), t.Real / floor->Real, t.Cpu / floor->Cpu);

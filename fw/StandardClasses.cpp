@@ -296,6 +296,7 @@ void RegisterControls(TClassRegistry& g) {
 void RegisterStandardClasses(TClassRegistry& registry) {
   RegisterComponents(registry);
   RegisterControls(registry);
+  RegisterImageListClass(registry);
 }
 
 }  // namespace qw

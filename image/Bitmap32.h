@@ -14,9 +14,14 @@ inline constexpr uint32_t kKeyPixel = 0x00FF00FFu;
 class TBitmap32 {
  public:
   TBitmap32() = default;
-  // A W x H bitmap (0 x 0 allowed), every pixel 0x00FFFFFF. Throws std::bad_alloc when the size is
+  // A W x H bitmap (0 x 0 allowed), every pixel 0x00FFFFFF; its store may be one a freed bitmap of the
+  // same size left on this thread. Throws std::bad_alloc when the size is
   // absurd (negative, or more than 2^28 pixels) or memory is short.
   TBitmap32(int width, int height);
+  // The same, its pixels left as they are: for a decoder that writes every one of them before the bitmap
+  // is seen (one pass over the memory fewer).
+  struct TUnfilled {};
+  TBitmap32(int width, int height, TUnfilled);
   ~TBitmap32();
   TBitmap32(TBitmap32&& other) noexcept;
   TBitmap32& operator=(TBitmap32&& other) noexcept;
@@ -40,6 +45,11 @@ class TBitmap32 {
   // Windows: the DIB section's HBITMAP (select it into a memory DC to draw with GDI; call GdiFlush()
   // before touching the pixels again). Elsewhere always null.
   void* NativeHandle() const { return FHandle; }
+
+  // Bits per pixel of the picture where it came from, as far as its alpha goes: 32 for a picture with an
+  // alpha of its own (and for every bitmap made here), less for one read from a file without one,
+  // whose alpha the reader made opaque. Glyphs are drawn by it (with their alpha, or as classic glyphs).
+  int SourceBitCount = 32;
 
  private:
   void Release();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/BitmapClip.h"
+#include "image/PixelKernels.h"
 
 namespace qw {
 
@@ -10,7 +11,12 @@ void FillRect32(TBitmap32& bmp, const TRect& r, TColor color, uint8_t alpha) {
   const TRect c = ClipRectToSize(r, bmp.Width(), bmp.Height());
   if (IsRectEmpty(c)) return;
   const uint32_t word = ColorToPixel(color, alpha);
-  for (int32_t y = c.Top; y < c.Bottom; ++y) std::fill(bmp.Row(y) + c.Left, bmp.Row(y) + c.Right, word);
+  const TPixelKernels& rows = PixelKernels();
+  if (c.Left == 0 && c.Right == bmp.Width()) {  // whole rows: one run
+    rows.Fill(bmp.Row(c.Top), size_t(c.Bottom - c.Top) * size_t(c.Right), word);
+    return;
+  }
+  for (int32_t y = c.Top; y < c.Bottom; ++y) rows.Fill(bmp.Row(y) + c.Left, size_t(c.Right - c.Left), word);
 }
 
 void SetAlphaInRect(TBitmap32& bmp, const TRect& r, uint8_t alpha, bool skipKey) {

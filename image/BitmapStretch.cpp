@@ -6,6 +6,7 @@
 #include "image/BitmapClip.h"
 #include "image/BitmapResample.h"
 #include "image/BlendRow.h"
+#include "image/PixelKernels.h"
 
 namespace qw {
 
@@ -22,7 +23,26 @@ TBitmap32 CopyPiece(const TBitmap32& src, const TRect& r, int32_t rowOffset) {
   return piece;
 }
 
+// The source column under every destination column of C (dstRect spans dw destination pixels over sw
+// source pixels from srcLeft), in a buffer this thread keeps: a stretch allocates nothing once warm.
+const int32_t* NearestColumns(const TRect& c, const TRect& dstRect, int64_t dw, int64_t srcLeft, int64_t sw) {
+  thread_local std::vector<int32_t> columns;
+  columns.resize(static_cast<size_t>(c.Right - c.Left));
+  for (int32_t x = c.Left; x < c.Right; ++x)
+    columns[size_t(x - c.Left)] = static_cast<int32_t>(srcLeft + NearestOffset(x - dstRect.Left, dw, sw));
+  return columns.data();
+}
+
 }  // namespace
+
+void BlendByStretchedMask(TBitmap32& dst, const TRect& c, TPoint at, const TBitmap32& image, const TBitmap32& mask) {
+  TKeyRule opaque;
+  opaque.Or = 0xFF000000u;
+  const TPixelKernels& rows = PixelKernels();
+  for (int32_t y = c.Top; y < c.Bottom; ++y)
+    rows.MaskBlendKeyed(dst.Row(y) + c.Left, image.Row(y - at.Y) + (c.Left - at.X), mask.Row(y - at.Y) + (c.Left - at.X),
+                        size_t(c.Right - c.Left), opaque);
+}
 
 void StretchRectNearest(TBitmap32& dst, const TRect& dstRect, const TBitmap32& src, const TRect& srcRect) {
   const int64_t dw = int64_t{dstRect.Right} - dstRect.Left, dh = int64_t{dstRect.Bottom} - dstRect.Top;
@@ -33,9 +53,7 @@ void StretchRectNearest(TBitmap32& dst, const TRect& dstRect, const TBitmap32& s
   if (dw > kMaxSpan || dh > kMaxSpan || sw > kMaxSpan || sh > kMaxSpan) return;
   const TRect c = ClipRectToSize(dstRect, dst.Width(), dst.Height());
   if (IsRectEmpty(c)) return;
-  std::vector<int32_t> columns(static_cast<size_t>(c.Right - c.Left));
-  for (int32_t x = c.Left; x < c.Right; ++x)
-    columns[size_t(x - c.Left)] = static_cast<int32_t>(srcRect.Left + NearestOffset(x - dstRect.Left, dw, sw));
+  const int32_t* columns = NearestColumns(c, dstRect, dw, srcRect.Left, sw);
   for (int32_t y = c.Top; y < c.Bottom; ++y) {
     const int64_t sy = srcRect.Top + NearestOffset(y - dstRect.Top, dh, sh);
     if (sy < 0 || sy >= src.Height()) continue;
@@ -69,6 +87,11 @@ void StretchMaskedPiece(TBitmap32& dst, const TRect& dstRect, const TBitmap32& s
     const uint32_t s = src.At(sr.Left, sr.Top);
     const uint32_t m = src.At(sr.Left, sr.Top + maskOffset) & 0x00FFFFFFu;
     if (m == 0x00FFFFFFu) return;  // a white mask keeps the destination
+    if (m == 0) {  // a black one shows the pixel
+      for (int32_t y = c.Top; y < c.Bottom; ++y)
+        PixelKernels().Fill(dst.Row(y) + c.Left, size_t(c.Right - c.Left), s | 0xFF000000u);
+      return;
+    }
     for (int32_t y = c.Top; y < c.Bottom; ++y) {
       uint32_t* d = dst.Row(y);
       for (int32_t x = c.Left; x < c.Right; ++x) d[x] = (m == 0 ? s : MaskBlend(d[x], s, m)) | 0xFF000000u;
@@ -87,19 +110,11 @@ void StretchMaskedPiece(TBitmap32& dst, const TRect& dstRect, const TBitmap32& s
     TBitmap32 image, mask;
     ResampleBitmap(CopyPiece(src, sr, 0), image, dw, dh, rfMitchell);
     ResampleBitmap(CopyPiece(src, sr, maskOffset), mask, dw, dh, rfHermite);
-    for (int32_t y = c.Top; y < c.Bottom; ++y) {
-      uint32_t* d = dst.Row(y);
-      const uint32_t* s = image.Row(y - dstRect.Top);
-      const uint32_t* m = mask.Row(y - dstRect.Top);
-      for (int32_t x = c.Left; x < c.Right; ++x)
-        d[x] = MaskBlend(d[x], s[x - dstRect.Left], m[x - dstRect.Left]) | 0xFF000000u;
-    }
+    BlendByStretchedMask(dst, c, TPoint{dstRect.Left, dstRect.Top}, image, mask);
     return;
   }
   // Plain stretch of image and mask together, only where the target is visible.
-  std::vector<int32_t> columns(static_cast<size_t>(c.Right - c.Left));
-  for (int32_t x = c.Left; x < c.Right; ++x)
-    columns[size_t(x - c.Left)] = sr.Left + static_cast<int32_t>(NearestOffset(x - dstRect.Left, dw, sw));
+  const int32_t* columns = NearestColumns(c, dstRect, dw, sr.Left, sw);
   for (int32_t y = c.Top; y < c.Bottom; ++y) {
     const int32_t sy = sr.Top + static_cast<int32_t>(NearestOffset(y - dstRect.Top, dh, sh));
     const uint32_t* s = src.Row(sy);

@@ -10,10 +10,11 @@ namespace qw {
 void BlendRowReference(uint32_t* dst, const uint32_t* src, size_t count, uint32_t a);
 // Portable fast form: the equal A*d + (256-A)*s on two channels per 32-bit multiply.
 void BlendRowSwar(uint32_t* dst, const uint32_t* src, size_t count, uint32_t a);
-// The form the primitives use: SSE2 where the target has it, otherwise BlendRowSwar. A is 0..256.
+// The form the primitives use: the vector rows this processor runs (PixelKernels()), otherwise
+// BlendRowSwar. A is 0..256.
 void BlendRow(uint32_t* dst, const uint32_t* src, size_t count, uint32_t a);
-// True when BlendRow runs on SSE2 in this build.
-bool BlendRowUsesSse2();
+// Which form BlendRow runs on this processor ("avx2", "sse2" or "portable").
+const char* BlendRowPath();
 
 // One pixel with a weight per colour channel (B, G, R bytes of Weights, each the share of D out of 256):
 // d = (w*d + (256 - w)*s) >> 8, equal to (s*256 + w*(d - s)) >> 8, which is never negative; alpha from D.

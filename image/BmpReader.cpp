@@ -274,7 +274,8 @@ void DecodeRle(const uint8_t* p, const uint8_t* end, const THeader& h, const std
 bool HasAlphaMask(const THeader& h) { return h.HasMasks && h.Masks[3] != 0; }
 bool IsPlain32(const THeader& h) { return h.BitCount == 32 && h.Compression == kBiRgb; }
 
-// TBmpAlpha::Declared and FourthByte after decoding: an image that carries no alpha becomes opaque.
+// TBmpAlpha::Declared and FourthByte after decoding: an image that carries no alpha becomes opaque, and
+// remembers it had none (a 32-bit one counts as 24 bits from here on).
 void SetDeclaredAlpha(const THeader& h, TBmpAlpha mode, TBitmap32& bmp) {
   if (HasAlphaMask(h)) return;
   uint32_t* p = bmp.Pixels();
@@ -283,6 +284,7 @@ void SetDeclaredAlpha(const THeader& h, TBmpAlpha mode, TBitmap32& bmp) {
       std::any_of(p, p + n, [](uint32_t v) { return (v >> 24) != 0; }))
     return;
   for (size_t i = 0; i < n; ++i) p[i] |= 0xFF000000u;
+  bmp.SourceBitCount = std::min(h.BitCount, 24);
 }
 
 }  // namespace
@@ -312,12 +314,14 @@ TBmpImage ReadBmp(const uint8_t* data, size_t size, const TBmpReadOptions& optio
   const std::array<uint32_t, 256> palette = ReadPalette(data, size, h, pixelOffset);
   if (h.Width == 0 || h.Height == 0) {
     image.Bitmap = TBitmap32(static_cast<int>(h.Width), static_cast<int>(h.Height));
+    image.Bitmap.SourceBitCount = h.BitCount;
     return image;
   }
 
   const bool declared = options.Alpha != TBmpAlpha::Device;
   if (h.Compression == kBiRle8 || h.Compression == kBiRle4) {
     image.Bitmap = TBitmap32(static_cast<int>(h.Width), static_cast<int>(h.Height));
+    image.Bitmap.SourceBitCount = h.BitCount;
     DecodeRle(data + pixelOffset, data + size, h, palette, image.Bitmap);
     if (declared) SetDeclaredAlpha(h, options.Alpha, image.Bitmap);
     return image;
@@ -329,6 +333,7 @@ TBmpImage ReadBmp(const uint8_t* data, size_t size, const TBmpReadOptions& optio
   const uint64_t needed = stride * static_cast<uint64_t>(h.Height - 1) + (rowBits + 7) / 8;
   if (needed > size - pixelOffset) Fail("BMP file is truncated.");
   image.Bitmap = TBitmap32(static_cast<int>(h.Width), static_cast<int>(h.Height));
+  image.Bitmap.SourceBitCount = h.BitCount;
   if (h.BitCount <= 8) {
     DecodeIndexed(data + pixelOffset, static_cast<size_t>(stride), h, palette, image.Bitmap);
   } else {

@@ -120,6 +120,7 @@ TBitmap32 DecodeJpeg(const uint8_t* data, size_t size, uint64_t maxPixels) {
   jpeg_destroy_decompress(&cinfo);
   switch (result) {
     case TJpegResult::Ok:
+      out.SourceBitCount = 24;  // no alpha of its own
       return out;
     case TJpegResult::Truncated:
       throw EImageError("Cannot load image. JPEG file is truncated.");

@@ -356,10 +356,10 @@ std::vector<TPass> PlanPasses(const TPngImage& img, uint64_t& rawTotal, uint64_t
 // so small chunks are first gathered into one staging block to keep those copies rare.
 class TInflater {
  public:
-  explicit TInflater(const std::vector<TSpan>& input) : FInput(input) {
-    if (inflateInit(&FZ) != Z_OK) throw std::bad_alloc();
+  explicit TInflater(const std::vector<TSpan>& input) : FZ(ThreadStream()), FInput(input) {
+    FZ.next_in = nullptr;  // whatever the last image left unread is not this image's
+    FZ.avail_in = 0;
   }
-  ~TInflater() { inflateEnd(&FZ); }
   TInflater(const TInflater&) = delete;
   TInflater& operator=(const TInflater&) = delete;
 
@@ -386,6 +386,26 @@ class TInflater {
 
  private:
   static constexpr size_t kStageSize = 64 * 1024;
+
+  // One inflate state per thread, reset for every image: making one costs two allocations (the state
+  // and its 32 KiB window), more than inflating a small skin image does.
+  static z_stream& ThreadStream() {
+    struct THolder {
+      z_stream Z{};
+      bool Ready = false;
+      ~THolder() {
+        if (Ready) inflateEnd(&Z);
+      }
+    };
+    thread_local THolder holder;
+    if (!holder.Ready) {
+      if (inflateInit(&holder.Z) != Z_OK) throw std::bad_alloc();
+      holder.Ready = true;
+    } else if (inflateReset(&holder.Z) != Z_OK) {
+      throw std::bad_alloc();
+    }
+    return holder.Z;
+  }
 
   void Refill() {
     if (FNext >= FInput.size()) return;
@@ -415,7 +435,7 @@ class TInflater {
     FZ.avail_in = static_cast<uInt>(filled);
   }
 
-  z_stream FZ{};
+  z_stream& FZ;
   const std::vector<TSpan>& FInput;
   size_t FNext = 0;    // the span to read next
   size_t FOffset = 0;  // bytes of it already read
@@ -430,6 +450,30 @@ std::unique_ptr<T[]> Allocate(uint64_t count) {
   return std::unique_ptr<T[]>(new T[static_cast<size_t>(count)]);
 }
 
+// The window and the row of zeros of one decode, kept per thread for the next image up to a size (skin
+// images are many and small).
+class TRowScratch {
+ public:
+  uint8_t* Get(uint64_t bytes) {
+    if (bytes > FSize || !FBytes) {
+      FBytes = Allocate<uint8_t>(bytes);
+      FSize = bytes;
+    }
+    return FBytes.get();
+  }
+  void Trim() {
+    if (FSize > kKeep) {
+      FBytes.reset();
+      FSize = 0;
+    }
+  }
+
+ private:
+  static constexpr uint64_t kKeep = 1 << 20;
+  std::unique_ptr<uint8_t[]> FBytes;
+  uint64_t FSize = 0;
+};
+
 // Inflates the image data into a window of a few rows, and unfilters and converts each row into the
 // bitmap as soon as it is complete. Only interlaced images need one more line, to spread a pass's
 // pixels over their columns.
@@ -441,15 +485,16 @@ void DecodeImageData(TPngImage& img, TBitmap32& bmp) {
 
   // Small images never need more than their whole data plus the inflate room.
   const uint64_t windowSize64 = std::min<uint64_t>(2 * maxRowSize + kWindowSlack, rawTotal + kMinInflateRoom);
-  const auto window = Allocate<uint8_t>(windowSize64);
+  thread_local TRowScratch scratch;
+  scratch.Trim();
+  uint8_t* const zeros = scratch.Get(windowSize64 + maxRowSize);
+  std::memset(zeros, 0, static_cast<size_t>(maxRowSize));
   const size_t windowSize = static_cast<size_t>(windowSize64);
-  const auto zeros = Allocate<uint8_t>(maxRowSize);
-  std::memset(zeros.get(), 0, static_cast<size_t>(maxRowSize));
   std::unique_ptr<uint32_t[]> line;
   if (img.Interlaced) line = Allocate<uint32_t>(img.Width);
 
   TInflater inflater(img.Idat);
-  uint8_t* const buf = window.get();
+  uint8_t* const buf = zeros + maxRowSize;
   constexpr size_t kNone = SIZE_MAX;
   size_t written = 0, cur = 0;
   uint64_t rawLeft = rawTotal;
@@ -472,7 +517,7 @@ void DecodeImageData(TPngImage& img, TBitmap32& bmp) {
         rawLeft -= got;
       }
       uint8_t* row = buf + cur;
-      const uint8_t* up = prev == kNone ? zeros.get() : buf + prev;
+      const uint8_t* up = prev == kNone ? zeros : buf + prev;
       if (row[0] > kPngFilterPaeth) Fail("Invalid filter type in image data.");
       // When the next row is already here with the same filter, both are undone together.
       uint8_t* next = row + rowSize;
@@ -496,6 +541,7 @@ void DecodeImageData(TPngImage& img, TBitmap32& bmp) {
   // Data past the last row is ignored, but the stream must still end cleanly: that checks its
   // checksum and catches a stream cut short.
   while (!inflater.Ended()) inflater.Pump(buf, windowSize);
+  scratch.Trim();
 }
 
 }  // namespace
@@ -516,7 +562,8 @@ TBitmap32 DecodePng(const uint8_t* data, size_t size) {
     // pixels are allocated.
     if (rawTotal > img.IdatBytes * kMaxDeflateRatio + kMaxDeflateRatio) Fail("Not enough image data.");
 
-    TBitmap32 bmp(static_cast<int>(img.Width), static_cast<int>(img.Height));
+    // Every pixel is written below (the passes of an interlaced image cover them all), or the decode fails.
+    TBitmap32 bmp(static_cast<int>(img.Width), static_cast<int>(img.Height), TBitmap32::TUnfilled{});
     DecodeImageData(img, bmp);
     return bmp;
   } catch (const std::bad_alloc&) {

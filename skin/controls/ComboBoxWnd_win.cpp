@@ -127,7 +127,9 @@ void TqxComboBoxWnd::WMCtlColorListBox(TMessage& message, HDC dc, HWND list) {
     FListSW = TqxMainWnd::Create<TqxComboListWnd>(list, simple, hasItems, u"EDIT", Manager(), nullptr);
   }
   const TsSkinManager* m = Manager();
-  const int index = static_cast<int>(SendSkinCommandToWindow(FListHandle, skcGetSkinIndex));
+  // The list writes its section index into the variable; the command's own answer only says it did.
+  int index = -1;
+  SendSkinCommandToWindow(FListHandle, skcGetSkinIndex, reinterpret_cast<LPARAM>(&index));
   if (!m || DlgMode || !m->IsValidSkinIndex(index)) return;
   const TsGeneralData& g = m->gd[static_cast<size_t>(index)];
   const COLORREF color = static_cast<COLORREF>(ColorToRGB(static_cast<TColor>(g.Props[0].Color)));

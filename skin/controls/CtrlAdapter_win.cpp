@@ -17,6 +17,7 @@
 #include "skin/controls/TabControlWnd_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
 
 namespace qw {
@@ -322,6 +323,9 @@ void TqxCtrlAdapter::CleanItems() {
 }
 
 void TqxCtrlAdapter::WndProc(TMessage& message) {
+  // Only news goes to every wrapped window; a command carrying an address is a question to one receiver,
+  // and passing it on would make someone else's message look like our own send.
+  if (message.Msg == SkinCommandMsg && SkinCommandCarriesAddress(SkinCommandCode(message.WParam))) return;
   // A copy of the windows first: a receiver may change the items. A detached wrapper's control may be
   // gone, so nothing of it is read.
   std::vector<HWND> windows;
@@ -329,7 +333,7 @@ void TqxCtrlAdapter::WndProc(TMessage& message) {
     if (item->ScrollWnd && !item->ScrollWnd->Destroyed && item->HasParent())
       if (HWND wnd = item->Window()) windows.push_back(wnd);
   for (HWND wnd : windows)
-    if (IsWindow(wnd)) message.Result = SendMessageW(wnd, message.Msg, message.WParam, message.LParam);
+    if (IsWindow(wnd)) message.Result = SendToWindow(wnd, message);
 }
 
 }  // namespace qw

@@ -52,7 +52,7 @@ std::u16string TabSectionName(std::u16string_view tabSkin, TqxTabType type, TTab
 TTabPadding TabPaddingFor(int tabPadding, bool hasImages, bool closeButtons, int closeButtonWidth) {
   TTabPadding p;
   if (closeButtons) p.Horizontal = (hasImages ? 4 : closeButtonWidth / 2 + 7) + tabPadding;
-  else p.Horizontal = hasImages ? 4 : tabPadding + 6;
+  else p.Horizontal = (hasImages ? 4 : 6) + tabPadding;
   return p;
 }
 

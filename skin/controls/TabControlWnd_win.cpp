@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "fw/MessageCrack.h"
 #include "image/BitmapBlend.h"
@@ -20,8 +21,6 @@
 namespace qw {
 
 namespace {
-
-TRect RectOf(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
 
 TRect ClientOf(HWND wnd) {
   RECT r{};
@@ -56,7 +55,7 @@ void DrawTabCaption(HWND wnd, int index, TBitmap32& tab, TColor color, TTabPosit
   in.CaptionWidth = measured.right - measured.left;
   in.CaptionHeight = measured.bottom - measured.top;
   const TRect t = TabContentLayout(in).Text;
-  RECT r{t.Left, t.Top, t.Right, t.Bottom};
+  RECT r = WinRect(t);
   DrawTextW(dc, text, length, &r, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
   SelectObject(dc, old);
 }

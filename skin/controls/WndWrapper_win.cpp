@@ -9,6 +9,7 @@
 #include "skin/core/CommonData_win.h"
 #include "skin/core/PopupMenuHook_win.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/EngineStartup_win.h"
@@ -30,9 +31,6 @@ bool SetVisualStyles(HWND wnd, bool on) {
     return false;
   }
 }
-
-// Addresses in a skin command are followed only when our own thread sent it.
-bool SentByOwnThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY | ISMEX_CALLBACK)) == 0; }
 
 UINT_PTR NextSubclassId() {
   static UINT_PTR next = 0;
@@ -286,6 +284,11 @@ bool TqxMainWnd::WrapperSkinCommand(TMessage& message) {
     if (FControl) BroadcastToChildren(FControl, copy);
     else BroadcastToChildWindows(CtrlHandle, copy);
   };
+  // An address is followed only in our own send to this window: anything else with it is swallowed.
+  if (!SkinCommandTrusted(message, FControl, CtrlHandle)) {
+    message.Result = 0;
+    return true;
+  }
   switch (code) {
     case skcNewSkin:
       if (!ofManager) return false;
@@ -330,9 +333,17 @@ bool TqxMainWnd::WrapperSkinCommand(TMessage& message) {
       message.Result = 0;
       return true;
     case skcSetSection:
+      // The skin data may be the wrapper's own, which knows no window to check the send against.
+      if (const auto* record = reinterpret_cast<const TsSectionRecord*>(message.LParam))
+        SkinData->SetSkinSection(record->SectionName);
+      message.Result = 0;
+      return true;
+    case skcGetSkinIndex:
+      if (auto* index = reinterpret_cast<int*>(message.LParam)) *index = SkinData->SkinIndex();
+      message.Result = 1;
+      return true;
     case skcQueryParentBG:
     case skcSetPrintDC:
-    case skcGetSkinIndex:
       SkinData->CommonSkinMessage(message);
       return true;
     case skcGetColor:
@@ -344,10 +355,6 @@ bool TqxMainWnd::WrapperSkinCommand(TMessage& message) {
       message.Result = 1;
       return true;
     case skcPaintBackground:
-      if (!SentByOwnThread()) {
-        message.Result = 0;
-        return true;
-      }
       AnswerBackground(message);
       return true;
     case skcGetCommonData:

@@ -4,10 +4,12 @@
 
 #include <commctrl.h>
 
+#include "base/FlagScope.h"
 #include "fw/ClassRegistry.h"
 #include "fw/Form.h"
 #include "fw/FormNames.h"
 #include "fw/FormReader.h"
+#include "fw/ImageList.h"
 #include "skin/controls/SkinFormNames.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinCommands.h"
@@ -23,18 +25,6 @@ namespace {
 bool GForcedPressed = false;
 // How long that pressed look stays before the release fades in.
 constexpr DWORD kQuickClickPressedMs = 30;
-
-// Sets a flag for the lifetime of a scope.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-};
 
 }  // namespace
 
@@ -56,7 +46,7 @@ template <class T>
 void TsBitBtn::Store(T& field, T value) {
   if (field == value) return;
   field = value;
-  SkinData.Invalidate();
+  RequestRepaint();
 }
 
 void TsBitBtn::SetAlignment(TAlignment value) { Store(FAlignment, value); }
@@ -70,13 +60,26 @@ void TsBitBtn::SetShowCaption(bool value) { Store(FShowCaption, value); }
 void TsBitBtn::SetShowFocus(bool value) { Store(FShowFocus, value); }
 void TsBitBtn::SetTextAlignment(TAlignment value) { Store(FTextAlignment, value); }
 void TsBitBtn::SetTextOffset(int value) { Store(FTextOffset, value); }
+void TsBitBtn::SetImages(TImageList* images) { Store(FImages, images); }
+void TsBitBtn::SetImageIndex(int index) { Store(FImageIndex, index); }
+
+void TsBitBtn::Loaded() {
+  TInherited::Loaded();
+  // The list's picture is the glyph: the stored one would only be kept for nothing.
+  if (ListImage()) Glyph.Assign(TBitmap32());
+}
+
+void TsBitBtn::Notification(TComponent* component, TOperation operation) {
+  TInherited::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FImages) SetImages(nullptr);
+}
 
 void TsBitBtn::SetDown(bool value) {
   if (value == FDown) return;
   FDown = value;
   RegionChanged = true;
   SkinData.BGChanged = true;
-  RepaintNow();
+  RequestRepaint(true);
 }
 
 void TsBitBtn::Invalidate() {
@@ -98,7 +101,10 @@ int TsBitBtn::CurrentState() const {
   return BitBtnState(in);
 }
 
+const TBitmap32* TsBitBtn::ListImage() const { return FImages ? FImages->Image(FImageIndex) : nullptr; }
+
 TItemSize TsBitBtn::GlyphSize() const {
+  if (ListImage()) return TItemSize{FImages->Width() / std::max(1, NumGlyphs), FImages->Height()};
   if (Glyph.Empty()) return TItemSize{};
   return TItemSize{Glyph.Width() / std::max(1, NumGlyphs), Glyph.Height()};
 }
@@ -144,18 +150,12 @@ void TsBitBtn::Fade(TqxAnimatEvent event, bool fast) {
   StartFade(FadeTimer, SkinData, fast, FadeEventAllowed(event, AnimatEvents, SkinData.EffectiveManager()));
 }
 
-void TsBitBtn::RepaintNow() { SkinData.Invalidate(true); }
-
 // ---- Messages --------------------------------------------------------------------------------------------
 
 void TsBitBtn::WndProc(TMessage& message) {
-  if (message.Msg == SkinCommandMsg) return SkinCommand(message);
   switch (message.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return WMPaint(message, DcFrom(message.WParam));
-    case WM_ERASEBKGND:
-      return WMEraseBkgnd(message, DcFrom(message.WParam));
+    case SkinCommandMsg:
+      return SkinCommand(message);
     case CN_DRAWITEM:
       return CNDrawItem(message);
     case WM_UPDATEUISTATE:
@@ -197,7 +197,7 @@ void TsBitBtn::WndProc(TMessage& message) {
     case FW_ENABLED_CHANGED:
       return FWEnabledChanged(message);
     default:
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 
@@ -210,14 +210,14 @@ void TsBitBtn::SkinCommand(TMessage& message) {
         RegionChanged = true;
         StopFade(FadeTimer);
       }
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
     case skcRemoveSkin:
       if (ofManager) StopFade(FadeTimer);
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       if (ofManager) {
         DeleteRegion();
         RemoveWindowRegion();
-        RepaintNow();
+        RequestRepaint(true);
       }
       return;
     case skcRefresh:
@@ -225,56 +225,45 @@ void TsBitBtn::SkinCommand(TMessage& message) {
         StopFade(FadeTimer);
         RemoveWindowRegion();
       }
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       if (ofManager) {
         RegionChanged = true;
-        if (!SkinData.PrintDC) RepaintNow();
+        if (!SkinData.PrintDC) RequestRepaint(true);
       }
       return;
     case skcStopFading:
       StopFade(FadeTimer);
       // A fade stopped half-way leaves a blended frame on the screen: show the finished look.
       if (HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
-      return TsSkinned::WndProc(message);
-    case skcPrepareCache:
-      PrepareCache();
-      message.Result = 1;
-      return;
+      return TInherited::WndProc(message);
     case skcFadeFrame:
       DeleteRegion();
       message.Result = 0;
       return;
-    case skcEndParentUpdate:
-      if (SkinData.FUpdating) {
-        SkinData.FUpdating = false;
-        RepaintNow();
-      }
-      message.Result = 0;
-      return;
     case skcSetUrgentPainting:
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       if (SkinData.UrgentPainting) PrepareCache();
       return;
     default:
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 
 void TsBitBtn::CNDrawItem(TMessage& message) {
   // The button paints itself in WM_PAINT; the system's own drawing requests find nothing to do.
-  if (!SkinData.Skinned()) return TsSkinned::WndProc(message);
+  if (!SkinData.Skinned()) return TInherited::WndProc(message);
   message.Result = 1;
 }
 
 void TsBitBtn::WMUpdateUIState(TMessage& message) {
   // Focus and accelerator cues are the skin's business: nothing to redraw for the system.
-  if (!SkinData.Skinned()) return TsSkinned::WndProc(message);
+  if (!SkinData.Skinned()) return TInherited::WndProc(message);
   message.Result = 0;
 }
 
 void TsBitBtn::FWMouseEnter(TMessage& message) {
   const bool wasAbove = SkinData.FMouseAbove;
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (!Enabled() || wasAbove) return;
   TDestroyWatch watch(this);
   if (OnMouseEnter) OnMouseEnter(this);
@@ -286,7 +275,7 @@ void TsBitBtn::FWMouseEnter(TMessage& message) {
 }
 
 void TsBitBtn::FWMouseLeave(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (!Enabled()) return;
   TDestroyWatch watch(this);
   if (OnMouseLeave) OnMouseLeave(this);
@@ -306,7 +295,7 @@ void TsBitBtn::WMMouseDown(TMessage& message, bool left) {
   {
     // The system pushes the button and takes the capture; the look follows below, faded.
     TFlagScope pressing(FInMouseButton);
-    TsSkinned::WndProc(message);
+    TInherited::WndProc(message);
   }
   if (watch.Destroyed() || !SkinData.Skinned() || !Enabled()) return;
   SkinData.FUpdating = false;
@@ -323,7 +312,7 @@ void TsBitBtn::WMMouseUp(TMessage& message, bool left) {
   {
     // The system releases the button; a click runs its handler, which may even destroy the button.
     TFlagScope releasing(FInMouseButton);
-    TsSkinned::WndProc(message);
+    TInherited::WndProc(message);
   }
   if (watch.Destroyed() || !SkinData.Skinned() || !Enabled()) return;
   if (!FMouseClicked) {
@@ -337,7 +326,7 @@ void TsBitBtn::WMMouseUp(TMessage& message, bool left) {
     StopFade(FadeTimer);
     SkinData.BGChanged = true;
     GForcedPressed = true;
-    RepaintNow();
+    RequestRepaint(true);
     GForcedPressed = false;
     Sleep(kQuickClickPressedMs);
   }
@@ -350,52 +339,52 @@ void TsBitBtn::WMMouseUp(TMessage& message, bool left) {
 void TsBitBtn::BMSetState(TMessage& message) {
   const auto pushed = [this] { return (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; };
   const bool was = HandleAllocated() && pushed();
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   // Presses by the mouse show through their fades; Space, and a held button dragged off and back, here.
   if (FInMouseButton || !SkinData.Skinned() || !HandleAllocated() || pushed() == was) return;
   StopFade(FadeTimer);
   RegionChanged = true;
-  RepaintNow();
+  RequestRepaint(true);
 }
 
 void TsBitBtn::BMSetStyle(TMessage& message, UINT style) {
   // Whoever changes the push-button style (a dialog moving its default) must not end the owner drawing.
   message.WParam = (style & ~static_cast<UINT>(BS_TYPEMASK)) | BS_OWNERDRAW;
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
 }
 
 void TsBitBtn::WMSetFocus(TMessage& message) {
   TDestroyWatch watch(this);
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (watch.Destroyed() || !SkinData.Skinned() || !Visible() || !Enabled()) return;
   if (Fading()) PrepareFade(FadeTimer, SkinData, false);
-  else SkinData.Invalidate();
+  else RequestRepaint();
 }
 
 void TsBitBtn::WMKillFocus(TMessage& message) {
   if (SkinData.Skinned()) StopFade(FadeTimer);
   TDestroyWatch watch(this);
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (watch.Destroyed() || !SkinData.Skinned()) return;
   SkinData.FFocused = false;
-  SkinData.Invalidate();
+  RequestRepaint();
 }
 
 void TsBitBtn::WMMove(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   const TsSkinManager* m = SkinData.EffectiveManager();
   if (!SkinData.Skinned() || !m) return;
   const TsGeneralData& g = m->gd[static_cast<size_t>(SkinData.SkinIndex())];
   // What shows through a translucent button changes with its place.
   if (g.Props[0].Transparency > 0 || (g.Props[1].Transparency > 0 && CurrentState() == StateHot)) {
     SkinData.BGChanged = true;
-    RepaintNow();
+    RequestRepaint(true);
   }
 }
 
 void TsBitBtn::WMSize(TMessage& message) {
   RegionChanged = true;
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
 }
 
 void TsBitBtn::WMWindowPos(TMessage& message, const WINDOWPOS& pos) {
@@ -404,32 +393,32 @@ void TsBitBtn::WMWindowPos(TMessage& message, const WINDOWPOS& pos) {
   if (!(pos.flags & SWP_NOSIZE)) RegionChanged = true;
   if (message.Msg == WM_WINDOWPOSCHANGED && (pos.flags & (SWP_NOSIZE | SWP_NOMOVE)) != (SWP_NOSIZE | SWP_NOMOVE))
     SkinData.BGChanged = true;
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
 }
 
 void TsBitBtn::FWTextChanged(TMessage& message) {
-  TsSkinned::WndProc(message);
-  if (SkinData.Skinned()) SkinData.Invalidate();
+  TInherited::WndProc(message);
+  if (SkinData.Skinned()) RequestRepaint();
 }
 
 void TsBitBtn::FWFontChanged(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   SkinData.FUpdating = false;
-  SkinData.Invalidate();
+  RequestRepaint();
 }
 
 void TsBitBtn::FWVisibleChanged(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   SkinData.BGChanged = true;
   SkinData.FUpdating = false;
-  if (SkinData.Skinned() && Visible()) RepaintNow();
+  if (SkinData.Skinned() && Visible()) RequestRepaint(true);
 }
 
 void TsBitBtn::FWEnabledChanged(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (!Enabled()) StopFade(FadeTimer);
   SkinData.FUpdating = false;
-  SkinData.Invalidate();
+  RequestRepaint();
 }
 
 // ---- Registration ----------------------------------------------------------------------------------------
@@ -462,6 +451,14 @@ void RegisterBitBtnProperties(TClassRegistry& g) {
   g.Property<B>(n, "ShowCaption", [](B& c, V v, R r) { c.SetShowCaption(r.Bool(v)); });
   g.Property<B>(n, "ShowFocus", [](B& c, V v, R r) { c.SetShowFocus(r.Bool(v)); });
   g.Property<B>(n, "TextOffset", [](B& c, V v, R r) { c.SetTextOffset(r.Int(v)); });
+  g.Property<B>(n, "ImageIndex", [](B& c, V v, R r) { c.SetImageIndex(r.Int(v)); });
+  g.Property<B>(n, "Images", [](B& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* images = dynamic_cast<TImageList*>(target);
+      if (!images) r.Fail(line, "Images must name an image list");
+      c.SetImages(images);
+    });
+  });
   g.Property<B>(n, "OnMouseEnter", [](B& c, V v, R r) { c.OnMouseEnter = r.Handler(v); });
   g.Property<B>(n, "OnMouseLeave", [](B& c, V v, R r) { c.OnMouseLeave = r.Handler(v); });
 }

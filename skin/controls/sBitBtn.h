@@ -12,7 +12,7 @@
 #include "base/Alignment.h"
 #include "fw/Button.h"
 #include "skin/controls/BitBtnLayout.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/core/FadeTimer_win.h"
 #include "skin/render/GlyphPaint.h"
 #include "skin/render/SectionPaint.h"
@@ -20,17 +20,22 @@
 namespace qw {
 
 class TClassRegistry;
+class TImageList;
 class TsBitBtn;
 
 // Called with the finished cache bitmap at the end of every cache build.
 using TBitBtnPaintEvent = std::function<void(TsBitBtn* sender, TBitmap32& bmp)>;
 
-class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
+class TsBitBtn : public TsCachedControl<TBitBtn, COC_TsBitBtn> {
+  using TInherited = TsCachedControl<TBitBtn, COC_TsBitBtn>;
+
  public:
   TsBitBtn();
   ~TsBitBtn() override;
   const char* ClassName() const override { return "TsBitBtn"; }
   void WndProc(TMessage& message) override;
+  void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
   // Marks the cache stale as well as the window.
   void Invalidate() override;
 
@@ -38,14 +43,23 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
   virtual int CurrentState() const;
   // The glyph's rectangle in the cache for a section state (as the last layout placed it).
   TRect ImgRect(int state) const;
-  // The size of one glyph image; (0, 0) without a glyph.
+  // The size of one glyph image: from the image list when it holds ImageIndex, else from Glyph; (0, 0)
+  // without either.
   TItemSize GlyphSize() const;
+  // The glyph from the image list, when the list holds ImageIndex; else null.
+  const TBitmap32* ListImage() const;
   // The widest the caption may be laid out.
   int MaxCaptionWidth() const;
   // The glyph and caption layout now (the caption measured with the button's font).
   TGlyphTextLayout ContentLayout() const;
 
   // ---- Published ----
+  // A glyph from an image list instead of Glyph (Glyph is dropped after loading when the list holds
+  // ImageIndex).
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* images);
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int index);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment value);
   // Glyph transparency in the normal state, 0..100 percent.
@@ -90,8 +104,7 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
  private:
   // ---- Messages ----
   void SkinCommand(TMessage& message);
-  void WMPaint(TMessage& message, HDC dc);
-  void WMEraseBkgnd(TMessage& message, HDC dc);
+  void WMEraseBkgnd(TMessage& message, HDC dc) override;
   void CNDrawItem(TMessage& message);
   void WMUpdateUIState(TMessage& message);
   void FWMouseEnter(TMessage& message);
@@ -111,9 +124,10 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
   void FWEnabledChanged(TMessage& message);
 
   // ---- Painting (sBitBtnPaint.cpp) ----
-  void PaintSkinned(HDC dc, bool printing);
+  void PaintCached(HDC dc, bool printing) override;
+  bool WaitsForBehindWhenPrinting() const override { return true; }
   // Builds the cache bitmap for the current state.
-  void PrepareCache();
+  void PrepareCache() override;
   void DrawCaption(TBitmap32& cache, int state);
   void DrawGlyph(TBitmap32& cache, int state);
   // True when the next paint rebuilds the window region (a border mask with corner type 2).
@@ -126,7 +140,6 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
   bool Fading() const { return FadeTimer != nullptr; }
   // Shows the look of the current state, faded when the event and the section allow it.
   void Fade(TqxAnimatEvent event, bool fast);
-  void RepaintNow();
   void HideHint();
   template <class T>
   void Store(T& field, T value);
@@ -145,6 +158,8 @@ class TsBitBtn : public TsSkinned<TBitBtn, COC_TsBitBtn> {
   TAlignment FAlignment = taCenter;
   bool FDrawOverBorder = true;
   TAlignment FTextAlignment = taCenter;
+  TImageList* FImages = nullptr;
+  int FImageIndex = -1;
   TRect LastRect;
   bool FReflected = false;
   HRGN FRegion = nullptr;  // built by the last cache build, until the paint hands it to the window

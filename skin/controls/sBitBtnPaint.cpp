@@ -1,7 +1,9 @@
 // TsBitBtn: the cache bitmap (section background, border, caption, focus frame, glyph, disabled look),
 // the window region a corner-shaped border cuts, and the paint messages that copy the cache out.
+#include <algorithm>
 #include <vector>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "image/BitmapColor.h"
 #include "image/BitmapDC_win.h"
@@ -32,19 +34,6 @@ const TsMaskData* BorderMaskOf(const TsCommonData& data) {
 const TsGeneralData* SectionOf(const TsCommonData& data) {
   const TsSkinManager* m = data.EffectiveManager();
   return m && m->IsValidSkinIndex(data.SkinIndex()) ? &m->gd[static_cast<size_t>(data.SkinIndex())] : nullptr;
-}
-
-// A glyph with an alpha channel of its own: neither wholly opaque (a picture without alpha) nor wholly
-// transparent (32-bit pixels whose alpha bytes were never written), both of which are classic glyphs.
-bool HasAlpha(const TBitmap32& glyph) {
-  bool someShown = false, someSeeThrough = false;
-  for (size_t i = 0; i < glyph.PixelCount(); ++i) {
-    const uint32_t a = glyph.Pixels()[i] >> 24;
-    someShown = someShown || a != 0;
-    someSeeThrough = someSeeThrough || a != 0xFF;
-    if (someShown && someSeeThrough) return true;
-  }
-  return false;
 }
 
 // The glyph as a classic picture: colour words without alpha, as the transparent-colour drawing
@@ -135,12 +124,20 @@ void TsBitBtn::DrawCaption(TBitmap32& cache, int state) {
 }
 
 void TsBitBtn::DrawGlyph(TBitmap32& cache, int state) {
-  if (Glyph.Empty()) return;
-  const TBitmap32& glyph = Glyph.Bitmap();
   const TItemSize size = GlyphSize();
   if (size.Width <= 0 || size.Height <= 0) return;
   const TRect dst = ImgRect(state);
-  if (HasAlpha(glyph)) {
+  if (const TBitmap32* image = ListImage()) {
+    // A list's picture fades by Blend at rest, and by half when disabled with the blended glyph look.
+    const int faded = !Enabled() && (FDisabledGlyphKind & dgBlended) ? 50 : 0;
+    const int transparency = std::max(state == StateNormal ? FBlend : 0, faded);
+    DrawAlphaGlyph(dst, TRect{0, 0, size.Width, size.Height}, cache, false, transparency, kNoTint, false,
+                   EmptyCacheInfo(), *image);
+    return;
+  }
+  if (Glyph.Empty()) return;
+  const TBitmap32& glyph = Glyph.Bitmap();
+  if (IsAlphaGlyph(glyph)) {
     const int image = GlyphImageIndex(state, NumGlyphs);
     const TRect src{image * size.Width, 0, (image + 1) * size.Width, size.Height};
     const TsGeneralData* g = SectionOf(SkinData);
@@ -176,11 +173,11 @@ void TsBitBtn::ApplyRegion(bool printing) {
   SetWindowRgn(Handle(), FRegion, FRegionNeverSet);
   FRegion = nullptr;
   FRegionNeverSet = false;
-  const TRect now{Left(), Top(), Left() + Width(), Top() + Height()};
+  const TRect now = RectOf(BoundsRect());
   // A button that shrank leaves its old corners on a parent that paints plain colour: let it repaint them.
   if (Parent() && Parent()->HandleAllocated() && !IsRectEmpty(LastRect) &&
       (WidthOfRect(now) < WidthOfRect(LastRect) || HeightOfRect(now) < HeightOfRect(LastRect))) {
-    const RECT old{LastRect.Left, LastRect.Top, LastRect.Right, LastRect.Bottom};
+    const RECT old = WinRect(LastRect);
     InvalidateRect(Parent()->Handle(), &old, TRUE);
   }
   LastRect = now;
@@ -188,28 +185,11 @@ void TsBitBtn::ApplyRegion(bool printing) {
 
 // ---- Paint messages --------------------------------------------------------------------------------------
 
-void TsBitBtn::WMPaint(TMessage& message, HDC dc) {
-  if (!SkinData.Skinned() || !HandleAllocated()) return TsSkinned::WndProc(message);
-  PAINTSTRUCT ps{};
-  HDC target = dc ? dc : BeginPaint(Handle(), &ps);
-  if (target) PaintSkinned(target, dc != nullptr);
-  if (!dc) EndPaint(Handle(), &ps);
-  message.Result = 0;
-}
-
-void TsBitBtn::PaintSkinned(HDC dc, bool printing) {
-  SkinData.FUpdating = SkinData.QueryUpdating();
-  // A transition holds painting on the screen back but takes its picture through a given DC.
-  if (SkinData.FUpdating || (AnimationRunning && !printing) || IsDestroying()) return;
+void TsBitBtn::PaintCached(HDC dc, bool printing) {
+  // A running fade shows its own frames: the cache holds the look it fades to.
   if (!Fading()) {
-    TWinControl* parent = Parent();
-    SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible ||
-                         (parent && SendSkinCommand(parent, skcQueryHalfVisible) != 0);
-    if (parent) {
-      const RECT pc = parent->ClientRect();
-      SkinData.HalfVisible = Left() < pc.left || Top() < pc.top || Left() + Width() > pc.right ||
-                             Top() + Height() > pc.bottom;
-    }
+    StaleWhenHalfVisible();
+    MeasureHalfVisibleByBounds();
     if (Spacing != FOldSpacing) {
       FOldSpacing = Spacing;
       SkinData.BGChanged = true;
@@ -229,7 +209,7 @@ void TsBitBtn::PaintSkinned(HDC dc, bool printing) {
 }
 
 void TsBitBtn::WMEraseBkgnd(TMessage& message, HDC dc) {
-  if (!SkinData.Skinned()) return TsSkinned::WndProc(message);
+  if (!MayPaint()) return TsSkinned::WndProc(message);
   const TBitmap32* cache = SkinData.CacheBmp();
   if (dc && cache && !cache->Empty() && !SkinData.BGChanged && !Fading())
     CopyBitmapToDC(dc, *cache, TRect{0, 0, cache->Width(), cache->Height()}, TPoint{});

@@ -1,5 +1,6 @@
 #include "skin/controls/sBoundLabel.h"
 
+#include "base/Geometry_win.h"
 #include "fw/Messages.h"
 #include "fw/WinControl.h"
 #include "skin/render/SectionPaint.h"
@@ -62,7 +63,7 @@ void TsBoundLabel::AlignLabel() {
   if (!FTheLabel || !FTheLabel->Visible()) return;
   TsEditLabel& label = *FTheLabel;
   label.SetMaxWidth(FMaxWidth);
-  const TRect bounds{FControl.Left(), FControl.Top(), FControl.Left() + FControl.Width(), FControl.Top() + FControl.Height()};
+  const TRect bounds = RectOf(FControl.BoundsRect());
   const TPoint at = BoundLabelPosition(FLayout, bounds, label.Width(), label.Height(), FIndent);
   label.SetBounds(at.X, at.Y, label.Width(), label.Height());
   label.SetParent(FControl.Parent());

@@ -43,7 +43,7 @@ void TsCheckBox::SetChecked(bool checked) {
   TDestroyWatch watch(this);
   TCheckBox::SetChecked(checked);
   if (watch.Destroyed()) return;
-  if (SkinData.BGChanged) Repaint();
+  if (SkinData.BGChanged) RequestRepaint();
   if (changed) CallEvent(OnValueChanged, this);
 }
 
@@ -55,13 +55,13 @@ void TsCheckBox::SetImages(TImageList* images) {
 void TsCheckBox::SetImgChecked(int index) {
   FImgChecked = index;
   AdjustSize();
-  if (Checked()) Repaint();
+  if (Checked()) RequestRepaint();
 }
 
 void TsCheckBox::SetImgUnchecked(int index) {
   FImgUnchecked = index;
   AdjustSize();
-  if (!Checked()) Repaint();
+  if (!Checked()) RequestRepaint();
 }
 
 void TsCheckBox::SetGlyphChecked(TBitmap32 picture) {
@@ -86,17 +86,17 @@ void TsCheckBox::SetTextIndent(int value) {
 
 void TsCheckBox::SetAlignment(TCheckBoxAlignment value) {
   FAlignment = value;
-  Repaint();
+  RequestRepaint();
 }
 
 void TsCheckBox::SetVerticalAlign(TCheckBoxVAlign value) {
   FVerticalAlign = value;
-  Repaint();
+  RequestRepaint();
 }
 
 void TsCheckBox::SetWordWrap(bool value) {
   FWordWrap = value;
-  Repaint();
+  RequestRepaint();
 }
 
 void TsCheckBox::SetAutoSize(bool value) {
@@ -106,40 +106,35 @@ void TsCheckBox::SetAutoSize(bool value) {
 
 void TsCheckBox::SetDisabledKind(int value) {
   FDisabledKind = value;
-  Repaint();
+  RequestRepaint();
 }
 
 void TsCheckBox::SetShowFocus(bool value) {
   FShowFocus = value;
-  Repaint();
+  RequestRepaint();
 }
 
 void TsCheckBox::Notification(TComponent* component, TOperation operation) {
-  TsSkinned::Notification(component, operation);
+  TInherited::Notification(component, operation);
   if (operation == TOperation::opRemove && component == FImages) SetImages(nullptr);
 }
 
 bool TsCheckBox::Active() const { return !ReadOnly && SkinData.ControlIsActive(); }
 
-void TsCheckBox::Repaint() {
-  if (SkinData.Skinned()) SkinData.Invalidate(false);
-  else Invalidate();
-}
-
 void TsCheckBox::LayoutChanged() {
   AdjustSize();
-  Repaint();
+  RequestRepaint();
 }
 
 // ---- Life and window ------------------------------------------------------------------------------------
 
 void TsCheckBox::CreateWindowHandleDone() {
-  TsSkinned::CreateWindowHandleDone();
+  TInherited::CreateWindowHandleDone();
   UpdateOwnerDraw();
 }
 
 void TsCheckBox::Loaded() {
-  TsSkinned::Loaded();
+  TInherited::Loaded();
   UpdateOwnerDraw();
   AdjustSize();
 }
@@ -261,24 +256,19 @@ void TsCheckBox::PaintGlyph(TBitmap32& cache, bool active) {
                 m->ma[static_cast<size_t>(mask)], 1);
 }
 
-void TsCheckBox::WMPaint(TMessage& message, HDC dc) {
-  PAINTSTRUCT ps;
-  HDC target = dc ? dc : BeginPaint(FHandle, &ps);
-  SkinData.FUpdating = SkinData.QueryUpdating();
+void TsCheckBox::PaintCached(HDC dc, bool printing) {
   // While a fade runs its frames are the picture; a paint in between would show the end look too early.
-  // A DC given with the message asks for a picture now (a transition takes the window's looks so while
-  // it holds painting on the screen back); only the picture behind the box being unfinished stops it.
-  if (!SkinData.FUpdating && (dc || (!AnimationRunning && !FadeTimer))) {
-    if (TWinControl* parent = Parent()) {
-      const RECT client = parent->ClientRect();
-      SkinData.HalfVisible = Left() < client.left || Top() < client.top || Left() + Width() > client.right ||
-                             Top() + Height() > client.bottom;
-    }
-    PrepareCache();
-    SkinData.CopyCacheToDC(TPoint{}, target, TRect{0, 0, Width(), Height()}, true);
-  }
-  if (!dc) EndPaint(FHandle, &ps);
-  message.Result = 0;
+  if (FadeTimer && !printing) return;
+  MeasureHalfVisibleByBounds();
+  PrepareCache();
+  SkinData.CopyCacheToDC(TPoint{}, dc, TRect{0, 0, Width(), Height()}, true);
+}
+
+void TsCheckBox::EndParentUpdate(TMessage&) {
+  // The box is rebuilt at every paint: one left partly hidden paints again too.
+  if (!SkinData.FUpdating && !SkinData.HalfVisible) return;
+  SkinData.FUpdating = false;
+  RequestRepaint();
 }
 
 // ---- Input while skinned ---------------------------------------------------------------------------------
@@ -308,20 +298,20 @@ void TsCheckBox::WMLButtonUp(TMessage& message, POINT pt) {
 }
 
 void TsCheckBox::WMKeyDown(TMessage& message, UINT key) {
-  if (key != VK_SPACE) return TsSkinned::WndProc(message);
+  if (key != VK_SPACE) return TInherited::WndProc(message);
   message.Result = 0;
   if (!Enabled() || ReadOnly) return;
   FPressed = true;
   TDestroyWatch watch(this);
   if (!Focused() && CanFocus()) SetFocus();
   if (watch.Destroyed()) return;
-  SkinData.Invalidate(false);
+  RequestRepaint();
   WORD space = VK_SPACE;
   KeyDown(space, KeyboardShiftState());
 }
 
 void TsCheckBox::WMKeyUp(TMessage& message, UINT key) {
-  if (key != VK_SPACE) return TsSkinned::WndProc(message);
+  if (key != VK_SPACE) return TInherited::WndProc(message);
   message.Result = 0;
   if (ReadOnly) return;
   TDestroyWatch watch(this);
@@ -340,13 +330,13 @@ void TsCheckBox::Release() {
   // A box resized by its click (AutoSize) cannot fade between pictures of different sizes.
   if (FadeTimer && SkinData.CacheBmp() && SkinData.CacheBmp()->Width() != Width()) {
     StopFade(FadeTimer);
-    SkinData.Invalidate(false);
+    RequestRepaint();
   }
 }
 
 void TsCheckBox::FWMouseEnter(TMessage& message) {
   const bool wasAbove = SkinData.FMouseAbove;
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (!Enabled()) return;
   CallEvent(OnMouseEnter, this);
   if (!wasAbove && !ReadOnly)
@@ -354,7 +344,7 @@ void TsCheckBox::FWMouseEnter(TMessage& message) {
 }
 
 void TsCheckBox::FWMouseLeave(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   // A press the mouse took away from the box is no click.
   FPressed = false;
   ControlState &= ~csLButtonDown;
@@ -365,42 +355,42 @@ void TsCheckBox::FWMouseLeave(TMessage& message) {
 }
 
 void TsCheckBox::WMSetFocus(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (!Enabled()) return;
   SkinData.BGChanged = true;
   if (FadeTimer) PrepareFade(FadeTimer, SkinData, false);
-  else SkinData.Invalidate(false);
+  else RequestRepaint();
 }
 
 void TsCheckBox::WMKillFocus(TMessage& message) {
   StopFade(FadeTimer);
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   SkinData.FFocused = false;
   SkinData.FMouseAbove = false;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 void TsCheckBox::BMSetCheck(TMessage& message) {
   StopFade(FadeTimer);
-  TsSkinned::WndProc(message);
-  Repaint();
+  TInherited::WndProc(message);
+  RequestRepaint();
 }
 
 void TsCheckBox::FWChanged(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (IsLoading()) return;
   StartFade(FadeTimer, SkinData, true, FadeEventAllowed(aeMouseUp, AnimatEvents, SkinData.EffectiveManager()));
 }
 
 void TsCheckBox::FWEnabledChanged(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (!Enabled()) StopFade(FadeTimer);
   FPressed = false;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 void TsCheckBox::FWCaptionChanged(TMessage& message) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   LayoutChanged();
 }
 
@@ -409,11 +399,11 @@ void TsCheckBox::FWCaptionChanged(TMessage& message) {
 void TsCheckBox::SkinChanged(TMessage& message, TSkinCommand code) {
   const bool ownManager = reinterpret_cast<TsSkinManager*>(message.LParam) == SkinData.EffectiveManager();
   if (ownManager) StopFade(FadeTimer);
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   if (!ownManager) return;
   UpdateOwnerDraw();
   if (code == skcRefresh) AdjustSize();
-  if (code != skcNewSkin) Repaint();
+  if (code != skcNewSkin) RequestRepaint();
 }
 
 void TsCheckBox::SkinCommand(TMessage& message) {
@@ -425,35 +415,26 @@ void TsCheckBox::SkinCommand(TMessage& message) {
       return SkinChanged(message, code);
     case skcStopFading:
       StopFade(FadeTimer);
-      SkinData.Invalidate(false);
-      return;
-    case skcPrepareCache:
-      PrepareCache();
-      message.Result = 1;
+      RequestRepaint();
       return;
     case skcFadeFrame:
       message.Result = 0;  // the timer shows the frame
       return;
-    case skcEndParentUpdate:
-      if (SkinData.FUpdating || SkinData.HalfVisible) {
-        SkinData.FUpdating = false;
-        SkinData.Invalidate(false);
-      }
-      return;
     default:
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 
 void TsCheckBox::WndProc(TMessage& message) {
-  if (message.Msg == SkinCommandMsg) return SkinCommand(message);
   switch (message.Msg) {
+    case SkinCommandMsg:
+      return SkinCommand(message);
     case FW_TEXT_CHANGED:
     case FW_FONT_CHANGED:
       return FWCaptionChanged(message);
     case FW_BIDI_CHANGED:
       TsSkinned::WndProc(message);
-      return Repaint();
+      return RequestRepaint();
     case FW_MOUSE_ENTER:
       return FWMouseEnter(message);
     case FW_MOUSE_LEAVE:
@@ -461,14 +442,8 @@ void TsCheckBox::WndProc(TMessage& message) {
     default:
       break;
   }
-  if (!SkinData.Skinned()) return TsSkinned::WndProc(message);
+  if (!SkinData.Skinned()) return TInherited::WndProc(message);
   switch (message.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return WMPaint(message, DcFrom(message.WParam));
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return;
     case WM_NCPAINT:
     case WM_ENABLE:
       // The cache is the only picture: nothing for the system to draw.
@@ -497,7 +472,7 @@ void TsCheckBox::WndProc(TMessage& message) {
     case FW_ENABLED_CHANGED:
       return FWEnabledChanged(message);
     default:
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 

@@ -8,7 +8,7 @@
 #include "fw/CheckBox.h"
 #include "fw/Picture.h"
 #include "skin/controls/CheckBoxLayout.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/core/FadeTimer_win.h"
 #include "skin/data/SkinCommands.h"
 
@@ -17,7 +17,9 @@ namespace qw {
 class TClassRegistry;
 class TImageList;
 
-class TsCheckBox : public TsSkinned<TCheckBox, COC_TsCheckBox> {
+class TsCheckBox : public TsCachedControl<TCheckBox, COC_TsCheckBox> {
+  using TInherited = TsCachedControl<TCheckBox, COC_TsCheckBox>;
+
  public:
   TsCheckBox();
   ~TsCheckBox() override;
@@ -81,7 +83,7 @@ class TsCheckBox : public TsSkinned<TCheckBox, COC_TsCheckBox> {
   // Focused or under the mouse, enabled and not read-only: the hot look.
   bool Active() const;
   // Rebuilds the cache in the current look now.
-  void PrepareCache();
+  void PrepareCache() override;
   // The running state-change fade, if any.
   TFadeSlot FadeTimer;
 
@@ -93,7 +95,9 @@ class TsCheckBox : public TsSkinned<TCheckBox, COC_TsCheckBox> {
   void SkinCommand(TMessage& message);
   void SkinChanged(TMessage& message, TSkinCommand code);
   // Messages while skinned.
-  void WMPaint(TMessage& message, HDC dc);
+  void PaintCached(HDC dc, bool printing) override;
+  bool WaitsForBehindWhenPrinting() const override { return true; }
+  void EndParentUpdate(TMessage& message) override;
   void WMLButtonDown(TMessage& message, POINT pt);
   void WMLButtonUp(TMessage& message, POINT pt);
   void WMKeyDown(TMessage& message, UINT key);
@@ -114,8 +118,6 @@ class TsCheckBox : public TsSkinned<TCheckBox, COC_TsCheckBox> {
   void UpdateOwnerDraw();
   // Resizes to glyph and caption when AutoSize says so.
   void AdjustSize();
-  // Shows a changed look: the cache is rebuilt at the next paint.
-  void Repaint();
   // A layout property changed: the size follows, then the look.
   void LayoutChanged();
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/Geometry_win.h"
 #include "fw/ClassRegistry.h"
 #include "fw/FormNames.h"
 #include "fw/FormReader.h"
@@ -11,6 +12,7 @@
 #include "skin/controls/SkinFormNames.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/TextureFill.h"
 
@@ -65,18 +67,18 @@ void TsComboBox::CreateWindowHandleDone() {
 void TsComboBox::SetDisabledKind(int kind) {
   if (kind == FDisabledKind) return;
   FDisabledKind = kind;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 void TsComboBox::SetShowButton(bool value) {
   if (value == FShowButton) return;
   FShowButton = value;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 void TsComboBox::SetAlignment(TAlignment value) {
   FAlignment = value;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 int TsComboBox::MeasuredItemHeight() const {
@@ -109,14 +111,14 @@ void TsComboBox::RefreshItemHeight() {
     if (Style() != csSimple && GetWindowRect(FHandle, &r)) FHeight = r.bottom - r.top;
   }
   SkinData.BGChanged = true;
-  Repaint();
+  RequestRepaint();
 }
 
 void TsComboBox::SetRightToLeft(bool value) {
   if (value == FRightToLeft) return;
   FRightToLeft = value;
   if (HandleAllocated()) RecreateWnd();
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 bool TsComboBox::ReadyToPaint() const { return FHandle && FParent && !IsLoading() && !IsDestroying(); }
@@ -158,10 +160,17 @@ bool TsComboBox::HasFocus() const {
   return SkinData.FFocused;
 }
 
-void TsComboBox::Repaint() {
+void TsComboBox::RedrawSkinned(bool now) {
   if (!FHandle || !Visible()) return;
   InvalidateRect(FHandle, nullptr, FALSE);
   if (FFieldHandle) InvalidateRect(FFieldHandle, nullptr, FALSE);
+  if (now) UpdateWindow(FHandle);
+}
+
+void TsComboBox::EndParentUpdate(TMessage&) {
+  if (!ReadyToPaint() || !SkinData.Skinned() || !SkinData.QueryUpdating()) return;
+  SkinData.FUpdating = false;
+  RequestRepaint();
 }
 
 void TsComboBox::ForgetList() {
@@ -221,7 +230,7 @@ bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_SETTEXT:
       result = DefSubclassProc(field, msg, wParam, lParam);
       SkinData.BGChanged = true;
-      Repaint();
+      RequestRepaint();
       return true;
     case WM_MOUSEMOVE: {
       // The field covers most of the box: the mouse over it is over the box, and leaving the field may
@@ -253,7 +262,7 @@ bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
           RECT fr;
           GetWindowRect(field, &fr);
           MapWindowPoints(nullptr, FHandle, reinterpret_cast<POINT*>(&fr), 2);
-          CopyBitmapToDC(dc, *cache, TRect{fr.left, fr.top, fr.right, fr.bottom}, TPoint{});
+          CopyBitmapToDC(dc, *cache, RectOf(fr), TPoint{});
         }
       }
       if (!given) EndPaint(field, &ps);
@@ -276,7 +285,7 @@ void TsComboBox::FocusChanged() {
   SkinData.FFocused = inside;
   if (!inside) SkinData.FMouseAbove = false;
   SkinData.BGChanged = true;
-  Repaint();
+  RequestRepaint();
 }
 
 // ---- Messages ------------------------------------------------------------------------------------------
@@ -303,10 +312,10 @@ bool TsComboBox::SkinCommand(TMessage& message) {
     case skcNewSkin:
       if (!ours) return false;
       SkinData.CommonWndProc(message);
-      if (FListSW && FListHandle) SendMessageW(FListHandle, SkinCommandMsg, message.WParam, message.LParam);
+      if (FListSW && FListHandle) SendToWindow(FListHandle, message);
       WrapSimpleList();
       SkinData.BGChanged = true;
-      Repaint();
+      RequestRepaint();
       return true;
     case skcRemoveSkin:
       if (!ours) return false;
@@ -314,21 +323,17 @@ bool TsComboBox::SkinCommand(TMessage& message) {
       if (!SkinData.CustomColor()) SetColor(clWindow);
       if (!SkinData.CustomFont()) Font().SetColor(clWindowText);
       ForgetList();
-      Repaint();
+      RequestRepaint();
       return true;
     case skcRefresh:
       if (!ours) return false;
       SkinData.CommonWndProc(message);
       SkinData.BGChanged = true;
-      Repaint();
+      RequestRepaint();
       return true;
     case skcEndParentUpdate:
-      if (ReadyToPaint() && SkinData.Skinned() && SkinData.QueryUpdating()) {
-        SkinData.FUpdating = false;
-        Repaint();
-        return true;
-      }
-      return false;
+      EndParentUpdate(message);
+      return true;
     case skcIsSkinned:
       message.Result = 1;
       return true;
@@ -389,7 +394,7 @@ bool TsComboBox::SkinnedMessage(TMessage& message) {
       SkinData.FMouseAbove = false;
       SkinData.BGChanged = true;
       TComboBox::WndProc(message);
-      Repaint();
+      RequestRepaint();
       return true;
     case WM_KILLFOCUS:
     case FW_EXIT:
@@ -444,13 +449,13 @@ void TsComboBox::AfterFramework(TMessage& message) {
   switch (message.Msg) {
     case WM_SETFONT:
     case FW_ENABLED_CHANGED:
-      Repaint();
+      RequestRepaint();
       return;
     case CB_SETCURSEL:
     case FW_TEXT_CHANGED:
     case FW_CHANGED:
       SkinData.BGChanged = true;
-      Repaint();
+      RequestRepaint();
       return;
     case FW_FONT_CHANGED:
       return RefreshItemHeight();
@@ -463,11 +468,11 @@ void TsComboBox::CNCommand(UINT notifyCode) {
   if (notifyCode == CBN_DROPDOWN) {
     FDropDown = true;
     SkinData.BGChanged = true;
-    Repaint();
+    RequestRepaint();
   } else if (notifyCode == CBN_CLOSEUP) {
     FDropDown = false;
     SkinData.BGChanged = true;
-    Repaint();
+    RequestRepaint();
   }
 }
 
@@ -483,7 +488,7 @@ void TsComboBox::MouseEnterLeave(TMessage& message, bool entering) {
   }
   SkinData.FMouseAbove = entering;
   SkinData.BGChanged = true;
-  Repaint();
+  RequestRepaint();
   // The skin data makes the box the hot control and shows or removes its glow.
   if (!SkinData.CommonWndProc(message)) TComboBox::WndProc(message);
 }

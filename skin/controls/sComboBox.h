@@ -10,7 +10,7 @@
 
 #include "fw/ComboBox.h"
 #include "skin/controls/ComboBoxLayout.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/controls/sBoundLabel.h"
 #include "skin/render/SectionPaint.h"
 
@@ -22,7 +22,7 @@ class TqxScrollWnd;
 class TClassRegistry;
 class TsSkinManager;
 
-class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
+class TsComboBox : public TsCachedControl<TComboBox, COC_TsComboBox> {
  public:
   TsComboBox();
   ~TsComboBox() override;
@@ -65,7 +65,7 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
   // The text shown for an item; empty for none.
   std::wstring ItemText(int index) const { return ComboItemText(Items(), index); }
   // Rebuilds the cache for the current state: section, field, button, the disabled look.
-  void PrepareCache();
+  void PrepareCache() override;
 
   // The inner edit and the dropped list (null before the list first asked for its colours).
   HWND FieldHandle() const;
@@ -78,6 +78,13 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
   void CreateParams(TCreateParams& params) override;
   void CreateWindowHandleDone() override;
   void MeasureItem(int index, int& height) override;
+  // The cache onto the given DC, or onto the window without one; only the frame and the button while
+  // the system draws the focused field.
+  void PaintCached(HDC given, bool printing) override;
+  // The box and its field window.
+  void RedrawSkinned(bool now) override;
+  // After its parent painted, the box paints again when it, or what lies behind it, was held back.
+  void EndParentUpdate(TMessage& message) override;
 
  private:
   friend LRESULT CALLBACK ComboFieldProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
@@ -97,7 +104,6 @@ class TsComboBox : public TsSkinned<TComboBox, COC_TsComboBox> {
   // One line (an item of the list, or the field with ODS_COMBOBOXEDIT) drawn into a bitmap of R's size.
   TBitmap32 ItemPicture(int index, const TRect& r, UINT state);
   void PaintPlainItem(HDC dc, int index, const TRect& r, UINT state);
-  void Repaint();
   void ForgetList();
   // Gives the list its wrapper the first time it is seen.
   void WrapList(HWND list);

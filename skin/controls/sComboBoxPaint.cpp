@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "fw/MessageCrack.h"
 #include "image/BitmapDC_win.h"
@@ -37,7 +38,7 @@ void CopyPixels(TBitmap32& dst, int x, int y, const TBitmap32& src, TRect r) {
 }
 
 void DrawLineText(HDC dc, const std::wstring& text, const TRect& r, uint32_t flags) {
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  RECT rc = WinRect(r);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, flags);
 }
 
@@ -56,14 +57,12 @@ void TsComboBox::WMPaint(TMessage& message, HDC given) {
 void TsComboBox::PaintFromCache(HDC given) {
   if (!FHandle || !Showing()) return;
   SkinData.FUpdating = SkinData.QueryUpdating();
-  if (SkinData.FUpdating) return;
-  if (!SkinData.BGChanged && !SkinData.HalfVisible && FParent)
-    SkinData.BGChanged = SendSkinCommand(FParent, skcQueryHalfVisible) != 0;
-  SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible;
-  if (FParent) {
-    const RECT pr = FParent->ClientRect();
-    SkinData.HalfVisible = Left() < pr.left || Top() < pr.top || Left() + Width() > pr.right || Top() + Height() > pr.bottom;
-  }
+  if (!SkinData.FUpdating) PaintCached(given, given != nullptr);
+}
+
+void TsComboBox::PaintCached(HDC given, bool) {
+  StaleWhenHalfVisible();
+  MeasureHalfVisibleByBounds();
   if (SkinData.BGChanged) PrepareCache();
   SkinData.UpdateBorderCorners(0, 15);
   const TBitmap32* cache = SkinData.CacheBmp();
@@ -188,7 +187,7 @@ TBitmap32 TsComboBox::ItemPicture(int index, const TRect& r, UINT state) {
 
 void TsComboBox::PaintPlainItem(HDC dc, int index, const TRect& r, UINT state) {
   const bool selected = (state & ODS_SELECTED) != 0;
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  RECT rc = WinRect(r);
   HBRUSH brush = CreateSolidBrush(selected ? GetSysColor(COLOR_HIGHLIGHT) : static_cast<COLORREF>(ColorToRGB(Color())));
   FillRect(dc, &rc, brush);
   DeleteObject(brush);

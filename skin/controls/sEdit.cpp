@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "fw/MessageCrack.h"
 #include "image/BitmapDC_win.h"
@@ -37,7 +38,7 @@ bool TsEdit::ReadyToPaint() const {
 void TsEdit::SetDisabledKind(int kind) {
   if (kind == FDisabledKind) return;
   FDisabledKind = kind;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 // ---- Messages ----------------------------------------------------------------------------------------
@@ -99,11 +100,8 @@ bool TsEdit::SkinCommand(TMessage& message) {
       message.Result = ColorToRGB(Color());
       return true;
     case skcEndParentUpdate:
-      if (ReadyToPaint() && SkinData.Skinned() && SkinData.QueryUpdating()) {
-        SkinData.FUpdating = false;
-        Repaint();
-      }
-      return false;
+      EndParentUpdate(message);
+      return true;
     default:
       return false;
   }
@@ -119,7 +117,7 @@ void TsEdit::AfterFramework(TMessage& message) {
       SkinData.FFocused = false;
       SkinData.FMouseAbove = false;
       SkinData.BGChanged = true;
-      if (Visible()) Repaint();
+      if (Visible()) RequestRepaint();
       return;
     case FW_MOUSE_ENTER:
     case FW_MOUSE_LEAVE:
@@ -134,17 +132,24 @@ void TsEdit::AfterFramework(TMessage& message) {
     case FW_TEXT_CHANGED:
       if (IsLoading() || AnimationRunning) return;
       SkinData.BGChanged = true;
-      Repaint();
+      RequestRepaint();
       return;
     default:
       return;
   }
 }
 
-void TsEdit::Repaint() {
+void TsEdit::RedrawSkinned(bool now) {
   if (!FHandle) return;
   InvalidateRect(FHandle, nullptr, FALSE);
   SendMessageW(FHandle, WM_NCPAINT, 1, 0);
+  if (now) UpdateWindow(FHandle);
+}
+
+void TsEdit::EndParentUpdate(TMessage&) {
+  if (!ReadyToPaint() || !SkinData.Skinned() || !SkinData.QueryUpdating()) return;
+  SkinData.FUpdating = false;
+  RequestRepaint();
 }
 
 // ---- Painting ----------------------------------------------------------------------------------------
@@ -196,16 +201,12 @@ void TsEdit::PaintFromCache(HDC given) {
       if (Began) EndPaint(Window, Ps);
     }
   } end{FHandle, &ps, began};
-  if (AnimationRunning) return;
-  SkinData.FUpdating = SkinData.QueryUpdating();
-  if (SkinData.FUpdating) return;
-  if (!SkinData.BGChanged && !SkinData.HalfVisible && FParent)
-    SkinData.BGChanged = SendSkinCommand(FParent, skcQueryHalfVisible) != 0;
-  SkinData.BGChanged = SkinData.BGChanged || SkinData.HalfVisible;
-  if (FParent) {
-    const RECT pr = FParent->ClientRect();
-    SkinData.HalfVisible = Left() < pr.left || Top() < pr.top || Left() + Width() > pr.right || Top() + Height() > pr.bottom;
-  }
+  if (!PaintHeldBack(false)) PaintCached(given, given != nullptr);
+}
+
+void TsEdit::PaintCached(HDC given, bool) {
+  StaleWhenHalfVisible();
+  MeasureHalfVisibleByBounds();
   if (SkinData.BGChanged && !SkinData.UrgentPainting) PrepareCache();
   SkinData.UpdateBorderCorners(0, 15);
   if (!SkinData.CacheBmp()) return;
@@ -284,7 +285,7 @@ void TsEdit::PaintText(TBitmap32& cache) {
   HDC dc = canvas.Handle();
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, static_cast<COLORREF>(hint));
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  RECT rc = WinRect(r);
   DrawTextW(dc, TextHint.c_str(), static_cast<int>(TextHint.size()), &rc, flags);
 }
 

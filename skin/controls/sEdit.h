@@ -5,13 +5,13 @@
 // comes from the cache.
 #include "fw/Edit.h"
 #include "skin/controls/EditLayout.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/controls/sBoundLabel.h"
 #include "skin/render/SectionPaint.h"
 
 namespace qw {
 
-class TsEdit : public TsSkinned<TEdit, COC_TsEdit> {
+class TsEdit : public TsCachedControl<TEdit, COC_TsEdit> {
  public:
   TsEdit();
   const char* ClassName() const override { return "TsEdit"; }
@@ -22,7 +22,7 @@ class TsEdit : public TsSkinned<TEdit, COC_TsEdit> {
   void SetDisabledKind(int kind);
 
   // Rebuilds the cache for the current state: the section, the text, the disabled look.
-  void PrepareCache();
+  void PrepareCache() override;
 
   // The caption label beside the edit.
   TsBoundLabel BoundLabel{*this, SkinData};
@@ -34,6 +34,11 @@ class TsEdit : public TsSkinned<TEdit, COC_TsEdit> {
   virtual TRect TextRect() const;
   // Paints what a derived edit adds over its text, before the disabled look.
   virtual void PaintOverText(TBitmap32& /*cache*/) {}
+  // The cache onto the given DC (the client's), or onto the whole window without one.
+  void PaintCached(HDC given, bool printing) override;
+  void RedrawSkinned(bool now) override;
+  // After its parent painted, the edit paints again when it, or what lies behind it, was held back.
+  void EndParentUpdate(TMessage& message) override;
 
  private:
   // The skin commands the edit answers itself; true when the handling ends there.
@@ -46,7 +51,6 @@ class TsEdit : public TsSkinned<TEdit, COC_TsEdit> {
   void PaintFrame();
   void CopyFrameBand(HDC dc, int width);
   void PaintText(TBitmap32& cache);
-  void Repaint();
   int FDisabledKind = dkBlended;
 };
 

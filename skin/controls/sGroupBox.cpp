@@ -7,6 +7,7 @@
 #include "skin/core/ChildPainting_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/SkinText_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/SectionPaint.h"
@@ -41,7 +42,7 @@ TsGroupBox::TsGroupBox() { ControlStyle &= ~csOpaque; }
 
 void TsGroupBox::LookChanged() {
   if (IsLoading()) return;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 void TsGroupBox::SetCaptionLayout(TsCaptionLayout value) {
@@ -173,27 +174,19 @@ void TsGroupBox::PaintToDC(HDC dc) {
   PaintGraphicChildren(dc, *this, TPoint{});
 }
 
-void TsGroupBox::WMPaint(TMessage& message, HDC dc) {
-  if (!MayPaint()) return TsSkinned::WndProc(message);
-  PAINTSTRUCT ps;
-  HDC target = dc ? dc : BeginPaint(FHandle, &ps);
-  // A picture asked for with a DC (printing, a background for someone else) is painted now.
-  if (!dc) SkinData.FUpdating = SkinData.QueryUpdating();
-  if (dc || (!SkinData.FUpdating && !AnimationRunning)) {
-    SkinData.HalfVisible = false;
-    if (SkinData.RepaintIfMoved() && Parent()) {
-      const RECT pc = Parent()->ClientRect();
-      const POINT first{Left() + 1, Top() + 1}, last{Left() + Width() - 1, Top() + Height() - 1};
-      SkinData.HalfVisible = !PtInRect(&pc, first) || !PtInRect(&pc, last);
-    }
-    if (!SkinData.UrgentPainting) PrepareCache();
-    PaintToDC(target);
-  }
-  if (!dc) {
-    EndPaint(FHandle, &ps);
-    if (!SkinData.FUpdating && !AnimationRunning) NotifyChildrenParentPainted(*this);
-  }
-  message.Result = 0;
+void TsGroupBox::PaintCached(HDC dc, bool) {
+  // A box whose look does not depend on what lies behind it never needs rebuilding for that.
+  SkinData.HalfVisible = false;
+  if (SkinData.RepaintIfMoved()) MeasureHalfVisibleByCorners();
+  if (!SkinData.UrgentPainting) PrepareCache();
+  PaintToDC(dc);
+}
+
+void TsGroupBox::AfterScreenPaint() { NotifyChildrenParentPainted(*this); }
+
+void TsGroupBox::EndParentUpdate(TMessage& message) {
+  TsSkinned::WndProc(message);
+  SkinData.RepaintAfterParentUpdate();
 }
 
 // ---- Messages ------------------------------------------------------------------------------------------
@@ -201,7 +194,7 @@ void TsGroupBox::WMPaint(TMessage& message, HDC dc) {
 void TsGroupBox::SkinCommand(TMessage& message, TSkinCommand code) {
   switch (code) {
     case skcPaintBackground:
-      if (auto* info = reinterpret_cast<TBackgroundInfo*>(message.LParam);
+      if (auto* info = SkinCommandAddress<TBackgroundInfo>(message, this);
           info && !FCaptionSkin.empty() && SkinData.Skinned() && !SkinData.CacheBmp()->Empty()) {
         // Children of a box with a caption section see the box's own picture.
         info->BgType = btCache;
@@ -211,52 +204,42 @@ void TsGroupBox::SkinCommand(TMessage& message, TSkinCommand code) {
         message.Result = 1;
         return;
       }
-      return TsSkinned::WndProc(message);
-    case skcEndParentUpdate:
-      TsSkinned::WndProc(message);
-      SkinData.RepaintAfterParentUpdate();
-      return;
+      return TInherited::WndProc(message);
     case skcSetUrgentPainting:
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       if (SkinData.UrgentPainting && MayPaint()) PrepareCache();
       return;
     case skcRefresh:
     case skcRemoveSkin:
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       if (reinterpret_cast<TsSkinManager*>(message.LParam) == SkinData.EffectiveManager() && HandleAllocated())
         RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
       return;
     default:
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 
 void TsGroupBox::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return WMPaint(message, DcFrom(message.WParam));
-    case WM_ERASEBKGND:
-      if (!MayPaint()) return TsSkinned::WndProc(message);
-      message.Result = 1;
-      return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       return TGroupBox::WndProc(message);
     case FW_TEXT_CHANGED:
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       return LookChanged();
     case FW_FONT_CHANGED:
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       if (!FText.empty()) LookChanged();
       return;
     case FW_VISIBLE_CHANGED:
     case WM_WINDOWPOSCHANGED:
       SkinData.BGChanged = true;
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
+    case SkinCommandMsg:
+      return SkinCommand(message, SkinCommandCode(message.WParam));
     default:
-      if (message.Msg == SkinCommandMsg) return SkinCommand(message, SkinCommandCode(message.WParam));
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 

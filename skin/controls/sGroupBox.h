@@ -7,7 +7,7 @@
 
 #include "fw/GroupBox.h"
 #include "skin/controls/GroupBoxLayout.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/data/SkinCommands.h"
 
 namespace qw {
@@ -34,7 +34,9 @@ class TsMargin {
   TsMarginValues FValues;
 };
 
-class TsGroupBox : public TsSkinned<TGroupBox, COC_TsGroupBox> {
+class TsGroupBox : public TsCachedControl<TGroupBox, COC_TsGroupBox> {
+  using TInherited = TsCachedControl<TGroupBox, COC_TsGroupBox>;
+
  public:
   TsGroupBox();
   const char* ClassName() const override { return "TsGroupBox"; }
@@ -55,7 +57,7 @@ class TsGroupBox : public TsSkinned<TGroupBox, COC_TsGroupBox> {
   // The caption rectangle in the box's coordinates, measured with the box's font.
   TRect CaptionRect() const;
   // Rebuilds the cache: the caption band, the frame below it and the caption.
-  void PrepareCache();
+  void PrepareCache() override;
   // The skinned picture into DC: the cache (without the windowed children's areas) and the windowless
   // children over it.
   void PaintToDC(HDC dc);
@@ -63,12 +65,14 @@ class TsGroupBox : public TsSkinned<TGroupBox, COC_TsGroupBox> {
  private:
   friend class TsMargin;
   void WriteText(const TRect& captionRect, const TCacheInfo& ci);
-  void WMPaint(TMessage& message, HDC dc);
+  bool MayPaint() const override;
+  void PaintCached(HDC dc, bool printing) override;
+  void AfterScreenPaint() override;
+  void EndParentUpdate(TMessage& message) override;
   void SkinCommand(TMessage& message, TSkinCommand code);
   // The box's look changed: rebuild and repaint it (not while it is being read).
   void LookChanged();
   int TextWidth(std::wstring_view text) const;
-  bool MayPaint() const;
 
   TsCaptionLayout FCaptionLayout = clTopLeft;
   int FCaptionYOffset = 0;

@@ -120,8 +120,9 @@ void TsCustomLabel::WndProc(TMessage& message) {
     case FW_MOUSE_LEAVE:
       TsSkinned::WndProc(message);
       return CallEvent(OnMouseLeave, this);
+    case SkinCommandMsg:
+      return SkinCommand(message, SkinCommandCode(message.WParam));
     default:
-      if (message.Msg == SkinCommandMsg) return SkinCommand(message, SkinCommandCode(message.WParam));
       return TsSkinned::WndProc(message);
   }
 }

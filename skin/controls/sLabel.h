@@ -9,7 +9,7 @@
 
 #include "fw/Label.h"
 #include "skin/controls/LabelLayout.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/data/SkinCommands.h"
 
 namespace qw {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "fw/Memo.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/controls/sBoundLabel.h"
 #include "skin/render/SectionPaint.h"
 

@@ -14,20 +14,20 @@
 #include "fw/PageControl.h"
 #include "skin/controls/PageControlLayout.h"
 #include "skin/controls/TabContentLayout.h"
-#include "skin/controls/SkinnedControl.h"
-#include "skin/controls/TabSkinData.h"
 #include "skin/controls/WndWrapper_win.h"
+#include "skin/controls/sTabSheet.h"
 #include "skin/core/ChildPainting_win.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/data/SkinCommands.h"
 
 namespace qw {
 
-class TsTabSheet;
-
 // What happens to a page whose close button was clicked.
 enum TTabCloseAction : int { tcaFree, tcaHide };
 
-class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
+class TsPageControl : public TsCachedControl<TPageControl, COC_TsPageControl> {
+  using TInherited = TsCachedControl<TPageControl, COC_TsPageControl>;
+
  public:
   const char* ClassName() const override { return "TsPageControl"; }
   void WndProc(TMessage& message) override;
@@ -88,21 +88,30 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
   // The tab as painted: the system rectangle, grown for the selected tab of the tab style.
   TRect PaintedTabRectOf(int index) const;
   int TabAt(TPoint p) const;
-  // The page exists, is a page tab, is enabled (or disabled pages may be chosen) and OnPageChanging lets it.
+  // The page exists, is a page tab, is enabled (or disabled pages may be chosen) and OnPageChanging lets
+  // it. False also when OnPageChanging freed the control: then nothing of it may be touched.
   bool CanSelectPage(int index);
 
-  // Rebuilds the cache when it is stale; false when there is nothing to show from it.
+  // Rebuilds the cache when it is stale; false when there is nothing to show from it (or OnDrawTab freed
+  // the control meanwhile).
   bool EnsureCache();
-  void PrepareCache();
+  void PrepareCache() override;
 
  protected:
   void UpdateActivePage() override;
   void CreateWindowHandleDone() override;
+  bool MayPaint() const override;
+  void PaintCached(HDC dc, bool printing) override;
+  void AfterScreenPaint() override;
+  // The control alone: its sheets paint from its picture and are told when it has painted.
+  void RedrawSkinned(bool now) override;
+  void EndParentUpdate(TMessage& message) override;
 
  private:
   void ResolvePageSection();
-  void PaintTabs(TBitmap32& cache, const TCacheInfo& ci);
-  void PaintTab(TBitmap32& cache, int index, int state, const TCacheInfo& ci);
+  // The tabs into the cache; false when OnDrawTab freed the control.
+  bool PaintTabs(TBitmap32& cache, const TCacheInfo& ci);
+  bool PaintTab(TBitmap32& cache, int index, int state, const TCacheInfo& ci);
   void PaintTabContent(TBitmap32& tab, int index, int state, int section, TColor fontColor);
   void PaintCloseBtn(TBitmap32& tab, const TRect& r, int state);
   TRect TabBitmapRect(int index) const;
@@ -110,19 +119,25 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
   int TabState(int index) const;
   void UpdateCloseBtnSize();
   void RepaintStrip(int overrideIndex = -1, int overrideState = 0);
-  void OurPaint(HDC dc, bool notifyChildren);
-  bool MayPaint() const;
-  void WMPaint(TMessage& message, HDC dc);
   void WMMouseMove(TMessage& message, TPoint p);
   void WMLButtonDown(TMessage& message, TPoint p);
   void WMLButtonUp(TMessage& message, TPoint p);
   void WMLButtonDblClk(TMessage& message, TPoint p);
   void DropDownTabMenu(int index);
   void WMKeyDown(TMessage& message, UINT key);
-  void MouseLeft();
+  // The mouse left the control: no tab is hot any more. False when OnTabMouseLeave freed the control.
+  bool MouseLeft();
   void TabDeleted(TMessage& message);
   void SkinCommand(TMessage& message, TSkinCommand code);
+  void PassToChildren(const TMessage& message);
   std::vector<bool> TabsVisible() const;
+  // Page changes by the user: the old look stays on the screen under a cover until the new page has been
+  // painted whole (when the skin manager animates page changes).
+  void CNNotify(TMessage& message, const NMHDR& header);
+  void CoverPageChange();
+  void RevealPageChange();
+  // A change that did not happen after all leaves no cover behind.
+  void DropRefusedCover();
   std::vector<TPageKind> PageKinds() const;
   int FCurItem = -1;
   int FHoveredBtnIndex = -1;
@@ -160,52 +175,6 @@ class TsPageControl : public TsSkinned<TPageControl, COC_TsPageControl> {
   void ArrowsSkinChanged(TMessage& message, TSkinCommand code);
   bool FShowUpDown = true;
   std::unique_ptr<TqxMainWnd> FSpinWnd;
-};
-
-// A page of a skinned page control: its face is the page control's painted page area, and it answers
-// the skin queries of its children for the page control. After it painted, the children waiting for
-// the picture behind them are told.
-class TsTabSheet : public TsSkinned<TTabSheet, COC_TsTabSheet> {
- public:
-  const char* ClassName() const override { return "TsTabSheet"; }
-  void WndProc(TMessage& message) override;
-
-  // ---- The page's kind and own look ----
-  // A button or menu tab gets the matching button section when it has none; a page tab loses its
-  // section. The page control then shows a page that may be shown.
-  TqxTabType TabType() const { return FTabType; }
-  void SetTabType(TqxTabType type);
-  // Section of this page's tab; empty chooses by style and position. A change redraws the tabs.
-  const std::u16string& TabSkin() const { return FTabSkin; }
-  void SetTabSkin(std::u16string_view section);
-  // The stored look of the page (its SkinData in the window description).
-  TsTabSkinData TabSkinData;
-  // The section of TabSkinData when the skin has it, else -1.
-  int OwnSectionIndex() const;
-
- protected:
-  void PaintWindow(TCanvas& canvas) override;
-
- private:
-  TsPageControl* SkinnedPages() const;
-  void SkinCommand(TMessage& message, TSkinCommand code);
-  void AnswerParentBG(TMessage& message, TsPageControl* pages);
-  TqxTabType FTabType = ttTab;
-  std::u16string FTabSkin;
-
- public:
-  // The tab's own parts: its close button (when the control shows them), image, the section of a
-  // button tab, the menu a menu tab opens and the event a button tab raises when released.
-  bool UseCloseBtn() const { return FUseCloseBtn; }
-  void SetUseCloseBtn(bool use);
-  std::u16string ButtonSkin;
-  int ImageIndex = -1;
-  TPopupMenu* TabMenu = nullptr;
-  TNotifyEvent OnClickBtn;
-  void Notification(TComponent* component, TOperation operation) override;
-
- private:
-  bool FUseCloseBtn = true;
 };
 
 }  // namespace qw

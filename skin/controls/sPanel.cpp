@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Geometry_win.h"
 #include "fw/BitmapCanvas.h"
 #include "fw/Canvas.h"
 #include "image/BitmapFill.h"
@@ -18,7 +19,7 @@ namespace qw {
 // ---- Properties ----------------------------------------------------------------------------------------
 
 void TsPanel::Loaded() {
-  TsSkinned::Loaded();
+  TInherited::Loaded();
   FOldBevel = BevelOuter();
 }
 
@@ -28,12 +29,12 @@ void TsPanel::BevelOuterChanged(TBevelCut oldBevel) {
       SkinData.SetSkinSection(*section);
     FOldBevel = BevelOuter();
   }
-  TsSkinned::BevelOuterChanged(oldBevel);
+  TInherited::BevelOuterChanged(oldBevel);
 }
 
 void TsPanel::LookChanged() {
   if (IsLoading()) return;
-  SkinData.Invalidate(false);
+  RequestRepaint();
 }
 
 // ---- Painting ------------------------------------------------------------------------------------------
@@ -52,7 +53,7 @@ void TsPanel::WriteText(TCanvas& canvas) {
   const int inset = PanelContentInset(BevelOuter(), BevelInner(), BevelWidth(), BorderWidth());
   const TRect textRect{inset, inset, Width() - inset, Height() - inset};
   canvas.SetFont(Font());
-  RECT measured{textRect.Left, textRect.Top, textRect.Right, textRect.Bottom};
+  RECT measured = WinRect(textRect);
   DrawTextW(canvas.Handle(), FText.c_str(), static_cast<int>(FText.size()), &measured,
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   const TPanelCaption c = PanelCaptionPlacement(textRect, Alignment(), VerticalAlignment(), BorderWidth(),
@@ -112,46 +113,34 @@ void TsPanel::PaintFromColors() {
   FinishPicture();
 }
 
-void TsPanel::OurPaint(HDC dc, bool sendUpdated) {
-  const bool printing = (SkinData.CtrlSkinState & cssPrinting) != 0;
+void TsPanel::PaintCached(HDC dc, bool printing) {
+  // A picture asked for now (printing, a background for someone else) is always painted afresh.
+  if (printing) SkinData.BGChanged = true;
+  const bool printed = (SkinData.CtrlSkinState & cssPrinting) != 0;
   if (PaintsThroughCache()) {
-    if ((SkinData.BGChanged || SkinData.HalfVisible || printing) && !SkinData.UrgentPainting) PrepareCache();
-    if (SkinData.RepaintIfMoved()) {
-      RECT clip;
-      const int kind = GetClipBox(dc, &clip);
-      SkinData.HalfVisible = kind != SIMPLEREGION || clip.left > 0 || clip.top > 0 || clip.right < Width() ||
-                             clip.bottom < Height();
-    } else {
-      SkinData.HalfVisible = false;
-    }
+    if ((SkinData.BGChanged || SkinData.HalfVisible || printed) && !SkinData.UrgentPainting) PrepareCache();
+    // A panel whose look does not depend on what lies behind it never needs rebuilding for that.
+    if (SkinData.RepaintIfMoved()) MeasureHalfVisibleByClipBox(dc);
+    else SkinData.HalfVisible = false;
   } else {
     PaintFromColors();
   }
   SkinData.CopyCacheToDC(TPoint{}, dc, TRect{0, 0, Width(), Height()}, false);
   PaintGraphicChildren(dc, *this, TPoint{});
-  if (sendUpdated) NotifyChildrenParentPainted(*this);
 }
 
-void TsPanel::WMPaint(TMessage& message, HDC dc) {
-  if (!MayPaint()) return TsSkinned::WndProc(message);
-  PAINTSTRUCT ps;
-  HDC target = dc ? dc : BeginPaint(FHandle, &ps);
-  if (dc) {
-    // A picture asked for now (printing, a background for someone else) is always painted afresh.
-    SkinData.BGChanged = true;
-    OurPaint(target, false);
-  } else {
-    SkinData.FUpdating = SkinData.QueryUpdating();
-    if (!SkinData.FUpdating && !AnimationRunning) OurPaint(target, true);
-  }
-  if (!dc) EndPaint(FHandle, &ps);
-  message.Result = 0;
+void TsPanel::AfterScreenPaint() { NotifyChildrenParentPainted(*this); }
+
+void TsPanel::EndParentUpdate(TMessage& message) {
+  TsSkinned::WndProc(message);
+  // Repainted, the panel tells its children itself; otherwise the news is passed on now.
+  if (!(MayPaint() && SkinData.RepaintAfterParentUpdate())) NotifyChildrenParentPainted(*this);
 }
 
 // ---- Messages ------------------------------------------------------------------------------------------
 
 void TsPanel::MouseEnterLeave(TMessage& message, bool entered) {
-  TsSkinned::WndProc(message);
+  TInherited::WndProc(message);
   CallEvent(entered ? OnMouseEnter : OnMouseLeave, this);
 }
 
@@ -164,49 +153,38 @@ void TsPanel::SkinCommand(TMessage& message, TSkinCommand code) {
       else message.Result = PaintsThroughCache() && !SkinData.CustomColor();
       return;
     }
-    case skcEndParentUpdate:
-      TsSkinned::WndProc(message);
-      // Repainted, the panel tells its children itself; otherwise the news is passed on now.
-      if (!(MayPaint() && SkinData.RepaintAfterParentUpdate())) NotifyChildrenParentPainted(*this);
-      return;
     default:
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 
 void TsPanel::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-      return WMPaint(message, DcFrom(message.WParam));
-    case WM_ERASEBKGND:
-      if (!MayPaint()) return TsSkinned::WndProc(message);
-      message.Result = 1;
-      return;
     case WM_WINDOWPOSCHANGING:
       if (const TsSkinManager* m = SkinData.EffectiveManager();
           m && SkinData.Skinned() && m->gd[static_cast<size_t>(SkinData.SkinIndex())].Props[0].Transparency > 0)
         SkinData.BGChanged = true;
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
     case FW_VISIBLE_CHANGED:
       SkinData.FUpdating = false;
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
     case FW_FONT_CHANGED:
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       if (!FText.empty()) LookChanged();
       return;
     case FW_TEXT_CHANGED:
     case FW_ENABLED_CHANGED:
     case FW_COLOR_CHANGED:
-      TsSkinned::WndProc(message);
+      TInherited::WndProc(message);
       return LookChanged();
     case FW_MOUSE_ENTER:
       return MouseEnterLeave(message, true);
     case FW_MOUSE_LEAVE:
       return MouseEnterLeave(message, false);
+    case SkinCommandMsg:
+      return SkinCommand(message, SkinCommandCode(message.WParam));
     default:
-      if (message.Msg == SkinCommandMsg) return SkinCommand(message, SkinCommandCode(message.WParam));
-      return TsSkinned::WndProc(message);
+      return TInherited::WndProc(message);
   }
 }
 

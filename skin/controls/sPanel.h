@@ -8,14 +8,16 @@
 #include <functional>
 
 #include "fw/Panel.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/data/SkinCommands.h"
 
 namespace qw {
 
 class TCanvas;
 
-class TsPanel : public TsSkinned<TPanel, COC_TsPanel> {
+class TsPanel : public TsCachedControl<TPanel, COC_TsPanel> {
+  using TInherited = TsCachedControl<TPanel, COC_TsPanel>;
+
  public:
   const char* ClassName() const override { return "TsPanel"; }
   void WndProc(TMessage& message) override;
@@ -29,22 +31,23 @@ class TsPanel : public TsSkinned<TPanel, COC_TsPanel> {
   // True when the panel paints through its cache (else straight from colours).
   bool PaintsThroughCache();
   // Rebuilds the cache with the section painted over the parent's background, the caption and OnPaint.
-  void PrepareCache();
-  // Paints the skinned panel into DC; with SendUpdated its windowed children are told afterwards.
-  void OurPaint(HDC dc, bool sendUpdated);
+  void PrepareCache() override;
 
  protected:
   void BevelOuterChanged(TBevelCut oldBevel) override;
   void LookChanged() override;
+  bool MayPaint() const override;
+  // The skinned panel into DC: its picture, then its windowless children over it.
+  void PaintCached(HDC dc, bool printing) override;
+  void AfterScreenPaint() override;
+  void EndParentUpdate(TMessage& message) override;
 
  private:
   void PaintFromColors();
   void WriteText(TCanvas& canvas);
   void FinishPicture();
-  void WMPaint(TMessage& message, HDC dc);
   void SkinCommand(TMessage& message, TSkinCommand code);
   void MouseEnterLeave(TMessage& message, bool entered);
-  bool MayPaint() const;
   TBevelCut FOldBevel = bvRaised;
 };
 

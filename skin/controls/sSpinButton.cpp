@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/Geometry_win.h"
 #include "fw/Canvas.h"
 #include "fw/MessageCrack.h"
 #include "fw/BitmapCanvas.h"
@@ -35,7 +36,7 @@ void DrawFocusRectInto(TBitmap32& target, const TRect& r) {
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
   TBitmapCanvas canvas(target);
   if (HDC dc = canvas.Handle()) {
-    RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+    RECT rc = WinRect(r);
     DrawFocusRect(dc, &rc);
     GdiFlush();
   }
@@ -143,7 +144,7 @@ void TsTimerSpeedButton::Paint(TCanvas& canvas) {
   }
   if (TimeBtnState & tbFocusRect) {
     const TRect f = SpinFocusRect(TRect{0, 0, Width(), Height()}, FDown);
-    RECT fr{f.Left, f.Top, f.Right, f.Bottom};
+    RECT fr = WinRect(f);
     DrawFocusRect(canvas.Handle(), &fr);
   }
 }

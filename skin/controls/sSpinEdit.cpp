@@ -1,5 +1,6 @@
 #include "skin/controls/sSpinEdit.h"
 
+#include "base/Geometry_win.h"
 #include "fw/ClassRegistry.h"
 #include "fw/FormReader.h"
 #include "fw/SpinEditClass.h"
@@ -72,7 +73,7 @@ void TsSpinEdit::UpdateEditRect() {
   RECT client{};
   GetClientRect(FHandle, &client);
   const TRect r = SpinEditFormatRect(Width(), client.bottom, PairWidth());
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  RECT rc = WinRect(r);
   SendMessageW(FHandle, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&rc));
 }
 

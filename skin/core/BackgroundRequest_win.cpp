@@ -1,5 +1,6 @@
 #include "skin/core/BackgroundRequest_win.h"
 
+#include "base/Geometry_win.h"
 #include "fw/WinControl.h"
 #include "image/BitmapDC_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -62,7 +63,7 @@ void RequestWindowBackground(HWND window, TBackgroundInfo& info, bool pleaseDraw
     RECT wr;
     GetWindowRect(window, &wr);
     if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&wr), 2);
-    info.R = TRect{wr.left, wr.top, wr.right, wr.bottom};
+    info.R = RectOf(wr);
   }
   if (parent) SendSkinCommandToWindow(parent, skcPaintBackground, reinterpret_cast<LPARAM>(&info));
   if (info.BgType != btUnknown) return;

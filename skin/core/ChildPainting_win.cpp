@@ -3,6 +3,7 @@
 #include <exception>
 #include <optional>
 
+#include "base/Geometry_win.h"
 #include "fw/Canvas.h"
 #include "fw/WinControl.h"
 #include "image/BitmapFill.h"
@@ -10,14 +11,13 @@
 #include "skin/core/CommonData_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 
 namespace qw {
 
 namespace {
 
 bool GPaintingChildren = false;
-
-TRect BoundsOf(const TControl& c) { return TRect{c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()}; }
 
 // Fills R of Target with what lies behind it: the container's picture (at R plus Offset) or its colour.
 void FillBehind(TBitmap32& target, const TRect& r, const TBackgroundInfo& behind) {
@@ -65,7 +65,7 @@ void PaintGraphicChildren(HDC dc, TWinControl& container, TPoint offset) {
     TControl* child = container.Controls(i);
     if (!child || dynamic_cast<TWinControl*>(child) || !child->Visible() || child->IsDestroying()) continue;
     if (child->Width() < 1 || child->Height() < 1) continue;
-    const TRect r = BoundsOf(*child);
+    const TRect r = RectOf(child->BoundsRect());
     const RECT onScreen{r.Left + offset.X, r.Top + offset.Y, r.Right + offset.X, r.Bottom + offset.Y};
     if (!RectVisible(dc, &onScreen)) continue;
     if (!picture) {
@@ -101,7 +101,7 @@ void PaintGraphicChildren(HDC dc, TWinControl& container, TPoint offset) {
   for (int i = 0; i < container.ControlCount(); ++i) {
     TControl* child = container.Controls(i);
     if (!child || dynamic_cast<TWinControl*>(child) || !child->Visible() || child->IsDestroying()) continue;
-    const TRect r = IntersectRects(BoundsOf(*child), TRect{0, 0, picture->Width(), picture->Height()});
+    const TRect r = IntersectRects(RectOf(child->BoundsRect()), TRect{0, 0, picture->Width(), picture->Height()});
     if (IsRectEmpty(r)) continue;
     // A child that painted straight to the screen marks its corner with the key colour.
     if ((picture->At(r.Left, r.Top) & 0x00FFFFFFu) == kKeyPixel) continue;
@@ -120,7 +120,7 @@ void NotifyChildrenParentPainted(TWinControl& container) {
     if (w->HandleAllocated()) {
       if (IsWindowVisible(w->Handle())) SendSkinCommandToWindow(w->Handle(), skcEndParentUpdate);
     } else {
-      w->Perform(SkinCommandMsg, SkinCommandWParam(skcEndParentUpdate), 0);
+      PerformSkinCommand(*w, skcEndParentUpdate);
     }
   }
 }

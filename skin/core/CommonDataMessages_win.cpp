@@ -6,6 +6,7 @@
 
 #include "fw/Application.h"
 #include "fw/Form.h"
+#include "fw/Label.h"
 #include "fw/PageControl.h"
 #include "fw/Panel.h"
 #include "fw/WinControl.h"
@@ -14,6 +15,7 @@
 #include "skin/core/EngineFlags.h"
 #include "skin/core/PopupMenuHook_win.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/BorderMask.h"
@@ -21,19 +23,6 @@
 
 namespace qw {
 
-namespace {
-
-// Skin commands whose LParam is an address the receiver reads or writes.
-bool CarriesPointer(TSkinCommand code) {
-  return code == skcSetSection || code == skcFadeFrame || code == skcGetSkinIndex || code == skcPaintBackground ||
-         code == skcGetDisabledBlend;
-}
-
-// True unless the window procedure runs a message another thread (or process) sent: addresses in such
-// a message are not ours to follow.
-bool SentByOwnThread() { return (InSendMessageEx(nullptr) & (ISMEX_SEND | ISMEX_NOTIFY | ISMEX_CALLBACK)) == 0; }
-
-}  // namespace
 // ---- Messages ------------------------------------------------------------------------------------------
 
 void TsCommonData::RemoveSkin() {
@@ -43,12 +32,19 @@ void TsCommonData::RemoveSkin() {
   if (FCacheBmp && !FCacheBmp->Empty()) *FCacheBmp = TBitmap32(0, 0);
   TWinControl* w = OwnerWinControl();
   if (!w) return;
+  const TColor windowText = static_cast<TColor>(0xFF000000u | COLOR_WINDOWTEXT);
   if (IsSkinColoredClass(COC)) {
     if (!FCustomColor) w->SetColor(static_cast<TColor>(0xFF000000u | COLOR_WINDOW));
-    if (!FCustomFont) w->Font().SetColor(static_cast<TColor>(0xFF000000u | COLOR_WINDOWTEXT));
+    if (!FCustomFont) w->Font().SetColor(windowText);
     if (w->HandleAllocated())
       RedrawWindow(w->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    return;
   }
+  // Plain labels on the control wrote in the skin's colour: back to the system's. Skinned ones see to
+  // their colour themselves.
+  for (int i = 0; i < w->ControlCount(); ++i)
+    if (auto* label = dynamic_cast<TLabel*>(w->Controls(i)); label && SendSkinCommand(label, skcIsSkinned) != 1)
+      label->Font().SetColor(windowText);
 }
 
 namespace {
@@ -75,7 +71,8 @@ bool TsCommonData::CommonSkinMessage(TMessage& message) {
 bool TsCommonData::HandleSkinCommand(TMessage& message) {
   const TSkinCommand code = SkinCommandCode(message.WParam);
   const uint16_t flag = LOWORD(message.WParam);
-  if (CarriesPointer(code) && !SentByOwnThread()) {
+  // An address is followed only in our own send to this control: anything else with it is swallowed.
+  if (!SkinCommandTrusted(message, FOwnerControl)) {
     message.Result = 0;
     return true;
   }
@@ -238,8 +235,13 @@ bool TsCommonData::CommonWndProc(TMessage& message) {
       return false;
     case FW_MOUSE_ENTER:
       if (!Skinned()) return false;
+      if (!w) {
+        // A windowless control is never the window under the mouse, and gets no glow of its own.
+        FMouseAbove = true;
+        return false;
+      }
       if (!IsUntrackedClass(COC)) FMouseAbove = true;
-      if (w && w->HandleAllocated()) {
+      if (w->HandleAllocated()) {
         SetActiveControl(EffectiveManager(), w->Handle());
         const TsGeneralData* g = Section();
         if (IsSkinColoredClass(COC) && g && g->States > 1) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/Geometry_win.h"
 #include "fw/Application.h"
 #include "fw/Form.h"
 #include "fw/PageControl.h"
@@ -237,8 +238,8 @@ void TsCommonData::ShowGlow(bool fast) {
     const int kind = GetClipBox(dc, &clip);
     ReleaseDC(w->Handle(), dc);
     if (kind == ERROR || kind == NULLREGION) return;
-    r = TRect{wr.left, wr.top, wr.right, wr.bottom};
-    visible = TRect{clip.left, clip.top, clip.right, clip.bottom};
+    r = RectOf(wr);
+    visible = RectOf(clip);
   } else {
     TWinControl* parent = FOwnerControl->Parent();
     if (!parent || !parent->HandleAllocated()) return;
@@ -251,7 +252,7 @@ void TsCommonData::ShowGlow(bool fast) {
     const TRect inParent = IntersectRects(TRect{FOwnerControl->Left(), FOwnerControl->Top(),
                                                 FOwnerControl->Left() + FOwnerControl->Width(),
                                                 FOwnerControl->Top() + FOwnerControl->Height()},
-                                          TRect{pc.left, pc.top, pc.right, pc.bottom});
+                                          RectOf(pc));
     if (IsRectEmpty(inParent)) return;
     visible = OffsetRect(inParent, -FOwnerControl->Left(), -FOwnerControl->Top());
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/FlagScope.h"
 #include "fw/Application.h"
 #include "fw/Form.h"
 #include "fw/PageControl.h"
@@ -13,6 +14,7 @@
 #include "image/BitmapDC_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/BorderMask.h"
@@ -72,17 +74,11 @@ TPoint TsCommonData::OwnerPosition() const {
 
 void TsCommonData::TellOwner(UINT code, LPARAM lParam, uint16_t flag) {
   const WPARAM w = SkinCommandWParam(static_cast<TSkinCommand>(code), flag);
-  const bool was = FTellingOwner;
-  FTellingOwner = true;
-  struct TRestore {
-    bool& Flag;
-    bool Value;
-    ~TRestore() { Flag = Value; }
-  } restore{FTellingOwner, was};
+  TFlagScope telling(FTellingOwner);
   if (FOwnerControl) {
-    FOwnerControl->Perform(SkinCommandMsg, w, lParam);
+    PerformOn(*FOwnerControl, TMessage{SkinCommandMsg, w, lParam, 0});
   } else if (auto* form = FOwnerObject ? dynamic_cast<TForm*>(FOwnerObject->Owner()) : nullptr) {
-    if (form->HandleAllocated()) SendMessageW(form->Handle(), SkinCommandMsg, w, lParam);
+    if (form->HandleAllocated()) SendToWindow(form->Handle(), TMessage{SkinCommandMsg, w, lParam, 0}, form);
   }
 }
 
@@ -137,6 +133,8 @@ void TsCommonData::SetSkinSection(std::u16string_view name) {
     if (OwnerLoading() || !FOwnerControl->Parent() || OwnerDestroying()) return;
     if (!FUpdating)
       TellOwner(FSkinIndex >= 0 ? skcRefresh : skcRemoveSkin, reinterpret_cast<LPARAM>(m));
+    // A glow of the old section would stay around a control that no longer looks like it.
+    HideGlow();
   } else {
     BGChanged = true;
   }

@@ -10,6 +10,7 @@
 #include "skin/core/CommonData_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
 
 namespace qw {
@@ -30,7 +31,7 @@ bool OwnerGone(const TsCommonData* data) {
 
 LRESULT TellControl(TsCommonData& data, TSkinCommand code, LPARAM lParam = 0, uint16_t flag = 0) {
   TControl* c = data.OwnerControl();
-  return c ? c->Perform(SkinCommandMsg, SkinCommandWParam(code, flag), lParam) : 0;
+  return c ? PerformSkinCommand(*c, code, lParam, flag) : 0;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "skin/core/PictureWindow_win.h"
 
 #include "image/BitmapFill.h"
-#include "skin/render/EngineStartup_win.h"
+#include "skin/render/LayeredWindow_win.h"
 
 namespace qw {
 
@@ -16,36 +16,10 @@ LRESULT CALLBACK PictureWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-HWND CreatePictureWindow() {
-  if (!EngineStartup().UpdateLayeredWindow) return nullptr;
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PictureWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kPictureClass;
-    return RegisterClassW(&wc) != 0;
-  }();
-  if (!registered) return nullptr;
-  return CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kPictureClass, L"", WS_POPUP, 0, 0, 0, 0,
-                         nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+HWND CreatePictureWindow() { return CreateLayeredPopup(kPictureClass, PictureWndProc); }
 
 bool UpdatePictureWindow(HWND window, const TBitmap32& picture, TPoint position, int constantAlpha) {
-  if (!window || picture.Empty() || !EngineStartup().UpdateLayeredWindow) return false;
-  GdiFlush();
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  const HGDIOBJ old = SelectObject(mem, static_cast<HBITMAP>(picture.NativeHandle()));
-  POINT pos{position.X, position.Y};
-  SIZE size{picture.Width(), picture.Height()};
-  POINT src{0, 0};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(constantAlpha < 0 ? 0 : constantAlpha > 255 ? 255 : constantAlpha),
-                      AC_SRC_ALPHA};
-  const BOOL ok = EngineStartup().UpdateLayeredWindow(window, screen, &pos, &size, mem, &src, 0, &blend, ULW_ALPHA);
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  return ok != FALSE;
+  return UpdateLayeredPicture(window, picture, position, constantAlpha);
 }
 
 void PlaceAbove(HWND window, HWND above) {

@@ -8,6 +8,7 @@
 #include "fw/WinControl.h"
 #include "skin/core/BroadcastWalk.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinState.h"
 #include "skin/render/GlowWindow_win.h"
@@ -44,9 +45,9 @@ class TControlTree {
   }
   bool IsSkinned(Node* n) { return HasWindow(n) && IsSkinnedWindow(static_cast<TWinControl*>(n)->Handle()); }
   void Send(Node* n) {
-    if (HasWindow(n)) FMessage.Result = SendMessageW(static_cast<TWinControl*>(n)->Handle(), FMessage.Msg, FMessage.WParam, FMessage.LParam);
+    if (HasWindow(n)) FMessage.Result = qw::SendToWindow(static_cast<TWinControl*>(n)->Handle(), FMessage, n);
   }
-  void Dispatch(Node* n) { FMessage.Result = n->Perform(FMessage.Msg, FMessage.WParam, FMessage.LParam); }
+  void Dispatch(Node* n) { FMessage.Result = PerformOn(*n, FMessage); }
   int FormCount() { return Application().FormCount(); }
   Node* Form(int i) { return Application().Forms(i); }
   bool FormUsable(Node* n) { return !n->IsDestroying() && !n->IsLoading(); }
@@ -60,7 +61,7 @@ class TControlTree {
   bool StillSkinned(HWND w) { return IsWindow(w) && IsRegistered(w); }
   Node* FormOf(HWND w) { return TWinControl::FromHandle(w); }
   bool Shown(HWND w) { return IsWindowVisible(w) != FALSE; }
-  void SendToWindow(HWND w) { FMessage.Result = SendMessageW(w, FMessage.Msg, FMessage.WParam, FMessage.LParam); }
+  void SendToWindow(HWND w) { FMessage.Result = qw::SendToWindow(w, FMessage); }
 
  private:
   TMessage& FMessage;
@@ -85,16 +86,17 @@ TMessage SkinCommandMessage(TSkinCommand code, LPARAM lParam, uint16_t flag) {
 
 LRESULT SendSkinCommand(TControl* control, TSkinCommand code, LPARAM lParam, uint16_t flag) {
   if (!control) return 0;
+  const TMessage command = SkinCommandMessage(code, lParam, flag);
   if (auto* w = dynamic_cast<TWinControl*>(control)) {
     // A window that does not exist yet resolves its indexes itself when it is made.
     if (w->IsDestroying() || !w->HandleAllocated()) return 0;
-    return SendMessageW(w->Handle(), SkinCommandMsg, SkinCommandWParam(code, flag), lParam);
+    return SendToWindow(w->Handle(), command, control);
   }
-  return control->Perform(SkinCommandMsg, SkinCommandWParam(code, flag), lParam);
+  return PerformOn(*control, command);
 }
 
 LRESULT SendSkinCommandToWindow(HWND window, TSkinCommand code, LPARAM lParam, uint16_t flag) {
-  return window ? SendMessageW(window, SkinCommandMsg, SkinCommandWParam(code, flag), lParam) : 0;
+  return SendToWindow(window, SkinCommandMessage(code, lParam, flag));
 }
 
 bool IsSkinnedWindow(HWND window) { return SendSkinCommandToWindow(window, skcIsSkinned) == 1; }
@@ -112,7 +114,7 @@ void BroadcastToChildWindows(HWND window, TMessage& message) {
   for (HWND child = GetWindow(window, GW_CHILD); child;) {
     // Read the next one first: a receiver may destroy itself.
     HWND next = GetWindow(child, GW_HWNDNEXT);
-    if (GetParent(child) == window) message.Result = SendMessageW(child, message.Msg, message.WParam, message.LParam);
+    if (GetParent(child) == window) message.Result = SendToWindow(child, message);
     child = next;
   }
 }

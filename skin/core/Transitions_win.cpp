@@ -388,6 +388,10 @@ bool CoverControl(TWinControl& control) {
   return true;
 }
 
+bool IsCovered(const TWinControl& control) { return PageCover().Control == &control && CoverWindow(); }
+
+void ForgetCover() { FreeCover(); }
+
 void RemoveCover(TWinControl& control) {
   FreeCover();
   if (!control.HandleAllocated()) return;

@@ -40,6 +40,10 @@ bool HideAnimationRunning();
 bool CoverControl(TWinControl& control);
 // Removes the cover without animating (the change was refused): the control is drawn again.
 void RemoveCover(TWinControl& control);
+// The cover lies over Control now.
+bool IsCovered(const TWinControl& control);
+// Removes the cover of a control that went while it was covered (nothing of it is touched).
+void ForgetCover();
 // The control's new look over its old one: the cover blends from the old picture to the new one over
 // Time milliseconds, then the control is redrawn and the cover removed.
 void AnimateChange(TWinControl& control, int timeMs);

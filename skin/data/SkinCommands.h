@@ -6,9 +6,9 @@
 
 namespace qw {
 
-// The skin command message number. Fixed, not registered: two senders use the literal value.
-inline constexpr uint32_t kSkinCommandMsg = 0xA100;
-inline uint32_t SkinCommandMsg = kSkinCommandMsg;
+// The skin command message number. Fixed, not registered: two senders use the literal value, and
+// receivers name it as a case of their message switch.
+inline constexpr uint32_t SkinCommandMsg = 0xA100;
 
 // Sub-codes, carried in the high word of WParam.
 enum TSkinCommand : uint16_t {

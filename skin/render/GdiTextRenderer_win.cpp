@@ -1,5 +1,7 @@
 #include "skin/render/GdiTextRenderer_win.h"
 
+#include "base/Geometry_win.h"
+
 namespace qw {
 
 TGdiTextRenderer::TGdiTextRenderer(HFONT font)
@@ -28,7 +30,7 @@ void TGdiTextRenderer::DrawTextBlack(TBitmap32& target, std::u16string_view text
   const HGDIOBJ oldBitmap = SelectObject(FDC, static_cast<HBITMAP>(target.NativeHandle()));
   const int oldMode = SetBkMode(FDC, TRANSPARENT);
   const COLORREF oldColor = SetTextColor(FDC, RGB(0, 0, 0));
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  RECT rc = WinRect(r);
   DrawTextW(FDC, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &rc, flags);
   GdiFlush();
   SetTextColor(FDC, oldColor);

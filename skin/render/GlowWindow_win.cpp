@@ -6,6 +6,7 @@
 #include "skin/data/SkinManager.h"
 #include "skin/render/EngineStartup_win.h"
 #include "skin/render/GlowBitmap.h"
+#include "skin/render/LayeredWindow_win.h"
 
 namespace qw {
 
@@ -32,18 +33,7 @@ LRESULT CALLBACK GlowWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-HWND CreateGlowWindow() {
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = GlowWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kGlowClass;
-    return RegisterClassW(&wc) != 0;
-  }();
-  if (!registered) return nullptr;
-  return CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE, kGlowClass, L"",
-                         WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
+HWND CreateGlowWindow() { return CreateLayeredPopup(kGlowClass, GlowWndProc, WS_EX_TRANSPARENT); }
 
 // Puts the glow just above the owner: directly below the window that lies above it; stay-on-top with a
 // stay-on-top owner. With nothing above the owner the glow goes to the top, never below the owner.
@@ -59,23 +49,6 @@ void PlaceInZOrder(HWND glow, HWND owner, TPoint at, int width, int height) {
     }
   }
   SetWindowPos(glow, after, at.X, at.Y, width, height, SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
-}
-
-// The layered window's content: the glow picture, already premultiplied as the update expects.
-bool ShowPicture(HWND wnd, const TBitmap32& picture, TPoint at) {
-  GdiFlush();
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  const HGDIOBJ old = SelectObject(mem, static_cast<HBITMAP>(picture.NativeHandle()));
-  POINT pos{at.X, at.Y};
-  SIZE size{picture.Width(), picture.Height()};
-  POINT src{0, 0};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  const BOOL ok = EngineStartup().UpdateLayeredWindow(wnd, screen, &pos, &size, mem, &src, 0, &blend, ULW_ALPHA);
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  return ok != FALSE;
 }
 
 }  // namespace
@@ -99,7 +72,8 @@ int ShowGlow(const TRect& r, const TRect& visible, std::u16string_view section, 
   effect->Wnd = CreateGlowWindow();
   if (!effect->Wnd) return -1;
   PlaceInZOrder(effect->Wnd, ownerWindow, g.Position, g.Width, g.Height);
-  if (!ShowPicture(effect->Wnd, picture, g.Position)) {
+  // The glow picture is premultiplied already, as the layered window takes it.
+  if (!UpdateLayeredPicture(effect->Wnd, picture, g.Position, 255)) {
     DestroyWindow(effect->Wnd);
     return -1;
   }

@@ -46,6 +46,11 @@ void CopyWithoutKey(TBitmap32& dst, TPoint p, const TBitmap32& src, const TRect&
 
 }  // namespace
 
+bool IsAlphaGlyph(const TBitmap32& glyph) {
+  if (glyph.SourceBitCount < 32) return false;
+  return std::any_of(glyph.Pixels(), glyph.Pixels() + glyph.PixelCount(), [](uint32_t p) { return (p >> 24) != 0; });
+}
+
 void DrawAlphaGlyph(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, bool reflected, int transparency,
                     uint32_t tintColor, bool useParent, const TCacheInfo& ci, const TBitmap32& src) {
   transparency = std::clamp(transparency, 0, 100);

@@ -15,6 +15,11 @@ inline constexpr uint32_t kNoTint = 0x1FFFFFFF;
 // Disabled glyph looks (bits).
 enum TsDisabledGlyphKind : int { dgBlended = 1, dgGrayed = 2 };
 
+// A glyph drawn with its own alpha (DrawAlphaGlyph, with reflection and tint): a 32-bit picture with any
+// alpha, a wholly opaque one included. A picture whose file had no alpha (SourceBitCount below 32), or
+// whose alpha bytes are all zero (never written), is a classic glyph (DrawClassicGlyph).
+bool IsAlphaGlyph(const TBitmap32& glyph);
+
 // Draws SrcRect of a 32-bit glyph onto DstRect of Dst by its alpha, fainter by Transparency percent and
 // optionally tinted (the gray level times the tint colour); with a ready ci key pixels show the parent
 // (UseParent) or nothing. Reflected adds a mirrored copy fading out below DstRect.

@@ -5,6 +5,7 @@
 
 #include "image/BitmapClip.h"
 #include "image/ColorToRgb.h"
+#include "image/PixelKernels.h"
 #include "skin/render/RenderScratch.h"
 
 namespace qw {
@@ -154,7 +155,7 @@ void PaintGradient(TBitmap32& bmp, const TRect& r, const TsGradArray& bands) {
   GradientLine(bands, layout, c, line);
   if (layout == glVertical) {
     for (int32_t y = c.Top; y < c.Bottom; ++y)
-      std::fill(bmp.Row(y) + c.Left, bmp.Row(y) + c.Right, line[static_cast<size_t>(y - c.Top)]);
+      PixelKernels().Fill(bmp.Row(y) + c.Left, size_t(c.Right - c.Left), line[static_cast<size_t>(y - c.Top)]);
   } else {
     for (int32_t y = c.Top; y < c.Bottom; ++y) std::copy(line.begin(), line.end(), bmp.Row(y) + c.Left);
   }

@@ -4,6 +4,7 @@
 #include <array>
 #include <new>
 
+#include "image/PixelKernels.h"
 #include "skin/render/StretchCache.h"
 
 namespace qw {
@@ -31,7 +32,7 @@ TBitmap32& ScratchBitmap(TScratchSlot slot, int width, int height) {
   height = std::max(height, 0);
   for (TBitmap32& b : pair) {
     if (b.Width() == width && b.Height() == height && !b.Empty()) {
-      std::fill_n(b.Pixels(), b.PixelCount(), 0x00FFFFFFu);
+      PixelKernels().Fill(b.Pixels(), b.PixelCount(), 0x00FFFFFFu);
       return b;
     }
   }

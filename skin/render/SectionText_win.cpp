@@ -1,5 +1,6 @@
 #include "skin/render/SectionText_win.h"
 
+#include "base/Geometry_win.h"
 #include "skin/data/SkinManager.h"
 
 namespace qw {
@@ -7,7 +8,7 @@ namespace qw {
 namespace {
 
 void DrawOnce(HDC dc, std::u16string_view text, const TRect& r, uint32_t flags) {
-  RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+  RECT rc = WinRect(r);
   DrawTextW(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &rc, flags);
 }
 

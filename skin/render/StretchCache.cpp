@@ -1,6 +1,10 @@
 #include "skin/render/StretchCache.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <initializer_list>
+#include <unordered_map>
 #include <vector>
 
 #include "image/BitmapClip.h"
@@ -18,6 +22,14 @@ struct TStretchKey {
   friend bool operator==(const TStretchKey&, const TStretchKey&) = default;
 };
 
+struct TStretchKeyHash {
+  size_t operator()(const TStretchKey& k) const {
+    uint64_t h = k.Hash;
+    for (int32_t v : {k.SW, k.SH, k.DW, k.DH, int32_t(k.Centre)}) h = (h ^ uint32_t(v)) * 0x100000001B3ull;
+    return static_cast<size_t>(h ^ (h >> 32));
+  }
+};
+
 struct TStretchEntry {
   TStretchKey Key;
   TBitmap32 Image, Mask;
@@ -27,14 +39,39 @@ struct TStretchEntry {
 // Every stretched piece of a skin's sections at a few sizes fits; past that the least recently used
 // entries make room.
 constexpr size_t kMaxEntries = 512;
-constexpr int64_t kMaxTotalPixels = int64_t{1} << 22;
+constexpr int64_t kMaxTotalPixels = int64_t{1} << 22;  // 16 MiB, images and masks together
 // Larger stretched pieces are not kept (a window-sized centre would hold megabytes).
 constexpr int64_t kMaxCachedPixels = int64_t{1} << 20;
 
 struct TStretchCache {
   std::vector<TStretchEntry> Entries;
+  std::unordered_map<TStretchKey, size_t, TStretchKeyHash> Index;  // key -> position in Entries
   uint64_t Clock = 0;
-  int64_t Pixels = 0;  // held by all entries (image and mask each)
+  int64_t Pixels = 0;  // held by all entries, the image and the mask of each
+
+  static int64_t PixelsOf(const TStretchEntry& e) {
+    return int64_t(e.Image.PixelCount()) + int64_t(e.Mask.PixelCount());
+  }
+  void EvictOldest() {
+    const auto victim = std::min_element(Entries.begin(), Entries.end(), [](const TStretchEntry& a, const TStretchEntry& b) {
+      return a.LastUse < b.LastUse;
+    });
+    Pixels -= PixelsOf(*victim);
+    Index.erase(victim->Key);
+    if (victim != Entries.end() - 1) {
+      *victim = std::move(Entries.back());
+      Index[victim->Key] = size_t(victim - Entries.begin());
+    }
+    Entries.pop_back();
+  }
+  TStretchEntry& Add(TStretchEntry fresh) {
+    const int64_t size = PixelsOf(fresh);
+    while (!Entries.empty() && (Entries.size() >= kMaxEntries || Pixels + size > kMaxTotalPixels)) EvictOldest();
+    Index[fresh.Key] = Entries.size();
+    Pixels += size;
+    Entries.push_back(std::move(fresh));
+    return Entries.back();
+  }
 };
 
 TStretchCache& Cache() {
@@ -42,30 +79,34 @@ TStretchCache& Cache() {
   return cache;
 }
 
+// The pieces' pixels hashed in four independent lanes of two pixels each (rounds of the kind fast
+// non-cryptographic hashes use): looking a piece up must cost far less than the blend it saves, and one
+// serial multiply per pixel did not.
 uint64_t HashRows(uint64_t h, const TBitmap32& src, const TRect& r) {
+  constexpr uint64_t kP1 = 0x9E3779B185EBCA87ull, kP2 = 0xC2B2AE3D27D4EB4Full;
+  auto round = [](uint64_t acc, uint64_t input) { return std::rotl(acc + input * kP2, 31) * kP1; };
+  uint64_t lane[4] = {h, h + kP1, h + kP2, h - kP1};
+  const size_t width = size_t(WidthOfRect(r));
   for (int32_t y = r.Top; y < r.Bottom; ++y) {
     const uint32_t* p = src.Row(y) + r.Left;
-    for (int32_t x = 0; x < r.Right - r.Left; ++x) {
-      h ^= p[x];
-      h *= 0x100000001B3ull;
-    }
+    size_t i = 0;
+    for (; i + 8 <= width; i += 8)
+      for (int k = 0; k < 4; ++k) {
+        uint64_t two;
+        std::memcpy(&two, p + i + 2 * k, 8);
+        lane[k] = round(lane[k], two);
+      }
+    for (; i < width; ++i) lane[0] = round(lane[0], p[i]);
   }
-  return h;
+  uint64_t out = std::rotl(lane[0], 1) + std::rotl(lane[1], 7) + std::rotl(lane[2], 12) + std::rotl(lane[3], 18);
+  for (uint64_t v : lane) out = (out ^ round(0, v)) * kP1;
+  return out ^ (out >> 29);
 }
 
 TBitmap32 CopyPiece(const TBitmap32& src, const TRect& r) {
   TBitmap32 piece(WidthOfRect(r), HeightOfRect(r));
   for (int32_t y = 0; y < piece.Height(); ++y) std::copy_n(src.Row(r.Top + y) + r.Left, piece.Width(), piece.Row(y));
   return piece;
-}
-
-inline uint32_t MaskBlend(uint32_t d, uint32_t s, uint32_t weights) {
-  uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const uint32_t w = (weights >> shift) & 0xFF;
-    out |= ((w * ((d >> shift) & 0xFF) + (256 - w) * ((s >> shift) & 0xFF)) >> 8) << shift;
-  }
-  return out;
 }
 
 }  // namespace
@@ -88,8 +129,7 @@ void StretchMaskedPieceCached(TBitmap32& dst, const TRect& dstRect, const TBitma
                   isCentre};
   TStretchCache& cache = Cache();
   TStretchEntry* entry = nullptr;
-  for (TStretchEntry& e : cache.Entries)
-    if (e.Key == key) entry = &e;
+  if (const auto found = cache.Index.find(key); found != cache.Index.end()) entry = &cache.Entries[found->second];
   if (!entry) {
     TStretchEntry fresh;
     fresh.Key = key;
@@ -106,34 +146,16 @@ void StretchMaskedPieceCached(TBitmap32& dst, const TRect& dstRect, const TBitma
       StretchRectNearest(fresh.Image, whole, src, sr);
       StretchRectNearest(fresh.Mask, whole, src, maskRect);
     }
-    const int64_t size = dw * dh;
-    auto oldest = [&] {
-      return std::min_element(cache.Entries.begin(), cache.Entries.end(),
-                              [](const TStretchEntry& a, const TStretchEntry& b) { return a.LastUse < b.LastUse; });
-    };
-    while (!cache.Entries.empty() && (cache.Entries.size() >= kMaxEntries || cache.Pixels + size > kMaxTotalPixels)) {
-      auto victim = oldest();
-      cache.Pixels -= int64_t{victim->Key.DW} * victim->Key.DH;
-      if (victim != cache.Entries.end() - 1) *victim = std::move(cache.Entries.back());
-      cache.Entries.pop_back();
-    }
-    cache.Entries.push_back(std::move(fresh));
-    cache.Pixels += size;
-    entry = &cache.Entries.back();
+    entry = &cache.Add(std::move(fresh));
   }
   entry->LastUse = ++cache.Clock;
-  for (int32_t y = c.Top; y < c.Bottom; ++y) {
-    uint32_t* d = dst.Row(y);
-    const uint32_t* s = entry->Image.Row(y - dstRect.Top);
-    const uint32_t* m = entry->Mask.Row(y - dstRect.Top);
-    for (int32_t x = c.Left; x < c.Right; ++x)
-      d[x] = MaskBlend(d[x], s[x - dstRect.Left], m[x - dstRect.Left]) | 0xFF000000u;
-  }
+  BlendByStretchedMask(dst, c, TPoint{dstRect.Left, dstRect.Top}, entry->Image, entry->Mask);
 }
 
 void ClearStretchCache() {
   TStretchCache& cache = Cache();
   cache.Entries.clear();
+  cache.Index.clear();
   cache.Clock = 0;
   cache.Pixels = 0;
 }

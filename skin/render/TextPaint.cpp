@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "image/BitmapClip.h"
+#include "image/PixelKernels.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/RenderScratch.h"
 #include "skin/render/TextureFill.h"
@@ -39,25 +41,11 @@ TColor DisabledTextColor(TColor fontColor, TColor globalColor) {
 
 void CompositeTextCoverage(TBitmap32& bmp, const TBitmap32& coverage, TPoint at, TColor color) {
   const uint32_t c = SwapRedBlue(static_cast<uint32_t>(ColorToRGB(color)));
-  for (int32_t y = 0; y < coverage.Height(); ++y) {
-    const int64_t by = int64_t{at.Y} + y;
-    if (by < 0 || by >= bmp.Height()) continue;
-    const uint32_t* t = coverage.Row(y);
-    uint32_t* d = bmp.Row(static_cast<int32_t>(by));
-    for (int32_t x = 0; x < coverage.Width(); ++x) {
-      const uint32_t tw = t[x];
-      if ((tw & 0x00FFFFFFu) == 0x00FFFFFFu && ((tw >> 24) == 0 || (tw >> 24) == 0xFF)) continue;
-      const int64_t bx = int64_t{at.X} + x;
-      if (bx < 0 || bx >= bmp.Width()) continue;
-      uint32_t& p = d[bx];
-      uint32_t out = 0xFF000000u;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int32_t dc = (p >> shift) & 0xFF, cc = (c >> shift) & 0xFF, tc = (tw >> shift) & 0xFF;
-        out |= static_cast<uint32_t>(((dc - cc) * tc + cc * 256) >> 8) << shift;
-      }
-      p = out;
-    }
-  }
+  TCopyArea a{at.X, at.Y, 0, 0, coverage.Width(), coverage.Height()};
+  if (!ClipCopyArea(a, coverage.Width(), coverage.Height(), bmp.Width(), bmp.Height())) return;
+  const TPixelKernels& rows = &bmp == &coverage ? ReferencePixelKernels() : PixelKernels();
+  for (int32_t y = 0; y < a.H; ++y)
+    rows.Coverage(bmp.Row(a.DstY + y) + a.DstX, coverage.Row(a.SrcY + y) + a.SrcX, size_t(a.W), c);
 }
 
 void DrawTextOnBitmap32(TBitmap32& bmp, TTextRenderer& renderer, std::u16string_view text, const TRect& r,

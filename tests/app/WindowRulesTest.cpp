@@ -63,6 +63,26 @@ TEST(MarqueeStep, JumpsAtExactlyThreeAndKeepsTheCycleAt318Ticks) {
   EXPECT_EQ(top, 321);
 }
 
+TEST(MarqueeAdvance, LandsWhereAsManySingleStepsWouldAndTheClockCarriesPartTicks) {
+  for (int top : {232, 322, 321, 4, 3, -7})
+    for (uint64_t steps : {0, 1, 228, 229, 317, 318, 319, 1000}) {
+      int stepped = top;
+      for (uint64_t i = 0; i < steps; ++i) stepped = MarqueeStep(stepped);
+      EXPECT_EQ(MarqueeAdvance(top, steps), stepped) << top << " after " << steps;
+    }
+  EXPECT_EQ(MarqueeAdvance(232, 229 + 318ull * 1000000000), 321) << "days hidden cost no loop";
+  EXPECT_EQ(MarqueeAdvance(INT32_MIN + 1, 5), INT32_MIN);
+  TMarqueeClock clock;
+  EXPECT_EQ(clock.Resume(100, 10), 0u) << "not paused";
+  clock.Pause(100);
+  clock.Pause(150);  // a second pause keeps the first moment
+  EXPECT_EQ(clock.Resume(205, 10), 10u);
+  clock.Pause(300);
+  EXPECT_EQ(clock.Resume(305, 10), 1u) << "the 5 ms left over before and the 5 ms now make a tick";
+  clock.Pause(400);
+  EXPECT_EQ(clock.Resume(399, 10), 0u) << "a clock that went back owes nothing";
+}
+
 TEST(ClearTransparentWhite, ZeroesOnlyWhiteWithZeroAlpha) {
   TBitmap32 b(3, 1);
   b.At(0, 0) = 0x00FFFFFF;

@@ -67,7 +67,7 @@ TEST(TabSectionName, ByTypeStyleAndPositionUnlessTheTabNamesItsOwn) {
 TEST(TabPaddingFor, ImagesAndCloseButtonsChangeTheHorizontalPadding) {
   EXPECT_EQ(TabPaddingFor(0, false, false, 15), (TTabPadding{6, 3}));
   EXPECT_EQ(TabPaddingFor(5, false, false, 15), (TTabPadding{11, 3}));
-  EXPECT_EQ(TabPaddingFor(5, true, false, 15), (TTabPadding{4, 3}));
+  EXPECT_EQ(TabPaddingFor(5, true, false, 15), (TTabPadding{9, 3})) << "the own padding stays with images";
   EXPECT_EQ(TabPaddingFor(2, false, true, 15), (TTabPadding{16, 3}));
   EXPECT_EQ(TabPaddingFor(2, true, true, 15), (TTabPadding{6, 3}));
   EXPECT_EQ(CloseButtonSize(std::nullopt), (TSize2{15, 15}));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <new>
 
 namespace qw {
@@ -23,6 +24,19 @@ TEST(Bitmap32, EmptySizesAreAllowedAndAbsurdOnesRefused) {
   EXPECT_TRUE(CreateBitmap32(5, 0).Empty());
   EXPECT_THROW(CreateBitmap32(-1, 4), std::bad_alloc);
   EXPECT_THROW(CreateBitmap32(1 << 16, 1 << 16), std::bad_alloc);
+}
+
+TEST(Bitmap32, AReusedStoreStartsWhiteAgain) {
+  const uint32_t* store;
+  {
+    TBitmap32 painted(7, 5);
+    std::fill_n(painted.Pixels(), painted.PixelCount(), 0xFF123456u);
+    store = painted.Pixels();
+  }
+  TBitmap32 other(5, 7), again(7, 5);
+  EXPECT_NE(other.Pixels(), store);  // only a bitmap of the same size takes it
+  EXPECT_EQ(again.Pixels(), store);
+  EXPECT_EQ(std::count(again.Pixels(), again.Pixels() + again.PixelCount(), 0x00FFFFFFu), 35);
 }
 
 TEST(Bitmap32, MovesAndClonesOwnTheirPixels) {

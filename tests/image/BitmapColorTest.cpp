@@ -31,6 +31,11 @@ TEST(TintBitmap, MovesTowardTheColourAndSkipsTheKey) {
   EXPECT_EQ(b.At(1, 0), 0x00FF00FFu);
   TintBitmap(b, 0x0000FF, 0.0);  // x = 0: the colour itself (red), alpha kept
   EXPECT_EQ(b.At(0, 0), 0x80FF0000u);
+  TintBitmap(b, 0x0000FF, 0.25);  // the same colour with another share: 0.25*(0 - 255) + 255 = 191.25
+  EXPECT_EQ(b.At(0, 0), 0x80FF0000u);
+  b.At(0, 0) = 0x80000000u;
+  TintBitmap(b, 0x0000FF, 0.25);
+  EXPECT_EQ(b.At(0, 0), 0x80BF0000u);
 }
 
 TEST(Hue, PrimariesTurnByThirdsAndOffsetZeroIsIdentity) {

@@ -312,10 +312,19 @@ TEST(BmpReader, DeclaredAlphaMakesImagesWithoutAlphaOpaque) {
   rgb32.Pixels = {0xFF, 0x00, 0xFF, 0x00, 0x01, 0x02, 0x03, 0x80, 0x04, 0x05, 0x06, 0xFF};
   EXPECT_EQ(read(rgb32, TBmpAlpha::Declared), (V{0xFFFF00FF, 0xFF030201, 0xFF060504}));
   EXPECT_EQ(read(rgb32, TBmpAlpha::FourthByte), (V{kKeyPixel, 0x80030201, 0xFF060504}));
+  // The bitmap remembers whether the alpha is the file's own: a glyph is drawn by it.
+  const TBytes own = rgb32.Build();
+  TBmpReadOptions byFourth, declared;
+  byFourth.Alpha = TBmpAlpha::FourthByte;
+  declared.Alpha = TBmpAlpha::Declared;
+  EXPECT_EQ(ReadBmp(own.data(), own.size(), byFourth).Bitmap.SourceBitCount, 32);
+  EXPECT_EQ(ReadBmp(own.data(), own.size(), declared).Bitmap.SourceBitCount, 24);
   EXPECT_EQ(read(rgb32, TBmpAlpha::Device), (V{kKeyPixel, 0x00030201, 0x00060504}));
   // ... and a writer that left it 0 everywhere stored no alpha at all.
   rgb32.Pixels[7] = rgb32.Pixels[11] = 0;
   EXPECT_EQ(read(rgb32, TBmpAlpha::FourthByte), (V{0xFFFF00FF, 0xFF030201, 0xFF060504}));
+  const TBytes none = rgb32.Build();
+  EXPECT_EQ(ReadBmp(none.data(), none.size(), byFourth).Bitmap.SourceBitCount, 24);
   // Top-down rows keep their fourth bytes in their places too.
   rgb32.Height = -2;
   rgb32.Pixels.insert(rgb32.Pixels.end(), {0, 0, 0, 0x40, 0, 0, 0, 0, 0, 0, 0, 0});

@@ -137,6 +137,23 @@ TEST(GlyphPaint, AlphaGlyphBlendsByAlphaTransparencyAndTint) {
   DrawAlphaGlyph(TRect{0, 0, 2, 1}, TRect{0, 0, 2, 1}, dst, true, 0, kNoTint, false, EmptyCacheInfo(), row);
 }
 
+TEST(GlyphPaint, OnlyAGlyphWithoutAlphaOfItsOwnIsClassic) {
+  struct TCase {
+    uint32_t Pixel;
+    int SourceBits;
+    bool Alpha;
+  } cases[] = {{0xFF102030, 32, true},   // wholly opaque 32 bits keep reflection and tint
+               {0x80102030, 32, true},
+               {0x00102030, 32, false},  // alpha never written
+               {0xFF102030, 24, false}}; // a file without alpha, made opaque by its reader
+  for (const TCase& c : cases) {
+    TBitmap32 glyph(2, 2);
+    std::fill_n(glyph.Pixels(), glyph.PixelCount(), c.Pixel);
+    glyph.SourceBitCount = c.SourceBits;
+    EXPECT_EQ(IsAlphaGlyph(glyph), c.Alpha) << std::hex << c.Pixel << " " << std::dec << c.SourceBits;
+  }
+}
+
 TEST(GlyphPaint, ClassicGlyphUsesItsBottomLeftColourAsKey) {
   TBitmap32 glyph(2, 2);
   glyph.At(0, 0) = 0x00FF0000u;

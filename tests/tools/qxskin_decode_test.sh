@@ -85,7 +85,7 @@ if [ $rc -ne 0 ] || ! grep -q 'usage: qxskin decode' <<<"$out"; then fail "decod
 for args in "" "decode" "decode small.bmp" "decode a b c" "frobnicate"; do
   # shellcheck disable=SC2086
   run $args
-  if [ $rc -ne 2 ] || ! grep -q 'usage:' <<<"$err"; then fail "usage [$args]: exit $rc"; else echo "ok   usage [$args]"; fi
+  if [ $rc -ne 2 ] || ! grep -q 'usage:' <<<"$err"; then fail "usage [$args]: exit $rc ($err)"; else echo "ok   usage [$args]"; fi
 done
 
 [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }

@@ -14,6 +14,7 @@
 #include "fw/ClassRegistry.h"
 #include "fw/Edit.h"
 #include "fw/FormReader.h"
+#include "fw/ImageList.h"
 #include "image/BitmapFill.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/sBitBtn.h"
@@ -327,12 +328,18 @@ TEST_F(BitBtnTest, ClassicAndAlphaGlyphsByStateTintAndBlend) {
     return Cache(r.Left + 3, r.Top + 3);
   };
   const auto corner = [this](int state) { return Cache(Button->ImgRect(state).Left, Button->ImgRect(state).Top); };
-  // A classic glyph: opaque, its bottom-left colour (magenta here) is transparent.
-  Button->SetGlyph(GlyphStrip(0xFFFF00FFu, {0xFF0000FFu}));
+  // A classic glyph (its file had no alpha): its bottom-left colour (magenta here) is transparent.
+  TBitmap32 noAlpha = GlyphStrip(0xFFFF00FFu, {0xFF0000FFu});
+  noAlpha.SourceBitCount = 24;
+  Button->SetGlyph(std::move(noAlpha));
   Paint();
   EXPECT_EQ(Button->NumGlyphs, 1);
   EXPECT_EQ(square(StateNormal), 0xFF0000);
   EXPECT_EQ(corner(StateNormal), kFace);
+  // A wholly opaque 32-bit glyph keeps the alpha treatment: nothing of it is keyed out.
+  Button->SetGlyph(GlyphStrip(0xFFFF00FFu, {0xFF0000FFu}));
+  Paint();
+  EXPECT_PRED2(Near, corner(StateNormal), 0xFF00FF);
   // 32-bit pixels whose alpha was never written are a classic glyph too, not an invisible one.
   Button->SetGlyph(GlyphStrip(0x00FF00FFu, {0x000000FFu}));
   Paint();
@@ -369,6 +376,59 @@ TEST_F(BitBtnTest, ClassicAndAlphaGlyphsByStateTintAndBlend) {
   EXPECT_EQ(Button->Blend(), 100);
   Button->SetBlend(-5);
   EXPECT_EQ(Button->Blend(), 0);
+}
+
+TEST_F(BitBtnTest, AnImageListHoldingTheIndexGivesTheGlyphAndItsSize) {
+  TImageList list(12, 10);
+  TBitmap32 green(12, 10);
+  FillRect32(green, TRect{0, 0, 12, 10}, 0x00FF00, 255);
+  list.Add(std::move(green));
+  Button->SetGlyph(GlyphStrip(0xFF0000FFu, {0xFF0000FFu}));
+  Button->SetImages(&list);
+  EXPECT_EQ(Button->GlyphSize().Width, 8) << "no picture at index -1: the glyph's";
+  Button->SetImageIndex(0);
+  Paint();
+  EXPECT_EQ(Button->GlyphSize().Width, 12);
+  EXPECT_EQ(Button->GlyphSize().Height, 10);
+  const TRect r = Button->ImgRect(StateNormal);
+  EXPECT_PRED2(Near, Cache(r.Left + 1, r.Top + 1), 0x00FF00);
+  EXPECT_PRED2(Near, Cache(r.Right - 1, r.Bottom - 1), 0x00FF00);
+  // Half of it shows when the button is disabled with the blended glyph look.
+  Button->SetEnabled(false);
+  Paint();
+  EXPECT_FALSE(Near(Cache(r.Left + 1, r.Top + 1), 0x00FF00));
+  Button->SetEnabled(true);
+  // A list that goes takes the glyph back to Glyph.
+  Button->Notification(&list, TOperation::opRemove);
+  EXPECT_EQ(Button->Images(), nullptr);
+  EXPECT_EQ(Button->GlyphSize().Width, 8);
+}
+
+TEST(BitBtnDescription, AButtonNamesAnImageListTheDescriptionMakes) {
+  RegisterSkinControls(ClassRegistry());
+  TForm form;
+  TFormReader reader(form, ClassRegistry());
+  reader.ReadForm(
+      "object F: TForm\n"
+      "  object B: TsBitBtn\n"
+      "    Glyph = resource('GLYPH_GENERATE')\n"
+      "    Images = L\n"
+      "    ImageIndex = 1\n"
+      "  end\n"
+      "  object L: TImageList\n"
+      "    Width = 8\n"
+      "    Height = 16\n"
+      "    Bitmap = resource('GLYPH_GENERATE')\n"
+      "  end\n"
+      "end\n");
+  auto* b = dynamic_cast<TsBitBtn*>(form.FindComponent("B"));
+  auto* list = dynamic_cast<TImageList*>(form.FindComponent("L"));
+  ASSERT_NE(b, nullptr);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->Count(), 2) << "a 16-pixel strip of 8-pixel pictures";
+  EXPECT_EQ(b->Images(), list);
+  EXPECT_EQ(b->GlyphSize().Width, 8);
+  EXPECT_TRUE(b->Glyph.Empty()) << "the list's picture is the glyph: the stored one goes";
 }
 
 TEST(BitBtnDescription, PublishedPropertiesLoadFromTheWindowDescription) {

@@ -11,7 +11,7 @@
 #include "fw/Form.h"
 #include "fw/Panel.h"
 #include "image/BitmapFill.h"
-#include "skin/controls/SkinnedControl.h"
+#include "skin/core/SkinnedControl.h"
 #include "skin/core/FadeTimer_win.h"
 #include "skin/data/SkinCommands.h"
 
