@@ -29,6 +29,8 @@
 #include "skin/controls/sPageControl.h"
 #include "skin/controls/sPanel.h"
 #include "skin/controls/sSpinEdit.h"
+#include "skin/frame/hook/ThreadHook_win.h"
+#include "skin/frame/menu/SkinableMenus_win.h"
 #include "skin/data/SkinManager.h"
 
 namespace qw {
@@ -41,6 +43,9 @@ const TClassRegistry& Registry() {
     r.Register("TForm1", "TForm", nullptr);
     RegisterSkinControls(r);
     RegisterSkinProviderClass(r);
+    // Menus are skinned from the first announcement of a skin on.
+    InstallMenuSkinning();
+    InstallSkinThreadHook();
     return true;
   }();
   (void)registered;

@@ -116,11 +116,8 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 void TPopupMenu::MenuChanged(TMenuItem& source) {
-  // The open menu, with its pictures, must live until it closes.
-  if (FTracking) {
-    FChangedWhileOpen = true;
-    return;
-  }
+  // The open menu, with its pictures, must live until it closes (it is discarded then).
+  if (FTracking) return;
   TMenu::MenuChanged(source);
 }
 
@@ -134,12 +131,12 @@ void TPopupMenu::Popup(int x, int y) {
   // The menu's own loop runs every other message meanwhile; one of them may destroy this menu.
   TDestroyWatch watch(this);
   FTracking = true;
-  FChangedWhileOpen = false;
   const UINT chosen =
       static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0, owner, nullptr));
   if (watch.Destroyed()) return;
   FTracking = false;
-  if (FChangedWhileOpen) DiscardHandle();
+  // The closed menu is not kept (the next Popup makes it anew): its windows and pictures go now.
+  DiscardHandle();
   DispatchCommand(static_cast<uint16_t>(chosen));
 }
 

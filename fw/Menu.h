@@ -84,7 +84,6 @@ class TPopupMenu : public TMenu {
 
  private:
   bool FTracking = false;  // the system's menu is open: it must live until it closes
-  bool FChangedWhileOpen = false;
 };
 
 class TMainMenu : public TMenu {

@@ -41,8 +41,6 @@ void LoadPicture(TPicture& picture, V v, R r) {
 }
 
 // The names the description uses for enumerations and flags, each with the value it stands for.
-constexpr TFormName<unsigned> kFontStyles[] = {
-    {"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}, {"fsStrikeOut", fsStrikeOut}};
 constexpr TFormName<TCursor> kCursors[] = {
     {"crDefault", crDefault}, {"crArrow", crArrow}, {"crDrag", crDrag}, {"crHandPoint", crHandPoint}};
 // The form is always centred on the one screen it knows, so the desktop centre is the same place.

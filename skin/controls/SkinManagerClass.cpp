@@ -1,7 +1,10 @@
 #include "skin/controls/SkinManagerClass.h"
 
+#include <algorithm>
+
 #include "base/Utf.h"
 #include "fw/ClassRegistry.h"
+#include "fw/FormNames.h"
 #include "fw/FormReader.h"
 #include "fw/WideText.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -14,6 +17,8 @@ using V = const TFormValue&;
 using R = TFormReader&;
 
 TSkinServices GDescriptionServices;
+// A strip wider than a screen is a typing error in the description, not a strip.
+constexpr int32_t kMaxExtraLineWidth = 4096;
 
 std::vector<std::u16string> U16Lines(const std::vector<std::wstring>& lines) {
   std::vector<std::u16string> result;
@@ -58,7 +63,26 @@ void RegisterSkinManagerClass(TClassRegistry& g) {
     for (const auto& item : r.Items(v)) m.InternalSkins.push_back(ReadStoredSkin(item, r));
     if (m.OnSkinListChanged) m.OnSkinListChanged();
   });
-  g.Property<M>(cls, "MenuSupport.IcoLineSkin", [](M& m, V v, R r) { m.IcoLineSkin = U16(r.String(v)); });
+  g.Property<M>(cls, "MenuSupport.IcoLineSkin", [](M& m, V v, R r) { m.MenuSupport.IcoLineSkin = U16(r.String(v)); });
+  g.Property<M>(cls, "MenuSupport.UseExtraLine", [](M& m, V v, R r) { m.MenuSupport.UseExtraLine = r.Bool(v); });
+  g.Property<M>(cls, "MenuSupport.ExtraLineWidth", [](M& m, V v, R r) {
+    m.MenuSupport.ExtraLineWidth = std::clamp(r.Int(v), 0, kMaxExtraLineWidth);
+  });
+  g.Property<M>(cls, "MenuSupport.AlphaBlend", [](M& m, V v, R r) {
+    m.MenuSupport.AlphaBlend = static_cast<uint8_t>(std::clamp(r.Int(v), 0, 255));
+  });
+  g.Property<M>(cls, "MenuSupport.ExtraLineFont.Name", [](M& m, V v, R r) {
+    m.MenuSupport.ExtraLineFont.Name = U16(r.String(v));
+  });
+  g.Property<M>(cls, "MenuSupport.ExtraLineFont.Height", [](M& m, V v, R r) {
+    m.MenuSupport.ExtraLineFont.Height = r.Int(v);
+  });
+  g.Property<M>(cls, "MenuSupport.ExtraLineFont.Color", [](M& m, V v, R r) {
+    m.MenuSupport.ExtraLineFont.Color = static_cast<int32_t>(r.Color(v));
+  });
+  g.Property<M>(cls, "MenuSupport.ExtraLineFont.Style", [](M& m, V v, R) {
+    m.MenuSupport.ExtraLineFont.Style = FormFlags(v, kFontStyles, "font style");
+  });
   g.Property<M>(cls, "SkinDirectory", [](M& m, V v, R r) { m.SetSkinDirectory(U16(r.String(v))); });
   g.Property<M>(cls, "SkinName", [](M& m, V v, R r) { m.SetSkinName(U16(r.String(v))); });
   g.Property<M>(cls, "SkinInfo", [](M&, V v, R r) { r.String(v); });  // read-only: the value is ignored

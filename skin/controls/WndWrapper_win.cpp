@@ -7,6 +7,7 @@
 #include "fw/WinControl.h"
 #include "skin/controls/WrapperCache_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/PopupMenuHook_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
@@ -228,6 +229,9 @@ void TqxMainWnd::qxWndProc(TMessage& message) {
     case WM_PRINT:
       message.Result = SendMessageW(CtrlHandle, WM_PAINT, message.WParam, message.LParam);
       return;
+    case WM_CONTEXTMENU:
+      if (Skinned()) HookControlPopupMenu(FControl, Manager());
+      return CallPrevWndProc(message);
     default:
       break;
   }

@@ -13,6 +13,7 @@
 #include "image/BitmapColor.h"
 #include "image/BitmapDC_win.h"
 #include "skin/core/EngineFlags.h"
+#include "skin/core/PopupMenuHook_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
@@ -263,6 +264,10 @@ bool TsCommonData::CommonWndProc(TMessage& message) {
       // While the handle is still good: a hot control that goes away is no longer hot.
       if (FOwnerControl) ForgetHotTracked(FOwnerControl);
       HideGlow();
+      return false;
+    case WM_CONTEXTMENU:
+      // The control's own menu is about to open: it must be skinned as the control is.
+      if (Skinned()) HookControlPopupMenu(FOwnerControl, EffectiveManager());
       return false;
     case FW_SHOWING_CHANGED:
       if (FOwnerControl && FOwnerControl->Visible()) Loaded();

@@ -220,6 +220,25 @@ void UpdateSkinSection(TsSkinManager&, std::u16string_view sectionName) {
   BroadcastToAllForms(changed);
 }
 
+namespace {
+
+std::vector<TSkinChangeListener>& SkinChangeListeners() {
+  static std::vector<TSkinChangeListener> listeners;
+  return listeners;
+}
+
+void TellSkinChangeListeners(TsSkinManager& manager, bool active) {
+  for (TSkinChangeListener listener : SkinChangeListeners()) listener(manager, active);
+}
+
+}  // namespace
+
+void AddSkinChangeListener(TSkinChangeListener listener) {
+  auto& listeners = SkinChangeListeners();
+  if (listener && std::find(listeners.begin(), listeners.end(), listener) == listeners.end())
+    listeners.push_back(listener);
+}
+
 void TsWindowBroadcast::AnnounceNewSkin(TsSkinManager& manager, bool repaint) {
   if (manager.Loading()) return;
   HideAllGlows();
@@ -234,6 +253,7 @@ void TsWindowBroadcast::AnnounceNewSkin(TsSkinManager& manager, bool repaint) {
     throw;
   }
   manager.SkinData.Active = true;
+  TellSkinChangeListeners(manager, true);
   if (repaint) {
     qw::RepaintForms(manager, false);
     lock->Unlock(true);
@@ -245,6 +265,7 @@ void TsWindowBroadcast::AnnounceRemoveSkin(TsSkinManager& manager) {
   manager.SkinData.Active = false;
   TMessage remove = SkinCommandMessage(skcRemoveSkin, reinterpret_cast<LPARAM>(&manager));
   BroadcastToAllForms(remove);
+  TellSkinChangeListeners(manager, false);
 }
 
 void TsWindowBroadcast::RepaintForms(TsSkinManager& manager, bool lockForms) { qw::RepaintForms(manager, lockForms); }

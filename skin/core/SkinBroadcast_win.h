@@ -81,6 +81,12 @@ void SetActiveGraphControl(TsSkinManager* manager, TControl* control);
 // A control going away is no longer hot.
 void ForgetHotTracked(TControl* control);
 
+// Work the layers above the controls do on every announcement (the menus' skinning, the window hook):
+// each listener runs after the windows heard of a new skin (Active) or of the skin's removal.
+using TSkinChangeListener = void (*)(TsSkinManager& manager, bool active);
+// Adds a listener once (a second call with the same one changes nothing).
+void AddSkinChangeListener(TSkinChangeListener listener);
+
 // The announcement of a manager to the windows (installed as its broadcast hook).
 class TsWindowBroadcast final : public TsSkinBroadcastHook {
  public:

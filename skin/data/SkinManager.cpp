@@ -236,7 +236,7 @@ void TsSkinManager::UpdateDialogSkinning() {
 void TsSkinManager::Loaded() {
   TComponent::Loaded();
   if (FSkinDirectory.empty()) FSkinDirectory = u"c:\\Skins";
-  if (IcoLineSkin.empty()) IcoLineSkin = u"ICOLINE";
+  if (MenuSupport.IcoLineSkin.empty()) MenuSupport.IcoLineSkin = u"ICOLINE";
   UpdateThirdLists();
   if (FActive && !FSkinName.empty()) BroadcastNewSkin(false);
   UpdateDialogSkinning();

@@ -55,6 +55,22 @@ struct TqxAnimEffects {
   int BlendValue = 170;
   uint8_t ButtonEvents = 0x0F;  // beMouseEnter, beMouseLeave, beMouseDown, beMouseUp
 };
+// The popup menus' settings. The font of the extra line is kept as its description, portable; the menus
+// make the font from it.
+struct TqxMenuFont {
+  std::u16string Name = u"Tahoma";
+  int32_t Height = -11;
+  int32_t Color = 0;
+  uint32_t Style = 0;  // the framework's font style bits
+};
+struct TqxMenuSupport {
+  std::u16string IcoLineSkin;  // the section of the icon column ("ICOLINE" when empty after loading)
+  bool UseExtraLine = false;   // a vertical strip down the left of the skin submenu
+  int32_t ExtraLineWidth = 32;
+  TqxMenuFont ExtraLineFont;
+  uint8_t AlphaBlend = 255;    // below 255 the menus are translucent
+};
+
 struct TqxSkinEffects {
   bool AllowGlowing = true;
   bool AllowAeroBluring = true;
@@ -112,7 +128,7 @@ class TsSkinManager : public TComponent {
   TqxAnimEffects AnimEffects;
   bool SkinnedPopups = true;
   std::vector<TsStoredSkin> InternalSkins;
-  std::u16string IcoLineSkin;  // MenuSupport.IcoLineSkin
+  TqxMenuSupport MenuSupport;
   // ThirdParty: class names per category, as stored; empty lists get their defaults (see ThirdLists).
   TThirdPartyLists ThirdParty;
 

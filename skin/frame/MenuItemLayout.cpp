@@ -14,21 +14,15 @@ bool HasSize(TSize s) { return s.Width > 0 && s.Height > 0; }
 
 }  // namespace
 
-TMenuItemKind MenuItemKind(std::u16string_view caption) {
-  if (caption == u"-") return mikSeparator;
-  if (!caption.empty() && caption.front() == u'-' && caption.back() == u'-') return mikCaption;
-  return mikNormal;
-}
-
 std::u16string MenuItemMeasureText(TMenuItemKind kind, std::u16string_view caption, std::u16string_view shortcut) {
   switch (kind) {
-    case mikSeparator: return {};
-    case mikCaption: return u"-" + std::u16string(caption) + u"-";
+    case TMenuItemKind::Separator: return {};
+    case TMenuItemKind::Caption: return u"-" + std::u16string(caption) + u"-";
     default: return std::u16string(caption) + std::u16string(shortcut);
   }
 }
 
-int32_t MenuItemMeasureWidth(TMenuItemKind kind) { return kind == mikNormal ? 800 : 1; }
+int32_t MenuItemMeasureWidth(TMenuItemKind kind) { return kind == TMenuItemKind::Normal ? 800 : 1; }
 
 TSize MenuGlyphSize(TSize bitmap, TSize submenuImages, TSize menuImages) {
   for (TSize s : {bitmap, submenuImages, menuImages}) {
@@ -41,8 +35,8 @@ TSize MenuItemSize(TMenuItemKind kind, TSize text, TSize glyph, const TMenuMetri
   const int32_t width = 2 * glyph.Width + text.Width + 3 * m.Margin + m.Spacing + extraWidth;
   const int32_t margins = 2 * m.Margin + 2;
   switch (kind) {
-    case mikSeparator: return TSize{width, 2};
-    case mikCaption: return TSize{width, text.Height + margins};
+    case TMenuItemKind::Separator: return TSize{width, 2};
+    case TMenuItemKind::Caption: return TSize{width, text.Height + margins};
     default: return TSize{width, std::max(text.Height, glyph.Height) + margins};
   }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Geometry.h"
+#include "fw/MenuItem.h"
 
 namespace qw {
 
@@ -17,12 +18,6 @@ struct TMenuMetrics {
   int32_t Spacing = 8;      // between the glyph column and the text
   int32_t BorderWidth = 3;  // the menu window's frame
 };
-
-// Item kinds (the numbers the item painters are told).
-enum TMenuItemKind : int { mikCaption = 0, mikSeparator = 1, mikNormal = 2 };
-
-// "-" is a separator; a caption that begins and ends with "-" is a caption item; the rest are normal.
-TMenuItemKind MenuItemKind(std::u16string_view caption);
 
 // What an item's text is measured as: nothing for a separator, a caption item between dashes, a normal
 // item's caption followed by its shortcut text.

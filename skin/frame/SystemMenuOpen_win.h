@@ -1,7 +1,7 @@
 #pragma once
 // The one place the frame opens a form's system menu (from its icon, from a right click on its caption
-// and from Alt+Space): the window's own system menu, its commands enabled as the form offers them, and
-// the chosen command posted to the form as WM_SYSCOMMAND.
+// and from Alt+Space): the skinned system menu, its commands as the form offers them, the skins' submenu
+// when the provider asks for it, and the chosen command posted to the form as WM_SYSCOMMAND.
 #include <windows.h>
 
 namespace qw {

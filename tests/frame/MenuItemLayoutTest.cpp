@@ -10,22 +10,21 @@ namespace {
 const TMenuMetrics kDefaults;
 
 TEST(MenuItemLayout, KindsAndTheTextEachIsMeasuredBy) {
-  for (auto [caption, kind] : {std::pair{u"-", mikSeparator}, {u"-Skins-", mikCaption}, {u"-Copy", mikNormal}}) {
-    EXPECT_EQ(MenuItemKind(caption), kind);
-  }
-  EXPECT_EQ(MenuItemMeasureText(mikNormal, u"Close", u"Alt+F4"), u"CloseAlt+F4");
+  EXPECT_EQ(MenuItemMeasureText(TMenuItemKind::Separator, u"-", u""), u"");
+  EXPECT_EQ(MenuItemMeasureText(TMenuItemKind::Caption, u"Skins", u""), u"-Skins-");
+  EXPECT_EQ(MenuItemMeasureText(TMenuItemKind::Normal, u"Close", u"Alt+F4"), u"CloseAlt+F4");
 }
 
 TEST(MenuItemLayout, ItemSizesGlyphsAndTheSeparatorsLine) {
   const TSize glyph = MenuGlyphSize({}, {}, {});
   // Text width + 46; max(text height, 16) + 6; a separator 2 high; a caption item its text + 6.
-  EXPECT_EQ(MenuItemSize(mikNormal, {100, 13}, glyph, kDefaults, 0), (TSize{146, 22}));
-  EXPECT_EQ(MenuItemSize(mikNormal, {100, 20}, glyph, kDefaults, 0), (TSize{146, 26}));
-  EXPECT_EQ(MenuItemSize(mikSeparator, {}, glyph, kDefaults, 0).Height, 2);
-  EXPECT_EQ(MenuItemSize(mikCaption, {60, 13}, glyph, kDefaults, 0), (TSize{106, 19}));
+  EXPECT_EQ(MenuItemSize(TMenuItemKind::Normal, {100, 13}, glyph, kDefaults, 0), (TSize{146, 22}));
+  EXPECT_EQ(MenuItemSize(TMenuItemKind::Normal, {100, 20}, glyph, kDefaults, 0), (TSize{146, 26}));
+  EXPECT_EQ(MenuItemSize(TMenuItemKind::Separator, {}, glyph, kDefaults, 0).Height, 2);
+  EXPECT_EQ(MenuItemSize(TMenuItemKind::Caption, {60, 13}, glyph, kDefaults, 0), (TSize{106, 19}));
   // Beside the extra line an item is that much wider; a larger glyph counts twice.
-  EXPECT_EQ(MenuItemSize(mikNormal, {100, 13}, glyph, kDefaults, 32), (TSize{178, 22}));
-  EXPECT_EQ(MenuItemSize(mikNormal, {100, 13}, MenuGlyphSize({32, 0}, {24, 24}, {}), kDefaults, 0), (TSize{162, 30}));
+  EXPECT_EQ(MenuItemSize(TMenuItemKind::Normal, {100, 13}, glyph, kDefaults, 32), (TSize{178, 22}));
+  EXPECT_EQ(MenuItemSize(TMenuItemKind::Normal, {100, 13}, MenuGlyphSize({32, 0}, {24, 24}, {}), kDefaults, 0), (TSize{162, 30}));
   // The separator's line starts 2 pixels right of the 26-pixel icon column.
   EXPECT_EQ(MenuDividerSpan(146, MenuIconColumnWidth(16, kDefaults), 0, kDefaults), (TMenuSpan{28, 134}));
   EXPECT_EQ(MenuDividerSpan(146, 26, 32, kDefaults), (TMenuSpan{60, 102}));

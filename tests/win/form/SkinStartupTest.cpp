@@ -62,7 +62,7 @@ TEST(SkinStartup, WithoutSkinDirectoryTheFirstStoredSkinIsUsed) {
   // The stored properties of the description.
   EXPECT_EQ(DefaultManager(), m);
   EXPECT_EQ(m->SkinDirectory(), u"c:\\Skins");
-  EXPECT_EQ(m->IcoLineSkin, u"ICOLINE");
+  EXPECT_EQ(m->MenuSupport.IcoLineSkin, u"ICOLINE");
   ASSERT_EQ(m->InternalSkins.size(), 2u);
   EXPECT_EQ(m->InternalSkins[0].Name, u"Flatline (internal)");
   EXPECT_EQ(m->InternalSkins[1].Name, u"MetroUI (internal)");
