@@ -3,6 +3,8 @@
 // sPageControlTabs.cpp, input and messages handled in sPageControlInput.cpp.
 #include "skin/controls/sPageControl.h"
 
+#include "skin/access/AccessHost_win.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -124,6 +126,9 @@ void TsPageControl::CreateWindowHandleDone() {
 }
 
 void TsPageControl::UpdateActivePage() {
+  // The strip's selection moved to the tab of the new page: its element id is the tab's place plus one.
+  if (HandleAllocated() && !IsLoading() && ActivePage())
+    NotifyAccessEvent(EVENT_OBJECT_SELECTION, FHandle, TabIndexOfPage(ActivePageIndex()) + 1);
   if (!SkinData.Skinned() || SkinData.FUpdating || !HandleAllocated()) return;
   RequestRepaint();
 }
