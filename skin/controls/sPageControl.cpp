@@ -3,19 +3,19 @@
 // sPageControlTabs.cpp, input and messages handled in sPageControlInput.cpp.
 #include "skin/controls/sPageControl.h"
 
-#include "skin/access/AccessHost_win.h"
-
 #include <commctrl.h>
 
 #include <algorithm>
 
 #include "base/Geometry_win.h"
 #include "image/BitmapBlend.h"
+#include "skin/access/AccessHost_win.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/PageAreaPaint_win.h"
 #include "skin/controls/SpinWnd_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/Transitions_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/SectionPaint.h"

@@ -1,42 +1,33 @@
 #!/usr/bin/env bash
-# End to end: the real program as a screen reader reads it from another process (qw_access_walk): the
-# name, role and state numbers of every control of the generator window, the windowless labels, tabs,
-# spin arrows and the link picture as elements, and the WinEvents of three user actions: a space on a
-# focused check box (one state change of that box), a page change through a tab's default action (one
-# selection of the strip) and a generation (one value change each of the password panel, the result edit
-# and the history). Runs under the stored skin, or under a package put into c:\Skins.
+# End to end: the real program read from another process as a screen reader reads it (qw_access_walk):
+# the name, role and state numbers of every control, the labels, tabs, spin arrows and the link as
+# elements, and the events of a space on a focused check box (one state change of that box), a click on a
+# tab (one selection of the strip) and a generation (one value change each of the panel, the result and
+# the history). Runs under the stored skin, or under a package put into c:\Skins.
 #   qwillet_access_test.sh qwillet.exe qw_access_walk.exe [package.vlz]
 set -u
-exe=$1
-walk=$2
-package=${3:-}
+exe=$1 walk=$2 package=${3:-}
 source "$(dirname "$0")/e2e-session.sh"
-title="Qwillet 1.0"
-tree=$(mktemp)
-events=$(mktemp)
-cleanup() {
-  [ -n "${prog:-}" ] && kill "$prog" 2>/dev/null
-  restore_skins
-}
-fail() { echo "FAIL: $*" >&2; echo "--- objects:" >&2; cat "$tree" >&2; echo "--- events:" >&2; cat "$events" >&2; cleanup; exit 1; }
+title="Qwillet 1.0" tree=$(mktemp) events=$(mktemp)
+cleanup() { [ -n "${prog:-}" ] && kill "$prog" 2>/dev/null; restore_skins; }
+fail() { echo "FAIL: $*" >&2; cat "$tree" "$events" >&2; cleanup; exit 1; }
 reader() { "$WINE" "$walk" "$@" 2>&1 </dev/null 7>&- | sed -u 's/\r$//'; }
-
-# line <kind> <name> <role>: the first object (W) or element (E) with that name and role.
+# line <W|E> <name> <role>: the first window object or element with that name and role.
 line() { awk -F'\t' -v k="$1" -v n="$2" -v r="$3" 'substr($1, 1, 1) == k && $2 == n && $3 == r { print; exit }' "$tree"; }
 field() { awk -F'\t' -v i="$1" '{ print $i }' <<<"$2"; }
-# expect <kind> <name> <role> <state> [default action]
-expect() {
+expect() {  # <W|E> <name> <role> <state> [default action]
   local l
   l=$(line "$1" "$2" "$3")
   [ -n "$l" ] || fail "no object \"$2\" with role $3"
   [ "$(field 4 "$l")" = "$4" ] || fail "\"$2\" (role $3): state $(field 4 "$l"), expected $4"
-  [ $# -lt 5 ] || [ "$(field 6 "$l")" = "$5" ] || fail "\"$2\" (role $3): default action \"$(field 6 "$l")\", expected \"$5\""
+  [ $# -lt 5 ] || [ "$(field 6 "$l")" = "$5" ] || fail "\"$2\" (role $3): action \"$(field 6 "$l")\", expected \"$5\""
 }
-# listen <seconds> <action...>: the events raised while the action runs.
-listen() {
-  local seconds=$1
-  shift
-  reader events "$title" "$seconds" >"$events" &
+click() {  # <W|E> <name> <role>: a click inside the object, near its left edge
+  IFS=, read -r x y _ h <<<"$(field 7 "$(line "$1" "$2" "$3")")"
+  xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) click 1
+}
+listen() {  # <action...>: the events raised while the action runs
+  reader events "$title" 3 >"$events" &
   local listener=$!
   for _ in $(seq 1 50); do grep -q listening "$events" && break; sleep 0.1; done
   "$@" >/dev/null
@@ -49,10 +40,8 @@ start_program "$exe"
 wait_for_window "$title" >/dev/null || fail "no window titled \"$title\": $(cat "$log")"
 sleep 1
 reader tree "$title" >"$tree"
-
-# The numbers are the accessibility interfaces' roles and states: 0x1 unavailable, 0x2 selected, 0x4
-# focused, 0x10 checked, 0x8000 invisible, 0x10000 offscreen, 0x100000 focusable, 0x200000 selectable,
-# 0x400000 linked.
+# States: 0x1 unavailable, 0x2 selected, 0x4 focused, 0x10 checked, 0x8000 invisible, 0x10000 offscreen,
+# 0x100000 focusable, 0x200000 selectable, 0x400000 linked.
 expect W "$title" 10 0x100000
 expect E "www.example.org" 30 0x400000 Jump
 expect W "Генератор паролей, ?" 60 0x100004
@@ -85,29 +74,22 @@ expect W "Выбрать файл истории" 43 0x110000 Press
 expect W "Результат" 20 0x10000
 expect W "Результат" 42 0x110000
 
-# A space on a focused check box: one state change, of that box. Two clicks focus it and leave it checked.
+# Two clicks focus the box and leave it checked; the space then unchecks it.
 box="Использовать цифры"
-loc=$(field 7 "$(line W "$box" 44)")
-IFS=, read -r x y w h <<<"$loc"
-xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) click 1 sleep 0.3 click 1 sleep 0.3
-listen 3 xdotool key space
+click W "$box" 44; sleep 0.3; click W "$box" 44; sleep 0.3
+listen xdotool key space
 [ "$(count 0x800a)" -eq 1 ] && [ "$(count 0x800a "$box")" -eq 1 ] || fail "a space raised $(count 0x800a) state changes"
 [ "$(count 0x800e)" -eq 0 ] || fail "a space changed a value"
 reader tree "$title" >"$tree"
 expect W "$box" 44 0x100004 Check
 
-# A page change through the tab's default action: one selection of the strip, on the tab's element.
-listen 3 reader do "$title" "?"
+listen click E "?" 37
 [ "$(count 0x8006)" -eq 1 ] || fail "a page change raised $(count 0x8006) selections"
 [ "$(awk -F'\t' '$2 == "0x8006" { print $6 }' "$events")" = 2 ] || fail "the selection is not the second tab"
 [ "$(count 0x800c)" -eq 0 ] || fail "a page change renamed something"
-reader tree "$title" >"$tree"
-expect E "?" 37 0x200002 Switch
-reader do "$title" "Генератор паролей" >/dev/null
-sleep 0.5
+click E "Генератор паролей" 37; sleep 0.5
 
-# A generation: one value change each of the panel, the result and the history, and nothing else.
-listen 3 reader do "$title" "Сгенерировать пароль"
+listen click W "Сгенерировать пароль" 43
 for name in "Пароль" "Результат" "Уже сгенерированные"; do
   [ "$(count 0x800e "$name")" -eq 1 ] || fail "a generation raised $(count 0x800e "$name") value changes of \"$name\""
 done
@@ -118,4 +100,4 @@ password=$(field 5 "$(line W "Пароль" 41)")
 [ "$(field 5 "$(line W "Результат" 42)")" = "$password" ] || fail "the result edit does not read the password"
 cleanup
 wait "$prog" 2>/dev/null
-echo "every control read as expected; events: one per changed object"
+echo "every control read as expected; one event per changed object"

@@ -5,7 +5,6 @@
 //                                      W|E<id>  name  role  state(hex)  value  default-action  x,y,w,h  children
 //   qw_access_walk events TITLE SECS   the WinEvents the program raises for SECS seconds:
 //                                      EV  event(hex)  name  role  state(hex)  child
-//   qw_access_walk do TITLE NAME       runs the default action of the first object or element named NAME
 #include <initguid.h>
 #include <windows.h>
 #include <oleacc.h>
@@ -28,8 +27,7 @@ std::string Utf8(const wchar_t* text, int length = -1) {
 }
 
 VARIANT Child(long id) {
-  VARIANT v;
-  VariantInit(&v);
+  VARIANT v{};
   v.vt = VT_I4;
   v.lVal = id;
   return v;
@@ -48,8 +46,7 @@ std::string Text(Getter get) {
 }
 
 long Number(IAccessible* acc, long id, bool role) {
-  VARIANT out;
-  VariantInit(&out);
+  VARIANT out{};
   const HRESULT hr = role ? acc->get_accRole(Child(id), &out) : acc->get_accState(Child(id), &out);
   return SUCCEEDED(hr) && out.vt == VT_I4 ? out.lVal : -1;
 }
@@ -120,24 +117,6 @@ int Tree(HWND top) {
   return 0;
 }
 
-int Do(HWND top, const std::string& name) {
-  for (HWND w : Windows(top)) {
-    IAccessible* acc = ClientObject(w);
-    if (!acc) continue;
-    const long simple = SimpleElements(acc);
-    for (long id = 0; id <= simple; ++id) {
-      if (Read(acc, id).Name != name) continue;
-      const HRESULT hr = acc->accDoDefaultAction(Child(id));
-      acc->Release();
-      std::printf("done\t0x%lx\n", static_cast<unsigned long>(hr));
-      return SUCCEEDED(hr) ? 0 : 1;
-    }
-    acc->Release();
-  }
-  std::fprintf(stderr, "no object named %s\n", name.c_str());
-  return 1;
-}
-
 void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND w, LONG object, LONG child, DWORD, DWORD) {
   // Where the system moves things about (locations, windows shown and made) is not what is checked.
   if (event != EVENT_OBJECT_FOCUS && event != EVENT_OBJECT_SELECTION && event != EVENT_OBJECT_STATECHANGE &&
@@ -179,7 +158,7 @@ int main() {
   // The arguments as the system has them: names are not in the ANSI code page.
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc < 3) return std::fprintf(stderr, "usage: qw_access_walk tree|events|do TITLE [SECONDS|NAME]\n"), 2;
+  if (argc < 3) return std::fprintf(stderr, "usage: qw_access_walk tree|events TITLE [SECONDS]\n"), 2;
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const std::string mode = Utf8(argv[1]);
   HWND top = FindWindowW(nullptr, argv[2]);
@@ -187,7 +166,6 @@ int main() {
   int rc = 2;
   if (mode == "tree") rc = Tree(top);
   else if (mode == "events" && argc > 3) rc = Events(top, _wtoi(argv[3]));
-  else if (mode == "do" && argc > 3) rc = Do(top, Utf8(argv[3]));
   CoUninitialize();
   return rc;
 }
