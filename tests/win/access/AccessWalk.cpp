@@ -45,12 +45,6 @@ std::string Text(Getter get) {
   return s;
 }
 
-long Number(IAccessible* acc, long id, bool role) {
-  VARIANT out{};
-  const HRESULT hr = role ? acc->get_accRole(Child(id), &out) : acc->get_accState(Child(id), &out);
-  return SUCCEEDED(hr) && out.vt == VT_I4 ? out.lVal : -1;
-}
-
 struct TObjectLine {
   std::string Name, Value, Action;
   long Role = -1, State = -1;
@@ -62,8 +56,9 @@ TObjectLine Read(IAccessible* acc, long id) {
   o.Name = Text([&](BSTR* b) { return acc->get_accName(Child(id), b); });
   o.Value = Text([&](BSTR* b) { return acc->get_accValue(Child(id), b); });
   o.Action = Text([&](BSTR* b) { return acc->get_accDefaultAction(Child(id), b); });
-  o.Role = Number(acc, id, true);
-  o.State = Number(acc, id, false);
+  VARIANT role{}, state{};
+  if (SUCCEEDED(acc->get_accRole(Child(id), &role)) && role.vt == VT_I4) o.Role = role.lVal;
+  if (SUCCEEDED(acc->get_accState(Child(id), &state)) && state.vt == VT_I4) o.State = state.lVal;
   acc->accLocation(&o.X, &o.Y, &o.W, &o.H, Child(id));
   return o;
 }
@@ -88,25 +83,16 @@ long SimpleElements(IAccessible* acc) {
   return simple;
 }
 
-std::vector<HWND> Windows(HWND top) {
-  std::vector<HWND> list{top};
+int Tree(HWND top) {
+  std::vector<HWND> windows{top};
   EnumChildWindows(
       top, [](HWND w, LPARAM p) { return reinterpret_cast<std::vector<HWND>*>(p)->push_back(w), TRUE; },
-      reinterpret_cast<LPARAM>(&list));
-  return list;
-}
-
-IAccessible* ClientObject(HWND w) {
-  IAccessible* acc = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(w, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, reinterpret_cast<void**>(&acc))))
-    return nullptr;
-  return acc;
-}
-
-int Tree(HWND top) {
-  for (HWND w : Windows(top)) {
-    IAccessible* acc = ClientObject(w);
-    if (!acc) continue;
+      reinterpret_cast<LPARAM>(&windows));
+  for (HWND w : windows) {
+    IAccessible* acc = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(w, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&acc))))
+      continue;
     long count = 0;
     acc->get_accChildCount(&count);
     Print("W", Read(acc, CHILDID_SELF), count);
@@ -123,8 +109,7 @@ void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND w, LONG object, LONG chil
       event != EVENT_OBJECT_NAMECHANGE && event != EVENT_OBJECT_VALUECHANGE)
     return;
   IAccessible* acc = nullptr;
-  VARIANT id;
-  VariantInit(&id);
+  VARIANT id{};
   TObjectLine o;
   if (SUCCEEDED(AccessibleObjectFromEvent(w, static_cast<DWORD>(object), static_cast<DWORD>(child), &acc, &id)) && acc) {
     o = Read(acc, id.vt == VT_I4 ? id.lVal : CHILDID_SELF);
@@ -140,7 +125,7 @@ int Events(HWND top, int seconds) {
   GetWindowThreadProcessId(top, &process);
   HWINEVENTHOOK hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, OnEvent, process, 0, WINEVENT_OUTOFCONTEXT);
   if (!hook) return std::fprintf(stderr, "no hook\n"), 1;
-  std::printf("listening\n");
+  std::printf("listening\n");  // the script acts once it reads this
   std::fflush(stdout);
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
   while (GetTickCount64() < end) {

@@ -1,6 +1,5 @@
-// The accessible object of a skinned control, in process: what it answers, that its default action runs
-// from the message loop, and that once its control is gone it answers CO_E_OBJNOTCONNECTED instead of
-// reaching freed memory.
+// A skinned control's accessible object in process: its default action runs from the message loop, and
+// once the control is gone it answers CO_E_OBJNOTCONNECTED instead of reaching freed memory.
 #include <initguid.h>
 #include <windows.h>
 #include <oleacc.h>
