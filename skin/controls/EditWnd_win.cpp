@@ -4,6 +4,7 @@
 #include "image/BitmapDC_win.h"
 #include "skin/controls/WrapperCache_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinState.h"
 #include "skin/data/SkinCommands.h"
@@ -316,7 +317,9 @@ void TqxEditWnd::qxWndProc(TMessage& message) {
         RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
       return;
     default:
-      if (message.Msg == SkinCommandMsg && EditSkinCommand(message)) return;
+      // An address another thread sent, or a stranger posted, is never followed: the wrapper swallows it.
+      if (message.Msg == SkinCommandMsg && SkinCommandTrusted(message, Control(), CtrlHandle) && EditSkinCommand(message))
+        return;
       break;
   }
   TqxBaseWnd::qxWndProc(message);
