@@ -27,7 +27,7 @@ click() {  # <W|E> <name> <role>: a click inside the object, near its left edge
   xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) click 1
 }
 listen() {  # <action...>: the events raised while the action runs
-  reader events "$title" 3 >"$events" &
+  reader events "$title" 5 >"$events" &
   local listener=$!
   for _ in $(seq 1 50); do grep -q listening "$events" && break; sleep 0.1; done
   "$@" >/dev/null
