@@ -17,6 +17,7 @@
 #include "fw/Timer.h"
 #include "fw/WideText.h"
 #include "skin/controls/SkinControlClasses.h"
+#include "skin/core/ControlAccess_win.h"
 #include "skin/frame/SkinProviderClass.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "skin/controls/sBitBtn.h"
@@ -293,7 +294,34 @@ void TForm1::UpdateMarquee() {
   Timer2->SetEnabled(true);
 }
 
+// ---- What assistive technology reads -------------------------------------------------------------------
+
+void TForm1::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) {
+  DescribeControl(*this, self);
+  self.Focusable = CanFocus();
+  if (!Image2 || !Image2->Visible()) return;
+  TAccessElement link;
+  DescribeControl(*Image2, link.Facts);
+  link.Facts.Kind = TAccessKind::Link;
+  link.Facts.Value = U16(kMakersAddress);
+  link.Bounds = BoundsIn(*Image2, *this);
+  elements.push_back(std::move(link));
+}
+
+void TForm1::DoAccessDefaultAction(int id) {
+  if (id == 1 && Image2) Image2->Click();
+}
+
 void TForm1::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_GETOBJECT:
+      if (FAccess.Answer(Handle(), message.WParam, message.LParam, message.Result)) return;
+      break;
+    case FW_ACCESS_ACTION:
+      return DoAccessDefaultAction(static_cast<int>(message.WParam));
+    default:
+      break;
+  }
   TForm::WndProc(message);
   switch (message.Msg) {
     case WM_SIZE:  // minimised or back

@@ -7,6 +7,7 @@
 #include "app/Marquee.h"
 #include "app/generator/RandomSource.h"
 #include "fw/Form.h"
+#include "skin/access/AccessHost_win.h"
 
 namespace qw {
 
@@ -32,7 +33,7 @@ class TsTabSheet;
 // The makers' web address: shown on the about page and opened by the link picture.
 inline constexpr wchar_t kMakersAddress[] = L"www.example.org";
 
-class TForm1 : public TForm {
+class TForm1 : public TForm, public TAccessSource {
  public:
   TForm1();
   const char* ClassName() const override { return "TForm1"; }
@@ -43,6 +44,9 @@ class TForm1 : public TForm {
   void LoadFromText(const std::string& text);
 
   bool BindField(const std::string& name, TComponent* component) override;
+  // Assistive technology reads the window with the link picture as an element (the banner says nothing).
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
+  void DoAccessDefaultAction(int id) override;
   TNotifyEvent FindHandler(const std::string& name) override;
 
   // Fields filled from the description.
@@ -119,6 +123,7 @@ class TForm1 : public TForm {
   TSystemRandomSource FRandom;
   TMarqueeClock FMarqueeClock;
   bool FMarqueeWanted = false;  // the stored timer's Enabled
+  TAccessHost FAccess{*this};
 };
 
 }  // namespace qw

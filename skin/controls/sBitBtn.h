@@ -33,6 +33,8 @@ class TsBitBtn : public TsCachedControl<TBitBtn, COC_TsBitBtn> {
   TsBitBtn();
   ~TsBitBtn() override;
   const char* ClassName() const override { return "TsBitBtn"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
+  void DoAccessDefaultAction(int id) override;
   void WndProc(TMessage& message) override;
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;

@@ -24,6 +24,8 @@ class TsCheckBox : public TsCachedControl<TCheckBox, COC_TsCheckBox> {
   TsCheckBox();
   ~TsCheckBox() override;
   const char* ClassName() const override { return "TsCheckBox"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
+  void DoAccessDefaultAction(int id) override;
   void WndProc(TMessage& message) override;
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;

@@ -27,6 +27,7 @@ class TsComboBox : public TsCachedControl<TComboBox, COC_TsComboBox> {
   TsComboBox();
   ~TsComboBox() override;
   const char* ClassName() const override { return "TsComboBox"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void WndProc(TMessage& message) override;
   void Loaded() override;
 

@@ -15,6 +15,7 @@ class TsEdit : public TsCachedControl<TEdit, COC_TsEdit> {
  public:
   TsEdit();
   const char* ClassName() const override { return "TsEdit"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void WndProc(TMessage& message) override;
 
   // The look of the disabled edit (dkBlended, dkGrayed bits).

@@ -40,6 +40,7 @@ class TsGroupBox : public TsCachedControl<TGroupBox, COC_TsGroupBox> {
  public:
   TsGroupBox();
   const char* ClassName() const override { return "TsGroupBox"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void WndProc(TMessage& message) override;
 
   TsCaptionLayout CaptionLayout() const { return FCaptionLayout; }

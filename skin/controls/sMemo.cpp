@@ -55,6 +55,8 @@ void TsMemo::WndProc(TMessage& message) {
   if (message.Msg == FW_FONT_CHANGED && FHandle && Visible()) Redraw();
   if (message.Msg == SkinCommandMsg && SkinCommand(message)) return;
   if (!ReadyToPaint() || !SkinData.Skinned()) {
+    // Unskinned, the memo is still read by assistive technology through its skin data.
+    if (message.Msg == WM_GETOBJECT && SkinData.CommonWndProc(message)) return;
     TMemo::WndProc(message);
     return BoundLabel.ControlMessage(message.Msg, FDisabledKind);
   }

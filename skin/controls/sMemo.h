@@ -19,6 +19,7 @@ class TsMemo : public TsSkinned<TMemo, COC_TsMemo> {
   TsMemo();
   ~TsMemo() override;
   const char* ClassName() const override { return "TsMemo"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void WndProc(TMessage& message) override;
   void Loaded() override;
 

@@ -9,11 +9,13 @@
 
 #include "base/Geometry_win.h"
 #include "image/BitmapBlend.h"
+#include "skin/access/AccessHost_win.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/PageAreaPaint_win.h"
 #include "skin/controls/SpinWnd_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/Transitions_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/render/SectionPaint.h"
@@ -124,6 +126,9 @@ void TsPageControl::CreateWindowHandleDone() {
 }
 
 void TsPageControl::UpdateActivePage() {
+  // The strip's selection moved to the tab of the new page: its element id is the tab's place plus one.
+  if (HandleAllocated() && !IsLoading() && ActivePage())
+    NotifyAccessEvent(EVENT_OBJECT_SELECTION, FHandle, TabIndexOfPage(ActivePageIndex()) + 1);
   if (!SkinData.Skinned() || SkinData.FUpdating || !HandleAllocated()) return;
   RequestRepaint();
 }

@@ -30,6 +30,8 @@ class TsPageControl : public TsCachedControl<TPageControl, COC_TsPageControl> {
 
  public:
   const char* ClassName() const override { return "TsPageControl"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
+  void DoAccessDefaultAction(int id) override;
   void WndProc(TMessage& message) override;
   void Loaded() override;
 
@@ -91,6 +93,9 @@ class TsPageControl : public TsCachedControl<TPageControl, COC_TsPageControl> {
   // The page exists, is a page tab, is enabled (or disabled pages may be chosen) and OnPageChanging lets
   // it. False also when OnPageChanging freed the control: then nothing of it may be touched.
   bool CanSelectPage(int index);
+  // Shows the page as a choice of the user would (Ctrl+Tab, a tab's default action): asked first, under
+  // the page-change cover, with OnChange.
+  void SelectPageAsUser(int page);
 
   // Rebuilds the cache when it is stale; false when there is nothing to show from it (or OnDrawTab freed
   // the control meanwhile).

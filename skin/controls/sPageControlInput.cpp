@@ -11,6 +11,7 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/Transitions_win.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw {
 
@@ -180,18 +181,23 @@ bool TsPageControl::CloseClick(int index) {
   return true;
 }
 
+void TsPageControl::SelectPageAsUser(int page) {
+  if (!CanSelectPage(page)) return;
+  CoverPageChange();
+  TDestroyWatch watch(this);
+  ChangeActivePage(page);
+  if (watch.Destroyed()) return ForgetCover();
+  RevealPageChange();
+}
+
 void TsPageControl::WMKeyDown(TMessage& message, UINT key) {
   const bool ctrl = GetKeyState(VK_CONTROL) < 0;
   if (key == VK_TAB && ctrl) {
     const bool forward = GetKeyState(VK_SHIFT) >= 0;
     const int next = NeighbourPage(TabsVisible(), ActivePageIndex(), forward, true);
     message.Result = 0;
-    if (next < 0 || !CanSelectPage(next)) return;
-    CoverPageChange();
-    TDestroyWatch watch(this);
-    ChangeActivePage(next);
-    if (watch.Destroyed()) return ForgetCover();
-    return RevealPageChange();
+    if (next >= 0) SelectPageAsUser(next);
+    return;
   }
   if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
     // The tab strip moves to the neighbouring tab itself; it is let do so only towards a page that may be

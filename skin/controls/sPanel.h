@@ -20,6 +20,7 @@ class TsPanel : public TsCachedControl<TPanel, COC_TsPanel> {
 
  public:
   const char* ClassName() const override { return "TsPanel"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void WndProc(TMessage& message) override;
   void Loaded() override;
 

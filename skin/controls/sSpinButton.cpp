@@ -163,6 +163,7 @@ TsSpinButton::TsSpinButton(TsSpinEdit& owner) : FOwner(owner) {
 }
 
 TsSpinButton::~TsSpinButton() {
+  FAccess.Disconnect();
   DestroyHandle();
   delete FUpButton;
   delete FDownButton;
@@ -281,6 +282,11 @@ void TsSpinButton::WMPaint(TMessage& message, HDC given) {
 
 void TsSpinButton::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case WM_GETOBJECT:
+      if (HandleAllocated() && FAccess.Answer(FHandle, message.WParam, message.LParam, message.Result)) return;
+      break;
+    case FW_ACCESS_ACTION:
+      return DoAccessDefaultAction(static_cast<int>(message.WParam));
     case WM_PAINT:
       return WMPaint(message, DcFrom(message.WParam));
     case WM_ERASEBKGND:

@@ -2,6 +2,7 @@
 // The arrow pair of the skinned spin edit: a small window at the edit's right edge holding two windowless
 // arrow buttons that step the value, repeating while held. Skinned, it paints both arrows over the spin
 // edit's own picture; without a skin it shows plain scroll arrows.
+#include "skin/access/AccessHost_win.h"
 #include <memory>
 
 #include "base/Geometry.h"
@@ -55,11 +56,13 @@ class TsTimerSpeedButton : public TGraphicControl {
   bool FMouseAbove = false;
 };
 
-class TsSpinButton : public TWinControl {
+class TsSpinButton : public TWinControl, public TAccessSource {
  public:
   explicit TsSpinButton(TsSpinEdit& owner);
   ~TsSpinButton() override;
   const char* ClassName() const override { return "TsSpinButton"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
+  void DoAccessDefaultAction(int id) override;
   void WndProc(TMessage& message) override;
   void SetBounds(int left, int top, int width, int height) override;
 
@@ -101,6 +104,7 @@ class TsSpinButton : public TWinControl {
   TsTimerSpeedButton* FFocusedButton = nullptr;
   TBitmap32 FUpGlyph;
   TBitmap32 FDownGlyph;
+  TAccessHost FAccess{*this};
 };
 
 }  // namespace qw

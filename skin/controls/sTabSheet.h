@@ -22,6 +22,7 @@ class TsPageControl;
 class TsTabSheet : public TsSkinned<TTabSheet, COC_TsTabSheet> {
  public:
   const char* ClassName() const override { return "TsTabSheet"; }
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void WndProc(TMessage& message) override;
 
   // ---- The page's kind and own look ----

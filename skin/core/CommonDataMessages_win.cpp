@@ -12,6 +12,7 @@
 #include "fw/WinControl.h"
 #include "image/BitmapColor.h"
 #include "image/BitmapDC_win.h"
+#include "skin/access/AccessHost_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/PopupMenuHook_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -56,6 +57,12 @@ bool IsBroadcastCommand(TSkinCommand code) {
 }
 
 }  // namespace
+
+bool TsCommonData::WMGetObject(TMessage& message, WPARAM flags, LPARAM objectId) {
+  TWinControl* w = OwnerWinControl();
+  if (!FAccess || !w || !w->HandleAllocated() || OwnerDestroying()) return false;
+  return FAccess->Answer(w->Handle(), flags, objectId, message.Result);
+}
 
 bool TsCommonData::CommonSkinMessage(TMessage& message) {
   const bool handled = HandleSkinCommand(message);
@@ -183,10 +190,32 @@ bool TsCommonData::HandleSkinCommand(TMessage& message) {
   }
 }
 
+void TsCommonData::SetAccessSource(TAccessSource& source) {
+  FAccessSource = &source;
+  FAccess = std::make_unique<TAccessHost>(source);
+}
+
+void TsCommonData::AnnounceAccessChanges() {
+  TWinControl* w = OwnerWinControl();
+  if (FAccess && !OwnerDestroying() && !OwnerLoading()) FAccess->AnnounceChanges(w && w->HandleAllocated() ? w->Handle() : nullptr);
+}
+
 bool TsCommonData::CommonWndProc(TMessage& message) {
   if (message.Msg == SkinCommandMsg) return CommonSkinMessage(message);
   TWinControl* w = OwnerWinControl();
+  // What the control reads as once its window is there: later changes are told against it. (The system
+  // raises the focus events itself.)
+  if (FAccess && w && w->HandleAllocated() && !OwnerLoading()) FAccess->NoteBaseline();
   switch (message.Msg) {
+    case WM_GETOBJECT:
+      return WMGetObject(message, message.WParam, message.LParam);
+    case FW_ACCESS_ACTION:
+      if (FAccessSource && !OwnerDestroying()) FAccessSource->DoAccessDefaultAction(static_cast<int>(message.WParam));
+      return true;
+    case FW_CHANGED:
+    case FW_TEXT_CHANGED:
+      AnnounceAccessChanges();
+      return false;
     case WM_MOVE:
       if (RepaintIfMoved()) {
         BGChanged = true;
@@ -219,6 +248,7 @@ bool TsCommonData::CommonWndProc(TMessage& message) {
       return false;
     case WM_FONTCHANGE:
     case FW_ENABLED_CHANGED:
+      AnnounceAccessChanges();
       FMouseAbove = false;
       FFocused = false;
       if (FOwnerControl && !FOwnerControl->Enabled()) HideGlow();

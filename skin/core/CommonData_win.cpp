@@ -12,6 +12,7 @@
 #include "fw/WinControl.h"
 #include "image/BitmapColor.h"
 #include "image/BitmapDC_win.h"
+#include "skin/access/AccessHost_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
@@ -44,6 +45,7 @@ TsCommonData::TsCommonData(TComponent* owner, bool createCacheBmp)
 }
 
 TsCommonData::~TsCommonData() {
+  FAccess.reset();
   HideGlow();
   FSkinIndex = FBorderIndex = FTexture = FHotTexture = -1;
   if (FOwnerControl) ForgetHotTracked(FOwnerControl);

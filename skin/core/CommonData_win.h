@@ -27,6 +27,8 @@ class TControl;
 class TForm;
 class TWinControl;
 class TsSkinManager;
+class TAccessHost;
+class TAccessSource;
 
 class TsCommonData : public TsControlPaintData {
  public:
@@ -130,6 +132,12 @@ class TsCommonData : public TsControlPaintData {
   void ShowGlow(bool fast);
   void HideGlow();
 
+  // The owner's accessible object answers for Source (the owner itself, as a skinned control describes
+  // itself); made when a client first asks.
+  void SetAccessSource(TAccessSource& source);
+  // The owner may have changed what assistive technology reads (its text, value or state): listeners
+  // hear of each part that did, against what was noted when its window came.
+  void AnnounceAccessChanges();
   // The shared message handling; true when the message was handled (its result is set).
   bool CommonWndProc(TMessage& message);
   // The skin command sub-codes every skinned control answers; true when handled. A container passes the
@@ -138,6 +146,8 @@ class TsCommonData : public TsControlPaintData {
 
  private:
   bool HandleSkinCommand(TMessage& message);
+  // A client asks for the owner's accessible object.
+  bool WMGetObject(TMessage& message, WPARAM flags, LPARAM objectId);
   bool OwnerDestroying() const;
   bool OwnerLoading() const;
   bool OwnerShowing() const;
@@ -161,6 +171,8 @@ class TsCommonData : public TsControlPaintData {
   TControl* FOwnerControl;
   std::unique_ptr<TBitmap32> FCacheBmp;
   bool FTellingOwner = false;  // a command of the control's own change is on its way to the owner
+  std::unique_ptr<TAccessHost> FAccess;
+  TAccessSource* FAccessSource = nullptr;
 };
 
 // The skin data a skinned control publishes (HUEOffset and Saturation are stored properties of it).

@@ -26,7 +26,9 @@
 #include "fw/MessageCrack.h"
 #include "fw/Messages.h"
 #include "fw/WinControl.h"
+#include "skin/access/AccessSource.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/ControlAccess_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/core/HalfVisible.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -34,10 +36,17 @@
 
 namespace qw {
 
+//
+// Every skinned control answers assistive technology through its skin data (WM_GETOBJECT): by default as
+// a plain window with its caption and its windowless children (labels, pictures) as elements; a control
+// says more by overriding DescribeAccess and DoAccessDefaultAction.
 template <class TBase, int Coc>
-class TsSkinned : public TBase {
+class TsSkinned : public TBase, public TAccessSource {
  public:
-  TsSkinned() { SkinData.COC = Coc; }
+  TsSkinned() {
+    SkinData.COC = Coc;
+    SkinData.SetAccessSource(*this);
+  }
   ~TsSkinned() override {
     // The window goes while the skin data its messages reach still exists.
     if constexpr (std::is_base_of_v<TWinControl, TBase>) this->DestroyHandle();
@@ -51,6 +60,16 @@ class TsSkinned : public TBase {
   void Loaded() override {
     TBase::Loaded();
     SkinData.Loaded();
+  }
+
+  void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override {
+    DescribeControl(*this, self);
+    if constexpr (std::is_base_of_v<TWinControl, TBase>) AddWindowlessElements(*this, elements);
+  }
+  void DoAccessDefaultAction(int id) override {
+    if constexpr (std::is_base_of_v<TWinControl, TBase>) {
+      if (id > 0) ClickWindowlessElement(*this, id);
+    }
   }
 };
 

@@ -54,6 +54,8 @@ class TSkinSystem {
   virtual std::vector<std::u16string> CommandLineArgs() = 0;
   // Milliseconds since the system started.
   virtual uint32_t TickCount() = 0;
+  // The user asked the system for high contrast (SPI_GETHIGHCONTRAST).
+  virtual bool HighContrast() { return false; }
 };
 
 // The real services of this platform (std::filesystem for files; Win32 or the console for the rest).

@@ -140,6 +140,8 @@ void TsSkinManager::SetSkinDirectory(const std::u16string& value) {
 }
 
 void TsSkinManager::SetActive(bool value) {
+  // The program's own choice while stepped aside for high contrast is the last word.
+  if (FSteppedAside && !FActive) FSteppedAside = false;
   if (value) {
     FActive = true;
     SetSkinName(FSkinName);
@@ -150,6 +152,23 @@ void TsSkinManager::SetActive(bool value) {
   ConstData = TConstantSkinData();
   UpdateDialogSkinning();
   Fire(OnDeactivate);
+}
+
+void TsSkinManager::SetHighContrastAware(bool value) {
+  FHighContrastAware = value;
+  SystemSettingsChanged();
+}
+
+void TsSkinManager::SystemSettingsChanged() {
+  const bool aside = FHighContrastAware && FSystem->HighContrast();
+  if (aside && FActive && !FSteppedAside) {
+    FSteppedAside = true;
+    SetActive(false);
+  } else if (!aside && FSteppedAside) {
+    // Only what stepping aside switched off comes back: a manager switched off meanwhile stays off.
+    FSteppedAside = false;
+    SetActive(true);
+  }
 }
 
 bool TsSkinManager::IsDefault() const { return GDefaultManager == this; }

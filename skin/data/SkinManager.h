@@ -145,6 +145,16 @@ class TsSkinManager : public TComponent {
   void SetHueOffset(int32_t value);
   int32_t Saturation() const { return FSaturation; }
   void SetSaturation(int32_t value);
+  // With HighContrastAware the manager steps aside while the system asks for high contrast, as the
+  // system's own theming does: it switches itself off (the windows take the system's look and colours)
+  // and on again when high contrast ends. Off by default: a program whose look its stored form fixes
+  // keeps its skin.
+  bool HighContrastAware() const { return FHighContrastAware; }
+  void SetHighContrastAware(bool value);
+  // The system's settings changed (WM_SETTINGCHANGE): steps aside or comes back.
+  void SystemSettingsChanged();
+  // Switched off for high contrast (and switched on again when it ends).
+  bool SteppedAside() const { return FSteppedAside; }
   bool ExtendedBorders() const { return FExtendedBorders; }
   void SetExtendedBorders(bool value);
   uint8_t SkinningRules() const { return FSkinningRules; }
@@ -248,6 +258,8 @@ class TsSkinManager : public TComponent {
   int32_t FSaturation = 0;
   bool FActive = true;
   bool FExtendedBorders = false;
+  bool FHighContrastAware = false;
+  bool FSteppedAside = false;
   bool FNonAutoUpdate = false;
   bool FDialogSkinning = false;
   uint8_t FSkinningRules = srStdForms | srStdDialogs | srThirdParty;

@@ -57,6 +57,12 @@ class TWinSkinSystem final : public TSkinSystem {
     return args;
   }
   uint32_t TickCount() override { return GetTickCount(); }
+  bool HighContrast() override {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  }
 };
 
 }  // namespace

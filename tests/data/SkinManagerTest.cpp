@@ -222,6 +222,29 @@ TEST_F(SkinManagerTest, ThirdPartyListsGetTheirDefaults) {
   EXPECT_FALSE(m->Loading());
 }
 
+TEST_F(SkinManagerTest, HighContrastAwareManagerStepsAsideAndComesBack) {
+  auto m = StartUp(u"MetroUI");
+  Sys.Contrast = true;
+  m->SystemSettingsChanged();
+  EXPECT_TRUE(m->Active()) << "not aware: the stored look stays";
+  m->SetHighContrastAware(true);
+  EXPECT_FALSE(m->Active());
+  EXPECT_TRUE(m->SteppedAside());
+  Sys.Contrast = false;
+  Log.clear();
+  m->SystemSettingsChanged();
+  EXPECT_TRUE(m->Active());
+  EXPECT_TRUE(m->SkinData.Active);
+  EXPECT_FALSE(Log.empty());
+  // Switched off by the program while aside: the end of high contrast does not switch it on.
+  Sys.Contrast = true;
+  m->SystemSettingsChanged();
+  m->SetActive(false);
+  Sys.Contrast = false;
+  m->SystemSettingsChanged();
+  EXPECT_FALSE(m->Active());
+}
+
 TEST_F(SkinManagerTest, NoSkinAnywhereSwitchesOff) {
   auto m = Make(false);
   m->SetSkinName(u"Nothing");

@@ -99,6 +99,8 @@ class TFakeSystem final : public TSkinSystem {
   int FrameWidth() override { return 4; }
   std::vector<std::u16string> CommandLineArgs() override { return Args; }
   uint32_t TickCount() override { return 12345; }
+  bool Contrast = false;
+  bool HighContrast() override { return Contrast; }
 };
 
 // A 24-bit bottom-up BMP file of the given pixels (0x00RRGGBB words).

@@ -500,6 +500,17 @@ TEST_F(GeneratorWindow, TabVisitsTheHiddenControlsAndComesBackToTheTabStrip) {
     PressKey(VK_TAB);
     ASSERT_EQ(focused(), next) << "expected " << next->Name();
   }
+  // Shift+Tab walks the same cycle backwards.
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  for (size_t i = expected.size() - 1; i-- > 0;) {
+    PressKey(VK_TAB);
+    EXPECT_EQ(focused(), expected[i]) << "expected " << expected[i]->Name() << " going back";
+  }
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
   // With the combo box enabled it joins the cycle after the own characters.
   W->sComboBox1->SetEnabled(true);
   W->sEdit2->SetFocus();

@@ -1,0 +1,46 @@
+// A skinned control's accessible object in process: its default action runs from the message loop, and
+// once the control is gone it answers CO_E_OBJNOTCONNECTED instead of reaching freed memory.
+#include <initguid.h>
+#include <windows.h>
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include "skin/controls/sCheckBox.h"
+#include "tests/win/form/FormTestSupport.h"
+
+namespace qw {
+namespace {
+
+TEST(AccessObject, AnswersActsAndOutlivesItsControlSafely) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  {
+    test::TGeneratorWindow window;
+    TsCheckBox* box = window->sCheckBox6;
+    const LRESULT answer = SendMessageW(box->Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
+    IAccessible* acc = nullptr;
+    ASSERT_EQ(ObjectFromLresult(answer, IID_IAccessible, 0, reinterpret_cast<void**>(&acc)), S_OK);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    ASSERT_EQ(acc->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_CHECKBUTTON);
+    EXPECT_EQ(acc->accDoDefaultAction(self), S_OK);
+    EXPECT_FALSE(box->Checked()) << "the action waits for the message loop";
+    test::Pump();
+    EXPECT_TRUE(box->Checked());
+
+    std::unique_ptr<TComponent> gone = window.Form->ExtractComponent(box);
+    window->sCheckBox6 = nullptr;
+    gone.reset();
+    BSTR name = nullptr;
+    EXPECT_EQ(acc->get_accName(self, &name), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(acc->accDoDefaultAction(self), CO_E_OBJNOTCONNECTED);
+    acc->Release();
+  }
+  CoUninitialize();
+}
+
+}  // namespace
+}  // namespace qw

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# End to end: the real program read from another process as a screen reader reads it (qw_access_walk):
+# the name, role and state numbers of every control, the labels, tabs, spin arrows and the link as
+# elements, and the events of a space on a focused check box (one state change of that box), a click on a
+# tab (one selection of the strip) and a generation (one value change each of the panel, the result and
+# the history). Runs under the stored skin, or under a package put into c:\Skins.
+#   qwillet_access_test.sh qwillet.exe qw_access_walk.exe [package.vlz]
+set -u
+exe=$1 walk=$2 package=${3:-}
+source "$(dirname "$0")/e2e-session.sh"
+title="Qwillet 1.0" tree=$(mktemp) events=$(mktemp)
+cleanup() { [ -n "${prog:-}" ] && kill "$prog" 2>/dev/null; restore_skins; }
+fail() { echo "FAIL: $*" >&2; cat "$tree" "$events" >&2; cleanup; exit 1; }
+reader() { "$WINE" "$walk" "$@" 2>&1 </dev/null 7>&- | sed -u 's/\r$//'; }
+# line <W|E> <name> <role>: the first window object or element with that name and role.
+line() { awk -F'\t' -v k="$1" -v n="$2" -v r="$3" 'substr($1, 1, 1) == k && $2 == n && $3 == r { print; exit }' "$tree"; }
+field() { awk -F'\t' -v i="$1" '{ print $i }' <<<"$2"; }
+expect() {  # <W|E> <name> <role> <state> [default action]
+  local l
+  l=$(line "$1" "$2" "$3")
+  [ -n "$l" ] || fail "no object \"$2\" with role $3"
+  [ "$(field 4 "$l")" = "$4" ] || fail "\"$2\" (role $3): state $(field 4 "$l"), expected $4"
+  [ $# -lt 5 ] || [ "$(field 6 "$l")" = "$5" ] || fail "\"$2\" (role $3): action \"$(field 6 "$l")\", expected \"$5\""
+}
+click() {  # <W|E> <name> <role>: a click inside the object, near its left edge
+  IFS=, read -r x y _ h <<<"$(field 7 "$(line "$1" "$2" "$3")")"
+  xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) click 1
+}
+listen() {  # <action...>: the events raised while the action runs
+  reader events "$title" 5 >"$events" &
+  local listener=$!
+  for _ in $(seq 1 50); do grep -q listening "$events" && break; sleep 0.1; done
+  "$@" >/dev/null
+  wait "$listener"
+}
+count() { awk -F'\t' -v e="$1" -v n="${2-}" '$1 == "EV" && $2 == e && (n == "" || $3 == n)' "$events" | wc -l; }
+
+if [ -n "$package" ]; then put_package "$package" || fail "no package $package"; fi
+start_program "$exe"
+wait_for_window "$title" >/dev/null || fail "no window titled \"$title\": $(cat "$log")"
+sleep 1
+reader tree "$title" >"$tree"
+# States: 0x1 unavailable, 0x2 selected, 0x4 focused, 0x10 checked, 0x8000 invisible, 0x10000 offscreen,
+# 0x100000 focusable, 0x200000 selectable, 0x400000 linked.
+expect W "$title" 10 0x100000
+expect E "www.example.org" 30 0x400000 Jump
+expect W "Генератор паролей, ?" 60 0x100004
+expect E "Генератор паролей" 37 0x200006 Switch
+expect E "?" 37 0x200000 Switch
+expect W "Генератор паролей" 38 0x0
+expect W "?" 38 0x8000
+expect W "Пароль" 41 0x0
+expect W "Параметры пароля" 20 0x0
+for box in "Использовать строчные буквы a-z" "Использовать заглавные буквы A-Z" "Использовать символы" "Использовать цифры"; do
+  expect W "$box" 44 0x100010 Uncheck
+done
+expect E "Длина" 41 0x0
+expect W "Длина" 42 0x100000
+expect W "Длина" 52 0x0
+expect E "Больше" 43 0x0 Press
+expect E "Меньше" 43 0x0 Press
+expect W "Произвольные символы." 42 0x100000
+expect W "Дополнительно" 46 0x1
+expect W "Действия" 20 0x0
+expect W "Сгенерировать пароль" 43 0x100000 Press
+expect W "Скопировать в буфер" 43 0x100000 Press
+expect W "Уже сгенерированные" 20 0x0
+expect W "Уже сгенерированные" 42 0x100000
+expect E "Qwillet" 41 0x8000
+# Beyond the form's right edge: offscreen, never invisible, still focusable.
+expect W "Сохранять пароли в файл" 44 0x110000 Check
+expect W "Сохранять пароли в файл" 42 0x110000
+expect W "Выбрать файл истории" 43 0x110000 Press
+expect W "Результат" 20 0x10000
+expect W "Результат" 42 0x110000
+
+# Two clicks focus the box and leave it checked; the space then unchecks it.
+box="Использовать цифры"
+click W "$box" 44; sleep 0.3; click W "$box" 44; sleep 0.3
+listen xdotool key space
+[ "$(count 0x800a)" -eq 1 ] && [ "$(count 0x800a "$box")" -eq 1 ] || fail "a space raised $(count 0x800a) state changes"
+[ "$(count 0x800e)" -eq 0 ] || fail "a space changed a value"
+reader tree "$title" >"$tree"
+expect W "$box" 44 0x100004 Check
+
+listen click E "?" 37
+[ "$(count 0x8006)" -eq 1 ] || fail "a page change raised $(count 0x8006) selections"
+[ "$(awk -F'\t' '$2 == "0x8006" { print $6 }' "$events")" = 2 ] || fail "the selection is not the second tab"
+[ "$(count 0x800c)" -eq 0 ] || fail "a page change renamed something"
+click E "Генератор паролей" 37; sleep 0.5
+
+listen click W "Сгенерировать пароль" 43
+for name in "Пароль" "Результат" "Уже сгенерированные"; do
+  [ "$(count 0x800e "$name")" -eq 1 ] || fail "a generation raised $(count 0x800e "$name") value changes of \"$name\""
+done
+[ "$(count 0x800e)" -eq 3 ] || fail "a generation raised $(count 0x800e) value changes"
+reader tree "$title" >"$tree"
+password=$(field 5 "$(line W "Пароль" 41)")
+[ -n "$password" ] && [ "$password" != PSSWORD ] || fail "the panel reads \"$password\""
+[ "$(field 5 "$(line W "Результат" 42)")" = "$password" ] || fail "the result edit does not read the password"
+cleanup
+wait "$prog" 2>/dev/null
+echo "every control read as expected; one event per changed object"
