@@ -3,7 +3,7 @@
 # Usage: system_dlls_only_test.sh <objdump> <exe>...
 set -u
 objdump=$1; shift
-allowed='^(KERNEL32|USER32|GDI32|MSIMG32|ADVAPI32|SHELL32|COMCTL32|COMDLG32|UXTHEME|DWMAPI|OLE32|OLEAUT32|SHLWAPI|BCRYPT|MSVCRT|UCRTBASE|api-ms-win-[a-z0-9-]+)\.DLL$'
+allowed='^(KERNEL32|USER32|GDI32|MSIMG32|ADVAPI32|SHELL32|COMCTL32|COMDLG32|UXTHEME|DWMAPI|OLE32|OLEAUT32|OLEACC|SHLWAPI|BCRYPT|MSVCRT|UCRTBASE|api-ms-win-[a-z0-9-]+)\.DLL$'
 bad=0
 for exe in "$@"; do
   while read -r dll; do
