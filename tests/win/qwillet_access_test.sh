@@ -24,7 +24,7 @@ expect() {  # <W|E> <name> <role> <state> [default action]
 }
 click() {  # <W|E> <name> <role>: a click inside the object, near its left edge
   IFS=, read -r x y _ h <<<"$(field 7 "$(line "$1" "$2" "$3")")"
-  xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) click 1
+  xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) sleep 0.2 click 1
 }
 listen() {  # <action...>: the events raised while the action runs
   reader events "$title" 5 >"$events" &
@@ -84,6 +84,12 @@ reader tree "$title" >"$tree"
 expect W "$box" 44 0x100004 Check
 
 listen click E "?" 37
+if [ "$(count 0x8006)" -eq 0 ]; then
+  # A click a loaded machine lost leaves the page where it was: the click is made again. A page that
+  # changed without telling anyone still fails below.
+  reader tree "$title" >"$tree"
+  [ "$(field 4 "$(line W "?" 38)")" = 0x8000 ] && listen click E "?" 37
+fi
 [ "$(count 0x8006)" -eq 1 ] || fail "a page change raised $(count 0x8006) selections"
 [ "$(awk -F'\t' '$2 == "0x8006" { print $6 }' "$events")" = 2 ] || fail "the selection is not the second tab"
 [ "$(count 0x800c)" -eq 0 ] || fail "a page change renamed something"
