@@ -9,6 +9,7 @@
 #include <vector>
 #include <memory>
 
+#include "GeneratorWindow.h"
 #include "RatioReporter.h"
 #include "app/Unit1.h"
 #include "skin/controls/sBitBtn.h"
@@ -25,23 +26,7 @@ namespace {
 
 using namespace qw;
 
-TForm1& Window() {
-  static std::unique_ptr<TForm1> form = [] {
-    auto f = std::make_unique<TForm1>();
-    f->LoadFromResource();
-    Application().MainForm = f.get();
-    f->Show();
-    Application().ProcessMessages();
-    return f;
-  }();
-  return *form;
-}
-
-// Five repetitions; on this shared machine the least disturbed one stands for the routine.
-void Repeated(benchmark::internal::Benchmark* b) {
-  b->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-  b->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
-}
+TForm1& Window() { return GeneratorWindow(); }
 
 void PaintNow(TForm& form) {
   RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
