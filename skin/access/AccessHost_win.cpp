@@ -1,5 +1,6 @@
 #include "skin/access/AccessHost_win.h"
 
+#include "base/FlagScope.h"
 #include "skin/access/Accessible_win.h"
 
 namespace qw {
@@ -33,9 +34,15 @@ bool TAccessHost::Answer(HWND window, WPARAM flags, LPARAM objectId, LRESULT& re
 }
 
 void TAccessHost::AnnounceChanges(HWND window) {
+  // Describing the control may send it messages (its text, its position), and each message it handles
+  // notes its baseline when none is noted yet: without this guard every control described itself some sixty times over, nested.
+  if (FDescribing) return;
   TAccessFacts self;
   std::vector<TAccessElement> elements;
-  FSource.DescribeAccess(self, elements);
+  {
+    TFlagScope describing(FDescribing);
+    FSource.DescribeAccess(self, elements);
+  }
   const TAccessAnswer now = AccessAnswerOf(self);
   const TAccessChanges changes = AccessChangesBetween(FAnnounced, now);
   const bool tell = FAnnouncedOnce && window;

@@ -41,6 +41,7 @@ class TAccessHost {
   HWND FWindow = nullptr;
   TAccessAnswer FAnnounced;
   bool FAnnouncedOnce = false;
+  bool FDescribing = false;
 };
 
 // Raises a WinEvent for the client object of Window (Child 0) or one of its elements.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/access/AccessHost_win.h"
 #include "skin/controls/sCheckBox.h"
 #include "tests/win/form/FormTestSupport.h"
 
@@ -40,6 +41,35 @@ TEST(AccessObject, AnswersActsAndOutlivesItsControlSafely) {
     acc->Release();
   }
   CoUninitialize();
+}
+
+// A control whose description sends its own window a message, as a control reading its text does; the
+// window notes its baseline on every message, as the skinned controls do.
+class TTalkativeSource : public TAccessSource {
+ public:
+  void DescribeAccess(TAccessFacts&, std::vector<TAccessElement>&) override {
+    ++Described;
+    SendMessageW(Window, WM_NULL, 0, 0);
+  }
+  void DoAccessDefaultAction(int) override {}
+  HWND Window = nullptr;
+  int Described = 0;
+};
+
+TEST(AccessObject, NotesItsBaselineOnceWhenDescribingSendsMessages) {
+  static TTalkativeSource source;
+  static TAccessHost host(source);
+  const auto proc = [](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    host.NoteBaseline();
+    return DefWindowProcW(wnd, msg, wParam, lParam);
+  };
+  source.Window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(source.Window, nullptr);
+  SetWindowLongPtrW(source.Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+proc));
+  SendMessageW(source.Window, WM_NULL, 0, 0);
+  SendMessageW(source.Window, WM_NULL, 0, 0);
+  EXPECT_EQ(source.Described, 1);
+  DestroyWindow(source.Window);
 }
 
 }  // namespace
