@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "fw/Application.h"
+#include "fw/ControlByHandle.h"
 #include "fw/Form.h"
 
 // The window's life (creation, subclassing, detaching, destruction), the children and properties that
@@ -21,6 +22,16 @@ constexpr wchar_t kControlProp[] = L"QwFwControl";
 constexpr wchar_t kSystemProcProp[] = L"QwFwSystemProc";
 // Child windows get ids from here on; ids below are left to dialogs' standard buttons.
 constexpr UINT kFirstChildId = 100;
+
+void SetControlProp(HWND hwnd, TWinControl* control) {
+  SetPropW(hwnd, kControlProp, control);
+  TControlByHandle::Instance().Set(hwnd, control);
+}
+
+void RemoveControlProp(HWND hwnd) {
+  RemovePropW(hwnd, kControlProp);
+  TControlByHandle::Instance().Erase(hwnd);
+}
 
 void RegisterOwnClass(const TCreateParams& params, WNDPROC proc) {
   static std::set<std::wstring> registered;
@@ -58,7 +69,7 @@ TWinControl::~TWinControl() {
 
 TWinControl* TWinControl::FromHandle(HWND hwnd) {
   if (!hwnd) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(hwnd, kControlProp));
+  return TControlByHandle::Instance().Find(hwnd);
 }
 
 TWinControl* TWinControl::FindControl(HWND hwnd) {
@@ -73,7 +84,7 @@ LRESULT TWinControl::Dispatch(TWinControl* control, UINT msg, WPARAM wParam, LPA
   CallGuarded([&] { control->WindowProc(message); });
   // A handler may have destroyed the control; then there is nothing left to forget.
   if (msg == WM_NCDESTROY && !watch.Destroyed()) {
-    RemovePropW(control->FHandle, kControlProp);
+    RemoveControlProp(control->FHandle);
     RemovePropW(control->FHandle, kSystemProcProp);
     control->ForgetHandle();
   }
@@ -85,7 +96,7 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND hwnd, UINT msg, WPARAM wParam, LP
   if (!control && msg == WM_NCCREATE) {
     control = static_cast<TWinControl*>(RecordFrom<CREATESTRUCTW>(lParam).lpCreateParams);
     if (control) {
-      SetPropW(hwnd, kControlProp, control);
+      SetControlProp(hwnd, control);
       control->FHandle = hwnd;
     }
   }
@@ -104,7 +115,7 @@ LRESULT CALLBACK TWinControl::SubclassWndProc(HWND hwnd, UINT msg, WPARAM wParam
 
 void TWinControl::AttachSubclassed(HWND hwnd) {
   FHandle = hwnd;
-  SetPropW(hwnd, kControlProp, this);
+  SetControlProp(hwnd, this);
   const LONG_PTR system = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassWndProc));
   FDefWndProc = reinterpret_cast<WNDPROC>(system);
   SetPropW(hwnd, kSystemProcProp, reinterpret_cast<HANDLE>(system));
@@ -113,7 +124,7 @@ void TWinControl::AttachSubclassed(HWND hwnd) {
 HWND TWinControl::DetachHandle() {
   HWND hwnd = FHandle;
   if (!hwnd) return nullptr;
-  RemovePropW(hwnd, kControlProp);
+  RemoveControlProp(hwnd);
   if (FDefWndProc &&
       GetWindowLongPtrW(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SubclassWndProc)) {
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
