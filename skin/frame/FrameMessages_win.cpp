@@ -22,6 +22,13 @@ bool NewChildrenShown(const TMessage& message) {
   return header && header->code == static_cast<UINT>(TCN_SELCHANGE);
 }
 
+// The control whose window was just made, or null (the whole form) for a page change or a window the
+// framework did not build.
+TWinControl* NewChildrenOwner(const TMessage& message) {
+  if (message.Msg != WM_PARENTNOTIFY) return nullptr;
+  return TWinControl::FromHandle(reinterpret_cast<HWND>(message.LParam));
+}
+
 }  // namespace
 
 void TsSkinProvider::CallPrevious(TMessage& message) {
@@ -115,8 +122,10 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
     case WM_PARENTNOTIFY:
     case WM_NOTIFY:
       CallPrevious(message);
-      // A child window came, or a page change showed other controls: they are wrapped too.
-      if (!watch.Destroyed() && FAdapter && NewChildrenShown(message)) FAdapter->AddAllItems();
+      // A child window came, or a page change showed other controls: they are wrapped too. A window the
+      // framework made brings only itself and what is placed on it; searching the whole form for each one
+      // made the form's creation quadratic in its windows.
+      if (!watch.Destroyed() && FAdapter && NewChildrenShown(message)) FAdapter->AddAllItems(NewChildrenOwner(message));
       return;
     case WM_SETTINGCHANGE:
       SkinData->BGChanged = true;
