@@ -90,6 +90,7 @@ TItemSize TqxBtnWnd::TextRectSize(TCanvas& canvas) const {
 }
 
 void TqxBtnWnd::DrawCaption(TBitmap32& cache, int state) {
+  FTextSize = TItemSize{};
   if (Caption.empty()) return;
   TRect r;
   {
@@ -97,7 +98,8 @@ void TqxBtnWnd::DrawCaption(TBitmap32& cache, int state) {
     if (!canvas.Handle()) return;
     SelectCaptionFont(canvas.Canvas());
     SetBkMode(canvas.Handle(), TRANSPARENT);
-    r = CaptionRect(TextRectSize(canvas.Canvas()));
+    FTextSize = TextRectSize(canvas.Canvas());
+    r = CaptionRect(FTextSize);
     uint32_t flags = DT_CENTER | DT_EXPANDTABS;
     // Only a multi-line button wraps its caption; any other shows one line, as the system draws it.
     if (CtrlStyle() & BS_MULTILINE) flags |= DT_WORDBREAK;

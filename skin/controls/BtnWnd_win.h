@@ -51,6 +51,8 @@ class TqxBtnWnd : public TqxMainWnd {
   void SelectCaptionFont(TCanvas& canvas) const;
   std::wstring_view CaptionText() const { return Caption; }
 
+  TItemSize FTextSize;  // the caption as measured for the last picture
+
  private:
   void SkinCommand(TMessage& message);
   void SkcMouseEnter(TMessage& message);

@@ -10,6 +10,8 @@
 #include "fw/Form.h"
 #include "fw/Label.h"
 #include "fw/WinControl.h"
+#include "skin/controls/BitBtnWnd_win.h"
+#include "skin/controls/ButtonWnd_win.h"
 #include "skin/controls/ComboBoxWnd_win.h"
 #include "skin/controls/EditWnd_win.h"
 #include "skin/controls/ListWnd_win.h"
@@ -98,8 +100,7 @@ class TWindowTreeReader {
   TqxCtrlAdapter& FReceiver;
 };
 
-// The wrapper of a category; null for the categories whose controls are wrapped elsewhere (buttons, bit
-// buttons) or have no window (speed buttons). Section: the one asked for, else the category's own.
+// The wrapper of a category; null for speed buttons, which have no window. Section: the one asked for, else the category's own.
 std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* manager, TsCommonData* skinData,
                                         std::u16string_view section) {
   const auto or_ = [section](std::u16string_view own) { return section.empty() ? own : section; };
@@ -111,6 +112,10 @@ std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* m
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, section, manager, skinData);
     case tcComboEdits:
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, or_(u"COMBOBOX"), manager, skinData);
+    case tcButtons:
+      return TqxMainWnd::Create<TqxButtonWnd>(wnd, section, manager, skinData);
+    case tcBitBtns:
+      return TqxMainWnd::Create<TqxBitBtnWnd>(wnd, section, manager, skinData);
     case tcComboBoxes:
       return TqxMainWnd::Create<TqxComboBoxWnd>(wnd, section, manager, skinData);
     case tcScrollControls:
