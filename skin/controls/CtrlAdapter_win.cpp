@@ -18,6 +18,7 @@
 #include "skin/controls/SBWnd_win.h"
 #include "skin/controls/SectionWnd_win.h"
 #include "skin/controls/SpinWnd_win.h"
+#include "skin/controls/StdChildStyles.h"
 #include "skin/controls/TabControlWnd_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -113,6 +114,8 @@ std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* m
     case tcComboEdits:
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, or_(u"COMBOBOX"), manager, skinData);
     case tcButtons:
+      // A listed class may still make an owner-drawn or check-box window: its look is not a push button's.
+      if (StdButtonKind(static_cast<uint32_t>(GetWindowLongW(wnd, GWL_STYLE))) != sbkPush) return nullptr;
       return TqxMainWnd::Create<TqxButtonWnd>(wnd, section, manager, skinData);
     case tcBitBtns:
       return TqxMainWnd::Create<TqxBitBtnWnd>(wnd, section, manager, skinData);
