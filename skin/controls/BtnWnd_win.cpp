@@ -8,8 +8,8 @@
 #include "fw/WinControl.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/StdChildStyles.h"
+#include "skin/controls/WrapperCache_win.h"
 #include "skin/controls/WrappedButtonLayout.h"
-#include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
@@ -118,25 +118,10 @@ bool TqxBtnWnd::PrepareCache() {
   TsSkinManager* m = Manager();
   if (!SkinData || !m || !m->IsValidSkinIndex(SkinData->SkinIndex())) return false;
   MeasureWindow();
-  HWND parent = GetParent(CtrlHandle);
-  if (parent && SendSkinCommandToWindow(parent, skcQueryUpdating) != 0) {
-    SkinData->FUpdating = true;
-    return false;
-  }
   TCacheInfo ci;
-  if (parent) {
-    TBackgroundInfo info;
-    RequestWindowBackground(CtrlHandle, info, false);
-    ci = CacheInfoOf(info);
-  } else {
-    ci.FillColor = static_cast<TColor>(m->GetGlobalColor());
-  }
-  SkinData->InitCacheBmp();
+  if (!BeginWrapperPicture(*SkinData, CtrlHandle, WndSize, ci)) return false;
   TBitmap32* cache = SkinData->CacheBmp();
-  if (!cache) return false;
-  const int w = std::max<int>(0, WndSize.cx), h = std::max<int>(0, WndSize.cy);
-  if (cache->Width() != w || cache->Height() != h) *cache = TBitmap32(w, h);
-  if (cache->Empty()) return false;
+  const int w = cache->Width(), h = cache->Height();
   const int state = CurrentState();
   const int look = BitBtnSectionState(state, m->gd[static_cast<size_t>(SkinData->SkinIndex())].States);
   const TPoint at{WndPos.x, WndPos.y};

@@ -19,20 +19,6 @@
 namespace qw::test {
 namespace {
 
-// What a window paints into a fresh DIB of its size through WM_PRINTCLIENT.
-TBitmap32 PrintedWindow(HWND wnd) {
-  RECT r{};
-  GetClientRect(wnd, &r);
-  TBitmap32 picture(r.right, r.bottom);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(picture.NativeHandle()));
-  SendMessageW(wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  GdiFlush();
-  return picture;
-}
-
 HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h) {
   return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
                          GetModuleHandleW(nullptr), nullptr);
@@ -110,9 +96,9 @@ TEST_P(WrappedButtons, EachWindowGetsTheWrapperOfItsKindAndAnOwnerDrawButtonNone
 
 TEST_P(WrappedButtons, ThePushButtonPaintsFromTheButtonSectionAndTheDefaultOneLooksHot) {
   ASSERT_NE(ButtonColor(0), ButtonColor(1)) << "the skin's button has a hot look";
-  EXPECT_EQ(Rgb(PrintedWindow(Push), kFaceX, kFaceY), ButtonColor(0));
+  EXPECT_EQ(Rgb(PictureOfWindow(Push), kFaceX, kFaceY), ButtonColor(0));
   SendMessageW(Push, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-  EXPECT_EQ(Rgb(PrintedWindow(Push), kFaceX, kFaceY), ButtonColor(1));
+  EXPECT_EQ(Rgb(PictureOfWindow(Push), kFaceX, kFaceY), ButtonColor(1));
   // The form as it shows, for looking at (QW_WRAP_SHOT: a file name prefix).
   if (const char* shot = std::getenv("QW_WRAP_SHOT")) {
     RedrawWindow(Host->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -139,10 +125,10 @@ TEST_P(WrappedButtons, TheHotLookFollowsTheMouse) {
   SetCursorPos(p.x, p.y);
   SendMessageW(Push, WM_MOUSEMOVE, 0, MAKELPARAM(kFaceX, kFaceY));
   EXPECT_TRUE(TqxMainWnd::FromHandle(Push)->SkinData->FMouseAbove);
-  EXPECT_EQ(Rgb(PrintedWindow(Push), kFaceX, kFaceY), ButtonColor(1));
+  EXPECT_EQ(Rgb(PictureOfWindow(Push), kFaceX, kFaceY), ButtonColor(1));
   SendMessageW(Push, WM_MOUSELEAVE, 0, 0);
   EXPECT_FALSE(TqxMainWnd::FromHandle(Push)->SkinData->FMouseAbove);
-  EXPECT_EQ(Rgb(PrintedWindow(Push), kFaceX, kFaceY), ButtonColor(0));
+  EXPECT_EQ(Rgb(PictureOfWindow(Push), kFaceX, kFaceY), ButtonColor(0));
 }
 
 TEST_P(WrappedButtons, WrappersLeaveWithTheirWindows) {
