@@ -140,6 +140,10 @@ void TqxBtnWnd::qxWndProc(TMessage& message) {
   switch (message.Msg) {
     case SkinCommandMsg:
       return SkinCommand(message);
+    case WM_DESTROY:
+      // A fade must not outlive the window it shows its frames in.
+      StopFade(FFade);
+      return TqxMainWnd::qxWndProc(message);
     case WM_MOVE:
       return WMMove(message);
     case WM_SETFOCUS:

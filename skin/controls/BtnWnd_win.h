@@ -38,6 +38,7 @@ class TqxBtnWnd : public TqxMainWnd {
 
  protected:
   std::u16string_view DefaultSection() const override;
+  void ControlGoing() override { StopFade(FFade); }
   // The caption's rectangle for a measured caption.
   virtual TRect CaptionRect(TItemSize text) const;
   // The widest the caption is measured at.

@@ -14,6 +14,7 @@
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/controls/StdChildWrappers_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/FadeTimer_win.h"
 #include "skin/data/SkinManager.h"
 
 namespace qw::test {
@@ -138,7 +139,15 @@ TEST_P(WrappedButtons, WrappersLeaveWithTheirWindows) {
   DestroyWindow(Text);
   EXPECT_TRUE(push->Destroyed);
   EXPECT_TRUE(TextWrapper->Destroyed);
+  // The framework button goes in the middle of its fade to the hot look: nothing of it may run on.
+  POINT p{5, 5};
+  ClientToScreen(Framework->Handle(), &p);
+  SetCursorPos(p.x, p.y);
+  SendMessageW(Framework->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_GT(LiveFadeTimers(), 0);
   Framework.reset();
+  PumpAll();
+  EXPECT_EQ(LiveFadeTimers(), 0) << "the fade stopped with the control, not with the adapter's clean-up";
   Adapter->CleanItems();
   EXPECT_EQ(Adapter->Count(), 0);
   // The icon's window goes with the form; its wrapper, freed afterwards, touches nothing.
