@@ -141,8 +141,9 @@ void TqxBtnWnd::qxWndProc(TMessage& message) {
     case SkinCommandMsg:
       return SkinCommand(message);
     case WM_DESTROY:
-      // A fade must not outlive the window it shows its frames in.
+      // A fade must not outlive the window it shows its frames in, nor a going window change its look.
       StopFade(FFade);
+      SkinData->FMouseAbove = false;
       return TqxMainWnd::qxWndProc(message);
     case WM_MOVE:
       return WMMove(message);
@@ -231,8 +232,9 @@ void TqxBtnWnd::WMPaint(TMessage& message, HDC given) {
   message.Result = 0;
   MeasureWindow();
   if (!dc.Handle() || (SkinData->FUpdating && !printing)) return;
-  // A running fade shows its own frames; the cache holds the look it fades to.
-  if (!FFade) SkinData->BGChanged = true;
+  // A running fade shows its own frames; the cache holds the look it fades to. A picture asked for while
+  // it runs shows the look of now.
+  if (!FFade || printing) SkinData->BGChanged = true;
   if (SkinData->BGChanged && !PrepareCache()) return;
   const TBitmap32& cache = *SkinData->CacheBmp();
   CopyBitmapToDC(dc.Handle(), cache, TRect{0, 0, cache.Width(), cache.Height()}, TPoint{});

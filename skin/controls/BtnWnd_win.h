@@ -35,6 +35,8 @@ class TqxBtnWnd : public TqxMainWnd {
   bool Down() const;
   // Paints the window now.
   void Repaint();
+  // A fade between two looks is running.
+  bool Fading() const { return FFade != nullptr; }
 
  protected:
   std::u16string_view DefaultSection() const override;

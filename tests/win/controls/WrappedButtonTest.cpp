@@ -10,11 +10,13 @@
 #include "../form/FormTestSupport.h"
 #include "BoxTestSupport.h"
 #include "fw/Button.h"
+#include "fw/ImageList.h"
+#include "image/BitmapFill.h"
 #include "image/PngWriter.h"
+#include "skin/controls/BitBtnWnd_win.h"
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/controls/StdChildWrappers_win.h"
 #include "skin/core/CommonData_win.h"
-#include "skin/core/FadeTimer_win.h"
 #include "skin/data/SkinManager.h"
 
 namespace qw::test {
@@ -25,6 +27,8 @@ HWND MakeChild(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+constexpr TColor kGreen = 0x00FF00;
+
 // A plain form holding a framework button and system children, the buttons put under an adapter whose
 // button list names both the framework's and the system's class, beside the generator window whose
 // manager paints them.
@@ -34,6 +38,7 @@ class WrappedButtons : public ::testing::TestWithParam<const char16_t*> {
     M = W->sSkinManager1;
     if (M->SkinName() != GetParam()) M->SetSkinName(GetParam());
     M->ThirdParty[size_t(tcButtons)] = {u"TButton", u"Button"};
+    M->ThirdParty[size_t(tcBitBtns)] = {u"TBitBtn"};
     M->Loaded();
     Host = std::make_unique<TForm>();
     Host->SetClientWidth(260);
@@ -43,6 +48,26 @@ class WrappedButtons : public ::testing::TestWithParam<const char16_t*> {
     Framework->SetBounds(10, 10, 75, 23);
     Framework->SetText(L"Framework");
     Framework->SetParent(Host.get());
+    // Pictures in colours no skin uses: the list's red and green, the bit button's blue glyph.
+    for (TColor c : {clRed, kGreen}) {
+      TBitmap32 image(16, 16);
+      FillRect32(image, TRect{0, 0, 16, 16}, c, 255);
+      Images.Add(std::move(image));
+    }
+    Pictured = std::make_unique<TButton>();
+    Pictured->SetBounds(10, 95, 75, 23);
+    Pictured->SetText(L"Image");
+    Pictured->SetImages(&Images);
+    Pictured->ImageIndex = 0;
+    Pictured->HotImageIndex = 5;
+    Pictured->SetParent(Host.get());
+    BitBtn = std::make_unique<TBitBtn>();
+    BitBtn->SetBounds(100, 95, 75, 23);
+    BitBtn->SetText(L"Bit");
+    TBitmap32 glyph(16, 16);
+    FillRect32(glyph, TRect{0, 0, 16, 16}, clBlue, 255);
+    BitBtn->SetGlyph(std::move(glyph));
+    BitBtn->SetParent(Host.get());
     const HWND h = Host->Handle();
     Push = MakeChild(h, L"BUTTON", L"OK", BS_PUSHBUTTON, 100, 10, 75, 23);
     OwnerDraw = MakeChild(h, L"BUTTON", L"Drawn", BS_OWNERDRAW, 180, 10, 75, 23);
@@ -60,6 +85,8 @@ class WrappedButtons : public ::testing::TestWithParam<const char16_t*> {
     IconWrapper.reset();
     Adapter.reset();
     Framework.reset();
+    Pictured.reset();
+    BitBtn.reset();
     Host.reset();
   }
   uint32_t ButtonColor(int state) {
@@ -73,7 +100,9 @@ class WrappedButtons : public ::testing::TestWithParam<const char16_t*> {
   TGeneratorWindow W;
   TsSkinManager* M = nullptr;
   std::unique_ptr<TForm> Host;
-  std::unique_ptr<TButton> Framework;
+  std::unique_ptr<TButton> Framework, Pictured;
+  std::unique_ptr<TBitBtn> BitBtn;
+  TImageList Images;
   HWND Push = nullptr, OwnerDraw = nullptr, Text = nullptr, Icon = nullptr;
   std::unique_ptr<TqxCtrlAdapter> Adapter;
   std::unique_ptr<TqxMainWnd> TextWrapper, IconWrapper;
@@ -85,7 +114,8 @@ TEST_P(WrappedButtons, EachWindowGetsTheWrapperOfItsKindAndAnOwnerDrawButtonNone
   ASSERT_NE(TqxMainWnd::FromHandle(Push), nullptr);
   EXPECT_STREQ(TqxMainWnd::FromHandle(Push)->ClassName(), "TqxButtonWnd");
   EXPECT_EQ(TqxMainWnd::FromHandle(Push)->SkinData->SkinSection(), u"BUTTON");
-  EXPECT_EQ(Adapter->Count(), 2);
+  EXPECT_STREQ(TqxMainWnd::FromHandle(BitBtn->Handle())->ClassName(), "TqxBitBtnWnd");
+  EXPECT_EQ(Adapter->Count(), 4);
   EXPECT_EQ(TqxMainWnd::FromHandle(OwnerDraw), nullptr);
   EXPECT_EQ(WrapStdChild(OwnerDraw, M, true), nullptr);
   ASSERT_TRUE(TextWrapper && IconWrapper);
@@ -120,11 +150,24 @@ TEST_P(WrappedButtons, ThePushButtonPaintsFromTheButtonSectionAndTheDefaultOneLo
   }
 }
 
+TEST_P(WrappedButtons, FrameworkButtonsShowTheirPicturesWhereTheirLayoutPutsThem) {
+  // The list's picture left of the caption, three pixels in: the hot index lies beyond the list.
+  const auto atImage = [this] { return Rgb(PictureOfWindow(Pictured->Handle()), 3 + 8, 3 + 8); };
+  EXPECT_TRUE(NearPixel(atImage(), PixelOf(clRed)));
+  MoveMouse(Pictured->Handle(), 70, 20);
+  EXPECT_TRUE(NearPixel(atImage(), PixelOf(clRed)));
+  Pictured->HotImageIndex = 1;
+  EXPECT_TRUE(NearPixel(atImage(), PixelOf(kGreen)));
+  const auto* bit = dynamic_cast<TqxBitBtnWnd*>(TqxMainWnd::FromHandle(BitBtn->Handle()));
+  ASSERT_NE(bit, nullptr);
+  const TBitmap32 picture = PictureOfWindow(BitBtn->Handle());
+  const TRect glyph = bit->GlyphRect();
+  EXPECT_EQ(glyph.Right - glyph.Left, 16);
+  EXPECT_TRUE(NearPixel(Rgb(picture, glyph.Left + 8, glyph.Top + 8), PixelOf(clBlue)));
+}
+
 TEST_P(WrappedButtons, TheHotLookFollowsTheMouse) {
-  POINT p{kFaceX, kFaceY};
-  ClientToScreen(Push, &p);
-  SetCursorPos(p.x, p.y);
-  SendMessageW(Push, WM_MOUSEMOVE, 0, MAKELPARAM(kFaceX, kFaceY));
+  MoveMouse(Push, kFaceX, kFaceY);
   EXPECT_TRUE(TqxMainWnd::FromHandle(Push)->SkinData->FMouseAbove);
   EXPECT_EQ(Rgb(PictureOfWindow(Push), kFaceX, kFaceY), ButtonColor(1));
   SendMessageW(Push, WM_MOUSELEAVE, 0, 0);
@@ -139,17 +182,16 @@ TEST_P(WrappedButtons, WrappersLeaveWithTheirWindows) {
   DestroyWindow(Text);
   EXPECT_TRUE(push->Destroyed);
   EXPECT_TRUE(TextWrapper->Destroyed);
-  // The framework button goes in the middle of its fade to the hot look: nothing of it may run on.
-  POINT p{5, 5};
-  ClientToScreen(Framework->Handle(), &p);
-  SetCursorPos(p.x, p.y);
-  SendMessageW(Framework->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_GT(LiveFadeTimers(), 0);
+  // The framework button goes in the middle of a fade: nothing of it may run on its freed skin data.
+  auto* framework = dynamic_cast<TqxBtnWnd*>(TqxMainWnd::FromHandle(Framework->Handle()));
+  ASSERT_NE(framework, nullptr);
+  MoveMouse(Framework->Handle(), 5, 5);
+  SendMessageW(Framework->Handle(), WM_MOUSELEAVE, 0, 0);
+  ASSERT_TRUE(framework->Fading());
   Framework.reset();
-  PumpAll();
-  EXPECT_EQ(LiveFadeTimers(), 0) << "the fade stopped with the control, not with the adapter's clean-up";
+  EXPECT_FALSE(framework->Fading());
   Adapter->CleanItems();
-  EXPECT_EQ(Adapter->Count(), 0);
+  EXPECT_EQ(Adapter->Count(), 2);
   // The icon's window goes with the form; its wrapper, freed afterwards, touches nothing.
   Host.reset();
   EXPECT_TRUE(IconWrapper->Destroyed);
