@@ -121,6 +121,7 @@ bool TqxBtnWnd::PrepareCache() {
   TCacheInfo ci;
   if (!BeginWrapperPicture(*SkinData, CtrlHandle, WndSize, ci)) return false;
   TBitmap32* cache = SkinData->CacheBmp();
+  if (cache->Empty()) return false;
   const int w = cache->Width(), h = cache->Height();
   const int state = CurrentState();
   const int look = BitBtnSectionState(state, m->gd[static_cast<size_t>(SkinData->SkinIndex())].States);

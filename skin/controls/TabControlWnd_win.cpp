@@ -116,6 +116,7 @@ bool TqxTabControlWnd::PrepareCache() {
   TCacheInfo ci;
   if (!BeginWrapperPicture(*SkinData, CtrlHandle, WndSize, ci)) return false;
   TBitmap32* cache = SkinData->CacheBmp();
+  if (cache->Empty()) return false;
   const int w = cache->Width(), h = cache->Height();
   // The frame ring (when the window has one) shows the parent.
   PaintParentBackground(*cache, TRect{0, 0, w, h}, ci, TPoint{WndPos.x, WndPos.y});

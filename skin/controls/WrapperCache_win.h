@@ -20,8 +20,8 @@ bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int 
 
 // Readies SkinData's cache for a new picture of Wnd, whose place in its parent MeasureWindow found (Size,
 // Pos): sized to it, with what lies behind it in Ci (the parent's answer, else the skin's global colour
-// for a window without parent). False, with nothing to paint: the parent is being rebuilt (the wrapper
-// waits, FUpdating set), or the window has no area.
+// for a window without parent). False, with nothing to paint: no manager or cache, or the parent is being
+// rebuilt (the wrapper waits, FUpdating set).
 bool BeginWrapperPicture(TsCommonData& skinData, HWND wnd, SIZE size, TCacheInfo& ci);
 
 // The section (or its border) has a hot look of its own.
