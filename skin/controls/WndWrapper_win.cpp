@@ -145,6 +145,7 @@ void TqxMainWnd::DetachWrapper() {
 
 void TqxMainWnd::HookedControlDestroyed(TControl& control) {
   if (&control != FControl) return;
+  ControlGoing();
   // The control empties its chain itself; its window is given back by the control.
   FControl = nullptr;
   FStyleSaved = false;
@@ -208,6 +209,8 @@ void TqxMainWnd::qxWndProc(TMessage& message) {
     case WM_DESTROY:
     case WM_NCDESTROY:
       if (SkinData) SkinData->HideGlow();
+      // A window that goes is no longer the hot one: a new window given the same handle would never be.
+      if (message.Msg == WM_DESTROY && ActiveControl() == CtrlHandle) SetActiveControl(Manager(), nullptr);
       CallPrevWndProc(message);
       // At WM_NCDESTROY the window goes whatever its handler said: the wrapper must not outlive it attached.
       if (!Destroyed && (message.Msg == WM_NCDESTROY || message.Result == 0)) Detach();

@@ -25,20 +25,15 @@ bool WrapperIsHot(const TsCommonData& skinData, HWND wnd) {
   return active && IsWindowEnabled(wnd) && WrapperHasHotLook(skinData);
 }
 
-bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int height) {
-  if (!skinData.BGChanged) return true;
+bool BeginWrapperPicture(TsCommonData& skinData, HWND wnd, SIZE size, TCacheInfo& ci) {
   TsSkinManager* m = skinData.EffectiveManager();
-  RECT wr;
-  if (!m || !wnd || !GetWindowRect(wnd, &wr)) return false;
+  if (!m || !wnd) return false;
   HWND parent = GetParent(wnd);
   if (parent && SendSkinCommandToWindow(parent, skcQueryUpdating) != 0) {
     skinData.FUpdating = true;
     return false;
   }
-  const int w = wr.right - wr.left, h = height >= 0 ? height : wr.bottom - wr.top;
-  POINT pos{wr.left, wr.top};
-  if (parent) ScreenToClient(parent, &pos);
-  TCacheInfo ci;
+  ci = TCacheInfo{};
   if (parent) {
     TBackgroundInfo info;
     RequestWindowBackground(wnd, info, false);
@@ -49,7 +44,23 @@ bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int 
   skinData.InitCacheBmp();
   TBitmap32* cache = skinData.CacheBmp();
   if (!cache) return false;
-  if (cache->Width() != w || cache->Height() != h) *cache = TBitmap32(std::max(0, w), std::max(0, h));
+  const int w = std::max<int>(0, size.cx), h = std::max<int>(0, size.cy);
+  if (cache->Width() != w || cache->Height() != h) *cache = TBitmap32(w, h);
+  return true;
+}
+
+bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int height) {
+  if (!skinData.BGChanged) return true;
+  TsSkinManager* m = skinData.EffectiveManager();
+  RECT wr;
+  if (!m || !wnd || !GetWindowRect(wnd, &wr)) return false;
+  const int w = wr.right - wr.left, h = height >= 0 ? height : wr.bottom - wr.top;
+  TCacheInfo ci;
+  if (!BeginWrapperPicture(skinData, wnd, SIZE{w, h}, ci)) return false;
+  HWND parent = GetParent(wnd);
+  POINT pos{wr.left, wr.top};
+  if (parent) ScreenToClient(parent, &pos);
+  TBitmap32* cache = skinData.CacheBmp();
   const TRect all{0, 0, w, h};
   const TColor border = static_cast<TColor>(m->SkinData.BorderColor);
   if (plainFrame && border != clNoColor) {

@@ -58,14 +58,6 @@ class TRecordingBitBtn : public TsBitBtn {
   std::vector<int> Builds;
 };
 
-// The real cursor over a client point of the window and the mouse move the system would send.
-void MoveMouse(HWND hwnd, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(hwnd, &p);
-  SetCursorPos(p.x, p.y);
-  SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-}
-
 // A 100 x 30 button on a plain form, painting from a section of three states: its face in the normal
 // and hot colours, its two-pixel border in a colour per state.
 class BitBtnTest : public ::testing::Test {

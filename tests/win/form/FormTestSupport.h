@@ -39,6 +39,14 @@ inline void ClickAt(HWND hwnd, int x, int y) {
   Pump(1);
 }
 
+// The real cursor over a client point of the window and the mouse move the system would send.
+inline void MoveMouse(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  SetCursorPos(p.x, p.y);
+  SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+}
+
 // A key pressed and released in the focused window, through the application's loop.
 inline void PressKey(UINT key) {
   HWND focus = GetFocus();
