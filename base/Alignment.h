@@ -22,3 +22,16 @@ inline bool UsesRightToLeftReading(TBiDiMode mode) { return mode != bdLeftToRigh
 inline bool UsesRightToLeftAlignment(TBiDiMode mode) { return mode == bdRightToLeft; }
 
 }  // namespace qw
+
+namespace qw {
+
+// Where a push button's image sits (the caption takes the room beside it).
+enum TImageAlignment : uint8_t { iaLeft = 0, iaRight = 1, iaTop = 2, iaBottom = 3, iaCenter = 4 };
+
+// Free pixels between a button's edges and its image.
+struct TImageMargins {
+  int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  friend bool operator==(const TImageMargins&, const TImageMargins&) = default;
+};
+
+}  // namespace qw
