@@ -5,6 +5,7 @@
 #include "fw/MessageCrack.h"
 #include "fw/Messages.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/StdChildStyles.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -13,6 +14,7 @@
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/FrameBackground_win.h"
 #include "skin/frame/dialog/DialogChildClass.h"
+#include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogWnd_win.h"
 
 namespace qw {
@@ -32,7 +34,7 @@ bool CoversBackground(HWND child) {
   wchar_t name[32] = {};
   GetClassNameW(child, name, static_cast<int>(std::size(name)));
   const std::u16string lower = LowerClassName(reinterpret_cast<const char16_t*>(name));
-  if (lower == u"button") return ClassifyDialogChild(lower, static_cast<uint32_t>(style), 0, true).Kind != TDialogChildKind::GroupBox;
+  if (lower == u"button") return StdButtonKind(static_cast<uint32_t>(style)) != sbkGroupBox;
   if (lower == u"static") return !(style & WS_TABSTOP);
   return true;
 }
@@ -40,6 +42,13 @@ bool CoversBackground(HWND child) {
 }  // namespace
 
 void TqxDialogWnd::qxWndProc(TMessage& message) {
+  if (message.Msg == WM_DESTROY || message.Msg == WM_NCDESTROY) {
+    if (Destroyed) return CallPrevWndProc(message);
+    TqxMainWnd::qxWndProc(message);
+    // The list of skinned dialogs closes up as soon as a dialog goes.
+    if (Destroyed && Provider) ReleaseClosedDialogLater(Provider);
+    return;
+  }
   if (Destroyed || !Skinned()) {
     if (message.Msg == SkinCommandMsg) return OnSkinCommand(message);
     return TqxMainWnd::qxWndProc(message);

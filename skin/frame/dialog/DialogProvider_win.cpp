@@ -4,12 +4,14 @@
 #include <string>
 
 #include "fw/Application.h"
+#include "fw/DeferredRelease.h"
 #include "fw/Form.h"
 #include "skin/controls/ComboBoxWnd_win.h"
 #include "skin/controls/EditWnd_win.h"
 #include "skin/controls/ListWnd_win.h"
 #include "skin/controls/SectionWnd_win.h"
 #include "skin/controls/SpinWnd_win.h"
+#include "skin/controls/StdChildWrappers_win.h"
 #include "skin/controls/TabControlWnd_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
@@ -106,8 +108,7 @@ std::unique_ptr<TqxMainWnd> MakeChildWrapper(const TDialogChild& child, HWND wnd
     case K::ComboList:
     case K::ListBox: return TqxMainWnd::Create<TqxEditWnd>(wnd, true, child.Section, m, nullptr);
     case K::ComboBox: return TqxMainWnd::Create<TqxComboBoxWnd>(wnd, child.Section, m, nullptr);
-    case K::GroupBox: return TqxMainWnd::Create<TqxGroupBoxWnd>(wnd, child.Section, m, nullptr);
-    case K::CheckBox: return TqxMainWnd::Create<TqxCheckBoxWnd>(wnd, child.Section, m, nullptr);
+    case K::StdChild: return WrapStdChild(wnd, m, true);
     case K::Panel:
     case K::SilentPanel:
     case K::TransPanel: return TqxMainWnd::Create<TqxPanelWnd>(wnd, child.Section, m, nullptr);
@@ -181,8 +182,7 @@ bool TqxProvider::AddControl(HWND window) {
   TsSkinManager* m = ListSW ? ListSW->Manager() : DefaultManager();
   if (!m) return true;
   const uint32_t style = static_cast<uint32_t>(GetWindowLongW(window, GWL_STYLE));
-  const uint32_t exStyle = static_cast<uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
-  const TDialogChild child = ClassifyDialogChild(LowerClassOf(window), style, exStyle, (style & WS_VISIBLE) != 0);
+  const TDialogChild child = ClassifyDialogChild(LowerClassOf(window), style, (style & WS_VISIBLE) != 0);
   // A list box paints through the dialog's own painting, which must then run.
   if (child.Kind == TDialogChildKind::ListBox && ListSW) ListSW->WMPaintForbidden = false;
   std::unique_ptr<TqxMainWnd> wrapper = MakeChildWrapper(child, window, m);
@@ -215,6 +215,15 @@ void ReleaseClosedDialogs() {
     e.Provider = nullptr;
   }
   std::erase_if(store, [](const THookEntry& e) { return !e.Provider; });
+}
+
+void ReleaseClosedDialogLater(TqxProvider* provider) {
+  auto& store = HookStore();
+  const auto it = std::find_if(store.begin(), store.end(), [provider](const THookEntry& e) { return e.Provider == provider; });
+  if (it == store.end() || !it->Owned) return;
+  std::unique_ptr<TqxProvider> gone = std::move(it->Owned);
+  store.erase(it);
+  ReleaseLater(std::move(gone));
 }
 
 void ReleaseHookProviders() {

@@ -50,6 +50,9 @@ class TqxProvider : public TComponent {
 void SkinWindow(HWND window);
 // Frees the providers of dialogs that are gone; the list closes up behind them.
 void ReleaseClosedDialogs();
+// The dialog of Provider has gone: the provider leaves the list now and is freed once the loop runs again
+// (the dialog's last message is still running).
+void ReleaseClosedDialogLater(TqxProvider* provider);
 // Frees every provider the hook made (forms keep the frame components they were given).
 void ReleaseHookProviders();
 // The providers the hook made, in the order it made them (for the tests and the broadcast).

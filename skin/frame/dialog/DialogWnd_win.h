@@ -37,6 +37,9 @@ class TqxDialogWnd : public TqxMainWnd {
   bool WMPaintForbidden = true;
   int CurrentHT() const { return FCurrentHT; }
   const TFormCaption& CaptionLayout() const { return FCaption; }
+  // The section of the caption strip: DIALOGTITLE when the skin has it and the frame is no window's, else
+  // FORMTITLE.
+  const std::u16string& TitleSection() const { return FTitleSection; }
   // The styles read when the skinning began, and the window's state now.
   TDialogState State() const;
   TFrameWindow WindowFacts() const;
