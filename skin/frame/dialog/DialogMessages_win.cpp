@@ -1,6 +1,7 @@
 // TqxDialogWnd: the messages of the dialog it skins. Everything it does not take over goes on to the
 // dialog's own procedure.
 #include <algorithm>
+#include <utility>
 
 #include "fw/MessageCrack.h"
 #include "fw/Messages.h"
@@ -8,6 +9,8 @@
 #include "skin/controls/StdChildStyles.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/PictureWindow_win.h"
+#include "skin/core/Transitions_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
@@ -15,6 +18,7 @@
 #include "skin/frame/FrameBackground_win.h"
 #include "skin/frame/dialog/DialogChildClass.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
+#include "skin/frame/dialog/DialogTransitions_win.h"
 #include "skin/frame/dialog/DialogWnd_win.h"
 
 namespace qw {
@@ -96,6 +100,8 @@ void TqxDialogWnd::qxWndProc(TMessage& message) {
       return OnCtlColorDlg(message);
     case WM_SHOWWINDOW:
       return OnShowWindow(message, message.WParam != FALSE);
+    case WM_WINDOWPOSCHANGING:
+      return OnWindowPosChanging(message, RecordFrom<WINDOWPOS>(message.LParam));
     case WM_WINDOWPOSCHANGED:
       return OnWindowPosChanged(message, RecordFrom<WINDOWPOS>(message.LParam));
     case WM_GETDLGCODE:
@@ -269,6 +275,20 @@ void TqxDialogWnd::OnShowWindow(TMessage& message, bool show) {
   if (show) {
     WrapChildren();
     if (Destroyed) return;
+    const TqxAnimEffect& effect = Manager()->AnimEffects.DialogShow;
+    // The dialog appears from its finished picture; it is drawn under it before the picture goes.
+    if (effect.Active && effect.Time > 0 && !FShowCover)
+      FShowCover = FadeInDialogPicture(CtrlHandle, DialogPicture(*this), effect.Time);
+  }
+  TqxMainWnd::qxWndProc(message);
+}
+
+void TqxDialogWnd::OnWindowPosChanging(TMessage& message, const WINDOWPOS& pos) {
+  const TqxAnimEffect& effect = Manager()->AnimEffects.DialogHide;
+  // The look is taken while it is still on the screen; it fades out once the dialog has gone.
+  if ((pos.flags & SWP_HIDEWINDOW) && IsWindowVisible(CtrlHandle) && effect.Active && effect.Time > 0 && !FHideCover) {
+    FHidePicture = ScreenPicture(CtrlHandle);
+    FHideCover = MakeCoverForm(CtrlHandle);
   }
   TqxMainWnd::qxWndProc(message);
 }
@@ -279,6 +299,16 @@ void TqxDialogWnd::OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
     SetHotHT(0, false);
   }
   TqxMainWnd::qxWndProc(message);
+  if (Destroyed) return;
+  if ((pos.flags & SWP_SHOWWINDOW) && FShowCover) {
+    RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    DestroyWindow(std::exchange(FShowCover, nullptr));
+  }
+  if ((pos.flags & SWP_HIDEWINDOW) && FHideCover) {
+    const TqxAnimEffect& effect = Manager()->AnimEffects.DialogHide;
+    StartHideAnimation(std::exchange(FHideCover, nullptr), std::move(FHidePicture), effect.Time,
+                       static_cast<TTransitionMode>(effect.Mode), 255);
+  }
 }
 
 // ---- Mouse ---------------------------------------------------------------------------------------------------

@@ -41,6 +41,8 @@ TqxDialogWnd::TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provid
 
 TqxDialogWnd::~TqxDialogWnd() {
   if (FBackBrush) DeleteObject(FBackBrush);
+  for (HWND cover : {FShowCover, FHideCover})
+    if (cover && IsWindow(cover)) DestroyWindow(cover);
   if (GetCapture() == CtrlHandle && CtrlHandle) ReleaseCapture();
 }
 

@@ -96,6 +96,7 @@ class TqxDialogWnd : public TqxMainWnd {
   void OnSize(TMessage& message);
   void OnCtlColorDlg(TMessage& message);
   void OnShowWindow(TMessage& message, bool show);
+  void OnWindowPosChanging(TMessage& message, const WINDOWPOS& pos);
   void OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos);
 
   TDialogState FState;
@@ -113,6 +114,9 @@ class TqxDialogWnd : public TqxMainWnd {
   HBRUSH FBackBrush = nullptr;
   int FPicturesBuilt = 0;
   std::unique_ptr<TqxSystemMenu> FSystemMenu;
+  HWND FShowCover = nullptr;  // the faded-in picture, over the dialog until it is drawn
+  HWND FHideCover = nullptr;  // the last look, taken just before the dialog is hidden
+  TBitmap32 FHidePicture;
 };
 
 }  // namespace qw

@@ -13,6 +13,7 @@
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/Transitions_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogWnd_win.h"
@@ -226,6 +227,41 @@ TEST_P(SkinnedDialog, AnOwnedBoxAndAThirdOneKeepTheSystemLook) {
   MessageBoxW(nullptr, L"First.", kCaption, MB_OK);
   EXPECT_TRUE(secondWrapped);
   EXPECT_FALSE(thirdWrapped);
+}
+
+// The layered picture windows of this thread that are shown (the transitions' pictures).
+int ShownPictureWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM n) {
+    if (IsWindowVisible(w) && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) ++*reinterpret_cast<int*>(n);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+TEST_P(SkinnedDialog, WithTransitionsTheBoxAppearsWholeAndItsLookFadesOutAfterItClosed) {
+  Manager->AnimEffects.DialogShow = {true, 60, atFading};
+  Manager->AnimEffects.DialogHide = {true, 60, atFading};
+  int picturesWhileOpen = -1;
+  bool drawn = false;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+    picturesWhileOpen = ShownPictureWindows();
+    auto* wrapper = dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box));
+    ASSERT_NE(wrapper, nullptr);
+    const TBitmap32 shot = GrabWindow(box);
+    drawn = Rgb(shot, shot.Width() / 2, 2) == Rgb(wrapper->Picture(), shot.Width() / 2, 2);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }});
+  MessageBoxW(nullptr, L"Fading.", kCaption, MB_OK);
+  EXPECT_EQ(picturesWhileOpen, 0) << "the shown picture went once the box was drawn";
+  EXPECT_TRUE(drawn);
+  EXPECT_TRUE(HideAnimationRunning());
+  EXPECT_EQ(ShownPictureWindows(), 1);
+  for (int i = 0; i < 20 && HideAnimationRunning(); ++i) {
+    Pump(1);
+    Sleep(12);
+  }
+  EXPECT_FALSE(HideAnimationRunning());
 }
 
 TEST_P(SkinnedDialog, AFormWithoutAFrameComponentGetsOneAndTheHookGoesWithTheSkin) {
