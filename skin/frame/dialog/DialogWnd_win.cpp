@@ -92,7 +92,7 @@ void TqxDialogWnd::InitParams() {
   FTitleIndex = m ? m->GetSkinIndex(FTitleSection) : -1;
   // The system draws no caption buttons of its own while the skin draws them; the styles read above
   // still say which buttons the dialog has.
-  SetWindowLongW(CtrlHandle, GWL_STYLE, static_cast<LONG>(FState.Style & ~WS_SYSMENU));
+  SetWindowLongW(CtrlHandle, GWL_STYLE, GetWindowLongW(CtrlHandle, GWL_STYLE) & ~WS_SYSMENU);
   SkinData->BGChanged = true;
   FRgnChanged = true;
 }

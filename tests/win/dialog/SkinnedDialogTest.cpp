@@ -58,8 +58,9 @@ class TWhileBoxOpen {
       if (std::wstring_view(cls) == L"#32770") FBox = active;
     }
     HWND box = FBox && IsWindow(FBox) ? FBox : nullptr;
-    // A modal box shows itself once its loop first goes idle: the steps wait for that.
-    if (box && !IsWindowVisible(box)) return;
+    // A modal box shows itself once its loop first goes idle: the steps wait for that (a few seconds at
+    // most, so a box that never shows fails its test instead of hanging it).
+    if (box && !IsWindowVisible(box) && ++FWaits < 25) return;
     // A step that opens a box of its own runs on in that box's loop, where this timer ticks too.
     if (FRunning) return;
     if (FNext < FSteps.size()) {
@@ -78,6 +79,7 @@ class TWhileBoxOpen {
   HWND FBox = nullptr;
   bool FClosedForTest = false;
   bool FRunning = false;
+  int FWaits = 0;
   UINT_PTR FTimer = 0;
 };
 
@@ -227,6 +229,20 @@ TEST_P(SkinnedDialog, AnOwnedBoxAndAThirdOneKeepTheSystemLook) {
   MessageBoxW(nullptr, L"First.", kCaption, MB_OK);
   EXPECT_TRUE(secondWrapped);
   EXPECT_FALSE(thirdWrapped);
+}
+
+TEST_P(SkinnedDialog, ASkinChangeReachesAnOpenBox) {
+  uint32_t before = 0, after = 0, picture = 0;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+    before = Rgb(GrabWindow(box), 40, 2);
+    Manager->SetSkinName(GetParam()[0] == 'F' ? u"MetroUI (internal)" : u"Flatline (internal)");
+    Pump(3);
+    after = Rgb(GrabWindow(box), 40, 2);
+    picture = Rgb(dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box))->Picture(), 40, 2);
+  }});
+  MessageBoxW(nullptr, L"The skin changes under this box.", kCaption, MB_OK);
+  EXPECT_NE(after, before);
+  EXPECT_EQ(after, picture);
 }
 
 // The layered picture windows of this thread that are shown (the transitions' pictures).
