@@ -1,6 +1,7 @@
 #include "fw/Button.h"
 
 #include "fw/Canvas.h"
+#include "fw/ImageList.h"
 
 namespace qw {
 
@@ -26,6 +27,17 @@ void TButton::SetDefault(bool value) {
   // The system draws the default button's thicker frame; owner-drawn buttons draw their own look.
   if ((GetWindowLongW(FHandle, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) Invalidate();
   else SendMessageW(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FImages) FImages = nullptr;
+}
+
+void TButton::SetImages(TImageList* images) {
+  if (images == FImages) return;
+  FImages = images;
+  Invalidate();
 }
 
 void TButton::FWDialogKey(TMessage& message, UINT key) {

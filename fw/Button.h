@@ -7,6 +7,8 @@
 
 namespace qw {
 
+class TImageList;
+
 class TButton : public TWinControl {
  public:
   TButton();
@@ -20,6 +22,19 @@ class TButton : public TWinControl {
   bool Cancel = false;
   // The caption may wrap onto more lines.
   bool WordWrap = false;
+  void Notification(TComponent* component, TOperation operation) override;
+
+  // A picture from an image list beside the caption, shown by a skin that wraps the button (the system
+  // button itself shows none). Each state's index is used when it lies in the list, else ImageIndex.
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* images);
+  int ImageIndex = -1;
+  int HotImageIndex = -1;
+  int PressedImageIndex = -1;
+  int SelectedImageIndex = -1;  // focused
+  int DisabledImageIndex = -1;
+  TImageAlignment ImageAlignment = iaLeft;
+  TImageMargins ImageMargins;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -30,6 +45,7 @@ class TButton : public TWinControl {
   void CNKeyDown(TMessage& message, UINT key);
   void FWDialogKey(TMessage& message, UINT key);
   bool FDefault = false;
+  TImageList* FImages = nullptr;
 };
 
 class TBitBtn : public TButton {

@@ -55,6 +55,8 @@ constexpr TFormName<TButtonLayout> kButtonLayouts[] = {{"blGlyphLeft", blGlyphLe
                                                        {"blGlyphRight", blGlyphRight},
                                                        {"blGlyphTop", blGlyphTop},
                                                        {"blGlyphBottom", blGlyphBottom}};
+constexpr TFormName<TImageAlignment> kImageAlignments[] = {
+    {"iaLeft", iaLeft}, {"iaRight", iaRight}, {"iaTop", iaTop}, {"iaBottom", iaBottom}, {"iaCenter", iaCenter}};
 constexpr TFormName<TMenuBreak> kMenuBreaks[] = {{"mbNone", mbNone}, {"mbBreak", mbBreak}, {"mbBarBreak", mbBarBreak}};
 constexpr TFormName<TBevelCut> kBevels[] = {
     {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
@@ -253,6 +255,25 @@ void RegisterControls(TClassRegistry& g) {
   g.Property<TButton>("TButton", "Default", [](TButton& c, V v, R r) { c.SetDefault(r.Bool(v)); });
   g.Property<TButton>("TButton", "Cancel", [](TButton& c, V v, R r) { c.Cancel = r.Bool(v); });
   g.Property<TButton>("TButton", "WordWrap", [](TButton& c, V v, R r) { c.WordWrap = r.Bool(v); });
+  g.Property<TButton>("TButton", "Images", [](TButton& c, V v, R r) {
+    r.Reference(v, [&c, &r, line = v.Line](TComponent* target) {
+      auto* images = dynamic_cast<TImageList*>(target);
+      if (!images) r.Fail(line, "Images must name an image list");
+      c.SetImages(images);
+    });
+  });
+  g.Property<TButton>("TButton", "ImageIndex", [](TButton& c, V v, R r) { c.ImageIndex = r.Int(v); });
+  g.Property<TButton>("TButton", "HotImageIndex", [](TButton& c, V v, R r) { c.HotImageIndex = r.Int(v); });
+  g.Property<TButton>("TButton", "PressedImageIndex", [](TButton& c, V v, R r) { c.PressedImageIndex = r.Int(v); });
+  g.Property<TButton>("TButton", "SelectedImageIndex", [](TButton& c, V v, R r) { c.SelectedImageIndex = r.Int(v); });
+  g.Property<TButton>("TButton", "DisabledImageIndex", [](TButton& c, V v, R r) { c.DisabledImageIndex = r.Int(v); });
+  g.Property<TButton>("TButton", "ImageAlignment", [](TButton& c, V v, R) {
+    c.ImageAlignment = FormEnum(v, kImageAlignments, "image alignment");
+  });
+  g.Property<TButton>("TButton", "ImageMargins.Left", [](TButton& c, V v, R r) { c.ImageMargins.Left = r.Int(v); });
+  g.Property<TButton>("TButton", "ImageMargins.Top", [](TButton& c, V v, R r) { c.ImageMargins.Top = r.Int(v); });
+  g.Property<TButton>("TButton", "ImageMargins.Right", [](TButton& c, V v, R r) { c.ImageMargins.Right = r.Int(v); });
+  g.Property<TButton>("TButton", "ImageMargins.Bottom", [](TButton& c, V v, R r) { c.ImageMargins.Bottom = r.Int(v); });
   g.Register<TBitBtn>("TBitBtn", "TButton");
   g.Property<TBitBtn>("TBitBtn", "Glyph", [](TBitBtn& c, V v, R r) {
     TPicture picture;

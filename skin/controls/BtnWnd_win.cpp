@@ -8,8 +8,8 @@
 #include "fw/WinControl.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/StdChildStyles.h"
+#include "skin/controls/WrapperCache_win.h"
 #include "skin/controls/WrappedButtonLayout.h"
-#include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
@@ -90,6 +90,7 @@ TItemSize TqxBtnWnd::TextRectSize(TCanvas& canvas) const {
 }
 
 void TqxBtnWnd::DrawCaption(TBitmap32& cache, int state) {
+  FTextSize = TItemSize{};
   if (Caption.empty()) return;
   TRect r;
   {
@@ -97,7 +98,8 @@ void TqxBtnWnd::DrawCaption(TBitmap32& cache, int state) {
     if (!canvas.Handle()) return;
     SelectCaptionFont(canvas.Canvas());
     SetBkMode(canvas.Handle(), TRANSPARENT);
-    r = CaptionRect(TextRectSize(canvas.Canvas()));
+    FTextSize = TextRectSize(canvas.Canvas());
+    r = CaptionRect(FTextSize);
     uint32_t flags = DT_CENTER | DT_EXPANDTABS;
     // Only a multi-line button wraps its caption; any other shows one line, as the system draws it.
     if (CtrlStyle() & BS_MULTILINE) flags |= DT_WORDBREAK;
@@ -116,25 +118,10 @@ bool TqxBtnWnd::PrepareCache() {
   TsSkinManager* m = Manager();
   if (!SkinData || !m || !m->IsValidSkinIndex(SkinData->SkinIndex())) return false;
   MeasureWindow();
-  HWND parent = GetParent(CtrlHandle);
-  if (parent && SendSkinCommandToWindow(parent, skcQueryUpdating) != 0) {
-    SkinData->FUpdating = true;
-    return false;
-  }
   TCacheInfo ci;
-  if (parent) {
-    TBackgroundInfo info;
-    RequestWindowBackground(CtrlHandle, info, false);
-    ci = CacheInfoOf(info);
-  } else {
-    ci.FillColor = static_cast<TColor>(m->GetGlobalColor());
-  }
-  SkinData->InitCacheBmp();
+  if (!BeginWrapperPicture(*SkinData, CtrlHandle, WndSize, ci)) return false;
   TBitmap32* cache = SkinData->CacheBmp();
-  if (!cache) return false;
-  const int w = std::max<int>(0, WndSize.cx), h = std::max<int>(0, WndSize.cy);
-  if (cache->Width() != w || cache->Height() != h) *cache = TBitmap32(w, h);
-  if (cache->Empty()) return false;
+  const int w = cache->Width(), h = cache->Height();
   const int state = CurrentState();
   const int look = BitBtnSectionState(state, m->gd[static_cast<size_t>(SkinData->SkinIndex())].States);
   const TPoint at{WndPos.x, WndPos.y};
@@ -153,6 +140,10 @@ void TqxBtnWnd::qxWndProc(TMessage& message) {
   switch (message.Msg) {
     case SkinCommandMsg:
       return SkinCommand(message);
+    case WM_DESTROY:
+      // A fade must not outlive the window it shows its frames in.
+      StopFade(FFade);
+      return TqxMainWnd::qxWndProc(message);
     case WM_MOVE:
       return WMMove(message);
     case WM_SETFOCUS:

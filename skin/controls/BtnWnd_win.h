@@ -38,6 +38,7 @@ class TqxBtnWnd : public TqxMainWnd {
 
  protected:
   std::u16string_view DefaultSection() const override;
+  void ControlGoing() override { StopFade(FFade); }
   // The caption's rectangle for a measured caption.
   virtual TRect CaptionRect(TItemSize text) const;
   // The widest the caption is measured at.
@@ -50,6 +51,8 @@ class TqxBtnWnd : public TqxMainWnd {
   // Selects the caption's font: the framework control's, else the window's own.
   void SelectCaptionFont(TCanvas& canvas) const;
   std::wstring_view CaptionText() const { return Caption; }
+
+  TItemSize FTextSize;  // the caption as measured for the last picture
 
  private:
   void SkinCommand(TMessage& message);

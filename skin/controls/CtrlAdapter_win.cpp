@@ -10,12 +10,15 @@
 #include "fw/Form.h"
 #include "fw/Label.h"
 #include "fw/WinControl.h"
+#include "skin/controls/BitBtnWnd_win.h"
+#include "skin/controls/ButtonWnd_win.h"
 #include "skin/controls/ComboBoxWnd_win.h"
 #include "skin/controls/EditWnd_win.h"
 #include "skin/controls/ListWnd_win.h"
 #include "skin/controls/SBWnd_win.h"
 #include "skin/controls/SectionWnd_win.h"
 #include "skin/controls/SpinWnd_win.h"
+#include "skin/controls/StdChildStyles.h"
 #include "skin/controls/TabControlWnd_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -98,8 +101,7 @@ class TWindowTreeReader {
   TqxCtrlAdapter& FReceiver;
 };
 
-// The wrapper of a category; null for the categories whose controls are wrapped elsewhere (buttons, bit
-// buttons) or have no window (speed buttons). Section: the one asked for, else the category's own.
+// The wrapper of a category; null for speed buttons, which have no window. Section: the one asked for, else the category's own.
 std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* manager, TsCommonData* skinData,
                                         std::u16string_view section) {
   const auto or_ = [section](std::u16string_view own) { return section.empty() ? own : section; };
@@ -111,6 +113,12 @@ std::unique_ptr<TqxMainWnd> MakeWrapper(int category, HWND wnd, TsSkinManager* m
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, section, manager, skinData);
     case tcComboEdits:
       return TqxMainWnd::Create<TqxEditWnd>(wnd, true, or_(u"COMBOBOX"), manager, skinData);
+    case tcButtons:
+      // A listed class may still make an owner-drawn or check-box window: its look is not a push button's.
+      if (StdButtonKind(static_cast<uint32_t>(GetWindowLongW(wnd, GWL_STYLE))) != sbkPush) return nullptr;
+      return TqxMainWnd::Create<TqxButtonWnd>(wnd, section, manager, skinData);
+    case tcBitBtns:
+      return TqxMainWnd::Create<TqxBitBtnWnd>(wnd, section, manager, skinData);
     case tcComboBoxes:
       return TqxMainWnd::Create<TqxComboBoxWnd>(wnd, section, manager, skinData);
     case tcScrollControls:

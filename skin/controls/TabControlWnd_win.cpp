@@ -11,6 +11,7 @@
 #include "image/BitmapBlend.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/TabContentLayout.h"
+#include "skin/controls/WrapperCache_win.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -111,26 +112,11 @@ TRect TqxTabControlWnd::PaintedTabRectOf(int index) const {
 bool TqxTabControlWnd::PrepareCache() {
   TsSkinManager* m = Manager();
   if (!SkinData || !m || !CtrlHandle) return false;
-  HWND parent = GetParent(CtrlHandle);
-  if (parent && SendSkinCommandToWindow(parent, skcQueryUpdating) != 0) {
-    SkinData->FUpdating = true;
-    return false;
-  }
   MeasureWindow();
   TCacheInfo ci;
-  if (parent) {
-    TBackgroundInfo info;
-    RequestWindowBackground(CtrlHandle, info, false);
-    ci = CacheInfoOf(info);
-  } else {
-    ci.FillColor = static_cast<TColor>(m->GetGlobalColor());
-  }
-  SkinData->InitCacheBmp();
+  if (!BeginWrapperPicture(*SkinData, CtrlHandle, WndSize, ci)) return false;
   TBitmap32* cache = SkinData->CacheBmp();
-  if (!cache) return false;
-  const int w = std::max<int>(0, WndSize.cx), h = std::max<int>(0, WndSize.cy);
-  if (cache->Width() != w || cache->Height() != h) *cache = TBitmap32(w, h);
-  if (cache->Empty()) return false;
+  const int w = cache->Width(), h = cache->Height();
   // The frame ring (when the window has one) shows the parent.
   PaintParentBackground(*cache, TRect{0, 0, w, h}, ci, TPoint{WndPos.x, WndPos.y});
   const POINT origin = ClientOffset();

@@ -146,6 +146,7 @@ void TqxMainWnd::DetachWrapper() {
 
 void TqxMainWnd::HookedControlDestroyed(TControl& control) {
   if (&control != FControl) return;
+  ControlGoing();
   // The control empties its chain itself; its window is given back by the control.
   FControl = nullptr;
   FStyleSaved = false;

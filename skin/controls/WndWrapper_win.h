@@ -120,6 +120,8 @@ class TqxMainWnd : public TComponent, private TWindowProcHook {
   virtual bool SwitchesThemeOff() const;
   // Offset of the client area's origin in the window (and so in a whole-window cache).
   POINT ClientOffset() const;
+  // The window's framework control is going, its skin data with it: what runs on that data stops now.
+  virtual void ControlGoing() {}
 
  private:
   void HookedWindowProc(TControl& control, TMessage& message) override;

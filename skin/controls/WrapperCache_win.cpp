@@ -25,6 +25,30 @@ bool WrapperIsHot(const TsCommonData& skinData, HWND wnd) {
   return active && IsWindowEnabled(wnd) && WrapperHasHotLook(skinData);
 }
 
+bool BeginWrapperPicture(TsCommonData& skinData, HWND wnd, SIZE size, TCacheInfo& ci) {
+  TsSkinManager* m = skinData.EffectiveManager();
+  if (!m || !wnd) return false;
+  HWND parent = GetParent(wnd);
+  if (parent && SendSkinCommandToWindow(parent, skcQueryUpdating) != 0) {
+    skinData.FUpdating = true;
+    return false;
+  }
+  ci = TCacheInfo{};
+  if (parent) {
+    TBackgroundInfo info;
+    RequestWindowBackground(wnd, info, false);
+    ci = CacheInfoOf(info);
+  } else {
+    ci.FillColor = static_cast<TColor>(m->GetGlobalColor());
+  }
+  skinData.InitCacheBmp();
+  TBitmap32* cache = skinData.CacheBmp();
+  if (!cache) return false;
+  const int w = std::max<int>(0, size.cx), h = std::max<int>(0, size.cy);
+  if (cache->Width() != w || cache->Height() != h) *cache = TBitmap32(w, h);
+  return !cache->Empty();
+}
+
 bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int height) {
   if (!skinData.BGChanged) return true;
   TsSkinManager* m = skinData.EffectiveManager();

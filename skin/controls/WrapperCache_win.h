@@ -3,6 +3,8 @@
 // parent, from which the wrapper copies the frame ring (and, for some windows, the background).
 #include <windows.h>
 
+#include "image/CacheInfo.h"
+
 namespace qw {
 
 class TsCommonData;
@@ -15,6 +17,12 @@ class TsCommonData;
 // (FUpdating set) and nothing is painted. Height (when not negative) is the picture's height instead of the
 // window's: the top part of a window that shows a child window below it.
 bool PrepareWrapperCache(TsCommonData& skinData, HWND wnd, bool plainFrame, int height = -1);
+
+// Readies SkinData's cache for a new picture of Wnd, whose place in its parent MeasureWindow found (Size,
+// Pos): sized to it, with what lies behind it in Ci (the parent's answer, else the skin's global colour
+// for a window without parent). False, with nothing to paint: the parent is being rebuilt (the wrapper
+// waits, FUpdating set), or the window has no area.
+bool BeginWrapperPicture(TsCommonData& skinData, HWND wnd, SIZE size, TCacheInfo& ci);
 
 // The section (or its border) has a hot look of its own.
 bool WrapperHasHotLook(const TsCommonData& skinData);

@@ -36,14 +36,6 @@ const TsGeneralData* SectionOf(const TsCommonData& data) {
   return m && m->IsValidSkinIndex(data.SkinIndex()) ? &m->gd[static_cast<size_t>(data.SkinIndex())] : nullptr;
 }
 
-// The glyph as a classic picture: colour words without alpha, as the transparent-colour drawing
-// compares them.
-TBitmap32 WithoutAlpha(const TBitmap32& glyph) {
-  TBitmap32 out = glyph.Clone();
-  for (size_t i = 0; i < out.PixelCount(); ++i) out.Pixels()[i] &= 0x00FFFFFFu;
-  return out;
-}
-
 TCacheInfo MovedBy(TCacheInfo ci, TPoint p) {
   if (ci.Ready) {
     ci.X += p.X;

@@ -104,6 +104,12 @@ void DrawAlphaGlyph(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, 
   }
 }
 
+TBitmap32 WithoutAlpha(const TBitmap32& glyph) {
+  TBitmap32 out = glyph.Clone();
+  for (size_t i = 0; i < out.PixelCount(); ++i) out.Pixels()[i] &= 0x00FFFFFFu;
+  return out;
+}
+
 void DrawClassicGlyph(const TBitmap32& glyph, TBitmap32& dst, const TRect& r, bool down, int state, int blend,
                       bool enabled, int disabledGlyphKind, int numGlyphs, bool fourBit) {
   if (glyph.Empty()) return;

@@ -26,6 +26,10 @@ bool IsAlphaGlyph(const TBitmap32& glyph);
 void DrawAlphaGlyph(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, bool reflected, int transparency,
                     uint32_t tintColor, bool useParent, const TCacheInfo& ci, const TBitmap32& src);
 
+// The glyph as a classic picture: colour words without alpha, as DrawClassicGlyph compares them with its
+// transparent colour.
+TBitmap32 WithoutAlpha(const TBitmap32& glyph);
+
 // Draws a classic glyph (NumGlyphs images side by side, the transparent colour being an image's
 // bottom-left pixel) at R's top-left: the image for the state (0 normal or disabled, 1 hot, 2 + Down
 // pressed) copied or, in State 0 with Blend > 0, blended keeping Blend % of Dst. The blended normal look

@@ -42,6 +42,20 @@ inline TBitmap32 PictureOf(TControl& control) {
   return picture;
 }
 
+// What a window paints into a fresh DIB through WM_PRINTCLIENT (or erases, with Erase).
+inline TBitmap32 PictureOfWindow(HWND wnd, bool erase = false) {
+  RECT r{};
+  GetClientRect(wnd, &r);
+  TBitmap32 picture(r.right, r.bottom);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(picture.NativeHandle()));
+  SendMessageW(wnd, erase ? WM_ERASEBKGND : WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), erase ? 0 : PRF_CLIENT);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  GdiFlush();
+  return picture;
+}
+
 // How many pixels of R satisfy the test.
 inline int CountIn(const TBitmap32& b, const TRect& r, const std::function<bool(uint32_t)>& test) {
   int n = 0;

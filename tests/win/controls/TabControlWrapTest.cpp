@@ -21,20 +21,6 @@
 namespace qw::test {
 namespace {
 
-// What a window paints into a fresh DIB through WM_PRINTCLIENT (or erases, with Erase).
-TBitmap32 PictureOfWindow(HWND wnd, bool erase = false) {
-  RECT r{};
-  GetClientRect(wnd, &r);
-  TBitmap32 picture(r.right, r.bottom);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(picture.NativeHandle()));
-  SendMessageW(wnd, erase ? WM_ERASEBKGND : WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), erase ? 0 : PRF_CLIENT);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  GdiFlush();
-  return picture;
-}
-
 const wchar_t kPageClass[] = L"QwTestPage";
 
 void RegisterPageClass() {

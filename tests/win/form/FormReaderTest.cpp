@@ -2,6 +2,7 @@
 // number, and a syntax error that stops the load before any component exists.
 #include <gtest/gtest.h>
 
+#include "fw/Button.h"
 #include "fw/ClassRegistry.h"
 #include "fw/Form.h"
 #include "fw/FormReader.h"
@@ -74,6 +75,32 @@ TEST(FormReaderTables, EnumerationsFlagsAndColoursBecomeTheirValues) {
   ASSERT_EQ(LoadError(empty, "  BorderIcons = []\n  Font.Style = []\n"), "loaded");
   EXPECT_EQ(empty.Frame().BorderIcons, 0u);
   EXPECT_EQ(empty.Font().Style(), 0u);
+}
+
+TEST(FormReaderTables, AButtonNamesItsImageListAndWhereItsPictureGoes) {
+  TTableForm form;
+  ASSERT_EQ(LoadError(form,
+                      "  object B: TButton\n"
+                      "    Images = IL\n"
+                      "    ImageIndex = 1\n"
+                      "    HotImageIndex = 2\n"
+                      "    ImageAlignment = iaTop\n"
+                      "    ImageMargins.Left = 4\n"
+                      "    ImageMargins.Bottom = 7\n"
+                      "  end\n"
+                      "  object IL: TImageList\n"
+                      "  end\n"),
+            "loaded");
+  auto* button = dynamic_cast<TButton*>(form.FindComponent("B"));
+  ASSERT_TRUE(button);
+  EXPECT_EQ(button->Images(), form.FindComponent("IL")) << "a list described after the button is found";
+  EXPECT_EQ(button->ImageIndex, 1);
+  EXPECT_EQ(button->HotImageIndex, 2);
+  EXPECT_EQ(button->PressedImageIndex, -1);
+  EXPECT_EQ(button->ImageAlignment, iaTop);
+  EXPECT_EQ(button->ImageMargins, (TImageMargins{4, 0, 0, 7}));
+  EXPECT_EQ(LoadError("  object B: TButton\n    ImageAlignment = iaMiddle\n  end\n"),
+            "Form description, line 3: unknown image alignment iaMiddle");
 }
 
 TEST(FormReaderTables, UnknownNamesAndWrongKindsNameTheirLine) {
