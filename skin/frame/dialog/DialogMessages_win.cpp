@@ -25,6 +25,9 @@ namespace qw {
 
 namespace {
 
+// Sent by common dialogs when they have made or changed child windows of their own.
+constexpr UINT kDialogChildrenChanged = 0x52E;
+
 bool IsButtonCode(int code) {
   return code == kHtMinButton || code == kHtMaxButton || code == kHtClose || code == kHtHelp;
 }
@@ -110,6 +113,12 @@ void TqxDialogWnd::qxWndProc(TMessage& message) {
     case DM_SETDEFID:
       TqxMainWnd::qxWndProc(message);
       if (!Destroyed) WrapChildren();
+      return;
+    case kDialogChildrenChanged:
+      TqxMainWnd::qxWndProc(message);
+      if (Destroyed) return;
+      WrapChildren();
+      RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
       return;
     default:
       return TqxMainWnd::qxWndProc(message);

@@ -152,7 +152,7 @@ TEST_P(SkinnedDialog, AnUnownedBoxWearsTheSkinWithItsCaptionCloseGlyphAndHotDefa
     const TBitmap32& cache = *button->SkinData->CacheBmp();
     defaultOnScreen = face.Width() == cache.Width() && Rgb(face, 2, face.Height() / 2) == Rgb(cache, 2, face.Height() / 2);
   }});
-  MessageBoxW(nullptr, L"The skin draws this box.", kCaption, MB_OK);
+  MessageBoxW(nullptr, L"The skin draws this box.", kCaption, MB_OK | MB_ICONWARNING);
   ASSERT_NE(wrapper, nullptr);
   // Both skins have a caption strip of their own for dialogs.
   EXPECT_EQ(wrapper->TitleSection(), u"DIALOGTITLE");
