@@ -84,6 +84,7 @@ void TqxMainWnd::Attach() {
     OwnSkinData = true;
     if (SkinManager) SkinData->SetSkinManager(SkinManager);
   }
+  if (!FControl && !SkinData->OwnerControl()) SkinData->OwnerWindow = CtrlHandle;
   if (!SkinManager) SkinManager = SkinData->EffectiveManager();
   if (WrappersKeepFonts) SkinData->SetCustomFont(true);
   if (SkinData->SkinSection().empty()) SkinData->SetSkinSection(DefaultSection());

@@ -214,11 +214,38 @@ void TsCommonData::HideGlow() {
   if (GlowID >= 0) qw::HideGlow(GlowID);
 }
 
+namespace {
+
+// A window's rectangle on the screen and the part of it that can be seen (in its own coordinates).
+bool WindowGlowRects(HWND wnd, TRect& r, TRect& visible) {
+  RECT wr;
+  if (!wnd || !GetWindowRect(wnd, &wr)) return false;
+  HDC dc = GetWindowDC(wnd);
+  if (!dc) return false;
+  RECT clip;
+  const int kind = GetClipBox(dc, &clip);
+  ReleaseDC(wnd, dc);
+  if (kind == ERROR || kind == NULLREGION) return false;
+  r = RectOf(wr);
+  visible = RectOf(clip);
+  return true;
+}
+
+}  // namespace
+
 void TsCommonData::ShowGlow(bool fast) {
   TsSkinManager* m = EffectiveManager();
   const TsGeneralData* g = Section();
   if (!m || !m->Effects.AllowGlowing || !g || g->GlowCount < 1) return;
-  if (!FOwnerControl) return;
+  if (!FOwnerControl) {
+    // A window without a control object: its window rectangle and window clip box.
+    const bool buttonDown = (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+    if (!OwnerWindow || !FMouseAbove || buttonDown || (fast && GlowID >= 0)) return HideGlow();
+    TRect r, visible;
+    if (GlowID >= 0 || !WindowGlowRects(OwnerWindow, r, visible)) return;
+    GlowID = qw::ShowGlow(r, visible, FSkinSection, m, GetAncestor(OwnerWindow, GA_ROOT), 255, g->GlowMargin, u"GLOW");
+    return;
+  }
   if (!FMouseAbove || (FOwnerControl->ControlState & csLButtonDown) || (fast && GlowID >= 0)) {
     HideGlow();
     return;
@@ -229,17 +256,7 @@ void TsCommonData::ShowGlow(bool fast) {
   if (GlowID >= 0) return;
   TRect r, visible;
   if (TWinControl* w = OwnerWinControl()) {
-    if (!w->HandleAllocated()) return;
-    RECT wr;
-    if (!GetWindowRect(w->Handle(), &wr)) return;
-    HDC dc = GetWindowDC(w->Handle());
-    if (!dc) return;
-    RECT clip;
-    const int kind = GetClipBox(dc, &clip);
-    ReleaseDC(w->Handle(), dc);
-    if (kind == ERROR || kind == NULLREGION) return;
-    r = RectOf(wr);
-    visible = RectOf(clip);
+    if (!w->HandleAllocated() || !WindowGlowRects(w->Handle(), r, visible)) return;
   } else {
     TWinControl* parent = FOwnerControl->Parent();
     if (!parent || !parent->HandleAllocated()) return;

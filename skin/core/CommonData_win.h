@@ -85,6 +85,9 @@ class TsCommonData : public TsControlPaintData {
 
   TComponent* OwnerObject() const { return FOwnerObject; }
   TControl* OwnerControl() const { return FOwnerControl; }
+  // The window the skin data paints when it has no control object (a wrapped window of a system
+  // dialog): its glow is placed by the window's rectangle.
+  HWND OwnerWindow = nullptr;
   // The owner as a windowed control, or null.
   TWinControl* OwnerWinControl() const;
   TBitmap32* CacheBmp() const { return FCacheBmp.get(); }
@@ -127,8 +130,8 @@ class TsCommonData : public TsControlPaintData {
   // Copies the cache from SrcOffset to Target in DC, leaving out visible opaque child controls.
   void CopyCacheToDC(TPoint srcOffset, HDC dc, const TRect& target, bool updateCorners);
 
-  // Shows the section's glow around the control while the mouse is above it (not while its button is
-  // held; with Fast a shown glow is removed instead); HideGlow removes it.
+  // Shows the section's glow around the control (or the owner window) while the mouse is above it (not
+  // while its button is held; with Fast a shown glow is removed instead); HideGlow removes it.
   void ShowGlow(bool fast);
   void HideGlow();
 

@@ -168,6 +168,9 @@ class TsSkinManager : public TComponent {
   static std::u16string Version() { return u"8.10"; }
 
   std::function<void()> OnActivate, OnAfterChange, OnBeforeChange, OnDeactivate, OnSkinListChanged;
+  // A system dialog (by its window handle) is about to be skinned; AllowSkinning (preset true) false
+  // leaves it with the system's look.
+  std::function<void(uint32_t windowHandle, bool& allowSkinning)> OnSysDlgInit;
 
   // ---- Component life ----
   // While the window description is read (csLoading): loads happen, announcements wait for Loaded.

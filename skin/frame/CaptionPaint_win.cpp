@@ -7,6 +7,7 @@
 #include "image/ColorToRgb.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/CaptionDraw_win.h"
 #include "skin/frame/FramePicture.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "skin/render/SectionText_win.h"
@@ -16,13 +17,6 @@ namespace qw {
 namespace {
 
 constexpr UINT kCaptionTextFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-
-HFONT CreateCaptionFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfCaptionFont);
-}
 
 int TextWidth(HDC dc, const std::wstring& text) {
   SIZE size{};
@@ -76,20 +70,7 @@ HICON TsSkinProvider::FormIcon() const {
 void TsSkinProvider::PaintIcon() {
   const TRect r = FCaption.Layout.Icon;
   if (r.Right <= r.Left || r.Bottom <= r.Top) return;
-  TBitmap32& cache = *SkinData->CacheBmp();
-  const TBitmap32 before = CopyBitmapArea(cache, r);
-  {
-    TBitmapCanvas canvas(cache);
-    if (!canvas.Handle()) return;
-    DrawIconEx(canvas.Handle(), r.Left, r.Top, FormIcon(), r.Right - r.Left, r.Bottom - r.Top, 0, nullptr, DI_NORMAL);
-  }
-  // Only the icon's own pixels become opaque; what it left alone keeps the caption's alpha.
-  const int left = std::max(0, r.Left), top = std::max(0, r.Top);
-  for (int y = 0; y < before.Height(); ++y) {
-    uint32_t* row = cache.Row(top + y) + left;
-    const uint32_t* old = before.Row(y);
-    for (int x = 0; x < before.Width(); ++x) row[x] = (row[x] & 0x00FFFFFFu) == (old[x] & 0x00FFFFFFu) ? old[x] : row[x] | 0xFF000000u;
-  }
+  DrawCaptionIcon(*SkinData->CacheBmp(), r, FormIcon());
 }
 
 void TsSkinProvider::PaintCaptionText(const TFrameGeometry& g) {

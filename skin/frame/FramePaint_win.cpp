@@ -7,24 +7,13 @@
 #include "image/BitmapDC_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/CaptionDraw_win.h"
 #include "skin/frame/FramePicture.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "skin/render/BorderMask.h"
 #include "skin/render/SectionPaint.h"
 
 namespace qw {
-
-namespace {
-
-// Where a mask cuts pixels out of a W x H window (its key pixels in the corners), in window rows.
-void AddMaskCuts(const TsMaskData& mask, int width, int height, int keepRowsBelow, std::vector<TRegionRun>& cuts) {
-  if (width < 2 || height < 2) return;
-  TBitmap32 scratch(width, height);
-  for (const TRegionRun& run : DrawBorderMaskRegion(scratch, false, 0, mask))
-    if (keepRowsBelow <= 0 || run.Y < keepRowsBelow) cuts.push_back(run);
-}
-
-}  // namespace
 
 void TsSkinProvider::PaintAll() {
   HWND h = Handle();
@@ -55,11 +44,8 @@ void TsSkinProvider::PaintCaptionBar(const TFrameGeometry& g) {
   if (!m.IsValidSkinIndex(FTitleSkinIndex)) return;
   TBitmap32& cache = *SkinData->CacheBmp();
   const TRect band{0, 0, cache.Width(), std::min(cache.Height(), g.SysBorderHeight + g.CaptionHeight)};
-  // The bar's transparent parts show the border painted under it.
-  TBitmap32 under = CopyBitmapArea(cache, band);
+  PaintCaptionStrip(cache, m, FTitleSkinIndex, TitleSkin.empty() ? u"FORMTITLE" : TitleSkin, FFormActive, band);
   const int state = LimitState(m.gd[static_cast<size_t>(FTitleSkinIndex)], FFormActive ? 1 : 0);
-  const std::u16string name = TitleSkin.empty() ? u"FORMTITLE" : TitleSkin;
-  PaintSectionItem(FTitleSkinIndex, name, MakeCacheInfo(&under, 0, 0), state, band, TPoint{0, 0}, cache, &m);
   // The skin's plate behind the caption buttons.
   const int titleBar = m.GetMaskIndex(SkinData->SkinIndex(), SkinData->SkinSection(), u"TITLEBAR");
   if (m.IsValidImgIndex(titleBar) && FCaption.Layout.TitleButtonsWidth > 0) {
@@ -176,22 +162,11 @@ void TsSkinProvider::UpdateFormRgn() {
     // The frame that lies off the screen is clipped.
     region = CreateRectRgn(g.SysBorderWidth, g.SysBorderHeight, w.Width - g.SysBorderWidth, w.Height - g.SysBorderHeight);
   } else {
-    std::vector<TRegionRun> cuts;
-    if (m->IsValidImgIndex(SkinData->BorderIndex()))
-      AddMaskCuts(m->ma[static_cast<size_t>(SkinData->BorderIndex())], g.CaptionWidth, w.Height, 0, cuts);
     const int titleMask = m->IsValidSkinIndex(FTitleSkinIndex)
                               ? m->GetMaskIndex(FTitleSkinIndex, TitleSkin.empty() ? u"FORMTITLE" : TitleSkin, u"BORDERSMASK")
                               : -1;
-    if (m->IsValidImgIndex(titleMask)) {
-      const TsMaskData& mask = m->ma[static_cast<size_t>(titleMask)];
-      AddMaskCuts(mask, g.CaptionWidth, std::max(2, g.SysBorderHeight + g.CaptionHeight), std::max<int>(1, mask.WT), cuts);
-    }
-    region = CreateRectRgn(0, 0, g.CaptionWidth, w.Height);
-    for (const TRegionRun& run : cuts) {
-      HRGN cut = CreateRectRgn(run.Left, run.Y, run.Right, run.Y + 1);
-      CombineRgn(region, region, cut, RGN_DIFF);
-      DeleteObject(cut);
-    }
+    region = MakeFrameRegion(*m, SkinData->BorderIndex(), titleMask, g.CaptionWidth, w.Height,
+                             g.SysBorderHeight + g.CaptionHeight);
   }
   FRgnChanged = false;
   // Painted right after by the caller: no redraw of its own.

@@ -7,6 +7,7 @@
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/FrameBackground_win.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "skin/render/SectionPaint.h"
 
@@ -82,28 +83,8 @@ void TsSkinProvider::OnSkinCommand(TMessage& message) {
 }
 
 void TsSkinProvider::AnswerBackground(TBackgroundInfo& info) {
-  const TsSkinManager& m = *Manager();
-  const TsGeneralData& g = m.gd[static_cast<size_t>(SkinData->SkinIndex())];
-  const int state = LimitState(g, FFormActive ? 1 : 0);
-  const TsGenState& p = g.Props[static_cast<size_t>(state)];
-  if (p.GradientPercent <= 0 && p.ImagePercent <= 0) {
-    // A plain section: its colour is the whole answer.
-    info.BgType = btFill;
-    info.Color = SkinData->StateColor(state);
-    if (info.PleaseDraw && info.DrawDC)
-      FillRectDC(info.DrawDC, TRect{0, 0, info.R.Right - info.R.Left, info.R.Bottom - info.R.Top}, info.Color);
-    return;
-  }
-  if (SkinData->BGChanged) PaintAll();
-  const TFrameGeometry geometry = Geometry();
-  info.BgType = btCache;
-  info.Bmp = SkinData->CacheBmp();
-  info.Offset = TPoint{geometry.OffsetX, geometry.OffsetY};
-  if (info.PleaseDraw && info.DrawDC) {
-    const TRect from{info.R.Left + geometry.OffsetX, info.R.Top + geometry.OffsetY, info.R.Right + geometry.OffsetX,
-                     info.R.Bottom + geometry.OffsetY};
-    CopyBitmapToDC(info.DrawDC, *info.Bmp, from, TPoint{0, 0});
-  }
+  const TFrameGeometry g = Geometry();
+  AnswerFrameBackground(info, *SkinData, FFormActive, TPoint{g.OffsetX, g.OffsetY}, [this] { PaintAll(); });
 }
 
 }  // namespace qw

@@ -18,7 +18,7 @@ class TsSystemMenu : public TPopupMenu {
   // The form as the predicates see it. Framework forms answer from their border style and icons (the
   // frame takes the system-menu style away while it paints); other windows from their styles.
   virtual TFormState FormState() const;
-  TSysMenuRules Rules() const { return FormSysMenuRules(FormState()); }
+  virtual TSysMenuRules Rules() const { return FormSysMenuRules(FormState()); }
 
   // Builds the items again from the form's system menu.
   void Generate();

@@ -32,6 +32,8 @@ HWND MakeForeignEdit(HWND parent) {
 class AdapterTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The test's adapter is the only one on the host: the window hook gives plain forms no frame here.
+    Manager().SetSkinningRules(srStdDialogs | srThirdParty);
     Host = std::make_unique<TForm>();
     Host->SetClientWidth(320);
     Host->SetClientHeight(220);

@@ -1,0 +1,33 @@
+#pragma once
+// Drawing that every skinned caption shares, the form's frame and a system dialog's wrapper alike: the
+// caption strip of the title section, the window's icon in the frame's picture, the caption font, and
+// the window region cut after the skin's corner masks.
+#include <windows.h>
+
+#include <string_view>
+
+#include "base/Geometry.h"
+#include "image/Bitmap32.h"
+
+namespace qw {
+
+class TsSkinManager;
+
+// The system's caption font (null when the system gives no metrics); the caller deletes it.
+HFONT CreateCaptionFont();
+
+// Paints the title section over Band (from the picture's top-left corner), its transparent parts showing
+// what lies under it.
+void PaintCaptionStrip(TBitmap32& picture, TsSkinManager& manager, int titleIndex, std::u16string_view titleSection,
+                       bool active, TRect band);
+
+// Draws the icon into R of the picture; only the icon's own pixels become opaque.
+void DrawCaptionIcon(TBitmap32& picture, TRect r, HICON icon);
+
+// The region of a Width x Height window whose frame shows the border mask (whole window) and the title
+// section's mask (its top rows, over HeaderHeight): their key-coloured corner pixels cut away. Null when
+// the window is too small to have a region.
+HRGN MakeFrameRegion(const TsSkinManager& manager, int borderMaskIndex, int titleMaskIndex, int width, int height,
+                     int headerHeight);
+
+}  // namespace qw

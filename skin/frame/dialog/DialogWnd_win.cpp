@@ -1,0 +1,244 @@
+// TqxDialogWnd: the dialog's picture (frame, caption strip, icon, text and buttons), its strips on the
+// window and its region.
+#include "skin/frame/dialog/DialogWnd_win.h"
+
+#include <algorithm>
+
+#include "fw/BitmapCanvas.h"
+#include "image/BitmapDC_win.h"
+#include "skin/core/CommonData_win.h"
+#include "skin/data/SkinManager.h"
+#include "skin/frame/CaptionAnimation_win.h"
+#include "skin/frame/CaptionDraw_win.h"
+#include "skin/frame/FramePicture.h"
+#include "skin/frame/dialog/DialogProvider_win.h"
+#include "skin/frame/dialog/DialogSystemMenu_win.h"
+#include "skin/render/SectionPaint.h"
+#include "skin/render/SectionText_win.h"
+
+namespace qw {
+
+bool DialogButtonPressed = false;
+
+namespace {
+
+constexpr UINT kCaptionTextFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+
+bool RightToLeft(uint32_t exStyle) { return (exStyle & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) != 0; }
+
+TSize SmallIconSize() { return TSize{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}; }
+
+}  // namespace
+
+TqxDialogWnd::TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provider)
+    : TqxMainWnd(wnd, u"DIALOG", manager, nullptr), Provider(provider) {
+  DlgMode = true;
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  WMPaintForbidden = GetVersionExW(&version) && version.dwMajorVersion > 5;
+  FSystemMenu = std::make_unique<TqxSystemMenu>(*this);
+}
+
+TqxDialogWnd::~TqxDialogWnd() {
+  if (FBackBrush) DeleteObject(FBackBrush);
+  for (HWND cover : {FShowCover, FHideCover})
+    if (cover && IsWindow(cover)) DestroyWindow(cover);
+  if (GetCapture() == CtrlHandle && CtrlHandle) ReleaseCapture();
+}
+
+TDialogState TqxDialogWnd::State() const {
+  TDialogState s = FState;
+  s.Iconic = CtrlHandle && IsIconic(CtrlHandle);
+  s.Maximized = CtrlHandle && IsZoomed(CtrlHandle);
+  return s;
+}
+
+TFrameWindow TqxDialogWnd::WindowFacts() const {
+  TFrameWindow w;
+  // The current style for the frame's sizes (the system's caption buttons are off, nothing else changed).
+  w.Style = static_cast<uint32_t>(GetWindowLongW(CtrlHandle, GWL_STYLE));
+  w.ExStyle = static_cast<uint32_t>(GetWindowLongW(CtrlHandle, GWL_EXSTYLE));
+  w.BorderStyle = DialogBorderStyle(FState.Style ? FState.Style : w.Style);
+  RECT wr{}, cr{};
+  GetWindowRect(CtrlHandle, &wr);
+  GetClientRect(CtrlHandle, &cr);
+  w.Width = wr.right - wr.left;
+  w.Height = wr.bottom - wr.top;
+  w.ClientWidth = cr.right;
+  w.ClientHeight = cr.bottom;
+  return w;
+}
+
+TFrameGeometry TqxDialogWnd::Geometry() const { return MeasureFrame(WindowFacts(), SystemFrameMetrics()); }
+
+const TBitmap32& TqxDialogWnd::Picture() const {
+  static const TBitmap32 none;
+  return SkinData && SkinData->CacheBmp() ? *SkinData->CacheBmp() : none;
+}
+
+void TqxDialogWnd::InitParams() {
+  // Read once: afterwards the window's style lacks the system-menu bit the wrapper took away.
+  if (!FStylesRead) {
+    FState.Style = static_cast<uint32_t>(GetWindowLongW(CtrlHandle, GWL_STYLE));
+    FState.ExStyle = static_cast<uint32_t>(GetWindowLongW(CtrlHandle, GWL_EXSTYLE));
+    FState.ClassNoClose = (GetClassLongW(CtrlHandle, GCL_STYLE) & CS_NOCLOSE) != 0;
+    FStylesRead = true;
+  }
+  TsSkinManager* m = Manager();
+  FTitleSection = u"FORMTITLE";
+  if (m && m->GetSkinIndex(u"DIALOGTITLE") >= 0 && DialogBorderStyle(FState.Style) != qxbsSingle &&
+      DialogBorderStyle(FState.Style) != qxbsSizeable)
+    FTitleSection = u"DIALOGTITLE";
+  FTitleIndex = m ? m->GetSkinIndex(FTitleSection) : -1;
+  // The system draws no caption buttons of its own while the skin draws them; the styles read above
+  // still say which buttons the dialog has.
+  SetWindowLongW(CtrlHandle, GWL_STYLE, GetWindowLongW(CtrlHandle, GWL_STYLE) & ~WS_SYSMENU);
+  SkinData->BGChanged = true;
+  FRgnChanged = true;
+}
+
+HICON TqxDialogWnd::TitleIcon() const {
+  if (auto icon = reinterpret_cast<HICON>(SendMessageW(CtrlHandle, WM_GETICON, ICON_SMALL, 0))) return icon;
+  return reinterpret_cast<HICON>(SendMessageW(CtrlHandle, WM_GETICON, ICON_BIG, 0));
+}
+
+void TqxDialogWnd::CalcItems(const TFrameGeometry& g) {
+  const TsSkinManager* m = Manager();
+  if (!m) return;
+  FCaption = LayoutDialogCaption(m->Tables, g, State(), TitleIcon() ? SmallIconSize() : TSize{});
+  for (int i = 0; i < cbSystemCount; ++i) {
+    FButtons[i].Rect = FCaption.Layout.System[i].Rect;
+    FButtons[i].HitCode = FCaption.Layout.System[i].HitCode;
+    FButtons[i].ImageIndex = FCaption.Images.Index[i];
+  }
+}
+
+void TqxDialogWnd::PaintAll() {
+  TsSkinManager* m = Manager();
+  if (!m || !Skinned() || !CtrlHandle) return;
+  const TFrameWindow w = WindowFacts();
+  const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
+  if (w.Width <= 0 || w.Height <= 0) return;
+  TBitmap32& picture = *SkinData->CacheBmp();
+  if (picture.Width() != w.Width || picture.Height() != w.Height) picture = TBitmap32(w.Width, w.Height);
+  CalcItems(g);
+  const int headerHeight = g.SysBorderHeight + g.CaptionHeight;
+  const TRect all{0, 0, w.Width, w.Iconic() ? std::min(w.Height, headerHeight + 1) : w.Height};
+  const int state = LimitState(m->gd[static_cast<size_t>(SkinData->SkinIndex())], FFormActive ? 1 : 0);
+  PaintControlItem(*SkinData, EmptyCacheInfo(), state, all, TPoint{0, 0}, picture, false);
+  if (g.CaptionHeight > 0) {
+    PaintCaptionStrip(picture, *m, FTitleIndex, FTitleSection, FFormActive,
+                      TRect{0, 0, w.Width, w.Iconic() ? all.Bottom : std::min(w.Height, headerHeight)});
+    DrawCaptionIcon(picture, FCaption.Layout.Icon, TitleIcon());
+    PaintCaptionText(g);
+  }
+  // Rebuilt with every full picture: activation and skin changes change what lies behind the buttons.
+  FTitleBG = CopyBitmapArea(picture, TRect{0, 0, w.Width, headerHeight});
+  if (g.CaptionHeight > 0) PaintBorderIcons();
+  SkinData->BGChanged = false;
+  FRgnChanged = true;
+  ++FPicturesBuilt;
+}
+
+void TqxDialogWnd::PaintCaptionText(const TFrameGeometry& g) {
+  TsSkinManager& m = *Manager();
+  wchar_t text[1001] = {};
+  const int length = GetWindowTextW(CtrlHandle, text, static_cast<int>(std::size(text)));
+  if (length <= 0) return;
+  TBitmapCanvas canvas(*SkinData->CacheBmp());
+  HDC dc = canvas.Handle();
+  HFONT font = CreateCaptionFont();
+  if (!dc || !font) {
+    if (font) DeleteObject(font);
+    return;
+  }
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  const TRect r = CaptionTextRect(FCaption.Layout, DialogCaptionNumbers(g), tm.tmHeight);
+  if (r.Right > r.Left && r.Bottom > r.Top) {
+    const int plate = m.GetSkinIndex(u"CAPTION");
+    const UINT flags = kCaptionTextFlags | (RightToLeft(FState.ExStyle) ? DT_RTLREADING | DT_RIGHT : 0);
+    WriteSectionText(dc, std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length)), true,
+                     &m, FFormActive, m.IsValidSkinIndex(plate) ? plate : FTitleIndex, flags, r);
+  }
+  SelectObject(dc, oldFont);
+  DeleteObject(font);
+}
+
+bool TqxDialogWnd::ButtonEnabled(const TsCaptionButton& b) const {
+  const TSysMenuRules r = DialogSysMenuRules(State());
+  switch (b.HitCode) {
+    case kHtClose: return !FState.ClassNoClose;
+    case kHtMaxButton: return r.EnabledMax || r.EnabledRestore;
+    case kHtMinButton: return r.EnabledMin || State().Iconic;
+    default: return true;
+  }
+}
+
+void TqxDialogWnd::DrawButton(TBitmap32& bmp, const TsCaptionButton& b) {
+  const TsSkinManager* m = Manager();
+  if (!m || !m->IsValidImgIndex(b.ImageIndex) || b.Rect.Right <= b.Rect.Left) return;
+  PasteBitmapArea(bmp, FTitleBG, b.Rect, TPoint{b.Rect.Left, b.Rect.Top});
+  const bool dim = b.State == 0 && (!FFormActive || !ButtonEnabled(b));
+  DrawMaskGlyph(bmp, TPoint{b.Rect.Left, b.Rect.Top}, b.State, MakeCacheInfo(&FTitleBG, 0, 0),
+                m->ma[static_cast<size_t>(b.ImageIndex)], dim ? 2 : 1);
+}
+
+void TqxDialogWnd::PaintBorderIcons() {
+  for (const TsCaptionButton& b : FButtons) DrawButton(*SkinData->CacheBmp(), b);
+}
+
+void TqxDialogWnd::UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w) {
+  TsSkinManager* m = Manager();
+  if (!m || (w.BorderStyle == qxbsNone && !(w.Style & WS_THICKFRAME) && !w.Iconic())) return;
+  const int titleMask = m->IsValidSkinIndex(FTitleIndex) ? m->GetMaskIndex(FTitleIndex, FTitleSection, u"BORDERSMASK") : -1;
+  HRGN region = MakeFrameRegion(*m, SkinData->BorderIndex(), titleMask, w.Width, w.Height,
+                                g.SysBorderHeight + g.CaptionHeight);
+  FRgnChanged = false;
+  // Painted right after by the caller: no redraw of its own (which would paint the frame a second time).
+  if (region && !SetWindowRgn(CtrlHandle, region, FALSE)) DeleteObject(region);
+}
+
+void TqxDialogWnd::PaintCaption() {
+  if (!Skinned() || !IsWindowVisible(CtrlHandle)) return;
+  const TFrameWindow w = WindowFacts();
+  const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
+  const TBitmap32& picture = *SkinData->CacheBmp();
+  if (picture.Width() != w.Width || picture.Height() != w.Height) SkinData->BGChanged = true;
+  if (SkinData->BGChanged) PaintAll();
+  if (FRgnChanged) UpdateRegion(g, w);
+  HDC dc = GetWindowDC(CtrlHandle);
+  if (!dc) return;
+  const int saved = SaveDC(dc);
+  const TFrameStrips s = FrameStrips(g, w);
+  for (const TRect& r : {s.Top, s.Left, s.Bottom, s.Right}) CopyBitmapToDC(dc, picture, r, TPoint{r.Left, r.Top});
+  RestoreDC(dc, saved);
+  ReleaseDC(CtrlHandle, dc);
+}
+
+void TqxDialogWnd::RepaintButton(int hitCode) {
+  TsCaptionButton* b = ButtonOf(hitCode);
+  TBitmap32& picture = *SkinData->CacheBmp();
+  if (!b || picture.Empty() || b->Rect.Left <= Geometry().SysBorderWidth + GetSystemMetrics(SM_CXSMICON)) return;
+  DrawButton(picture, *b);
+  if (!IsWindowVisible(CtrlHandle)) return;
+  if (HDC dc = GetWindowDC(CtrlHandle)) {
+    CopyBitmapToDC(dc, picture, b->Rect, TPoint{b->Rect.Left, b->Rect.Top});
+    ReleaseDC(CtrlHandle, dc);
+  }
+}
+
+TsCaptionButton* TqxDialogWnd::ButtonOf(int hitCode) {
+  for (TsCaptionButton& b : FButtons)
+    if (b.HitCode == hitCode && hitCode > 0) return &b;
+  return nullptr;
+}
+
+void TqxDialogWnd::DropSysMenu(POINT at) { FSystemMenu->Drop(at); }
+
+void TqxDialogWnd::WrapChildren() {
+  if (Provider) Provider->InitHwndControls(CtrlHandle);
+}
+
+}  // namespace qw

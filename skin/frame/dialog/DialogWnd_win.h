@@ -1,0 +1,122 @@
+#pragma once
+// TqxDialogWnd: the wrapper that skins a system dialog the program did not build (a message box, a common
+// dialog). The dialog keeps the system's frame sizes; the wrapper paints its frame, caption, caption
+// buttons and background from the skin into one window-sized picture, copies the frame's strips to the
+// window and the client part as its background, answers the hit tests of what it draws, and hands the
+// rest to the dialog's own procedure. It is laid out and hit-tested by the frame's pure code with the
+// dialog's own numbers.
+#include <windows.h>
+
+#include <memory>
+
+#include "image/Bitmap32.h"
+#include "skin/controls/WndWrapper_win.h"
+#include "skin/frame/FormCaption.h"
+#include "skin/frame/FrameHitTest.h"
+#include "skin/frame/SkinProvider_win.h"
+#include "skin/frame/dialog/DialogRules.h"
+
+namespace qw {
+
+class TqxProvider;
+class TqxSystemMenu;
+
+// One caption button of a dialog was pressed (one mouse: one flag for every dialog wrapper).
+extern bool DialogButtonPressed;
+
+class TqxDialogWnd : public TqxMainWnd {
+ public:
+  TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provider);
+  ~TqxDialogWnd() override;
+  const char* ClassName() const override { return "TqxDialogWnd"; }
+
+  TqxProvider* Provider;
+  bool FormActive() const { return FFormActive; }
+  // The dialog's own WM_PAINT is suppressed (its client area shows the skin only) until a list box,
+  // which paints through it, is found among its children.
+  bool WMPaintForbidden = true;
+  int CurrentHT() const { return FCurrentHT; }
+  const TFormCaption& CaptionLayout() const { return FCaption; }
+  // The section of the caption strip: DIALOGTITLE when the skin has it and the frame is no window's, else
+  // FORMTITLE.
+  const std::u16string& TitleSection() const { return FTitleSection; }
+  // The styles read when the skinning began, and the window's state now.
+  TDialogState State() const;
+  TFrameWindow WindowFacts() const;
+  TFrameGeometry Geometry() const;
+  const TBitmap32& Picture() const;
+  // The caption strip as it was before the buttons were drawn (rebuilt with every full picture).
+  const TBitmap32& TitleBG() const { return FTitleBG; }
+  // The full pictures built so far.
+  int PicturesBuilt() const { return FPicturesBuilt; }
+
+  // Reads the styles, the icon and the skin's images, and takes the system's caption buttons away.
+  void InitParams();
+  // Builds the whole picture when stale: frame, caption strip, icon, text, buttons.
+  void PaintAll();
+  // Copies the frame's strips to the window (the region first, when it changed).
+  void PaintCaption();
+  // The hit code at a screen point, and whether the wrapper answers it itself.
+  TFrameHit HTProcess(POINT screen);
+  void SetHotHT(int hitCode, bool repaint = true);
+  void SetPressedHT(int hitCode);
+  void RepaintButton(int hitCode);
+  // Opens the skinned system menu with its top-left corner at the screen point.
+  void DropSysMenu(POINT at);
+
+  void qxWndProc(TMessage& message) override;
+
+ private:
+  TsCaptionButton* ButtonOf(int hitCode);
+  bool ButtonEnabled(const TsCaptionButton& b) const;
+  void CalcItems(const TFrameGeometry& g);
+  void PaintCaptionText(const TFrameGeometry& g);
+  void PaintBorderIcons();
+  void DrawButton(TBitmap32& bmp, const TsCaptionButton& b);
+  void UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w);
+  void WrapChildren();
+  HICON TitleIcon() const;
+  void SysCommand(UINT command);
+
+  // The message table and its handlers.
+  void OnSkinCommand(TMessage& message);
+  void OnNcPaint(TMessage& message);
+  void OnEraseBkgnd(TMessage& message, HDC dc);
+  void OnPaint(TMessage& message);
+  void OnNcActivate(TMessage& message, bool active);
+  void OnNcHitTest(TMessage& message, POINT screen);
+  void OnNcMouseMove(TMessage& message, POINT screen);
+  void OnNcLButtonDown(TMessage& message, int hitCode, POINT screen);
+  void OnButtonUp(TMessage& message, POINT screen);
+  void OnNcLButtonDblClk(TMessage& message, int hitCode, POINT screen);
+  void OnNcRButton(TMessage& message, int hitCode, POINT screen);
+  void OnMouseLeave(TMessage& message);
+  void OnCaptureChanged(TMessage& message, HWND gaining);
+  void OnFrameChange(TMessage& message);
+  void OnSize(TMessage& message);
+  void OnCtlColorDlg(TMessage& message);
+  void OnShowWindow(TMessage& message, bool show);
+  void OnWindowPosChanging(TMessage& message, const WINDOWPOS& pos);
+  void OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos);
+
+  TDialogState FState;
+  bool FStylesRead = false;
+  bool FFormActive = true;
+  bool FRgnChanged = true;
+  bool FInitialized = false;
+  bool FPressed = false;
+  int FCurrentHT = 0;
+  int FTitleIndex = -1;
+  std::u16string FTitleSection = u"FORMTITLE";
+  TFormCaption FCaption;
+  TsCaptionButton FButtons[cbSystemCount];
+  TBitmap32 FTitleBG;
+  HBRUSH FBackBrush = nullptr;
+  int FPicturesBuilt = 0;
+  std::unique_ptr<TqxSystemMenu> FSystemMenu;
+  HWND FShowCover = nullptr;  // the faded-in picture, over the dialog until it is drawn
+  HWND FHideCover = nullptr;  // the last look, taken just before the dialog is hidden
+  TBitmap32 FHidePicture;
+};
+
+}  // namespace qw

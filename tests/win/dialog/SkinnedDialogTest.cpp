@@ -1,0 +1,298 @@
+// System dialogs under the skin, in a program of their own (the thread hook it installs sees every window
+// the process makes): message boxes without an owner wear the skin, owned ones and a third one keep the
+// system's look, a framework form made without a frame component gets one, and the hook goes with the skin.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "../form/FormTestSupport.h"
+#include "../frame/FrameTestSupport.h"
+#include "image/PngWriter.h"
+#include "skin/controls/BtnWnd_win.h"
+#include "skin/controls/SkinControlClasses.h"
+#include "skin/core/CommonData_win.h"
+#include "skin/core/SkinBroadcast_win.h"
+#include "skin/core/Transitions_win.h"
+#include "skin/data/SkinManager.h"
+#include "skin/frame/dialog/DialogProvider_win.h"
+#include "skin/frame/dialog/DialogWnd_win.h"
+#include "skin/frame/hook/ThreadHook_win.h"
+#include "skin/frame/menu/SkinableMenus_win.h"
+
+namespace qw::test {
+namespace {
+
+constexpr wchar_t kCaption[] = L"Skinned box";
+
+// Runs each step in turn while the message box a test opens is up (one every 200 ms; a timer's tick is
+// dispatched by the box's own loop), then closes whatever box is still open. Boxes may nest: each opener
+// serves the newest box of its time.
+class TWhileBoxOpen {
+ public:
+  explicit TWhileBoxOpen(std::vector<std::function<void(HWND box)>> steps) : FSteps(std::move(steps)) {
+    FTimer = SetTimer(nullptr, 0, 200, &Tick);
+    Openers().push_back(this);
+  }
+  ~TWhileBoxOpen() {
+    KillTimer(nullptr, FTimer);
+    std::erase(Openers(), this);
+  }
+  // The box was still open after the last step: the opener closed it.
+  bool ClosedForTest() const { return FClosedForTest; }
+
+ private:
+  static std::vector<TWhileBoxOpen*>& Openers() {
+    static std::vector<TWhileBoxOpen*> openers;
+    return openers;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    for (TWhileBoxOpen* o : Openers())
+      if (o->FTimer == id) return o->Step();
+  }
+  void Step() {
+    if (!FBox) {
+      HWND active = GetActiveWindow();
+      wchar_t cls[16] = {};
+      if (active) GetClassNameW(active, cls, 16);
+      if (std::wstring_view(cls) == L"#32770") FBox = active;
+    }
+    HWND box = FBox && IsWindow(FBox) ? FBox : nullptr;
+    // A modal box shows itself once its loop first goes idle: the steps wait for that (a few seconds at
+    // most, so a box that never shows fails its test instead of hanging it).
+    if (box && !IsWindowVisible(box) && ++FWaits < 25) return;
+    // A step that opens a box of its own runs on in that box's loop, where this timer ticks too.
+    if (FRunning) return;
+    if (FNext < FSteps.size()) {
+      const size_t step = FNext++;
+      FRunning = true;
+      FSteps[step](box);
+      FRunning = false;
+      return;
+    }
+    if (!box || FClosedForTest) return;
+    FClosedForTest = true;
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+  std::vector<std::function<void(HWND)>> FSteps;
+  size_t FNext = 0;
+  HWND FBox = nullptr;
+  bool FClosedForTest = false;
+  bool FRunning = false;
+  int FWaits = 0;
+  UINT_PTR FTimer = 0;
+};
+
+// A point of the dialog in screen coordinates, from its window's top-left corner.
+POINT At(HWND box, int x, int y) {
+  RECT wr{};
+  GetWindowRect(box, &wr);
+  return POINT{wr.left + x, wr.top + y};
+}
+
+LPARAM Packed(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+// The manager with both stored skins, on a plain framework form, and the hook in place.
+class SkinnedDialog : public ::testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    RegisterSkinControls(ClassRegistry());
+    InstallMenuSkinning();
+    InstallSkinThreadHook();
+    Form.Read(std::string("  object S: TsSkinManager\n"
+                          "    InternalSkins = <\n"
+                          "      item\n        Name = 'Flatline (internal)'\n        Data = resource('SKIN_FLATLINE')\n      end\n"
+                          "      item\n        Name = 'MetroUI (internal)'\n        Data = resource('SKIN_METROUI')\n      end>\n"
+                          "    SkinDirectory = 'c:\\Skins'\n"
+                          "    SkinName = '") +
+              GetParam() + "'\n  end\n");
+    Manager = dynamic_cast<TsSkinManager*>(Form.FindComponent("S"));
+    Form.Show();
+    SetForegroundWindow(Form.Handle());
+    Pump(5);
+  }
+  void TearDown() override { Pump(3); }
+
+  TSkinDirectory NoSkinsOnDisk{false};
+  TRecordingForm Form;
+  TsSkinManager* Manager = nullptr;
+};
+
+TEST_P(SkinnedDialog, AnUnownedBoxWearsTheSkinWithItsCaptionCloseGlyphAndHotDefaultButton) {
+  TqxDialogWnd* wrapper = nullptr;
+  bool captionOnScreen = false, closeGlyphDrawn = false, defaultHot = false, defaultOnScreen = false;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+    ASSERT_NE(box, nullptr);
+    wrapper = dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box));
+    ASSERT_NE(wrapper, nullptr);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const TBitmap32 shot = GrabWindow(box);
+    // Kept for a look: the screen has no alpha, GDI's text leaves 0 in it.
+    TBitmap32 opaque = GrabWindow(box);
+    for (int y = 0; y < opaque.Height(); ++y)
+      for (uint32_t* p = opaque.Row(y), *end = p + opaque.Width(); p != end; ++p) *p |= 0xFF000000u;
+    SavePng(opaque, std::string("skinned_box_") + (GetParam()[0] == 'F' ? "flatline" : "metroui") + ".png");
+    const TBitmap32& picture = wrapper->Picture();
+    const TFrameGeometry g = wrapper->Geometry();
+    // The whole header on the screen is the skin's picture of it.
+    captionOnScreen = picture.Width() == shot.Width();
+    for (int y = 0; captionOnScreen && y < g.SysBorderHeight + g.CaptionHeight; ++y)
+      for (int x = 8; x < shot.Width() - 8; x += 3)
+        if (Rgb(shot, x, y) != Rgb(picture, x, y)) captionOnScreen = false;
+    // The Close button shows the skin's small close glyph over the clean caption.
+    const TRect close = wrapper->CaptionLayout().Layout.System[cbClose].Rect;
+    for (int y = close.Top; y < close.Bottom; ++y)
+      for (int x = close.Left; x < close.Right; ++x)
+        if (Rgb(shot, x, y) != Rgb(wrapper->TitleBG(), x, y)) closeGlyphDrawn = true;
+    HWND ok = GetDlgItem(box, IDOK);
+    auto* button = dynamic_cast<TqxBtnWnd*>(TqxMainWnd::FromHandle(ok));
+    ASSERT_NE(button, nullptr);
+    defaultHot = button->CurrentState() == 1 || button->CurrentState() == 3;
+    const TBitmap32 face = GrabWindow(ok);
+    const TBitmap32& cache = *button->SkinData->CacheBmp();
+    defaultOnScreen = face.Width() == cache.Width() && Rgb(face, 2, face.Height() / 2) == Rgb(cache, 2, face.Height() / 2);
+  }});
+  MessageBoxW(nullptr, L"The skin draws this box.", kCaption, MB_OK | MB_ICONWARNING);
+  ASSERT_NE(wrapper, nullptr);
+  // Both skins have a caption strip of their own for dialogs.
+  EXPECT_EQ(wrapper->TitleSection(), u"DIALOGTITLE");
+  EXPECT_EQ(wrapper->CaptionLayout().Images.Index[cbClose], Manager->ConstData.MaskCloseSmall);
+  EXPECT_TRUE(captionOnScreen);
+  EXPECT_TRUE(closeGlyphDrawn);
+  EXPECT_TRUE(defaultHot);
+  EXPECT_TRUE(defaultOnScreen);
+  // The box went: its provider is gone from the hook's list.
+  Pump(3);
+  EXPECT_TRUE(HookProviders().size() <= 1u);
+  for (TqxProvider* p : HookProviders()) EXPECT_FALSE(p->ListSW);
+}
+
+TEST_P(SkinnedDialog, ADoubleClickOnTheIconAreaClosesTheBox) {
+  LRESULT hit = 0;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+    auto* wrapper = dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box));
+    ASSERT_NE(wrapper, nullptr);
+    const TFrameGeometry g = wrapper->Geometry();
+    const POINT p = At(box, g.SysBorderWidth + 3, (g.SysBorderHeight + g.CaptionHeight) / 2);
+    hit = SendMessageW(box, WM_NCHITTEST, 0, Packed(p));
+    SendMessageW(box, WM_NCLBUTTONDBLCLK, static_cast<WPARAM>(hit), Packed(p));
+  }});
+  MessageBoxW(nullptr, L"Double-click the icon area.", kCaption, MB_OK);
+  EXPECT_EQ(hit, HTSYSMENU);
+  EXPECT_FALSE(whileOpen.ClosedForTest());
+}
+
+TEST_P(SkinnedDialog, AReleaseWithKeyFlagsInTheCaptionNeitherMinimisesNorCloses) {
+  bool open = false, iconic = true;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+                             auto* wrapper = dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box));
+                             ASSERT_NE(wrapper, nullptr);
+                             const TRect close = wrapper->CaptionLayout().Layout.System[cbClose].Rect;
+                             const POINT onClose = At(box, (close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2);
+                             // In client coordinates: the caption, left of the buttons.
+                             POINT caption = At(box, close.Left - 40, (close.Top + close.Bottom) / 2);
+                             ScreenToClient(box, &caption);
+                             // Ctrl held (8, the minimise code) and Shift with the middle button (20, Close).
+                             for (WPARAM keys : {WPARAM{MK_CONTROL}, WPARAM{MK_SHIFT | MK_MBUTTON}}) {
+                               SendMessageW(box, WM_NCLBUTTONDOWN, HTCLOSE, Packed(onClose));
+                               SendMessageW(box, WM_LBUTTONUP, keys, Packed(caption));
+                             }
+                           },
+                           [&](HWND box) {
+                             open = box && IsWindowVisible(box);
+                             iconic = box && IsIconic(box);
+                           }});
+  MessageBoxW(nullptr, L"Released away from Close.", kCaption, MB_OK);
+  EXPECT_TRUE(open);
+  EXPECT_FALSE(iconic);
+}
+
+TEST_P(SkinnedDialog, AnOwnedBoxAndAThirdOneKeepTheSystemLook) {
+  bool ownedWrapped = true, secondWrapped = false, thirdWrapped = true;
+  TWhileBoxOpen whileOpen({[&](HWND box) { ownedWrapped = IsSkinnedWindow(box); PostMessageW(box, WM_COMMAND, IDOK, 0); }});
+  MessageBoxW(Form.Handle(), L"Owned by the form.", kCaption, MB_OK);
+  EXPECT_FALSE(ownedWrapped);
+
+  // Three unowned boxes, each opened while the one before is showing.
+  TWhileBoxOpen first({[&](HWND) {
+    TWhileBoxOpen second({[&](HWND box) {
+      secondWrapped = IsSkinnedWindow(box);
+      TWhileBoxOpen third({[&](HWND box3) {
+        thirdWrapped = IsSkinnedWindow(box3);
+        PostMessageW(box3, WM_COMMAND, IDOK, 0);
+      }});
+      MessageBoxW(nullptr, L"Third.", kCaption, MB_OK);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }});
+    MessageBoxW(nullptr, L"Second.", kCaption, MB_OK);
+  }});
+  MessageBoxW(nullptr, L"First.", kCaption, MB_OK);
+  EXPECT_TRUE(secondWrapped);
+  EXPECT_FALSE(thirdWrapped);
+}
+
+TEST_P(SkinnedDialog, ASkinChangeReachesAnOpenBox) {
+  uint32_t before = 0, after = 0, picture = 0;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+    before = Rgb(GrabWindow(box), 40, 2);
+    Manager->SetSkinName(GetParam()[0] == 'F' ? u"MetroUI (internal)" : u"Flatline (internal)");
+    Pump(3);
+    after = Rgb(GrabWindow(box), 40, 2);
+    picture = Rgb(dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box))->Picture(), 40, 2);
+  }});
+  MessageBoxW(nullptr, L"The skin changes under this box.", kCaption, MB_OK);
+  EXPECT_NE(after, before);
+  EXPECT_EQ(after, picture);
+}
+
+// The layered picture windows of this thread that are shown (the transitions' pictures).
+int ShownPictureWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM n) {
+    if (IsWindowVisible(w) && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) ++*reinterpret_cast<int*>(n);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+TEST_P(SkinnedDialog, WithTransitionsTheBoxAppearsWholeAndItsLookFadesOutAfterItClosed) {
+  Manager->AnimEffects.DialogShow = {true, 60, atFading};
+  Manager->AnimEffects.DialogHide = {true, 60, atFading};
+  int picturesWhileOpen = -1;
+  bool drawn = false;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+    picturesWhileOpen = ShownPictureWindows();
+    auto* wrapper = dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box));
+    ASSERT_NE(wrapper, nullptr);
+    const TBitmap32 shot = GrabWindow(box);
+    drawn = Rgb(shot, shot.Width() / 2, 2) == Rgb(wrapper->Picture(), shot.Width() / 2, 2);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }});
+  MessageBoxW(nullptr, L"Fading.", kCaption, MB_OK);
+  EXPECT_EQ(picturesWhileOpen, 0) << "the shown picture went once the box was drawn";
+  EXPECT_TRUE(drawn);
+  EXPECT_TRUE(HideAnimationRunning());
+  EXPECT_EQ(ShownPictureWindows(), 1);
+  for (int i = 0; i < 20 && HideAnimationRunning(); ++i) {
+    Pump(1);
+    Sleep(12);
+  }
+  EXPECT_FALSE(HideAnimationRunning());
+}
+
+TEST_P(SkinnedDialog, AFormWithoutAFrameComponentGetsOneAndTheHookGoesWithTheSkin) {
+  // The test's own form was made without one; the hook gave it one when it was activated.
+  TsSkinProvider* given = TsSkinProvider::FromForm(Form);
+  ASSERT_NE(given, nullptr);
+  EXPECT_FALSE(given->UseGlobalColor);
+  EXPECT_TRUE(IsSkinnedWindow(Form.Handle()));
+  ASSERT_TRUE(SkinThreadHookInstalled());
+  Manager->SetActive(false);
+  EXPECT_FALSE(SkinThreadHookInstalled());
+  EXPECT_TRUE(HookProviders().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSkins, SkinnedDialog, ::testing::Values("Flatline (internal)", "MetroUI (internal)"));
+
+}  // namespace
+}  // namespace qw::test
