@@ -79,6 +79,7 @@ void TsSkinProvider::Attach(TForm& form) {
   // A form answers for one provider only; a second one stays empty and passes everything on.
   if (FromForm(form)) return;
   FForm = &form;
+  InstallFrameChangeAnimation();
   form.AddWindowProcHook(this);
   FAttached = true;
   if (form.HandleAllocated()) PrepareForm();

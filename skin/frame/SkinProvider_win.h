@@ -15,6 +15,7 @@
 #include "base/Component.h"
 #include "fw/Control.h"
 #include "image/Bitmap32.h"
+#include "skin/core/TransitionSchedule.h"
 #include "skin/frame/BorderFormLayout.h"
 #include "skin/frame/FormCaption.h"
 #include "skin/frame/FrameHitTest.h"
@@ -70,6 +71,9 @@ struct TsCaptionButton {
 
 // What the system answers for the frame's parts.
 TFrameMetrics SystemFrameMetrics();
+// Skin changes of the skinned forms fade their frames from the old look to the new one (installed when
+// the first frame component takes over a form).
+void InstallFrameChangeAnimation();
 
 class TsSkinProvider : public TComponent, private TWindowProcHook {
  public:
@@ -150,6 +154,11 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void UpdateFormRgn();
   // Makes or frees the border window as the manager, the form and its state want it now.
   void UpdateExtBorders();
+  // Before a skin is loaded: keeps the border window's look for the change animation.
+  void PrepareSkinChangeAnimation();
+  // After a skin change, with the form's drawing suspended: the new look fades in over the old one
+  // (Time 0: shown at once), then drawing is resumed and the form redrawn under it.
+  void AnimateSkinChange(int timeMs, TTransitionMode mode);
   // The hit code at a screen point, and whether the frame answers it itself.
   TFrameHit HTProcess(POINT screen);
   // Opens the system menu with its top-left corner at the screen point.
@@ -186,6 +195,9 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void OnPrint(TMessage& message, HDC dc, UINT flags);
   // The frame's strips of the picture onto a DC of the whole window.
   void CopyFrameToDC(HDC dc, const TFrameGeometry& g, const TFrameWindow& w);
+  // The border window's picture with the form's client area in its hole.
+  TBitmap32 BorderSnapshot();
+  void AnimateBorderChange(int timeMs);
 
   // The message table and its handlers.
   void OnSkinCommand(TMessage& message);
@@ -248,6 +260,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   std::unique_ptr<TqxCaptionHint> FHint;  // of the hot user button
   std::unique_ptr<TqxBorderForm> FBorderForm;
   std::unique_ptr<TqxMoveTimer> FMoveTimer;  // while a drag blends the form
+  TBitmap32 FCoverBmp;  // the border window's look before a skin change
   struct {
     bool Active = false;
     int HitCode = 0;

@@ -199,5 +199,51 @@ TEST(BorderForm, FollowsTheFormAndGoesWithIt) {
   EXPECT_FALSE(IsWindow(border));
 }
 
+// Counts the picture windows made on this thread while it lives.
+class TPictureWindowCount {
+ public:
+  TPictureWindowCount() {
+    FInstance = this;
+    FHook = SetWindowsHookExW(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
+  }
+  ~TPictureWindowCount() {
+    UnhookWindowsHookEx(FHook);
+    FInstance = nullptr;
+  }
+  int Made = 0;
+
+ private:
+  static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
+    wchar_t cls[64] = {};
+    if (code == HCBT_CREATEWND && FInstance && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 64) &&
+        std::wstring(cls) == L"QxPictureWindow")
+      ++FInstance->Made;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline TPictureWindowCount* FInstance = nullptr;
+  HHOOK FHook;
+};
+
+TEST(BorderForm, ASkinChangeFadesTheOldFrameIntoTheNewOne) {
+  TBorderedForm f(u"Flatline (internal)");
+  ASSERT_TRUE(f.Border());
+  const TPoint caption{f.Provider->BorderLayout().Frame.Left + 60, f.Provider->BorderLayout().Frame.Top + 12};
+  const uint32_t before = f.Provider->Cache().At(caption.X, caption.Y);
+  TPictureWindowCount pictures;
+  f.Manager->SetSkinName(u"MetroUI (internal)");
+  Pump();
+  // The old look was kept before the load and shown in a picture window that faded out.
+  EXPECT_EQ(pictures.Made, 1);
+  EXPECT_TRUE(IsWindowVisible(f.Form->Handle())) << "drawing resumed";
+  ASSERT_TRUE(f.Border());
+  // The new frame: MetroUI's blue caption, in the border window's picture, with the form's hole cut.
+  const uint32_t after = f.Provider->Cache().At(caption.X, caption.Y);
+  EXPECT_NE(after, before);
+  EXPECT_GT(after & 0xFF, ((after >> 16) & 0xFF) + 80) << std::hex << after;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(f.Border(), region), COMPLEXREGION);
+  DeleteObject(region);
+}
+
 }  // namespace
 }  // namespace qw::test
