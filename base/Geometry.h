@@ -33,6 +33,7 @@ inline int32_t HeightOfRect(const TRect& r) { return r.Bottom - r.Top; }
 inline int32_t CheckedWidthOfRect(const TRect& r) { return std::max<int32_t>(0, r.Right - r.Left); }
 inline int32_t CheckedHeightOfRect(const TRect& r) { return std::max<int32_t>(0, r.Bottom - r.Top); }
 inline bool IsRectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+inline bool PointInRect(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
 // The common part of two rectangles; empty (all zero) when they do not meet.
 inline TRect IntersectRects(const TRect& a, const TRect& b) {
   TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};

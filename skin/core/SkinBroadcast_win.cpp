@@ -153,6 +153,18 @@ void RemoveSkinnedWindow(HWND window) {
 
 namespace {
 
+TFormChangeAnimation*& ChangeAnimation() {
+  static TFormChangeAnimation* animation = nullptr;
+  return animation;
+}
+
+// The visible, top-level, not minimised forms that Manager skins.
+bool IsChangingForm(const TSkinnedWindow& s, const TsSkinManager& manager) {
+  auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(s.Window));
+  if (!form || !form->Visible() || IsIconic(s.Window) || form->Parent()) return false;
+  return (s.Manager ? s.Manager : DefaultManager()) == &manager;
+}
+
 bool ApplicationMinimized() {
   TForm* main = Application().MainForm;
   return main && main->HandleAllocated() && IsIconic(main->Handle());
@@ -168,9 +180,7 @@ TFormsLock::TFormsLock(TsSkinManager& manager) : FManager(manager) {
   }
   for (const TSkinnedWindow& s : SkinnedWindowList()) {
     // Only forms are frozen; the windows the program did not build are repainted after the change.
-    auto* form = dynamic_cast<TForm*>(TWinControl::FromHandle(s.Window));
-    if (!form || !form->Visible() || IsIconic(s.Window) || form->Parent()) continue;
-    if ((s.Manager ? s.Manager : DefaultManager()) != &manager) continue;
+    if (!IsChangingForm(s, manager)) continue;
     SendMessageW(s.Window, WM_SETREDRAW, FALSE, 0);
     FLocked.push_back(s.Window);
   }
@@ -184,8 +194,13 @@ void TFormsLock::Unlock(bool animate) {
   if (FUnlocked) return;
   FUnlocked = true;
   if (FSetAnimation) AnimationRunning = false;
+  const TqxAnimEffect& effect = FManager.AnimEffects.SkinChanging;
   for (HWND form : FLocked) {
     if (!IsWindow(form)) continue;
+    if (animate && !IsIconic(form) && effect.Active && ChangeAnimation()) {
+      ChangeAnimation()->Play(form, effect);
+      continue;
+    }
     SendMessageW(form, WM_SETREDRAW, TRUE, 0);
     if (animate && !IsIconic(form))
       RedrawWindow(form, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -269,6 +284,14 @@ void TsWindowBroadcast::AnnounceRemoveSkin(TsSkinManager& manager) {
 }
 
 void TsWindowBroadcast::RepaintForms(TsSkinManager& manager, bool lockForms) { qw::RepaintForms(manager, lockForms); }
+
+void TsWindowBroadcast::PrepareSkinChangeAnimation(TsSkinManager& manager) {
+  if (!ChangeAnimation() || ApplicationMinimized()) return;
+  for (const TSkinnedWindow& s : SkinnedWindowList())
+    if (IsChangingForm(s, manager)) ChangeAnimation()->Prepare(s.Window);
+}
+
+void SetFormChangeAnimation(TFormChangeAnimation* animation) { ChangeAnimation() = animation; }
 
 TsWindowBroadcast& WindowBroadcast() {
   static TsWindowBroadcast hook;

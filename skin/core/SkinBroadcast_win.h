@@ -49,6 +49,17 @@ void AddSkinnedWindow(HWND window, TsSkinManager* manager);
 // Removal moves the last entry into the gap.
 void RemoveSkinnedWindow(HWND window);
 
+// A skinned form's part in a skin change, given by the layer that draws the forms' frames: the picture
+// of its look kept before the load, and the change played from the old look to the new one after it,
+// which ends with the form's drawing resumed and the form redrawn. Without one the forms are redrawn.
+class TFormChangeAnimation {
+ public:
+  virtual ~TFormChangeAnimation() = default;
+  virtual void Prepare(HWND form) = 0;
+  virtual void Play(HWND form, const TqxAnimEffect& effect) = 0;
+};
+void SetFormChangeAnimation(TFormChangeAnimation* animation);
+
 // Freezes the skinned forms of Manager for a skin change (drawing suspended); undone by the unlock, on
 // every path: a lock object unlocks in its destructor unless Unlock ran.
 class TFormsLock {
@@ -57,7 +68,8 @@ class TFormsLock {
   ~TFormsLock();
   TFormsLock(const TFormsLock&) = delete;
   TFormsLock& operator=(const TFormsLock&) = delete;
-  // Resumes drawing; with Animate the forms are redrawn with all their children now.
+  // Resumes drawing; with Animate the forms are redrawn with all their children now, through the change
+  // animation when the manager's SkinChanging is active.
   void Unlock(bool animate);
 
  private:
@@ -93,6 +105,7 @@ class TsWindowBroadcast final : public TsSkinBroadcastHook {
   void AnnounceNewSkin(TsSkinManager& manager, bool repaint) override;
   void AnnounceRemoveSkin(TsSkinManager& manager) override;
   void RepaintForms(TsSkinManager& manager, bool lockForms) override;
+  void PrepareSkinChangeAnimation(TsSkinManager& manager) override;
 };
 // The hook every manager of the program uses.
 TsWindowBroadcast& WindowBroadcast();

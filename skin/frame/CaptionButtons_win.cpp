@@ -4,6 +4,7 @@
 #include "fw/Form.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/BorderForm_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/CaptionHint_win.h"
 #include "skin/frame/FramePicture.h"
@@ -31,6 +32,13 @@ TFrameHit TsSkinProvider::HTProcess(POINT screen) {
   if (SkinData->BGChanged || FCaption.Layout.Text.Right == 0) CalcItems();
   const TFrameWindow w = WindowFacts();
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
+  if (FBorderForm) {
+    // The frame is the border window's: its points are the picture's.
+    const TPoint o = FBorderForm->Origin();
+    const TsSkinManager* m = Manager();
+    return HitTestBorderForm(LayoutBorderForm(g, w), g, w, FCaption.Layout, m ? m->SkinData.ExShadowOffs : 0,
+                             TPoint{screen.x - o.X, screen.y - o.Y});
+  }
   const TFrameHitRules rules = FormHitRules(g, w, FCaption.Layout, TRect{});
   return HitTestFrame(FCaption.Layout, rules, TPoint{screen.x - wr.left, screen.y - wr.top});
 }
@@ -38,7 +46,8 @@ TFrameHit TsSkinProvider::HTProcess(POINT screen) {
 bool TsSkinProvider::CanAnimateButtons() const {
   const TsSkinManager* m = Manager();
   HWND h = Handle();
-  return m && m->Effects.AllowGlowing && EngineStartup().UpdateLayeredWindow && h &&
+  // Over a border window a button is repainted in the window's own picture, without a fade window.
+  return m && m->Effects.AllowGlowing && EngineStartup().UpdateLayeredWindow && h && !FBorderForm &&
          !(GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD);
 }
 

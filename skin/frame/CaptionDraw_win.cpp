@@ -57,9 +57,8 @@ void DrawCaptionIcon(TBitmap32& picture, TRect r, HICON icon) {
   }
 }
 
-HRGN MakeFrameRegion(const TsSkinManager& manager, int borderMaskIndex, int titleMaskIndex, int width, int height,
-                     int headerHeight) {
-  if (width <= 0 || height <= 0) return nullptr;
+std::vector<TRegionRun> FrameMaskCuts(const TsSkinManager& manager, int borderMaskIndex, int titleMaskIndex, int width,
+                                      int height, int headerHeight) {
   std::vector<TRegionRun> cuts;
   if (manager.IsValidImgIndex(borderMaskIndex))
     AddMaskCuts(manager.ma[static_cast<size_t>(borderMaskIndex)], width, height, 0, cuts);
@@ -67,6 +66,13 @@ HRGN MakeFrameRegion(const TsSkinManager& manager, int borderMaskIndex, int titl
     const TsMaskData& mask = manager.ma[static_cast<size_t>(titleMaskIndex)];
     AddMaskCuts(mask, width, std::max(2, headerHeight), std::max<int>(1, mask.WT), cuts);
   }
+  return cuts;
+}
+
+HRGN MakeFrameRegion(const TsSkinManager& manager, int borderMaskIndex, int titleMaskIndex, int width, int height,
+                     int headerHeight) {
+  if (width <= 0 || height <= 0) return nullptr;
+  const std::vector<TRegionRun> cuts = FrameMaskCuts(manager, borderMaskIndex, titleMaskIndex, width, height, headerHeight);
   HRGN region = CreateRectRgn(0, 0, width, height);
   for (const TRegionRun& run : cuts) {
     HRGN cut = CreateRectRgn(run.Left, run.Y, run.Right, run.Y + 1);

@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <string_view>
+#include <vector>
 
 #include "base/Geometry.h"
 #include "image/Bitmap32.h"
+#include "skin/render/BorderMask.h"
 
 namespace qw {
 
@@ -23,6 +25,11 @@ void PaintCaptionStrip(TBitmap32& picture, TsSkinManager& manager, int titleInde
 
 // Draws the icon into R of the picture; only the icon's own pixels become opaque.
 void DrawCaptionIcon(TBitmap32& picture, TRect r, HICON icon);
+
+// The pixels of a Width x Height frame that the border mask (whole frame) and the title section's mask
+// (its top rows, over HeaderHeight) cut away: their key-coloured corners, in the frame's rows.
+std::vector<TRegionRun> FrameMaskCuts(const TsSkinManager& manager, int borderMaskIndex, int titleMaskIndex, int width,
+                                      int height, int headerHeight);
 
 // The region of a Width x Height window whose frame shows the border mask (whole window) and the title
 // section's mask (its top rows, over HeaderHeight): their key-coloured corner pixels cut away. Null when

@@ -4,11 +4,15 @@
 
 #include "fw/Form.h"
 #include "fw/MessageCrack.h"
+#include "image/BitmapDC_win.h"
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/BorderForm_win.h"
+#include "skin/frame/MoveTimer_win.h"
 #include "skin/frame/PreviewMode_win.h"
+#include "skin/render/EngineStartup_win.h"
 #include "skin/frame/SkinProvider_win.h"
 
 namespace qw {
@@ -71,6 +75,12 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
       if (OnNcLButtonDown(static_cast<int>(message.WParam), PointFromLParam(message.LParam)) ||
           BeginOutlineDrag(static_cast<int>(message.WParam), PointFromLParam(message.LParam)))
         return void(message.Result = 0);
+      if (BeginMoveBlend(static_cast<int>(message.WParam))) {
+        // The system's move loop runs inside; the form is opaque again when it ends.
+        CallPrevious(message);
+        if (!watch.Destroyed()) FMoveTimer.reset();
+        return;
+      }
       return CallPrevious(message);
     case WM_MOUSEMOVE:
       if (FOutline.Active) return OnOutlineMouse(message, PointFromLParam(message.LParam), false);
@@ -100,6 +110,10 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
       return OnGetMinMaxInfo(message, *reinterpret_cast<MINMAXINFO*>(message.LParam));
     case WM_WINDOWPOSCHANGING:
       return OnWindowPosChanging(message, *reinterpret_cast<WINDOWPOS*>(message.LParam));
+    case WM_WINDOWPOSCHANGED:
+      return OnWindowPosChanged(message);
+    case WM_PRINT:
+      return OnPrint(message, DcFrom(message.WParam), static_cast<UINT>(message.LParam));
     case WM_SIZE:
       FRgnChanged = true;
       SkinData->BGChanged = true;
@@ -180,7 +194,8 @@ void TsSkinProvider::OnNcActivate(TMessage& message, bool active) {
       m.IsValidSkinIndex(FTitleSkinIndex) && m.gd[static_cast<size_t>(FTitleSkinIndex)].States > 1;
   const int caption = m.GetSkinIndex(u"CAPTION");
   const bool captionStates = m.IsValidSkinIndex(caption) && m.gd[static_cast<size_t>(caption)].States > 1;
-  const bool lookChanges = changed && (g.States > 1 || titleStates || captionStates);
+  // A border window always changes: its shadow is the active or the inactive one.
+  const bool lookChanges = changed && (FBorderForm || g.States > 1 || titleStates || captionStates);
   if (lookChanges) SkinData->BGChanged = true;
   // The system switches its own caption without painting it (lParam -1); the frame paints its own once.
   message.LParam = -1;
@@ -225,7 +240,43 @@ void TsSkinProvider::OnShowingChanged() {
   if (!h || !FForm->Showing()) return;
   if (!FPrepared) PrepareForm();
   if (FAdapter) FAdapter->AddAllItems();
+  UpdateExtBorders();
   AnnounceToPreviewEditor(h);
+}
+
+void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
+  TDestroyWatch watch(this);
+  CallPrevious(message);
+  if (watch.Destroyed()) return;
+  // Shown, hidden, minimised or maximised: the border window comes or goes; else it follows.
+  UpdateExtBorders();
+  if (!FBorderForm) return;
+  if (FRgnChanged) UpdateFormRgn();
+  FBorderForm->UpdateExBordersPos(SkinData->BGChanged);
+}
+
+void TsSkinProvider::OnPrint(TMessage& message, HDC dc, UINT flags) {
+  HWND h = Handle();
+  if ((flags & PRF_NONCLIENT) && dc && h && DrawNonClientArea) {
+    // A picture of the window shows the skin's frame, never the system's; with a border window the
+    // frame is not the form's at all.
+    if (!FBorderForm) {
+      if (SkinData->BGChanged) PaintAll();
+      const TFrameWindow w = WindowFacts();
+      CopyFrameToDC(dc, MeasureFrame(w, SystemFrameMetrics()), w);
+    }
+    message.LParam = static_cast<LPARAM>(flags & ~PRF_NONCLIENT);
+  }
+  CallPrevious(message);
+}
+
+bool TsSkinProvider::BeginMoveBlend(int hitCode) {
+  HWND h = Handle();
+  const TsSkinManager* m = Manager();
+  if (hitCode != HTCAPTION || !h || !m || !AllowBlendOnMoving || !m->AnimEffects.BlendOnMoving.Active) return false;
+  if (IsZoomed(h) || IsIconic(h) || !EngineStartup().UpdateLayeredWindow) return false;
+  FMoveTimer = std::make_unique<TqxMoveTimer>(*this, m->AnimEffects.BlendValue, m->AnimEffects.BlendOnMoving.Time);
+  return true;
 }
 
 // ---- Mouse --------------------------------------------------------------------------------------------------

@@ -5,8 +5,10 @@
 #include "fw/BitmapCanvas.h"
 #include "fw/Form.h"
 #include "image/BitmapDC_win.h"
+#include "image/BitmapFill.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/BorderForm_win.h"
 #include "skin/frame/CaptionDraw_win.h"
 #include "skin/frame/FramePicture.h"
 #include "skin/frame/SkinProvider_win.h"
@@ -15,20 +17,36 @@
 
 namespace qw {
 
+namespace {
+
+// The caption bar's own border mask, which cuts the frame's top corners too.
+int TitleBordersMask(const TsSkinManager& m, int titleIndex, const std::u16string& titleSkin) {
+  if (!m.IsValidSkinIndex(titleIndex)) return -1;
+  return m.GetMaskIndex(titleIndex, titleSkin.empty() ? u"FORMTITLE" : titleSkin, u"BORDERSMASK");
+}
+
+}  // namespace
+
 void TsSkinProvider::PaintAll() {
   HWND h = Handle();
   TsSkinManager* m = Manager();
   if (!h || !m || !Skinned()) return;
   const TFrameWindow w = WindowFacts();
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
-  if (g.CaptionWidth <= 0 || w.Height <= 0) return;
+  const TSize size = FBorderForm ? BorderLayout().Picture : TSize{g.CaptionWidth, w.Height};
+  if (size.Width <= 0 || size.Height <= 0) return;
   TBitmap32& cache = *SkinData->CacheBmp();
-  if (cache.Width() != g.CaptionWidth || cache.Height() != w.Height) cache = TBitmap32(g.CaptionWidth, w.Height);
+  if (cache.Width() != size.Width || cache.Height() != size.Height) cache = TBitmap32(size.Width, size.Height);
   CalcItems();
-  const TsGeneralData& section = m->gd[static_cast<size_t>(SkinData->SkinIndex())];
-  const int state = LimitState(section, FFormActive ? 1 : 0);
-  PaintControlItem(*SkinData, EmptyCacheInfo(), state, TRect{0, 0, cache.Width(), cache.Height()}, TPoint{0, 0}, cache,
-                   false);
+  TBitmap32 shadow;
+  if (FBorderForm) {
+    PaintBorderPicture(g, shadow);
+  } else {
+    const TsGeneralData& section = m->gd[static_cast<size_t>(SkinData->SkinIndex())];
+    const int state = LimitState(section, FFormActive ? 1 : 0);
+    PaintControlItem(*SkinData, EmptyCacheInfo(), state, TRect{0, 0, cache.Width(), cache.Height()}, TPoint{0, 0},
+                     cache, false);
+  }
   if (g.CaptionHeight > 0 && DrawNonClientArea) {
     PaintCaptionBar(g);
     PaintIcon();
@@ -36,14 +54,53 @@ void TsSkinProvider::PaintAll() {
     SaveTitleBG(g);
     PaintBorderIcons();
   }
+  if (FBorderForm) FinishBorderPicture(g, shadow);
   SkinData->BGChanged = false;
+}
+
+TRect TsSkinProvider::CaptionBand(const TFrameGeometry& g) const {
+  const TBitmap32& cache = *SkinData->CacheBmp();
+  if (!FBorderForm) return TRect{0, 0, cache.Width(), std::min(cache.Height(), g.SysBorderHeight + g.CaptionHeight)};
+  const TBorderFormLayout l = BorderLayout();
+  return TRect{l.Frame.Left, l.Frame.Top, l.Frame.Right, std::min(l.Client.Top, l.Frame.Bottom)};
+}
+
+void TsSkinProvider::PaintBorderPicture(const TFrameGeometry&, TBitmap32& shadow) {
+  const TsSkinManager& m = *Manager();
+  TBitmap32& cache = *SkinData->CacheBmp();
+  const TBorderFormLayout l = BorderLayout();
+  FillRect32(cache, TRect{0, 0, cache.Width(), cache.Height()}, 0, 0);
+  PaintFormShadow(cache, m, FFormActive);
+  shadow = cache.Clone();
+  // The skin's frame over it, painted at its own size.
+  const int width = WidthOfRect(l.Frame), height = HeightOfRect(l.Frame);
+  if (width <= 0 || height <= 0) return;
+  TBitmap32 frame(width, height);
+  const int state = LimitState(m.gd[static_cast<size_t>(SkinData->SkinIndex())], FFormActive ? 1 : 0);
+  PaintControlItem(*SkinData, EmptyCacheInfo(), state, TRect{0, 0, width, height}, TPoint{0, 0}, frame, false);
+  PasteBitmap(cache, frame, TPoint{l.Frame.Left, l.Frame.Top});
+}
+
+void TsSkinProvider::FinishBorderPicture(const TFrameGeometry& g, const TBitmap32& shadow) {
+  const TsSkinManager& m = *Manager();
+  TBitmap32& cache = *SkinData->CacheBmp();
+  const TBorderFormLayout l = BorderLayout();
+  // Text and pictures drawn by the system leave no alpha: the whole frame is opaque, but for the corners
+  // the skin's masks cut away, where the shadow under the frame shows.
+  SetAlphaInRect(cache, l.Frame, 255, false);
+  const int titleMask = TitleBordersMask(m, FTitleSkinIndex, TitleSkin);
+  for (const TRegionRun& run : FrameMaskCuts(m, SkinData->BorderIndex(), titleMask, WidthOfRect(l.Frame), HeightOfRect(l.Frame),
+                                         g.CaptionHeight)) {
+    const TRect r = OffsetRect(TRect{run.Left, run.Y, run.Right, run.Y + 1}, l.Frame.Left, l.Frame.Top);
+    PasteBitmapArea(cache, shadow, r, TPoint{r.Left, r.Top});
+  }
 }
 
 void TsSkinProvider::PaintCaptionBar(const TFrameGeometry& g) {
   TsSkinManager& m = *Manager();
   if (!m.IsValidSkinIndex(FTitleSkinIndex)) return;
   TBitmap32& cache = *SkinData->CacheBmp();
-  const TRect band{0, 0, cache.Width(), std::min(cache.Height(), g.SysBorderHeight + g.CaptionHeight)};
+  const TRect band = CaptionBand(g);
   PaintCaptionStrip(cache, m, FTitleSkinIndex, TitleSkin.empty() ? u"FORMTITLE" : TitleSkin, FFormActive, band);
   const int state = LimitState(m.gd[static_cast<size_t>(FTitleSkinIndex)], FFormActive ? 1 : 0);
   // The skin's plate behind the caption buttons.
@@ -51,18 +108,19 @@ void TsSkinProvider::PaintCaptionBar(const TFrameGeometry& g) {
   if (m.IsValidImgIndex(titleBar) && FCaption.Layout.TitleButtonsWidth > 0) {
     const TsMaskData& mask = m.ma[static_cast<size_t>(titleBar)];
     const int imageWidth = (mask.R.Right - mask.R.Left) / std::max<int>(1, mask.ImageCount);
-    const TRect plate{std::max(0, g.CaptionWidth - (2 * imageWidth + FCaption.Layout.TitleButtonsWidth)), 0,
-                      cache.Width(), band.Bottom};
+    const TRect plate{std::max(band.Left, band.Right - (2 * imageWidth + FCaption.Layout.TitleButtonsWidth)), band.Top,
+                      band.Right, band.Bottom};
     DrawBorderMask(cache, plate, MakeCacheInfo(&cache, 0, 0), mask, state, false);
   }
 }
 
 void TsSkinProvider::SaveTitleBG(const TFrameGeometry& g) {
   const TBitmap32& cache = *SkinData->CacheBmp();
-  const int width = g.SysBorderWidth + FCaption.Layout.TitleButtonsWidth + 10;
+  const TRect band = CaptionBand(g);
+  const int width = g.SysBorderWidth + FCaption.Layout.TitleButtonsWidth + 10 + (cache.Width() - band.Right);
   // Never from before the picture's first column, however wide the skin's buttons are.
   FTempLeft = std::max(0, g.CaptionWidth - width - 1);
-  FTempBmp = CopyBitmapArea(cache, TRect{FTempLeft, 0, FTempLeft + width, g.SysBorderHeight + g.CaptionHeight});
+  FTempBmp = CopyBitmapArea(cache, TRect{FTempLeft, 0, FTempLeft + width, band.Bottom});
 }
 
 void TsSkinProvider::PaintBorderIcons() {
@@ -122,17 +180,29 @@ void TsSkinProvider::PaintNonClient() {
   const TFrameWindow w = WindowFacts();
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
   const TBitmap32& cache = *SkinData->CacheBmp();
-  if (cache.Width() != g.CaptionWidth || cache.Height() != w.Height) SkinData->BGChanged = true;
+  const TSize size = FBorderForm ? BorderLayout().Picture : TSize{g.CaptionWidth, w.Height};
+  if (cache.Width() != size.Width || cache.Height() != size.Height) SkinData->BGChanged = true;
+  const bool repainted = SkinData->BGChanged;
   if (SkinData->BGChanged) PaintAll();
   if (FRgnChanged) UpdateFormRgn();
+  if (FBorderForm) {
+    // The form shows only its client area: the frame is the border window's.
+    FBorderForm->UpdateExBordersPos(repainted);
+    ++FNonClientPaints;
+    return;
+  }
   HDC dc = GetWindowDC(h);
   if (!dc) return;
   const int saved = SaveDC(dc);
-  const TFrameStrips s = FrameStrips(g, w);
-  for (const TRect& r : {s.Top, s.Left, s.Bottom, s.Right}) CopyBitmapToDC(dc, cache, r, TPoint{r.Left, r.Top});
+  CopyFrameToDC(dc, g, w);
   RestoreDC(dc, saved);
   ReleaseDC(h, dc);
   ++FNonClientPaints;
+}
+
+void TsSkinProvider::CopyFrameToDC(HDC dc, const TFrameGeometry& g, const TFrameWindow& w) {
+  const TFrameStrips s = FrameStrips(g, w);
+  for (const TRect& r : {s.Top, s.Left, s.Bottom, s.Right}) CopyBitmapToDC(dc, Cache(), r, TPoint{r.Left, r.Top});
 }
 
 void TsSkinProvider::RepaintFrame() {
@@ -144,6 +214,11 @@ void TsSkinProvider::RepaintFrame() {
 void TsSkinProvider::CopyButtonToWindow(const TsCaptionButton& b) {
   HWND h = Handle();
   if (!h || !IsWindowVisible(h)) return;
+  if (FBorderForm) {
+    SetAlphaInRect(*SkinData->CacheBmp(), b.Rect, 255, false);
+    FBorderForm->UpdateExBordersPos(true);
+    return;
+  }
   if (HDC dc = GetWindowDC(h)) {
     CopyBitmapToDC(dc, *SkinData->CacheBmp(), b.Rect, TPoint{b.Rect.Left, b.Rect.Top});
     ReleaseDC(h, dc);
@@ -158,15 +233,16 @@ void TsSkinProvider::UpdateFormRgn() {
   if (!HaveBorder(w) && !w.Iconic() && !(w.Style & kWsThickFrame)) return;
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
   HRGN region = nullptr;
-  if (w.Maximized()) {
+  if (FBorderForm) {
+    // Only the client area (with the form's own scroll bars) is left of the form's window.
+    const TRect c = BorderLayout().FormClient;
+    region = CreateRectRgn(c.Left, c.Top, c.Right, c.Bottom);
+  } else if (w.Maximized()) {
     // The frame that lies off the screen is clipped.
     region = CreateRectRgn(g.SysBorderWidth, g.SysBorderHeight, w.Width - g.SysBorderWidth, w.Height - g.SysBorderHeight);
   } else {
-    const int titleMask = m->IsValidSkinIndex(FTitleSkinIndex)
-                              ? m->GetMaskIndex(FTitleSkinIndex, TitleSkin.empty() ? u"FORMTITLE" : TitleSkin, u"BORDERSMASK")
-                              : -1;
-    region = MakeFrameRegion(*m, SkinData->BorderIndex(), titleMask, g.CaptionWidth, w.Height,
-                             g.SysBorderHeight + g.CaptionHeight);
+    region = MakeFrameRegion(*m, SkinData->BorderIndex(), TitleBordersMask(*m, FTitleSkinIndex, TitleSkin), g.CaptionWidth,
+                             w.Height, g.SysBorderHeight + g.CaptionHeight);
   }
   FRgnChanged = false;
   // Painted right after by the caller: no redraw of its own.

@@ -28,7 +28,8 @@ struct TFlag {
 constexpr TFlag kFlags[] = {{"AllowAnimation", &P::AllowAnimation},     {"DrawNonClientArea", &P::DrawNonClientArea},
                             {"DrawClientArea", &P::DrawClientArea},     {"MakeSkinMenu", &P::MakeSkinMenu},
                             {"ScreenSnap", &P::ScreenSnap},             {"ShowAppIcon", &P::ShowAppIcon},
-                            {"UseGlobalColor", &P::UseGlobalColor}};
+                            {"UseGlobalColor", &P::UseGlobalColor},     {"AllowExtBorders", &P::AllowExtBorders},
+                            {"AllowBlendOnMoving", &P::AllowBlendOnMoving}};
 
 }  // namespace
 

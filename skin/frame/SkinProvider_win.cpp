@@ -11,9 +11,12 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/BorderForm_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/CaptionHint_win.h"
+#include "skin/frame/MoveTimer_win.h"
 #include "skin/frame/SystemMenuOpen_win.h"
+#include "skin/render/EngineStartup_win.h"
 
 namespace qw {
 
@@ -76,6 +79,7 @@ void TsSkinProvider::Attach(TForm& form) {
   // A form answers for one provider only; a second one stays empty and passes everything on.
   if (FromForm(form)) return;
   FForm = &form;
+  InstallFrameChangeAnimation();
   form.AddWindowProcHook(this);
   FAttached = true;
   if (form.HandleAllocated()) PrepareForm();
@@ -83,6 +87,8 @@ void TsSkinProvider::Attach(TForm& form) {
 
 void TsSkinProvider::Detach() {
   KillAnimations();
+  FMoveTimer.reset();
+  FBorderForm.reset();
   if (!FAttached) return;
   if (FForm->HandleAllocated() && IsWindow(FForm->Handle())) {
     if (FPrepared) ReleaseForm();
@@ -97,6 +103,8 @@ void TsSkinProvider::Detach() {
 void TsSkinProvider::HookedControlDestroyed(TControl& control) {
   if (&control != FForm) return;
   KillAnimations();
+  FMoveTimer.reset();
+  FBorderForm.reset();
   FAdapter.reset();
   FAttached = false;
   FPrepared = false;
@@ -105,6 +113,9 @@ void TsSkinProvider::HookedControlDestroyed(TControl& control) {
 
 void TsSkinProvider::ForgetWindow() {
   KillAnimations();
+  // The border window goes before the form's window does.
+  FMoveTimer.reset();
+  FBorderForm.reset();
   if (HWND h = Handle()) RemoveSkinnedWindow(h);
   FAdapter.reset();
   FPrepared = false;
@@ -141,7 +152,21 @@ TFrameWindow TsSkinProvider::WindowFacts() const {
   w.Width = wr.right - wr.left, w.Height = wr.bottom - wr.top;
   w.ClientWidth = cr.right, w.ClientHeight = cr.bottom;
   w.FormBorderWidth = FForm->Frame().BorderWidth;
+  if (FBorderForm && Manager()) {
+    const TsSkinManager& m = *Manager();
+    TBorderWindowFrame& bw = w.BorderWindow;
+    bw.Present = true;
+    bw.BorderWidth = m.SkinData.ExBorderWidth, bw.TitleHeight = m.SkinData.ExTitleHeight;
+    bw.MaxHeight = m.SkinData.ExMaxHeight, bw.CenterOffset = m.SkinData.ExCenterOffs;
+    bw.TopMargin = m.SkinData.BITopMargin;
+    bw.Shadow = ManagerShadowSize(m);
+  }
   return w;
+}
+
+TBorderFormLayout TsSkinProvider::BorderLayout() const {
+  const TFrameWindow w = WindowFacts();
+  return LayoutBorderForm(MeasureFrame(w, SystemFrameMetrics()), w);
 }
 
 TFrameGeometry TsSkinProvider::Geometry() const { return MeasureFrame(WindowFacts(), SystemFrameMetrics()); }
@@ -194,11 +219,14 @@ void TsSkinProvider::PrepareForm() {
   if (!FAdapter) FAdapter = std::make_unique<TqxCtrlAdapter>(*FForm, this, SkinData->SkinManager());
   FAdapter->AddAllItems();
   FPrepared = true;
+  UpdateExtBorders();
 }
 
 void TsSkinProvider::ReleaseForm() {
   HWND h = Handle();
   KillAnimations();
+  FMoveTimer.reset();
+  FBorderForm.reset();
   if (FAdapter && !FForm->IsDestroying()) FAdapter->GiveBackLabels();
   FAdapter.reset();
   CheckSysMenuStyle(false);
@@ -208,6 +236,47 @@ void TsSkinProvider::ReleaseForm() {
   FPrepared = false;
   // The form itself with its frame and children: never the whole desktop.
   if (IsWindowVisible(h)) RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// ---- The border window ------------------------------------------------------------------------------------
+
+bool TsSkinProvider::WantsBorderForm() const {
+  HWND h = Handle();
+  const TsSkinManager* m = Manager();
+  if (!h || !m || !FPrepared || !Skinned() || !m->ExtendedBorders() || !EngineStartup().UpdateLayeredWindow) return false;
+  if (!AllowExtBorders || !DrawNonClientArea || FForm->IsDestroying()) return false;
+  // A bordered top-level form, on the screen, neither minimised nor (with the switch) maximised.
+  const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE), exStyle = GetWindowLongPtrW(h, GWL_EXSTYLE);
+  if ((style & WS_CHILD) || (exStyle & WS_EX_MDICHILD) || FForm->Frame().BorderStyle == TFormBorderStyle::bsNone)
+    return false;
+  if (!IsWindowVisible(h) || IsIconic(h)) return false;
+  return !(IsZoomed(h) && ExtBordersOffWhenMaximized);
+}
+
+void TsSkinProvider::UpdateExtBorders() {
+  // While the form's drawing is suspended (a skin change) it only looks hidden: nothing changes then.
+  if (FLockCount > 0) return;
+  const bool want = WantsBorderForm();
+  if (want == (FBorderForm != nullptr)) return;
+  if (want) {
+    FBorderForm = std::make_unique<TqxBorderForm>(*this);
+    if (!FBorderForm->Window()) FBorderForm.reset();
+  } else {
+    FBorderForm.reset();
+  }
+  // The frame's measures, picture and region change with it.
+  KillAnimations();
+  SkinData->BGChanged = true;
+  FRgnChanged = true;
+  HWND h = Handle();
+  if (!h || !IsWindowVisible(h)) return;
+  if (FBorderForm) {
+    PaintAll();
+    UpdateFormRgn();
+    FBorderForm->UpdateExBordersPos(true);
+  } else {
+    RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  }
 }
 
 void TsSkinProvider::CheckSysMenuStyle(bool skinned) {

@@ -15,6 +15,8 @@
 #include "base/Component.h"
 #include "fw/Control.h"
 #include "image/Bitmap32.h"
+#include "skin/core/TransitionSchedule.h"
+#include "skin/frame/BorderFormLayout.h"
 #include "skin/frame/FormCaption.h"
 #include "skin/frame/FrameHitTest.h"
 
@@ -22,7 +24,9 @@ namespace qw {
 
 class TForm;
 class TPopupMenu;
+class TqxBorderForm;
 class TqxCaptionHint;
+class TqxMoveTimer;
 class TqxCtrlAdapter;
 class TqxSBAnimation;
 class TsCommonData;
@@ -67,6 +71,9 @@ struct TsCaptionButton {
 
 // What the system answers for the frame's parts.
 TFrameMetrics SystemFrameMetrics();
+// Skin changes of the skinned forms fade their frames from the old look to the new one (installed when
+// the first frame component takes over a form).
+void InstallFrameChangeAnimation();
 
 class TsSkinProvider : public TComponent, private TWindowProcHook {
  public:
@@ -84,6 +91,8 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   // ---- Stored properties ----
   TAlignment CaptionAlignment = taLeftJustify;
   bool AllowAnimation = true;
+  bool AllowExtBorders = true;     // the form may have a border window when its manager has extended borders
+  bool AllowBlendOnMoving = true;  // the form may grow translucent while dragged
   bool DrawNonClientArea = true;
   bool DrawClientArea = true;
   bool MakeSkinMenu = false;
@@ -121,6 +130,10 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   // The non-client paints done so far (each copies the whole frame once).
   int NonClientPaints() const { return FNonClientPaints; }
   bool Skinned() const;
+  // The border window drawing the form's frame and shadow (extended borders), or null.
+  TqxBorderForm* BorderForm() const { return FBorderForm.get(); }
+  // Where the frame, the client area and the form's window lie in the border window.
+  TBorderFormLayout BorderLayout() const;
   // The window commands the form offers now (its system menu's items and its caption buttons).
   TSysMenuRules SysMenuRules() const;
 
@@ -137,8 +150,15 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void PaintAll();
   // Lays the caption out for the window's current size and state.
   void CalcItems();
-  // Sets the window region from the skin's corner masks.
+  // Sets the window region from the skin's corner masks (with a border window: the client area).
   void UpdateFormRgn();
+  // Makes or frees the border window as the manager, the form and its state want it now.
+  void UpdateExtBorders();
+  // Before a skin is loaded: keeps the border window's look for the change animation.
+  void PrepareSkinChangeAnimation();
+  // After a skin change, with the form's drawing suspended: the new look fades in over the old one
+  // (Time 0: shown at once), then drawing is resumed and the form redrawn under it.
+  void AnimateSkinChange(int timeMs, TTransitionMode mode);
   // The hit code at a screen point, and whether the frame answers it itself.
   TFrameHit HTProcess(POINT screen);
   // Opens the system menu with its top-left corner at the screen point.
@@ -166,6 +186,18 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void UpdateIconsIndexes();
   TFormState FormStateNow() const;
   void ForgetWindow();
+  bool WantsBorderForm() const;
+  TRect CaptionBand(const TFrameGeometry& g) const;
+  void PaintBorderPicture(const TFrameGeometry& g, TBitmap32& shadow);
+  void FinishBorderPicture(const TFrameGeometry& g, const TBitmap32& shadow);
+  void OnWindowPosChanged(TMessage& message);
+  bool BeginMoveBlend(int hitCode);
+  void OnPrint(TMessage& message, HDC dc, UINT flags);
+  // The frame's strips of the picture onto a DC of the whole window.
+  void CopyFrameToDC(HDC dc, const TFrameGeometry& g, const TFrameWindow& w);
+  // The border window's picture with the form's client area in its hole.
+  TBitmap32 BorderSnapshot();
+  void AnimateBorderChange(int timeMs);
 
   // The message table and its handlers.
   void OnSkinCommand(TMessage& message);
@@ -226,6 +258,9 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   int FLockCount = 0;
   std::unique_ptr<TqxCtrlAdapter> FAdapter;
   std::unique_ptr<TqxCaptionHint> FHint;  // of the hot user button
+  std::unique_ptr<TqxBorderForm> FBorderForm;
+  std::unique_ptr<TqxMoveTimer> FMoveTimer;  // while a drag blends the form
+  TBitmap32 FCoverBmp;  // the border window's look before a skin change
   struct {
     bool Active = false;
     int HitCode = 0;

@@ -1,0 +1,210 @@
+#include "skin/frame/BorderForm_win.h"
+
+#include "fw/Form.h"
+#include "fw/MessageCrack.h"
+#include "skin/core/CommonData_win.h"
+#include "skin/data/SkinManager.h"
+#include "skin/frame/FramePicture.h"
+#include "skin/frame/SkinProvider_win.h"
+#include "skin/render/EngineStartup_win.h"
+#include "skin/render/LayeredWindow_win.h"
+
+namespace qw {
+
+namespace {
+
+constexpr wchar_t kBorderClass[] = L"QxBorderForm";
+
+// The skin's own border picture, when it has a valid one.
+const TsMaskData* SkinBorderPicture(const TsSkinManager& m) {
+  const int index = m.ConstData.ExBorder;
+  return m.IsValidImgIndex(index) ? &m.ma[static_cast<size_t>(index)] : nullptr;
+}
+
+}  // namespace
+
+TRect ManagerShadowSize(const TsSkinManager& m) {
+  const TsMaskData* picture = SkinBorderPicture(m);
+  const TRect widths = picture ? TRect{picture->WL, picture->WT, picture->WR, picture->WB} : TRect{};
+  return FormShadowSize(m.ExtendedBorders() && m.Active(), picture != nullptr, widths, m.SkinData.ExContentOffs,
+                        m.SkinData.ExDrawMode);
+}
+
+void PaintFormShadow(TBitmap32& picture, const TsSkinManager& m, bool active) {
+  const TRect whole{0, 0, picture.Width(), picture.Height()};
+  if (const TsMaskData* mask = SkinBorderPicture(m)) {
+    // The inactive look is the first state, the active one the second (when there is one).
+    const TBitmap32& src = mask->Bmp ? *mask->Bmp : m.MasterBitmap;
+    const int count = std::max<int>(1, mask->ImageCount);
+    const int width = WidthOfRect(mask->R) / count;
+    const int state = active && count > 1 ? 1 : 0;
+    const TRect from{mask->R.Left + state * width, mask->R.Top, mask->R.Left + (state + 1) * width,
+                     mask->R.Top + HeightOfRect(mask->R) / (mask->MaskType > 0 ? mask->MaskType + 1 : 1)};
+    PaintNinePart(picture, whole, src, from, TRect{mask->WL, mask->WT, mask->WR, mask->WB});
+    return;
+  }
+  const TBitmap32& shadow = active ? EngineStartup().ShadowActive : EngineStartup().ShadowInactive;
+  const TRect from{0, 0, shadow.Width(), shadow.Height()};
+  // The pictures are a blurred square: its corners as they are, its sides and middle stretched.
+  PaintNinePart(picture, whole, shadow, from,
+                TRect{shadow.Width() / 2, shadow.Height() / 2, shadow.Width() / 2, shadow.Height() / 2});
+}
+
+TqxBorderForm::TqxBorderForm(TsSkinProvider& provider) : FProvider(provider) {
+  FWnd = CreateLayeredPopup(kBorderClass, &BorderProc);
+  if (!FWnd) return;
+  SetWindowLongPtrW(FWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // In the form's owner group, so it stays with the form; never owned by the form itself, or the system
+  // would keep it above the form.
+  if (HWND form = provider.Form() ? provider.Form()->Handle() : nullptr)
+    SetWindowLongPtrW(FWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetWindow(form, GW_OWNER)));
+}
+
+TqxBorderForm::~TqxBorderForm() {
+  if (!FWnd) return;
+  // Nothing reaches this object once it goes: the window forgets it first.
+  SetWindowLongPtrW(FWnd, GWLP_USERDATA, 0);
+  DestroyWindow(FWnd);
+}
+
+TPoint TqxBorderForm::Origin() const {
+  RECT wr{};
+  HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr;
+  if (form) GetWindowRect(form, &wr);
+  const TPoint at = FProvider.BorderLayout().FormOrigin;
+  return TPoint{wr.left - at.X, wr.top - at.Y};
+}
+
+void TqxBorderForm::UpdateExBordersPos(bool newPicture, int blend) {
+  HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr;
+  if (!FWnd || !form || FUpdating) return;
+  FUpdating = true;
+  const TBorderFormLayout l = FProvider.BorderLayout();
+  const TPoint at = Origin();
+  FBlend = blend;
+  if (newPicture) {
+    if (FProvider.SkinData->BGChanged || FProvider.Cache().Width() != l.Picture.Width ||
+        FProvider.Cache().Height() != l.Picture.Height)
+      FProvider.PaintAll();
+    UpdateLayeredPicture(FWnd, FProvider.Cache(), at, blend);
+    SetHole(true);
+  }
+  // Shown without activation, then directly behind the form.
+  if (!IsWindowVisible(FWnd)) ShowWindow(FWnd, SW_SHOWNA);
+  SetWindowPos(FWnd, form, at.X, at.Y, l.Picture.Width, l.Picture.Height, SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  FUpdating = false;
+}
+
+void TqxBorderForm::ShowPicture(const TBitmap32& picture, int blend) {
+  if (!FWnd || picture.Empty()) return;
+  SetHole(false);
+  UpdateLayeredPicture(FWnd, picture, Origin(), blend);
+}
+
+void TqxBorderForm::SetBlend(int blend) {
+  if (!FWnd || blend == FBlend) return;
+  FBlend = blend;
+  UpdateLayeredPicture(FWnd, FProvider.Cache(), Origin(), blend);
+}
+
+void TqxBorderForm::SetHole(bool cut) {
+  const TBorderFormLayout l = FProvider.BorderLayout();
+  HRGN region = CreateRectRgn(0, 0, l.Picture.Width, l.Picture.Height);
+  if (cut) {
+    // The form's client area (with its own scroll bars) shows through.
+    HRGN hole = CreateRectRgn(l.Client.Left, l.Client.Top, l.FormOrigin.X + l.FormClient.Right,
+                              l.FormOrigin.Y + l.FormClient.Bottom);
+    CombineRgn(region, region, hole, RGN_DIFF);
+    DeleteObject(hole);
+  }
+  if (!SetWindowRgn(FWnd, region, FALSE)) DeleteObject(region);
+}
+
+// ---- Messages -----------------------------------------------------------------------------------------------
+
+LRESULT CALLBACK TqxBorderForm::BorderProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TqxBorderForm*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+  return self ? self->WndProc(msg, wParam, lParam) : DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+LRESULT TqxBorderForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_NCPAINT:
+      return 0;
+    case WM_NCHITTEST:
+      return OnNcHitTest(PointFromLParam(lParam));
+    case WM_SETCURSOR:
+      if (OnSetCursor(HwndFrom(wParam), LoWord(lParam), HiWord(lParam))) return TRUE;
+      break;
+    case WM_MOUSEACTIVATE:
+      return OnMouseActivate();
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+      OnNcMouse(msg, PointFromLParam(lParam));
+      return 0;
+    case WM_NCMOUSELEAVE:
+      FTracking = false;
+      if (HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr) SendMessageW(form, WM_NCMOUSELEAVE, 0, 0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(FWnd, msg, wParam, lParam);
+}
+
+TFrameHit TqxBorderForm::HitTest(POINT screen) const { return FProvider.HTProcess(screen); }
+
+LRESULT TqxBorderForm::OnNcHitTest(POINT screen) {
+  const TFrameHit hit = HitTest(screen);
+  // Over the shadow the window below gets the mouse; elsewhere every mouse message comes here as a
+  // non-client one, and the system does nothing of its own with it.
+  return hit.Code == kHtTransparent ? HTTRANSPARENT : HTOBJECT;
+}
+
+bool TqxBorderForm::OnSetCursor(HWND, UINT, UINT) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  LPCWSTR shape = IDC_ARROW;
+  switch (HitTest(cursor).Code) {
+    case kHtLeft:
+    case kHtRight: shape = IDC_SIZEWE; break;
+    case kHtTop:
+    case kHtBottom: shape = IDC_SIZENS; break;
+    case kHtTopLeft:
+    case kHtBottomRight: shape = IDC_SIZENWSE; break;
+    case kHtTopRight:
+    case kHtBottomLeft: shape = IDC_SIZENESW; break;
+    default: break;
+  }
+  SetCursor(LoadCursorW(nullptr, shape));
+  return true;
+}
+
+LRESULT TqxBorderForm::OnMouseActivate() {
+  // The border window is never active itself: the form is.
+  if (TForm* form = FProvider.Form(); form && form->HandleAllocated() && IsWindowEnabled(form->Handle()))
+    SetForegroundWindow(form->Handle());
+  return MA_NOACTIVATE;
+}
+
+void TqxBorderForm::OnNcMouse(UINT msg, POINT screen) {
+  TForm* form = FProvider.Form();
+  if (!form || !form->HandleAllocated()) return;
+  const TFrameHit hit = HitTest(screen);
+  if (hit.Code == kHtTransparent) return;
+  if (msg == WM_NCMOUSEMOVE && !FTracking) {
+    TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE | TME_NONCLIENT, FWnd, 0};
+    FTracking = TrackMouseEvent(&track) != FALSE;
+  }
+  // The form's frame component answers the frame's clicks; the system moves and sizes the form itself
+  // for the caption and the borders.
+  SendMessageW(form->Handle(), msg, static_cast<WPARAM>(hit.Code), PointToLParam(screen));
+}
+
+}  // namespace qw
