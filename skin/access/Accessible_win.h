@@ -14,8 +14,8 @@ namespace qw {
 
 class TqxAccessible final : public IAccessible {
  public:
-  // Takes one reference of Standard, the system's object of the window's client.
-  TqxAccessible(TAccessSource& source, HWND window, IAccessible* standard);
+  // Takes one reference of Standard, the system's object of the same part of the window (ObjectId).
+  TqxAccessible(TAccessSource& source, HWND window, IAccessible* standard, LONG objectId = OBJID_CLIENT);
   void Disconnect();
 
   // IUnknown
@@ -66,6 +66,7 @@ class TqxAccessible final : public IAccessible {
   TAccessSource* FSource;
   HWND FWindow;
   IAccessible* FStandard;
+  LONG FObjectId;
   TAccessFacts FSelf;
   std::vector<TAccessElement> FElements;
 };

@@ -80,5 +80,39 @@ TEST(AccessRules, ChangesAnnouncedAreNameValueAndLastingState) {
   EXPECT_TRUE(toggled.State && toggled.Name && !toggled.Value);
 }
 
+TEST(AccessRules, MenuItemsReadTheirTextKeyAndStates) {
+  const struct {
+    std::u16string text;
+    TMenuItemFlags flags;
+    std::u16string name, shortcut;
+    long role;
+    uint32_t state;
+  } cases[] = {
+      {u"&Close\tAlt+F4", {}, u"Close", u"Alt+F4", RoleMenuItem, 0},
+      {u"&Size", {false, false}, u"Size", u"Alt+S", RoleMenuItem, StateUnavailable},
+      {u"MetroUI", {false, true, true, true}, u"MetroUI", u"", RoleMenuItem, StateChecked | StateSelected | StateFocused},
+      {u"", {true}, u"", u"", RoleSeparator, 0},
+  };
+  for (const auto& c : cases) {
+    const TAccessAnswer a = AccessAnswerOf(MenuItemFacts(c.text, c.flags));
+    EXPECT_EQ(std::tie(a.Name, a.Shortcut, a.Role, a.State), std::tie(c.name, c.shortcut, c.role, c.state));
+  }
+  // Hovering is shown, never announced as a change.
+  TAccessFacts button = Facts(TAccessKind::PushButton, u"Close");
+  const TAccessAnswer rest = AccessAnswerOf(button);
+  button.Hot = true;
+  EXPECT_EQ(AccessAnswerOf(button).State, StateFocusable | StateHotTracked);
+  EXPECT_FALSE(AccessChangesBetween(rest, AccessAnswerOf(button)).State);
+}
+
+TEST(AccessRules, ABoxWithoutCaptionIsNamedAfterWhatItHolds) {
+  EXPECT_EQ(JoinedNames({u"Length", u"", u"Own characters.", u"Length", u"Extra"}), u"Length, Own characters., Extra");
+  EXPECT_EQ(JoinedNames({u"", u""}), u"");
+  TAccessFacts box = Facts(TAccessKind::Grouping, u"", u"", u"Status");
+  EXPECT_EQ(AccessAnswerOf(box).Name, u"Status");
+  box.Caption = u"Actions";
+  EXPECT_EQ(AccessAnswerOf(box).Name, u"Actions");
+}
+
 }  // namespace
 }  // namespace qw
