@@ -148,9 +148,17 @@ TEST_F(SkinSubmenu, ChoosingTheOtherSkinRepaintsEveryControlUnderIt) {
   ASSERT_EQ(before.size(), 3u);
   std::u16string firstItem;
   bool extraLine = false;
+  int radios = 0;
+  std::vector<bool> checked;
   TWhileMenuOpen whileOpen([&] {
     TsSystemMenu* menu = SystemMenuOf(Form.Handle());
     firstItem = menu->Items(0)->Caption();
+    // One radio item per skin, the skin shown now checked.
+    for (int i = 0; i < menu->Items(0)->Count(); ++i) {
+      const TMenuItem& skin = *menu->Items(0)->Items(i);
+      radios += skin.RadioItem();
+      checked.push_back(skin.Checked());
+    }
     const TqxMenuInfo* level = SkinableMenus().LevelOfWindow(FindWindowW(L"#32768", nullptr));
     extraLine = level && level->HaveExtraLine;
     // The skins submenu is the first item; MetroUI the second skin in it.
@@ -162,6 +170,8 @@ TEST_F(SkinSubmenu, ChoosingTheOtherSkinRepaintsEveryControlUnderIt) {
     Sleep(10);
   }
   EXPECT_EQ(firstItem, u"Available skins");
+  EXPECT_EQ(radios, 2);
+  EXPECT_EQ(checked, (std::vector<bool>{true, false}));
   // The description's menu settings: the level that lists the skins has the extra line down its side.
   EXPECT_EQ(m->MenuSupport.ExtraLineWidth, 24);
   EXPECT_EQ(m->MenuSupport.ExtraLineFont.Name, u"Verdana");
