@@ -35,7 +35,7 @@ TKindRule RuleOf(TAccessKind kind) {
     case TAccessKind::SpinArrow: return {RolePushButton, TNameFrom::Caption, false, u"Press"};
     case TAccessKind::TitleBar: return {RoleTitleBar, TNameFrom::Caption, false, nullptr};
     case TAccessKind::MenuPopup: return {RoleMenuPopup, TNameFrom::Caption, false, nullptr};
-    case TAccessKind::MenuItem: return {RoleMenuItem, TNameFrom::Caption, false, nullptr};
+    case TAccessKind::MenuItem: return {RoleMenuItem, TNameFrom::Caption, false, u"Execute"};
     case TAccessKind::Separator: return {RoleSeparator, TNameFrom::Caption, false, nullptr};
     case TAccessKind::ScrollBar: return {RoleScrollBar, TNameFrom::Caption, true, nullptr};
     case TAccessKind::Client: break;
@@ -90,7 +90,7 @@ TAccessAnswer AccessAnswerOf(const TAccessFacts& f) {
   a.Role = rule.Role;
   a.Name = NameOf(f, rule.Name);
   if (rule.HasValue) a.Value = f.Value;
-  if (f.Enabled) {
+  if (f.Enabled && !f.HasPopup) {
     if (f.Kind == TAccessKind::CheckBox) a.DefaultAction = f.Checked ? u"Uncheck" : u"Check";
     else if (rule.Action) a.DefaultAction = rule.Action;
   }
@@ -103,6 +103,7 @@ TAccessAnswer AccessAnswerOf(const TAccessFacts& f) {
   if (f.Checked) a.State |= StateChecked;
   if (f.Pressed) a.State |= StatePressed;
   if (f.Hot) a.State |= StateHotTracked;
+  if (f.HasPopup) a.State |= StateHasPopup;
   if (f.ReadOnly) a.State |= StateReadOnly;
   if (f.Kind == TAccessKind::PageTab) a.State |= StateSelectable | (f.Selected ? StateSelected : 0);
   // The menu's hot item is the one the keyboard acts on: selected and focused.
@@ -128,6 +129,7 @@ TAccessFacts MenuItemFacts(const std::u16string& text, TMenuItemFlags flags) {
   f.Enabled = flags.Enabled;
   f.Checked = flags.Checked;
   f.Selected = flags.Hot;
+  f.HasPopup = flags.Submenu;
   return f;
 }
 

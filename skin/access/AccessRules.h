@@ -42,7 +42,8 @@ inline constexpr long RoleTitleBar = 1, RoleScrollBar = 3, RoleMenuPopup = 11, R
                       RolePageTabList = 60;
 inline constexpr uint32_t StateUnavailable = 0x1, StateSelected = 0x2, StateFocused = 0x4, StatePressed = 0x8,
                           StateChecked = 0x10, StateHotTracked = 0x80, StateReadOnly = 0x40, StateInvisible = 0x8000, StateOffscreen = 0x10000,
-                          StateFocusable = 0x100000, StateSelectable = 0x200000, StateLinked = 0x400000;
+                          StateFocusable = 0x100000, StateSelectable = 0x200000, StateLinked = 0x400000,
+                          StateHasPopup = 0x40000000;
 }  // namespace access
 
 // What the control knows of itself.
@@ -62,6 +63,7 @@ struct TAccessFacts {
   bool Selected = false;   // the active tab
   bool Pressed = false;
   bool Hot = false;        // under the mouse
+  bool HasPopup = false;   // opens a menu of its own
   bool ReadOnly = false;
 };
 
@@ -94,6 +96,7 @@ struct TMenuItemFlags {
   bool Enabled = true;
   bool Checked = false;
   bool Hot = false;
+  bool Submenu = false;
 };
 TAccessFacts MenuItemFacts(const std::u16string& text, TMenuItemFlags flags);
 

@@ -135,6 +135,10 @@ HRESULT TqxAccessible::get_accState(VARIANT child, VARIANT* out) {
 
 // ---- The tree: the elements first, then the window's child windows as the system counts them -------------
 
+// Only a client has child windows; the system's children of a part of the frame (its own caption
+// buttons, its scroll bar's arrows) are what the skin replaced.
+bool TqxAccessible::HasWindowChildren() const { return FStandard && FObjectId == OBJID_CLIENT; }
+
 HRESULT TqxAccessible::get_accParent(IDispatch** parent) {
   if (!FSource) return CO_E_OBJNOTCONNECTED;
   if (FStandard) return FStandard->get_accParent(parent);
@@ -147,7 +151,7 @@ HRESULT TqxAccessible::get_accChildCount(long* count) {
   if (!count) return E_POINTER;
   if (!Snapshot()) return CO_E_OBJNOTCONNECTED;
   long windows = 0;
-  if (!FStandard || FAILED(FStandard->get_accChildCount(&windows))) windows = 0;
+  if (!HasWindowChildren() || FAILED(FStandard->get_accChildCount(&windows))) windows = 0;
   *count = static_cast<long>(FElements.size()) + windows;
   return S_OK;
 }
@@ -159,7 +163,7 @@ HRESULT TqxAccessible::get_accChild(VARIANT child, IDispatch** out) {
   if (child.vt != VT_I4) return E_INVALIDARG;
   const long elements = static_cast<long>(FElements.size());
   if (child.lVal > 0 && child.lVal <= elements) return S_FALSE;  // a simple element: no object of its own
-  if (!FStandard) return E_INVALIDARG;
+  if (!HasWindowChildren()) return E_INVALIDARG;
   VARIANT windowChild = child;
   if (child.lVal > elements) windowChild.lVal -= elements;
   return FStandard->get_accChild(windowChild, out);
@@ -238,9 +242,12 @@ HRESULT TqxAccessible::accHitTest(long x, long y, VARIANT* out) {
       return S_OK;
     }
   }
-  if (FStandard) return FStandard->accHitTest(x, y, out);
-  TRect self{};
-  if (!FSource->AccessBounds(self) || pt.x < self.Left || pt.x >= self.Right || pt.y < self.Top || pt.y >= self.Bottom)
+  if (HasWindowChildren()) return FStandard->accHitTest(x, y, out);
+  long left = 0, top = 0, width = 0, height = 0;
+  VARIANT self;
+  SetI4(&self, CHILDID_SELF);
+  if (accLocation(&left, &top, &width, &height, self) != S_OK || x < left || x >= left + width || y < top ||
+      y >= top + height)
     return S_FALSE;
   SetI4(out, CHILDID_SELF);
   return S_OK;

@@ -60,6 +60,7 @@ class TqxAccessible final : public IAccessible {
   HRESULT AnswerFor(const VARIANT& child, TAccessAnswer& answer);
   // Child as an element number, 0 for the control, -1 for anything else (a child window's id).
   long ElementOf(const VARIANT& child) const;
+  bool HasWindowChildren() const;
   HRESULT StringAnswer(const VARIANT& child, std::u16string TAccessAnswer::*field, BSTR* out);
 
   LONG FRefs = 1;

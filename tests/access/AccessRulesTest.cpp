@@ -84,18 +84,21 @@ TEST(AccessRules, MenuItemsReadTheirTextKeyAndStates) {
   const struct {
     std::u16string text;
     TMenuItemFlags flags;
-    std::u16string name, shortcut;
+    std::u16string name, shortcut, action;
     long role;
     uint32_t state;
   } cases[] = {
-      {u"&Close\tAlt+F4", {}, u"Close", u"Alt+F4", RoleMenuItem, 0},
-      {u"&Size", {false, false}, u"Size", u"Alt+S", RoleMenuItem, StateUnavailable},
-      {u"MetroUI", {false, true, true, true}, u"MetroUI", u"", RoleMenuItem, StateChecked | StateSelected | StateFocused},
-      {u"", {true}, u"", u"", RoleSeparator, 0},
+      {u"&Close\tAlt+F4", {}, u"Close", u"Alt+F4", u"Execute", RoleMenuItem, 0},
+      {u"&Size", {false, false}, u"Size", u"Alt+S", u"", RoleMenuItem, StateUnavailable},
+      {u"MetroUI", {false, true, true, true}, u"MetroUI", u"", u"Execute", RoleMenuItem,
+       StateChecked | StateSelected | StateFocused},
+      {u"Skins", {false, true, false, false, true}, u"Skins", u"", u"", RoleMenuItem, StateHasPopup},
+      {u"", {true}, u"", u"", u"", RoleSeparator, 0},
   };
   for (const auto& c : cases) {
     const TAccessAnswer a = AccessAnswerOf(MenuItemFacts(c.text, c.flags));
-    EXPECT_EQ(std::tie(a.Name, a.Shortcut, a.Role, a.State), std::tie(c.name, c.shortcut, c.role, c.state));
+    EXPECT_EQ(std::tie(a.Name, a.Shortcut, a.DefaultAction, a.Role, a.State),
+              std::tie(c.name, c.shortcut, c.action, c.role, c.state));
   }
   // Hovering is shown, never announced as a change.
   TAccessFacts button = Facts(TAccessKind::PushButton, u"Close");

@@ -137,13 +137,17 @@ expect E "Скопировать пароль" 12 0x0
 
 # Alt+Space opens the system menu under the icon: its commands as the form offers them, greyed where
 # the form cannot do them; Escape closes it.
-xdotool key alt+space sleep 1
-reader tree "$title" >"$tree"
+system_menu() {
+  xdotool key alt+space sleep 1
+  reader tree "$title" >"$tree"
+  xdotool key Escape sleep 0.8
+}
+listen_secs=8 listen system_menu
 expect M "Системное меню" 11 0x0
 restore=$(awk -F'\t' '$1 == "E1" && $3 == 12' "$tree")
 [ "$(field 4 "$restore")" = 0x1 ] || fail "Restore is not greyed: $restore"
 [ "$(awk -F'\t' '$3 == 12 && $9 == "Alt+F4"' "$tree" | wc -l)" -eq 1 ] || fail "no item with the key Alt+F4"
-xdotool key Escape sleep 0.8
+[ "$(count 0x6 "Системное меню")" -eq 1 ] && [ "$(count 0x7)" -eq 1 ] || fail "the system menu raised $(count 0x6) starts, $(count 0x7) ends"
 reader tree "$title" >"$tree"
 [ "$(menus)" -eq 0 ] || fail "Escape left the system menu open"
 

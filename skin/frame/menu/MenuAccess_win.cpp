@@ -22,6 +22,7 @@ TMenuItemFlags FlagsOf(const MENUITEMINFOW& info) {
   f.Enabled = !(info.fState & (MFS_DISABLED | MFS_GRAYED));
   f.Checked = (info.fState & MFS_CHECKED) != 0;
   f.Hot = (info.fState & MFS_HILITE) != 0;
+  f.Submenu = info.hSubMenu != nullptr;
   return f;
 }
 
@@ -66,6 +67,16 @@ void TqxMenuAccess::ItemPainted() {
   if (!SystemAnnouncesMenus()) NotifyAccessEvent(EVENT_OBJECT_FOCUS, FWnd, hot + 1);
 }
 
+void TqxMenuAccess::DoAccessDefaultAction(int id) {
+  HMENU menu = Menu();
+  const UINT command = menu && id > 0 ? GetMenuItemID(menu, id - 1) : static_cast<UINT>(-1);
+  const UINT state = menu && id > 0 ? GetMenuState(menu, static_cast<UINT>(id - 1), MF_BYPOSITION) : 0;
+  if (command > kHighestMenuCommand || (state & (MF_DISABLED | MF_GRAYED | MF_SEPARATOR))) return;
+  TMenuItem* item = MenuItemOfCommand(static_cast<uint16_t>(command));
+  if (auto* popup = item ? dynamic_cast<TPopupMenu*>(item->Root().Listener()) : nullptr)
+    popup->ChooseWhileOpen(static_cast<uint16_t>(command));
+}
+
 void TqxMenuAccess::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) {
   HMENU menu = Menu();
   self.Kind = TAccessKind::MenuPopup;
@@ -76,11 +87,11 @@ void TqxMenuAccess::DescribeAccess(TAccessFacts& self, std::vector<TAccessElemen
     wchar_t text[256] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
     info.dwTypeData = text;
     info.cch = static_cast<UINT>(std::size(text) - 1);
     // An item that cannot be read keeps its place: the elements' ids are the items' positions + 1.
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) info.fType = info.fState = 0;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) info.fType = info.fState = 0, info.hSubMenu = nullptr;
     TAccessElement e;
     e.Facts = MenuItemFacts(U16(text), FlagsOf(info));
     e.Facts.Showing = self.Showing;

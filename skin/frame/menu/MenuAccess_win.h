@@ -1,7 +1,8 @@
 #pragma once
 // TqxMenuAccess: a skinned popup menu's window as a screen reader reads it: a menu popup whose elements
 // are its items, read from the system's menu the window shows (names without their access-key marks,
-// the key after the tab, checked, greyed and hot states), and the events of a menu: the popup shown and
+// the key after the tab, checked, greyed, hot and submenu states; an item's default action chooses
+// it), and the events of a menu: the popup shown and
 // hidden, and the focus moving to the hot item. Windows raises those for its menu windows itself; Wine
 // raises none, so the wrapper raises them there, once each.
 #include <windows.h>
@@ -22,7 +23,8 @@ class TqxMenuAccess final : public TAccessSource {
   void ItemPainted();
 
   void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
-  void DoAccessDefaultAction(int) override {}
+  // Chooses the item as a click would: the menu closes and the item runs.
+  void DoAccessDefaultAction(int id) override;
 
  private:
   HMENU Menu() const;

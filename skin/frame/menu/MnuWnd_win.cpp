@@ -45,6 +45,9 @@ void TqxMnuWnd::qxWndProc(TMessage& message) {
     case WM_GETOBJECT:
       if (FAccess.Answer(message.WParam, message.LParam, message.Result)) return;
       return TqxMainWnd::qxWndProc(message);
+    case FW_ACCESS_ACTION:
+      // Posted by the object; the menu's own loop dispatches it.
+      return FAccess.DoAccessDefaultAction(static_cast<int>(message.WParam));
     case WM_WINDOWPOSCHANGED:
       return OnWindowPosChanged(message, RecordFrom<WINDOWPOS>(message.LParam));
     case WM_DESTROY:

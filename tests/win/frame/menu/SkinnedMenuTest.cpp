@@ -1,6 +1,10 @@
 // Skinned menus on real windows: the generator's system menu, a menu window's wrapper gone once the menu
-// closes, and the skin submenu of a test form (with the menu settings of its description) switching
+// closes, an item chosen by a screen reader, and the skin submenu of a test form (with the menu settings of its description) switching
 // every control to the other skin.
+#include <initguid.h>
+#include <windows.h>
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +13,7 @@
 #include "fw/DeferredRelease.h"
 #include "fw/Menu.h"
 #include "skin/controls/SkinControlClasses.h"
+#include "skin/controls/sPanel.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/hook/ThreadHook_win.h"
@@ -92,6 +97,35 @@ TEST(SkinnedPopupMenu, AMenuWindowsWrapperAndPictureGoWhenTheMenuCloses) {
   EXPECT_EQ(SkinableMenus().LevelCount(), 0);
   EXPECT_EQ(PendingReleaseCount(), 0);
   EXPECT_FALSE(SkinableMenus().MenuOpen);
+}
+
+TEST(SkinnedPopupMenu, AScreenReaderChoosesAnItemByItsDefaultAction) {
+  TGeneratorWindow window;
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  long count = 0;
+  HRESULT onSeparator = S_OK, onItem = E_FAIL;
+  TWhileMenuOpen whileOpen([&] {
+    IAccessible* acc = nullptr;
+    const LRESULT answer = SendMessageW(FindWindowW(L"#32768", nullptr), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
+    if (SUCCEEDED(ObjectFromLresult(answer, IID_IAccessible, 0, reinterpret_cast<void**>(&acc)))) {
+      VARIANT child{};
+      child.vt = VT_I4;
+      acc->get_accChildCount(&count);
+      child.lVal = 2;
+      onSeparator = acc->accDoDefaultAction(child);
+      child.lVal = 1;  // "Сгенерировать новый"
+      onItem = acc->accDoDefaultAction(child);
+      acc->Release();
+    }
+    KeysToMenu({VK_ESCAPE});  // never reached once the item closes the menu
+  });
+  window->PopupMenu1->Popup(100, 100);
+  Pump(3);
+  EXPECT_EQ(count, 3);
+  EXPECT_EQ(onSeparator, DISP_E_MEMBERNOTFOUND);
+  EXPECT_EQ(onItem, S_OK);
+  EXPECT_NE(window->sPanel1->Text(), L"PSSWORD") << "the item made no password";
+  CoUninitialize();
 }
 
 // A form with both stored skins, a few skinned controls and its system menu's skin submenu.
