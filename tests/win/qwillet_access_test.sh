@@ -29,12 +29,17 @@ click() {  # <W|E> <name> <role>: a click inside the object, near its left edge
   IFS=, read -r x y _ h <<<"$(field 7 "$(line "$1" "$2" "$3")")"
   xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) sleep 0.2 click 1
 }
-listen() {  # <action...>: the events raised while the action runs (for $listen_secs, 5 by default)
-  reader events "$title" "${listen_secs:-5}" >"$events" &
-  local listener=$!
+listen() {  # <action...>: the events raised while the action runs and in the 2 s after it
+  local stop listener
+  stop=$(mktemp -u)
+  reader events "$title" 60 "Z:${stop//\//\\}" >"$events" &
+  listener=$!
   for _ in $(seq 1 50); do grep -q listening "$events" && break; sleep 0.1; done
   "$@" >/dev/null
+  sleep 2
+  touch "$stop"
   wait "$listener"
+  rm -f "$stop"
 }
 count() { awk -F'\t' -v e="$1" -v n="${2-}" '$1 == "EV" && $2 == e && (n == "" || $3 == n)' "$events" | wc -l; }
 
@@ -126,7 +131,7 @@ popup() {
   reader tree "$title" >"$tree"
   xdotool key Escape sleep 0.8
 }
-listen_secs=9 listen popup
+listen popup
 expect M "Контекстное меню" 11 0x0
 expect E "Сгенерировать новый" 12 0x6
 expect E "Скопировать пароль" 12 0x0
@@ -142,7 +147,7 @@ system_menu() {
   reader tree "$title" >"$tree"
   xdotool key Escape sleep 0.8
 }
-listen_secs=8 listen system_menu
+listen system_menu
 expect M "Системное меню" 11 0x0
 restore=$(awk -F'\t' '$1 == "E1" && $3 == 12' "$tree")
 [ "$(field 4 "$restore")" = 0x1 ] || fail "Restore is not greyed: $restore"

@@ -6,7 +6,9 @@
 //                                      and the program's open popup menus (M):
 //                                      W|T|S|M|E<id>  name  role  state(hex)  value  default-action  x,y,w,h  children
 //                                      keyboard-shortcut
-//   qw_access_walk events TITLE SECS   the WinEvents the program raises for SECS seconds:
+//   qw_access_walk events TITLE SECS [STOP]
+//                                      the WinEvents the program raises for SECS seconds, or until the
+//                                      file STOP exists:
 //                                      EV  event(hex)  name  role  state(hex)  child
 #include <initguid.h>
 #include <windows.h>
@@ -147,7 +149,7 @@ void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND w, LONG object, LONG chil
   std::fflush(stdout);
 }
 
-int Events(HWND top, int seconds) {
+int Events(HWND top, int seconds, const wchar_t* stop) {
   DWORD process = 0;
   GetWindowThreadProcessId(top, &process);
   HWINEVENTHOOK hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, OnEvent, process, 0, WINEVENT_OUTOFCONTEXT);
@@ -155,7 +157,7 @@ int Events(HWND top, int seconds) {
   std::printf("listening\n");  // the script acts once it reads this
   std::fflush(stdout);
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
-  while (GetTickCount64() < end) {
+  while (GetTickCount64() < end && !(stop && GetFileAttributesW(stop) != INVALID_FILE_ATTRIBUTES)) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
@@ -170,14 +172,14 @@ int main() {
   // The arguments as the system has them: names are not in the ANSI code page.
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc < 3) return std::fprintf(stderr, "usage: qw_access_walk tree|events TITLE [SECONDS]\n"), 2;
+  if (argc < 3) return std::fprintf(stderr, "usage: qw_access_walk tree TITLE | events TITLE SECONDS [STOP]\n"), 2;
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const std::string mode = Utf8(argv[1]);
   HWND top = FindWindowW(nullptr, argv[2]);
   if (!top) return std::fprintf(stderr, "no window titled %s\n", Utf8(argv[2]).c_str()), 1;
   int rc = 2;
   if (mode == "tree") rc = Tree(top);
-  else if (mode == "events" && argc > 3) rc = Events(top, _wtoi(argv[3]));
+  else if (mode == "events" && argc > 3) rc = Events(top, _wtoi(argv[3]), argc > 4 ? argv[4] : nullptr);
   CoUninitialize();
   return rc;
 }
