@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # End to end: the real program read from another process as a screen reader reads it (qw_access_walk):
 # the name, role and state numbers of every control, the labels, tabs, spin arrows and the link as
-# elements, the caption's buttons, the scroll bar, and the events of a space on a focused check box (one
-# state change of that box), a click on a tab (one selection of the strip) and a generation (one value
-# change each of the panel, the result and the history). Then the frame's keyboard and menus: the
-# password display's popup menu and the system menu read as menus (their showing, hiding and hot item
-# each raised once), Alt+Space and a right click on the caption open the system menu, Escape closes it,
-# and Alt+F4 closes the window. Runs under the stored skin, or under a package put into c:\Skins.
+# elements, the caption's buttons, the scroll bar, the menus, and the events of a space on a focused check
+# box (one state change of that box), a click on a tab (one selection of the strip), a generation (one
+# value change each of the panel, the result and the history) and a menu (shown, hot item, hidden: one
+# each); Alt+Space, Escape, a right click on the caption and Alt+F4. Runs under the stored skin, or under
+# a package put into c:\Skins.
 #   qwillet_access_test.sh qwillet.exe qw_access_walk.exe [package.vlz]
 set -u
 exe=$1 walk=$2 package=${3:-}
@@ -124,7 +123,6 @@ password=$(field 5 "$(line W "Пароль" 41)")
 
 # ---- Menus and the frame's keyboard ----
 find_client_area "$wid" || fail "unexpected window size"
-menus() { awk -F'\t' '$1 == "M"' "$tree" | wc -l; }
 # The display's popup menu: shown, its first item hot under the mouse, read, closed with Escape.
 popup() {
   xdotool mousemove $(( cx + 200 )) $(( cy + 105 )) click 3 sleep 1 mousemove $(( cx + 260 )) $(( cy + 117 )) sleep 0.8
@@ -134,10 +132,8 @@ popup() {
 listen popup
 expect M "Контекстное меню" 11 0x0
 expect E "Сгенерировать новый" 12 0x6
-expect E "Скопировать пароль" 12 0x0
 [ -n "$(awk -F'\t' '$1 ~ /^E/ && $3 == 21' "$tree")" ] || fail "the menu's separator is not read"
-[ "$(count 0x6 "Контекстное меню")" -eq 1 ] || fail "the popup menu raised $(count 0x6) starts"
-[ "$(count 0x7)" -eq 1 ] || fail "the popup menu raised $(count 0x7) ends"
+[ "$(count 0x6 "Контекстное меню")" -eq 1 ] && [ "$(count 0x7)" -eq 1 ] || fail "the popup menu raised $(count 0x6) starts, $(count 0x7) ends"
 [ "$(count 0x8005 "Сгенерировать новый")" -eq 1 ] || fail "the hot item raised $(count 0x8005 "Сгенерировать новый") focus events"
 
 # Alt+Space opens the system menu under the icon: its commands as the form offers them, greyed where
@@ -149,12 +145,11 @@ system_menu() {
 }
 listen system_menu
 expect M "Системное меню" 11 0x0
-restore=$(awk -F'\t' '$1 == "E1" && $3 == 12' "$tree")
-[ "$(field 4 "$restore")" = 0x1 ] || fail "Restore is not greyed: $restore"
+[ "$(awk -F'\t' '$1 == "E1" && $3 == 12 { print $4 }' "$tree")" = 0x1 ] || fail "Restore is not greyed"
 [ "$(awk -F'\t' '$3 == 12 && $9 == "Alt+F4"' "$tree" | wc -l)" -eq 1 ] || fail "no item with the key Alt+F4"
 [ "$(count 0x6 "Системное меню")" -eq 1 ] && [ "$(count 0x7)" -eq 1 ] || fail "the system menu raised $(count 0x6) starts, $(count 0x7) ends"
 reader tree "$title" >"$tree"
-[ "$(menus)" -eq 0 ] || fail "Escape left the system menu open"
+[ -z "$(awk -F'\t' '$1 == "M"' "$tree")" ] || fail "Escape left the system menu open"
 
 # A right click on the caption opens it at the cursor.
 IFS=, read -r x y w _ <<<"$(field 7 "$(line T "$title" 1)")"

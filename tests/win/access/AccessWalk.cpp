@@ -90,23 +90,22 @@ long SimpleElements(IAccessible* acc) {
   return simple;
 }
 
-// One object and its simple elements; false when the window does not answer for that object.
-bool PrintObject(const char* kind, HWND w, LONG objectId) {
+// One object and its simple elements, when the window answers for that object. The system's stand-ins
+// for scroll bars a window does not show say nothing worth a line.
+void PrintObject(const char* kind, HWND w, LONG objectId) {
   IAccessible* acc = nullptr;
   if (FAILED(AccessibleObjectFromWindow(w, static_cast<DWORD>(objectId), IID_IAccessible, reinterpret_cast<void**>(&acc))))
-    return false;
+    return;
   long count = 0;
   acc->get_accChildCount(&count);
   const TObjectLine self = Read(acc, CHILDID_SELF);
-  // The system's stand-ins for scroll bars a window does not have say nothing worth a line.
-  if (objectId == OBJID_VSCROLL || objectId == OBJID_HSCROLL) {
-    if (self.Role != ROLE_SYSTEM_SCROLLBAR || (self.State & STATE_SYSTEM_INVISIBLE)) return acc->Release(), false;
+  const bool bar = objectId == OBJID_VSCROLL || objectId == OBJID_HSCROLL;
+  if (!bar || (self.Role == ROLE_SYSTEM_SCROLLBAR && !(self.State & STATE_SYSTEM_INVISIBLE))) {
+    Print(kind, self, count);
+    const long simple = SimpleElements(acc);
+    for (long id = 1; id <= simple; ++id) Print(("E" + std::to_string(id)).c_str(), Read(acc, id), 0);
   }
-  Print(kind, self, count);
-  const long simple = SimpleElements(acc);
-  for (long id = 1; id <= simple; ++id) Print(("E" + std::to_string(id)).c_str(), Read(acc, id), 0);
   acc->Release();
-  return true;
 }
 
 int Tree(HWND top) {
