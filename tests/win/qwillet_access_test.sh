@@ -121,42 +121,28 @@ password=$(field 5 "$(line W "Пароль" 41)")
 [ -n "$password" ] && [ "$password" != PSSWORD ] || fail "the panel reads \"$password\""
 [ "$(field 5 "$(line W "Результат" 42)")" = "$password" ] || fail "the result edit does not read the password"
 
-# ---- Menus and the frame's keyboard ----
 find_client_area "$wid" || fail "unexpected window size"
-# The display's popup menu: shown, its first item hot under the mouse, read, closed with Escape.
-popup() {
-  xdotool mousemove $(( cx + 200 )) $(( cy + 105 )) click 3 sleep 1 mousemove $(( cx + 260 )) $(( cy + 117 )) sleep 0.8
-  reader tree "$title" >"$tree"
-  xdotool key Escape sleep 0.8
-}
-listen popup
+# menu <xdotool arguments>: a menu opened as they say, the window read with it, the menu closed by Escape.
+menu() { xdotool "$@" sleep 1; reader tree "$title" >"$tree"; xdotool key Escape sleep 0.8; }
+# The display's popup menu, its first item hot under the mouse.
+listen menu mousemove $(( cx + 200 )) $(( cy + 105 )) click 3 sleep 1 mousemove $(( cx + 260 )) $(( cy + 117 ))
 expect M "Контекстное меню" 11 0x0
 expect E "Сгенерировать новый" 12 0x6
 [ -n "$(awk -F'\t' '$1 ~ /^E/ && $3 == 21' "$tree")" ] || fail "the menu's separator is not read"
 [ "$(count 0x6 "Контекстное меню")" -eq 1 ] && [ "$(count 0x7)" -eq 1 ] || fail "the popup menu raised $(count 0x6) starts, $(count 0x7) ends"
 [ "$(count 0x8005 "Сгенерировать новый")" -eq 1 ] || fail "the hot item raised $(count 0x8005 "Сгенерировать новый") focus events"
-
-# Alt+Space opens the system menu under the icon: its commands as the form offers them, greyed where
-# the form cannot do them; Escape closes it.
-system_menu() {
-  xdotool key alt+space sleep 1
-  reader tree "$title" >"$tree"
-  xdotool key Escape sleep 0.8
-}
-listen system_menu
+# Alt+Space opens the system menu under the icon: the form's commands, greyed where it cannot do them.
+listen menu key alt+space
 expect M "Системное меню" 11 0x0
 [ "$(awk -F'\t' '$1 == "E1" && $3 == 12 { print $4 }' "$tree")" = 0x1 ] || fail "Restore is not greyed"
 [ "$(awk -F'\t' '$3 == 12 && $9 == "Alt+F4"' "$tree" | wc -l)" -eq 1 ] || fail "no item with the key Alt+F4"
 [ "$(count 0x6 "Системное меню")" -eq 1 ] && [ "$(count 0x7)" -eq 1 ] || fail "the system menu raised $(count 0x6) starts, $(count 0x7) ends"
 reader tree "$title" >"$tree"
 [ -z "$(awk -F'\t' '$1 == "M"' "$tree")" ] || fail "Escape left the system menu open"
-
 # A right click on the caption opens it at the cursor.
 IFS=, read -r x y w _ <<<"$(field 7 "$(line T "$title" 1)")"
-xdotool mousemove $(( x + w / 2 )) $(( y + 8 )) click 3 sleep 1
-reader tree "$title" >"$tree"
+menu mousemove $(( x + w / 2 )) $(( y + 8 )) click 3
 expect M "Системное меню" 11 0x0
-xdotool key Escape sleep 0.8
 
 # Alt+F4 closes the window, though the frame took the system's caption buttons and menu style away.
 xdotool key alt+F4
