@@ -113,14 +113,21 @@ TForm1::TForm1() {
 void TForm1::LoadFromResource() {
   TFormReader reader(*this, Registry());
   reader.ReadFormResource(L"FORM1");
-  CheckFields();
-  StartMarquee();
+  DescriptionRead();
 }
 
 void TForm1::LoadFromText(const std::string& text) {
   TFormReader reader(*this, Registry());
   reader.ReadForm(text);
+  DescriptionRead();
+}
+
+void TForm1::DescriptionRead() {
   CheckFields();
+  // The status line is empty until something is saved or copied, and the about page's logo has no
+  // text: a screen reader still reads them by what they are (no tip shows these hints).
+  sLabel1->Hint = L"Состояние";
+  Image3->Hint = L"Логотип Qwillet";
   StartMarquee();
 }
 

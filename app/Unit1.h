@@ -112,6 +112,8 @@ class TForm1 : public TForm, public TAccessSource {
   std::function<void(HWND owner, const wchar_t* address)> OpenAddress;
 
  private:
+  // Every field found, the status line named, the credits started.
+  void DescriptionRead();
   void CheckFields() const;
   // The credits' timer runs only while the about page can be seen; shown again, the credits catch up.
   void StartMarquee();

@@ -1,5 +1,7 @@
 #include "fw/Menu.h"
 
+#include <utility>
+
 #include "fw/Application.h"
 #include "fw/Control.h"
 #include "fw/Form.h"
@@ -131,13 +133,21 @@ void TPopupMenu::Popup(int x, int y) {
   // The menu's own loop runs every other message meanwhile; one of them may destroy this menu.
   TDestroyWatch watch(this);
   FTracking = true;
-  const UINT chosen =
+  FChosen = 0;
+  UINT chosen =
       static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0, owner, nullptr));
   if (watch.Destroyed()) return;
   FTracking = false;
+  if (chosen == 0) chosen = std::exchange(FChosen, uint16_t{0});
   // The closed menu is not kept (the next Popup makes it anew): its windows and pictures go now.
   DiscardHandle();
   DispatchCommand(static_cast<uint16_t>(chosen));
+}
+
+void TPopupMenu::ChooseWhileOpen(uint16_t command) {
+  if (!FTracking || !FindItem(command)) return;
+  FChosen = command;
+  EndMenu();
 }
 
 // ---- TMainMenu ---------------------------------------------------------------------------------------------

@@ -75,6 +75,9 @@ class TPopupMenu : public TMenu {
 
   // Shows the menu at a screen point and runs the chosen item.
   void Popup(int x, int y);
+  // Chooses an item while the menu is open, as a click on it would (for assistive technology): the
+  // menu closes and the item runs once Popup is back. Nothing while the menu is not open.
+  void ChooseWhileOpen(uint16_t command);
   // The control the menu was last opened on.
   TControl* PopupComponent = nullptr;
 
@@ -84,6 +87,7 @@ class TPopupMenu : public TMenu {
 
  private:
   bool FTracking = false;  // the system's menu is open: it must live until it closes
+  uint16_t FChosen = 0;    // chosen while open, not by the system's menu
 };
 
 class TMainMenu : public TMenu {

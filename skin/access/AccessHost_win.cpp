@@ -15,7 +15,7 @@ void TAccessHost::Disconnect() {
 }
 
 bool TAccessHost::Answer(HWND window, WPARAM flags, LPARAM objectId, LRESULT& result) {
-  if (static_cast<LONG>(objectId) != OBJID_CLIENT || !window) return false;
+  if (static_cast<LONG>(objectId) != FObjectId || !window) return false;
   // A window made anew (RecreateWnd) gets an object of its own; clients of the old one are cut off.
   if (window != FWindow) Disconnect();
   if (!FObject) {
@@ -23,10 +23,14 @@ bool TAccessHost::Answer(HWND window, WPARAM flags, LPARAM objectId, LRESULT& re
     // (a second call only counts up, the thread keeps its apartment until it ends).
     static thread_local const bool joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     (void)joined;
+    // The system may have no object for a part of the frame (Wine has none but for the client and the
+    // window): then the object answers parent, place and navigation itself.
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))))
-      return false;
-    FObject = new TqxAccessible(FSource, window, standard);
+    if (FAILED(CreateStdAccessibleObject(window, FObjectId, IID_IAccessible, reinterpret_cast<void**>(&standard)))) {
+      if (FObjectId == OBJID_CLIENT) return false;
+      standard = nullptr;
+    }
+    FObject = new TqxAccessible(FSource, window, standard, FObjectId);
     FWindow = window;
   }
   result = LresultFromObject(IID_IAccessible, flags, static_cast<IAccessible*>(FObject));
@@ -49,13 +53,22 @@ void TAccessHost::AnnounceChanges(HWND window) {
   FAnnounced = now;
   FAnnouncedOnce = true;
   if (!tell) return;
-  if (changes.State) NotifyAccessEvent(EVENT_OBJECT_STATECHANGE, window);
-  if (changes.Value) NotifyAccessEvent(EVENT_OBJECT_VALUECHANGE, window);
-  if (changes.Name) NotifyAccessEvent(EVENT_OBJECT_NAMECHANGE, window);
+  if (changes.State) NotifyAccessEvent(EVENT_OBJECT_STATECHANGE, window, 0, FObjectId);
+  if (changes.Value) NotifyAccessEvent(EVENT_OBJECT_VALUECHANGE, window, 0, FObjectId);
+  if (changes.Name) NotifyAccessEvent(EVENT_OBJECT_NAMECHANGE, window, 0, FObjectId);
 }
 
-void NotifyAccessEvent(DWORD event, HWND window, long child) {
-  if (window) NotifyWinEvent(event, window, OBJID_CLIENT, child);
+TRect ClientRectOfWindowRect(HWND window, const TRect& inWindow) {
+  RECT wr{};
+  GetWindowRect(window, &wr);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  const int32_t dx = wr.left - origin.x, dy = wr.top - origin.y;
+  return TRect{inWindow.Left + dx, inWindow.Top + dy, inWindow.Right + dx, inWindow.Bottom + dy};
+}
+
+void NotifyAccessEvent(DWORD event, HWND window, long child, LONG objectId) {
+  if (window) NotifyWinEvent(event, window, objectId, child);
 }
 
 }  // namespace qw

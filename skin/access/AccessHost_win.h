@@ -11,18 +11,20 @@ namespace qw {
 
 class TqxAccessible;
 
-// Posted to the window by the object's default action; WParam carries the element id. The action runs
+// Posted to the window by the object's default action; WParam carries the element id, LParam the object
+// id (OBJID_CLIENT, or the part of the frame whose object it is). The action runs
 // from the message loop so that a client's call never waits for a message box it opened.
 inline constexpr UINT FW_ACCESS_ACTION = 0xB0F0;
 
 class TAccessHost {
  public:
-  explicit TAccessHost(TAccessSource& source) : FSource(source) {}
+  // ObjectId: which of the window's objects this is (its client, or a part of its frame).
+  explicit TAccessHost(TAccessSource& source, LONG objectId = OBJID_CLIENT) : FSource(source), FObjectId(objectId) {}
   ~TAccessHost();
   TAccessHost(const TAccessHost&) = delete;
   TAccessHost& operator=(const TAccessHost&) = delete;
 
-  // WM_GETOBJECT: true with Result set when the client object of Window was asked for; false leaves the
+  // WM_GETOBJECT: true with Result set when this object of Window was asked for; false leaves the
   // message to the system.
   bool Answer(HWND window, WPARAM flags, LPARAM objectId, LRESULT& result);
   // The control may have changed: raises one event for each of its name, value and state that differs
@@ -37,6 +39,7 @@ class TAccessHost {
 
  private:
   TAccessSource& FSource;
+  LONG FObjectId;
   TqxAccessible* FObject = nullptr;
   HWND FWindow = nullptr;
   TAccessAnswer FAnnounced;
@@ -44,7 +47,10 @@ class TAccessHost {
   bool FDescribing = false;
 };
 
-// Raises a WinEvent for the client object of Window (Child 0) or one of its elements.
-void NotifyAccessEvent(DWORD event, HWND window, long child = 0);
+// A rectangle in Window's window coordinates (its frame's parts) in its client coordinates.
+TRect ClientRectOfWindowRect(HWND window, const TRect& inWindow);
+
+// Raises a WinEvent for an object of Window (Child 0) or one of its elements.
+void NotifyAccessEvent(DWORD event, HWND window, long child = 0, LONG objectId = OBJID_CLIENT);
 
 }  // namespace qw

@@ -33,6 +33,11 @@ TKindRule RuleOf(TAccessKind kind) {
     case TAccessKind::Link: return {RoleLink, TNameFrom::Hint, true, u"Jump"};
     case TAccessKind::SpinButton: return {RoleSpinButton, TNameFrom::Label, false, nullptr};
     case TAccessKind::SpinArrow: return {RolePushButton, TNameFrom::Caption, false, u"Press"};
+    case TAccessKind::TitleBar: return {RoleTitleBar, TNameFrom::Caption, false, nullptr};
+    case TAccessKind::MenuPopup: return {RoleMenuPopup, TNameFrom::Caption, false, nullptr};
+    case TAccessKind::MenuItem: return {RoleMenuItem, TNameFrom::Caption, false, u"Execute"};
+    case TAccessKind::Separator: return {RoleSeparator, TNameFrom::Caption, false, nullptr};
+    case TAccessKind::ScrollBar: return {RoleScrollBar, TNameFrom::Caption, true, nullptr};
     case TAccessKind::Client: break;
   }
   return {RoleClient, TNameFrom::Caption, false, nullptr};
@@ -85,11 +90,11 @@ TAccessAnswer AccessAnswerOf(const TAccessFacts& f) {
   a.Role = rule.Role;
   a.Name = NameOf(f, rule.Name);
   if (rule.HasValue) a.Value = f.Value;
-  if (f.Enabled) {
+  if (f.Enabled && !f.HasPopup) {
     if (f.Kind == TAccessKind::CheckBox) a.DefaultAction = f.Checked ? u"Uncheck" : u"Check";
     else if (rule.Action) a.DefaultAction = rule.Action;
   }
-  a.Shortcut = ShortcutOf(rule.Name == TNameFrom::Label ? f.Label : f.Caption);
+  a.Shortcut = !f.Shortcut.empty() ? f.Shortcut : ShortcutOf(rule.Name == TNameFrom::Label ? f.Label : f.Caption);
   if (!f.Enabled) a.State |= StateUnavailable;
   if (f.Focusable && f.Enabled) a.State |= StateFocusable;
   if (f.Focused) a.State |= StateFocused;
@@ -97,17 +102,46 @@ TAccessAnswer AccessAnswerOf(const TAccessFacts& f) {
   if (!f.Showing) a.State |= StateInvisible;
   if (f.Checked) a.State |= StateChecked;
   if (f.Pressed) a.State |= StatePressed;
+  if (f.Hot) a.State |= StateHotTracked;
+  if (f.HasPopup) a.State |= StateHasPopup;
   if (f.ReadOnly) a.State |= StateReadOnly;
   if (f.Kind == TAccessKind::PageTab) a.State |= StateSelectable | (f.Selected ? StateSelected : 0);
+  // The menu's hot item is the one the keyboard acts on: selected and focused.
+  if (f.Kind == TAccessKind::MenuItem && f.Selected) a.State |= StateSelected | StateFocused;
   if (f.Kind == TAccessKind::Link) a.State |= StateLinked;
   return a;
 }
 
 TAccessChanges AccessChangesBetween(const TAccessAnswer& before, const TAccessAnswer& after) {
   using namespace access;
-  constexpr uint32_t kQuiet = StateFocused | StateFocusable | StateOffscreen | StateInvisible | StatePressed;
+  constexpr uint32_t kQuiet = StateFocused | StateFocusable | StateOffscreen | StateInvisible | StatePressed | StateHotTracked;
   return TAccessChanges{before.Name != after.Name, before.Value != after.Value,
                         (before.State & ~kQuiet) != (after.State & ~kQuiet)};
+}
+
+TAccessFacts MenuItemFacts(const std::u16string& text, TMenuItemFlags flags) {
+  TAccessFacts f;
+  f.Kind = flags.Separator ? TAccessKind::Separator : TAccessKind::MenuItem;
+  if (flags.Separator) return f;
+  const size_t tab = text.find(u'\t');
+  f.Caption = text.substr(0, tab);
+  if (tab != std::u16string::npos) f.Shortcut = text.substr(tab + 1);
+  f.Enabled = flags.Enabled;
+  f.Checked = flags.Checked;
+  f.Selected = flags.Hot;
+  f.HasPopup = flags.Submenu;
+  return f;
+}
+
+std::u16string JoinedNames(const std::vector<std::u16string>& names) {
+  std::u16string joined;
+  std::vector<const std::u16string*> seen;
+  for (const std::u16string& n : names) {
+    if (n.empty() || std::any_of(seen.begin(), seen.end(), [&](const std::u16string* s) { return *s == n; })) continue;
+    seen.push_back(&n);
+    joined += (joined.empty() ? u"" : u", ") + n;
+  }
+  return joined;
 }
 
 bool IsOffscreen(const TRect& bounds, const TRect& visible) {

@@ -27,17 +27,23 @@ enum class TAccessKind {
   Link,        // a picture that opens an address
   SpinButton,  // the arrow pair of a spin edit
   SpinArrow,
+  TitleBar,    // a skinned frame's caption, whose elements are its buttons
+  MenuPopup,   // a popup menu's window, whose elements are its items
+  MenuItem,
+  Separator,   // a menu's dividing line
+  ScrollBar,   // its value is the position
 };
 
 // Roles and states as the accessibility interfaces number them.
 namespace access {
-inline constexpr long RoleScrollBar = 3, RoleClient = 10, RoleGrouping = 20, RoleLink = 30, RolePageTab = 37,
+inline constexpr long RoleTitleBar = 1, RoleScrollBar = 3, RoleMenuPopup = 11, RoleMenuItem = 12, RoleSeparator = 21, RoleClient = 10, RoleGrouping = 20, RoleLink = 30, RolePageTab = 37,
                       RolePropertyPage = 38, RoleGraphic = 40, RoleStaticText = 41, RoleText = 42,
                       RolePushButton = 43, RoleCheckButton = 44, RoleComboBox = 46, RoleSpinButton = 52,
                       RolePageTabList = 60;
 inline constexpr uint32_t StateUnavailable = 0x1, StateSelected = 0x2, StateFocused = 0x4, StatePressed = 0x8,
-                          StateChecked = 0x10, StateReadOnly = 0x40, StateInvisible = 0x8000, StateOffscreen = 0x10000,
-                          StateFocusable = 0x100000, StateSelectable = 0x200000, StateLinked = 0x400000;
+                          StateChecked = 0x10, StateHotTracked = 0x80, StateReadOnly = 0x40, StateInvisible = 0x8000, StateOffscreen = 0x10000,
+                          StateFocusable = 0x100000, StateSelectable = 0x200000, StateLinked = 0x400000,
+                          StateHasPopup = 0x40000000;
 }  // namespace access
 
 // What the control knows of itself.
@@ -47,6 +53,7 @@ struct TAccessFacts {
   std::u16string Hint;
   std::u16string Label;    // the label that names a field (bound, preceding, or the group's caption)
   std::u16string Value;    // a field's text, the chosen item, the shown password, a link's address
+  std::u16string Shortcut = {};  // a menu item's key ("Alt+F4"); empty: the caption's mnemonic
   bool Enabled = true;
   bool Focusable = false;
   bool Focused = false;
@@ -55,6 +62,8 @@ struct TAccessFacts {
   bool Checked = false;
   bool Selected = false;   // the active tab
   bool Pressed = false;
+  bool Hot = false;        // under the mouse
+  bool HasPopup = false;   // opens a menu of its own
   bool ReadOnly = false;
 };
 
@@ -79,6 +88,21 @@ struct TAccessChanges {
   bool State = false;
 };
 TAccessChanges AccessChangesBetween(const TAccessAnswer& before, const TAccessAnswer& after);
+
+// A menu item as the system's menu holds it: its text ("&Caption\tShortcut", the part after the tab is
+// the item's key) and its state.
+struct TMenuItemFlags {
+  bool Separator = false;
+  bool Enabled = true;
+  bool Checked = false;
+  bool Hot = false;
+  bool Submenu = false;
+};
+TAccessFacts MenuItemFacts(const std::u16string& text, TMenuItemFlags flags);
+
+// A name made of others (a strip after its tabs, a box without caption after what it holds): the
+// non-empty ones, each once, in their order, joined by ", ".
+std::u16string JoinedNames(const std::vector<std::u16string>& names);
 
 // A caption as it is read: the mnemonic marks removed, "&&" read as one '&'.
 std::u16string StripMnemonic(const std::u16string& caption);

@@ -22,6 +22,12 @@ class TAccessSource {
   // Runs the default action of the control (Id 0) or of its element Id. Called from the message loop,
   // never inside a client's call.
   virtual void DoAccessDefaultAction(int id) = 0;
+  // Where the object itself lies, in the window's client coordinates, for an object the system does not
+  // place (a part of the frame); false: unknown.
+  virtual bool AccessBounds(TRect& bounds) {
+    (void)bounds;
+    return false;
+  }
 
  protected:
   ~TAccessSource() = default;

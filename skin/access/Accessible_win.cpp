@@ -18,8 +18,8 @@ void SetI4(VARIANT* out, long value) {
 
 }  // namespace
 
-TqxAccessible::TqxAccessible(TAccessSource& source, HWND window, IAccessible* standard)
-    : FSource(&source), FWindow(window), FStandard(standard) {}
+TqxAccessible::TqxAccessible(TAccessSource& source, HWND window, IAccessible* standard, LONG objectId)
+    : FSource(&source), FWindow(window), FStandard(standard), FObjectId(objectId) {}
 
 TqxAccessible::~TqxAccessible() {
   if (FStandard) FStandard->Release();
@@ -135,16 +135,23 @@ HRESULT TqxAccessible::get_accState(VARIANT child, VARIANT* out) {
 
 // ---- The tree: the elements first, then the window's child windows as the system counts them -------------
 
+// Only a client has child windows; the system's children of a part of the frame (its own caption
+// buttons, its scroll bar's arrows) are what the skin replaced.
+bool TqxAccessible::HasWindowChildren() const { return FStandard && FObjectId == OBJID_CLIENT; }
+
 HRESULT TqxAccessible::get_accParent(IDispatch** parent) {
-  if (!FSource || !FStandard) return CO_E_OBJNOTCONNECTED;
-  return FStandard->get_accParent(parent);
+  if (!FSource) return CO_E_OBJNOTCONNECTED;
+  if (FStandard) return FStandard->get_accParent(parent);
+  // A part of the frame the system has no object for belongs to the window's object.
+  if (!parent) return E_POINTER;
+  return AccessibleObjectFromWindow(FWindow, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent));
 }
 
 HRESULT TqxAccessible::get_accChildCount(long* count) {
   if (!count) return E_POINTER;
   if (!Snapshot()) return CO_E_OBJNOTCONNECTED;
   long windows = 0;
-  if (FAILED(FStandard->get_accChildCount(&windows))) windows = 0;
+  if (!HasWindowChildren() || FAILED(FStandard->get_accChildCount(&windows))) windows = 0;
   *count = static_cast<long>(FElements.size()) + windows;
   return S_OK;
 }
@@ -156,14 +163,18 @@ HRESULT TqxAccessible::get_accChild(VARIANT child, IDispatch** out) {
   if (child.vt != VT_I4) return E_INVALIDARG;
   const long elements = static_cast<long>(FElements.size());
   if (child.lVal > 0 && child.lVal <= elements) return S_FALSE;  // a simple element: no object of its own
+  if (!HasWindowChildren()) return E_INVALIDARG;
   VARIANT windowChild = child;
   if (child.lVal > elements) windowChild.lVal -= elements;
   return FStandard->get_accChild(windowChild, out);
 }
 
 HRESULT TqxAccessible::get_accFocus(VARIANT* out) {
-  if (!FSource || !FStandard) return CO_E_OBJNOTCONNECTED;
-  return FStandard->get_accFocus(out);
+  if (!out) return E_POINTER;
+  if (!FSource) return CO_E_OBJNOTCONNECTED;
+  if (FStandard) return FStandard->get_accFocus(out);
+  VariantInit(out);
+  return S_FALSE;
 }
 
 HRESULT TqxAccessible::get_accSelection(VARIANT* out) {
@@ -179,8 +190,8 @@ HRESULT TqxAccessible::get_accSelection(VARIANT* out) {
 }
 
 HRESULT TqxAccessible::accSelect(long flags, VARIANT child) {
-  if (!FSource || !FStandard) return CO_E_OBJNOTCONNECTED;
-  return FStandard->accSelect(flags, child);
+  if (!FSource) return CO_E_OBJNOTCONNECTED;
+  return FStandard ? FStandard->accSelect(flags, child) : E_NOTIMPL;
 }
 
 HRESULT TqxAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
@@ -188,8 +199,10 @@ HRESULT TqxAccessible::accLocation(long* left, long* top, long* width, long* hei
   if (!Snapshot()) return CO_E_OBJNOTCONNECTED;
   const long id = ElementOf(child);
   if (id < 0) return E_INVALIDARG;
-  if (id == 0) return FStandard->accLocation(left, top, width, height, child);
-  const TRect& r = FElements[static_cast<size_t>(id - 1)].Bounds;
+  if (id == 0 && FStandard) return FStandard->accLocation(left, top, width, height, child);
+  TRect r{};
+  if (id > 0) r = FElements[static_cast<size_t>(id - 1)].Bounds;
+  else if (!FSource->AccessBounds(r)) return S_FALSE;
   POINT corners[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
   MapWindowPoints(FWindow, nullptr, corners, 2);
   *left = corners[0].x;
@@ -210,7 +223,7 @@ HRESULT TqxAccessible::accNavigate(long direction, VARIANT start, VARIANT* out) 
   else if (id == 0 && direction == NAVDIR_LASTCHILD && count > 0) to = count;
   else if (id > 0 && (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN || direction == NAVDIR_RIGHT)) to = id < count ? id + 1 : 0;
   else if (id > 0 && (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP || direction == NAVDIR_LEFT)) to = id - 1;
-  else if (id == 0) return FStandard->accNavigate(direction, start, out);
+  else if (id == 0) return FStandard ? FStandard->accNavigate(direction, start, out) : S_FALSE;
   else if (id < 0) return E_INVALIDARG;
   if (to <= 0) return S_FALSE;
   SetI4(out, to);
@@ -229,7 +242,15 @@ HRESULT TqxAccessible::accHitTest(long x, long y, VARIANT* out) {
       return S_OK;
     }
   }
-  return FStandard->accHitTest(x, y, out);
+  if (HasWindowChildren()) return FStandard->accHitTest(x, y, out);
+  long left = 0, top = 0, width = 0, height = 0;
+  VARIANT self;
+  SetI4(&self, CHILDID_SELF);
+  if (accLocation(&left, &top, &width, &height, self) != S_OK || x < left || x >= left + width || y < top ||
+      y >= top + height)
+    return S_FALSE;
+  SetI4(out, CHILDID_SELF);
+  return S_OK;
 }
 
 HRESULT TqxAccessible::accDoDefaultAction(VARIANT child) {
@@ -237,7 +258,9 @@ HRESULT TqxAccessible::accDoDefaultAction(VARIANT child) {
   const HRESULT hr = AnswerFor(child, answer);
   if (FAILED(hr)) return hr;
   if (answer.DefaultAction.empty()) return DISP_E_MEMBERNOTFOUND;
-  return PostMessageW(FWindow, FW_ACCESS_ACTION, static_cast<WPARAM>(ElementOf(child)), 0) ? S_OK : E_FAIL;
+  return PostMessageW(FWindow, FW_ACCESS_ACTION, static_cast<WPARAM>(ElementOf(child)), static_cast<LPARAM>(FObjectId))
+             ? S_OK
+             : E_FAIL;
 }
 
 }  // namespace qw

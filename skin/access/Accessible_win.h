@@ -14,8 +14,8 @@ namespace qw {
 
 class TqxAccessible final : public IAccessible {
  public:
-  // Takes one reference of Standard, the system's object of the window's client.
-  TqxAccessible(TAccessSource& source, HWND window, IAccessible* standard);
+  // Takes one reference of Standard, the system's object of the same part of the window (ObjectId).
+  TqxAccessible(TAccessSource& source, HWND window, IAccessible* standard, LONG objectId = OBJID_CLIENT);
   void Disconnect();
 
   // IUnknown
@@ -60,12 +60,14 @@ class TqxAccessible final : public IAccessible {
   HRESULT AnswerFor(const VARIANT& child, TAccessAnswer& answer);
   // Child as an element number, 0 for the control, -1 for anything else (a child window's id).
   long ElementOf(const VARIANT& child) const;
+  bool HasWindowChildren() const;
   HRESULT StringAnswer(const VARIANT& child, std::u16string TAccessAnswer::*field, BSTR* out);
 
   LONG FRefs = 1;
   TAccessSource* FSource;
   HWND FWindow;
   IAccessible* FStandard;
+  LONG FObjectId;
   TAccessFacts FSelf;
   std::vector<TAccessElement> FElements;
 };

@@ -66,6 +66,13 @@ void TsComboBox::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>&
   DescribeField(*this, BoundLabel, TAccessKind::ComboBox, self);
 }
 
+void TsComboBox::TFieldAccess::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>&) {
+  DescribeField(FBox, FBox.BoundLabel, TAccessKind::Edit, self);
+  HWND field = FBox.FieldHandle();
+  self.Focused = field && GetFocus() == field;
+  self.ReadOnly = FBox.ReadOnly();
+}
+
 void TsPanel::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) {
   DescribeControl(*this, self);
   self.Kind = TAccessKind::TextPanel;
@@ -73,10 +80,23 @@ void TsPanel::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& el
   AddWindowlessElements(*this, elements);
 }
 
+// A box without a caption is named after what it holds: its labels, then its controls, as each reads.
 void TsGroupBox::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) {
   DescribeControl(*this, self);
   self.Kind = TAccessKind::Grouping;
   AddWindowlessElements(*this, elements);
+  if (!self.Caption.empty() || !self.Hint.empty()) return;
+  std::vector<std::u16string> names;
+  for (const TAccessElement& e : elements) names.push_back(AccessAnswerOf(e.Facts).Name);
+  for (int i = 0; i < ControlCount(); ++i) {
+    auto* source = dynamic_cast<TAccessSource*>(Controls(i));
+    if (!source || !dynamic_cast<TWinControl*>(Controls(i)) || !Controls(i)->Visible()) continue;
+    TAccessFacts facts;
+    std::vector<TAccessElement> inner;
+    source->DescribeAccess(facts, inner);
+    names.push_back(AccessAnswerOf(facts).Name);
+  }
+  self.Label = JoinedNames(names);
 }
 
 void TsTabSheet::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) {
@@ -90,11 +110,11 @@ void TsTabSheet::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>&
 void TsPageControl::DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) {
   DescribeControl(*this, self);
   self.Kind = TAccessKind::PageList;
-  self.Caption.clear();
+  std::vector<std::u16string> tabs;
   for (int tab = 0;; ++tab) {
     const int page = PageIndexOfTab(tab);
     if (page < 0) break;
-    self.Caption += (tab ? u", " : u"") + U16(Pages(page)->Text());
+    tabs.push_back(U16(Pages(page)->Text()));
     TAccessElement e;
     DescribeControl(*Pages(page), e.Facts);
     e.Facts.Kind = TAccessKind::PageTab;
@@ -107,6 +127,7 @@ void TsPageControl::DescribeAccess(TAccessFacts& self, std::vector<TAccessElemen
     e.Bounds = PaintedTabRectOf(page);
     elements.push_back(std::move(e));
   }
+  self.Caption = JoinedNames(tabs);
 }
 
 void TsPageControl::DoAccessDefaultAction(int id) {

@@ -73,6 +73,9 @@ void TqxScrollWnd::qxWndProc(TMessage& message) {
   }
   TqxScrollBars& bars = *FBars;
   switch (message.Msg) {
+    case WM_GETOBJECT:
+      if (bars.AnswerObject(message)) return;
+      return TqxMainWnd::qxWndProc(message);
     case WM_NCCALCSIZE:
       return bars.NcCalcSize(message);
     case WM_NCPAINT:

@@ -221,6 +221,8 @@ bool TsComboBox::FieldMessage(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
     }
   }
   switch (msg) {
+    case WM_GETOBJECT:
+      return FFieldAccess.Host.Answer(field, wParam, lParam, result);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       // The notifications go on as usual; the look follows the focus afterwards.

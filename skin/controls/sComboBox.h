@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "fw/ComboBox.h"
+#include "skin/access/AccessHost_win.h"
 #include "skin/controls/ComboBoxLayout.h"
 #include "skin/core/SkinnedControl.h"
 #include "skin/controls/sBoundLabel.h"
@@ -128,6 +129,19 @@ class TsComboBox : public TsCachedControl<TComboBox, COC_TsComboBox> {
   // The brush the list's background is painted with, made again only when its colour changes.
   HBRUSH FListBrush = nullptr;
   COLORREF FListBrushColor = CLR_INVALID;
+
+  // The inner edit as a screen reader reads it: an edit named like the box, whose value is the text.
+  class TFieldAccess final : public TAccessSource {
+   public:
+    explicit TFieldAccess(TsComboBox& box) : FBox(box) {}
+    void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
+    void DoAccessDefaultAction(int) override {}
+    TAccessHost Host{*this};
+
+   private:
+    TsComboBox& FBox;
+  };
+  TFieldAccess FFieldAccess{*this};
 };
 
 void RegisterComboBoxClass(TClassRegistry& g);

@@ -170,9 +170,14 @@ bool TsSkinProvider::OnButtonUp(POINT screen) {
   if (TsCaptionButton* b = ButtonOf(pressed)) b->State = 0;
   SetHotHT(0);
   RepaintButton(pressed);
-  if (hit.Code != pressed) return true;
+  if (hit.Code == pressed) ClickButton(pressed, screen);
+  return true;
+}
+
+void TsSkinProvider::ClickButton(int hitCode, POINT screen) {
   HWND h = Handle();
-  switch (pressed) {
+  if (!h) return;
+  switch (hitCode) {
     case kHtClose:
       // Posted: closing may destroy the window, which must not happen inside this handler.
       PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -187,13 +192,12 @@ bool TsSkinProvider::OnButtonUp(POINT screen) {
       PostMessageW(h, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       break;
     default:
-      if (pressed >= kHtUserButton && pressed - kHtUserButton < static_cast<int>(TitleButtons.size())) {
-        const TMouseEvent handler = TitleButtons[static_cast<size_t>(pressed - kHtUserButton)].OnMouseUp;
+      if (hitCode >= kHtUserButton && hitCode - kHtUserButton < static_cast<int>(TitleButtons.size())) {
+        const TMouseEvent handler = TitleButtons[static_cast<size_t>(hitCode - kHtUserButton)].OnMouseUp;
         if (handler) handler(this, mbLeft, 0, screen.x, screen.y);
       }
       break;
   }
-  return true;
 }
 
 bool TsSkinProvider::OnNcLButtonDblClk(int hitCode) {

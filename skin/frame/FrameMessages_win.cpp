@@ -7,6 +7,7 @@
 #include "image/BitmapDC_win.h"
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/frame/CaptionAccess_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/BorderForm_win.h"
@@ -52,6 +53,13 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
     case WM_NCDESTROY:
       ForgetWindow();
       return CallPrevious(message);
+    case WM_GETOBJECT:
+      if (FCaptionAccess && FCaptionAccess->Answer(Handle(), message.WParam, message.LParam, message.Result)) return;
+      return CallPrevious(message);
+    case FW_ACCESS_ACTION:
+      if (static_cast<LONG>(message.LParam) != OBJID_TITLEBAR) return CallPrevious(message);
+      if (FCaptionAccess) FCaptionAccess->DoAccessDefaultAction(static_cast<int>(message.WParam));
+      return;
     case WM_NCPAINT:
       return OnNcPaint(message);
     case WM_NCACTIVATE:

@@ -12,6 +12,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/BorderForm_win.h"
+#include "skin/frame/CaptionAccess_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/CaptionHint_win.h"
 #include "skin/frame/MoveTimer_win.h"
@@ -40,13 +41,16 @@ TFrameMetrics SystemFrameMetrics() {
                        GetSystemMetrics(SM_CYSMCAPTION), GetSystemMetrics(SM_CXSMICON),  GetSystemMetrics(SM_CYSMICON)};
 }
 
-TsSkinProvider::TsSkinProvider() : SkinData(std::make_unique<TsCommonData>(this, true)) {
+TsSkinProvider::TsSkinProvider()
+    : SkinData(std::make_unique<TsCommonData>(this, true)), FCaptionAccess(std::make_unique<TqxCaptionAccess>(*this)) {
   SkinData->COC = COC_TsSkinProvider;
   SkinData->SetSkinSection(u"FORM");
 }
 
 TsSkinProvider::~TsSkinProvider() {
   SetComponentState(csDestroying);
+  // Screen readers that still hold the title bar's object get errors from now on, never this provider.
+  FCaptionAccess.reset();
   Detach();
   SkinData.reset();
 }

@@ -25,6 +25,7 @@ namespace qw {
 class TForm;
 class TPopupMenu;
 class TqxBorderForm;
+class TqxCaptionAccess;
 class TqxCaptionHint;
 class TqxMoveTimer;
 class TqxCtrlAdapter;
@@ -169,6 +170,11 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void SetPressedHT(int hitCode);
   void RepaintButton(int hitCode);
   void KillAnimations();
+  // A click would do something now (the form's rules for the system buttons, the title button's own).
+  bool ButtonEnabled(const TsCaptionButton& b) const;
+  // What a click on the button does, done now: its command posted to the form (a title button's
+  // handler is called with the screen point given).
+  void ClickButton(int hitCode, POINT screen);
   // The button's picture over the clean caption: its state image (for fades and repaints).
   TBitmap32 ButtonPicture(const TsCaptionButton& button, int state);
   bool CanAnimateButtons() const;
@@ -234,7 +240,6 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void SaveTitleBG(const TFrameGeometry& g);
   void PaintBorderIcons();
   void DrawButton(TBitmap32& bmp, const TsCaptionButton& b, TPoint at, int state);
-  bool ButtonEnabled(const TsCaptionButton& b) const;
   void CopyButtonToWindow(const TsCaptionButton& b);
   HICON FormIcon() const;
 
@@ -261,6 +266,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   std::unique_ptr<TqxBorderForm> FBorderForm;
   std::unique_ptr<TqxMoveTimer> FMoveTimer;  // while a drag blends the form
   TBitmap32 FCoverBmp;  // the border window's look before a skin change
+  std::unique_ptr<TqxCaptionAccess> FCaptionAccess;  // the title bar a screen reader reads
   struct {
     bool Active = false;
     int HitCode = 0;

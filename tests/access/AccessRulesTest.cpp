@@ -80,5 +80,37 @@ TEST(AccessRules, ChangesAnnouncedAreNameValueAndLastingState) {
   EXPECT_TRUE(toggled.State && toggled.Name && !toggled.Value);
 }
 
+TEST(AccessRules, MenuItemsReadTheirTextKeyAndStates) {
+  const struct {
+    std::u16string text;
+    TMenuItemFlags flags;
+    std::u16string name, shortcut, action;
+    long role;
+    uint32_t state;
+  } cases[] = {
+      {u"&Close\tAlt+F4", {}, u"Close", u"Alt+F4", u"Execute", RoleMenuItem, 0},
+      {u"&Size", {false, false}, u"Size", u"Alt+S", u"", RoleMenuItem, StateUnavailable},
+      {u"MetroUI", {false, true, true, true}, u"MetroUI", u"", u"Execute", RoleMenuItem,
+       StateChecked | StateSelected | StateFocused},
+      {u"Skins", {false, true, false, false, true}, u"Skins", u"", u"", RoleMenuItem, StateHasPopup},
+      {u"", {true}, u"", u"", u"", RoleSeparator, 0},
+  };
+  for (const auto& c : cases) {
+    const TAccessAnswer a = AccessAnswerOf(MenuItemFacts(c.text, c.flags));
+    EXPECT_EQ(std::tie(a.Name, a.Shortcut, a.DefaultAction, a.Role, a.State),
+              std::tie(c.name, c.shortcut, c.action, c.role, c.state));
+  }
+  TAccessFacts hot = Facts(TAccessKind::PushButton, u"Close");
+  hot.Hot = true;  // hovering is shown, never announced as a change
+  EXPECT_EQ(AccessAnswerOf(hot).State, StateFocusable | StateHotTracked);
+  EXPECT_FALSE(AccessChangesBetween(AccessAnswerOf(Facts(TAccessKind::PushButton, u"Close")), AccessAnswerOf(hot)).State);
+}
+
+TEST(AccessRules, ABoxWithoutCaptionIsNamedAfterWhatItHolds) {
+  EXPECT_EQ(JoinedNames({u"Length", u"", u"Own characters.", u"Length", u"Extra"}), u"Length, Own characters., Extra");
+  EXPECT_EQ(JoinedNames({u"", u""}), u"");
+  EXPECT_EQ(AccessAnswerOf(Facts(TAccessKind::Grouping, u"", u"", u"Status")).Name, u"Status");
+}
+
 }  // namespace
 }  // namespace qw

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # End to end: the real program read from another process as a screen reader reads it (qw_access_walk):
 # the name, role and state numbers of every control, the labels, tabs, spin arrows and the link as
-# elements, and the events of a space on a focused check box (one state change of that box), a click on a
-# tab (one selection of the strip) and a generation (one value change each of the panel, the result and
-# the history). Runs under the stored skin, or under a package put into c:\Skins.
+# elements, the caption's buttons, the scroll bar, the menus, and the events of a space on a focused check
+# box (one state change of that box), a click on a tab (one selection of the strip), a generation (one
+# value change each of the panel, the result and the history) and a menu (shown, hot item, hidden: one
+# each); Alt+Space, Escape, a right click on the caption and Alt+F4. Runs under the stored skin, or under
+# a package put into c:\Skins.
 #   qwillet_access_test.sh qwillet.exe qw_access_walk.exe [package.vlz]
 set -u
 exe=$1 walk=$2 package=${3:-}
@@ -26,18 +28,23 @@ click() {  # <W|E> <name> <role>: a click inside the object, near its left edge
   IFS=, read -r x y _ h <<<"$(field 7 "$(line "$1" "$2" "$3")")"
   xdotool mousemove $(( x + 8 )) $(( y + h / 2 )) sleep 0.2 click 1
 }
-listen() {  # <action...>: the events raised while the action runs
-  reader events "$title" 5 >"$events" &
-  local listener=$!
+listen() {  # <action...>: the events raised while the action runs and in the 2 s after it
+  local stop listener
+  stop=$(mktemp -u)
+  reader events "$title" 60 "Z:${stop//\//\\}" >"$events" &
+  listener=$!
   for _ in $(seq 1 50); do grep -q listening "$events" && break; sleep 0.1; done
   "$@" >/dev/null
+  sleep 2
+  touch "$stop"
   wait "$listener"
+  rm -f "$stop"
 }
 count() { awk -F'\t' -v e="$1" -v n="${2-}" '$1 == "EV" && $2 == e && (n == "" || $3 == n)' "$events" | wc -l; }
 
 if [ -n "$package" ]; then put_package "$package" || fail "no package $package"; fi
 start_program "$exe"
-wait_for_window "$title" >/dev/null || fail "no window titled \"$title\": $(cat "$log")"
+wid=$(wait_for_window "$title") || fail "no window titled \"$title\": $(cat "$log")"
 sleep 1
 reader tree "$title" >"$tree"
 # States: 0x1 unavailable, 0x2 selected, 0x4 focused, 0x10 checked, 0x8000 invisible, 0x10000 offscreen,
@@ -61,12 +68,21 @@ expect E "Больше" 43 0x0 Press
 expect E "Меньше" 43 0x0 Press
 expect W "Произвольные символы." 42 0x100000
 expect W "Дополнительно" 46 0x1
+expect W "Дополнительно" 42 0x1
 expect W "Действия" 20 0x0
 expect W "Сгенерировать пароль" 43 0x100000 Press
 expect W "Скопировать в буфер" 43 0x100000 Press
 expect W "Уже сгенерированные" 20 0x0
 expect W "Уже сгенерированные" 42 0x100000
+expect S "Вертикальная прокрутка" 3 0x1
+expect W "Длина, Произвольные символы., Дополнительно, +" 20 0x0
+expect W "Состояние" 20 0x0
 expect E "Qwillet" 41 0x8000
+# The caption's object: the title bar (role 1) with the Close button the frame paints.
+expect T "$title" 1 0x0
+expect E "Закрыть" 43 0x0 Press
+empty=$(awk -F'\t' '$2 == ""' "$tree")
+[ -z "$empty" ] || fail "objects without a name: $empty"
 # Beyond the form's right edge: offscreen, never invisible, still focusable.
 expect W "Сохранять пароли в файл" 44 0x110000 Check
 expect W "Сохранять пароли в файл" 42 0x110000
@@ -104,6 +120,34 @@ reader tree "$title" >"$tree"
 password=$(field 5 "$(line W "Пароль" 41)")
 [ -n "$password" ] && [ "$password" != PSSWORD ] || fail "the panel reads \"$password\""
 [ "$(field 5 "$(line W "Результат" 42)")" = "$password" ] || fail "the result edit does not read the password"
+
+find_client_area "$wid" || fail "unexpected window size"
+# menu <xdotool arguments>: a menu opened as they say, the window read with it, the menu closed by Escape.
+menu() { xdotool "$@" sleep 1; reader tree "$title" >"$tree"; xdotool key Escape sleep 0.8; }
+# The display's popup menu, its first item hot under the mouse.
+listen menu mousemove $(( cx + 200 )) $(( cy + 105 )) click 3 sleep 1 mousemove $(( cx + 260 )) $(( cy + 117 ))
+expect M "Контекстное меню" 11 0x0
+expect E "Сгенерировать новый" 12 0x6
+[ -n "$(awk -F'\t' '$1 ~ /^E/ && $3 == 21' "$tree")" ] || fail "the menu's separator is not read"
+[ "$(count 0x6 "Контекстное меню")" -eq 1 ] && [ "$(count 0x7)" -eq 1 ] || fail "the popup menu raised $(count 0x6) starts, $(count 0x7) ends"
+[ "$(count 0x8005 "Сгенерировать новый")" -eq 1 ] || fail "the hot item raised $(count 0x8005 "Сгенерировать новый") focus events"
+# Alt+Space opens the system menu under the icon: the form's commands, greyed where it cannot do them.
+listen menu key alt+space
+expect M "Системное меню" 11 0x0
+[ "$(awk -F'\t' '$1 == "E1" && $3 == 12 { print $4 }' "$tree")" = 0x1 ] || fail "Restore is not greyed"
+[ "$(awk -F'\t' '$3 == 12 && $9 == "Alt+F4"' "$tree" | wc -l)" -eq 1 ] || fail "no item with the key Alt+F4"
+[ "$(count 0x6 "Системное меню")" -eq 1 ] && [ "$(count 0x7)" -eq 1 ] || fail "the system menu raised $(count 0x6) starts, $(count 0x7) ends"
+reader tree "$title" >"$tree"
+[ -z "$(awk -F'\t' '$1 == "M"' "$tree")" ] || fail "Escape left the system menu open"
+# A right click on the caption opens it at the cursor.
+IFS=, read -r x y w _ <<<"$(field 7 "$(line T "$title" 1)")"
+menu mousemove $(( x + w / 2 )) $(( y + 8 )) click 3
+expect M "Системное меню" 11 0x0
+
+# Alt+F4 closes the window, though the frame took the system's caption buttons and menu style away.
+xdotool key alt+F4
+for _ in $(seq 1 50); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$prog" 2>/dev/null && fail "Alt+F4 left the program running"
+prog=""
 cleanup
-wait "$prog" 2>/dev/null
-echo "every control read as expected; one event per changed object"
+echo "every control, the caption and the menus read as expected; one event per change; the frame's keys work"

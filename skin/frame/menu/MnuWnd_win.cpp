@@ -35,12 +35,19 @@ void ReleaseMenuWrapper(TqxMainWnd* wrapper) {
 
 }  // namespace
 
-TqxMnuWnd::TqxMnuWnd(HWND wnd, TsSkinManager* manager) : TqxMainWnd(wnd, kMenuWindowSection, manager, nullptr) {}
+TqxMnuWnd::TqxMnuWnd(HWND wnd, TsSkinManager* manager)
+    : TqxMainWnd(wnd, kMenuWindowSection, manager, nullptr), FAccess(wnd) {}
 
 void TqxMnuWnd::qxWndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
       return OnPaint(message);
+    case WM_GETOBJECT:
+      if (FAccess.Answer(message.WParam, message.LParam, message.Result)) return;
+      return TqxMainWnd::qxWndProc(message);
+    case FW_ACCESS_ACTION:
+      // Posted by the object; the menu's own loop dispatches it.
+      return FAccess.DoAccessDefaultAction(static_cast<int>(message.WParam));
     case WM_WINDOWPOSCHANGED:
       return OnWindowPosChanged(message, RecordFrom<WINDOWPOS>(message.LParam));
     case WM_DESTROY:
@@ -59,8 +66,11 @@ void TqxMnuWnd::OnPaint(TMessage& message) {
 
 void TqxMnuWnd::OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
   CallPrevWndProc(message);
+  if (Destroyed) return;
+  if (pos.flags & SWP_HIDEWINDOW) FAccess.Hidden();
+  if (pos.flags & SWP_SHOWWINDOW) FAccess.Shown();
   const TsSkinManager* m = SkinableMenus().SkinningManager();
-  if (Destroyed || !m || !(pos.flags & SWP_SHOWWINDOW)) return;
+  if (!m || !(pos.flags & SWP_SHOWWINDOW)) return;
   // A translucent menu stays layered with the settings' opacity; an opaque one is never layered.
   const uint8_t alpha = m->MenuSupport.AlphaBlend;
   const LONG_PTR exStyle = GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE);
@@ -74,6 +84,7 @@ void TqxMnuWnd::OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
 
 void TqxMnuWnd::OnDestroy(TMessage& message) {
   HWND wnd = CtrlHandle;
+  FAccess.Hidden();
   TqxMainWnd::qxWndProc(message);
   // The base lets go of the window at WM_DESTROY already (then no WM_NCDESTROY comes here).
   if (!Destroyed) return;

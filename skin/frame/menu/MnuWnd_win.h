@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "skin/controls/WndWrapper_win.h"
+#include "skin/frame/menu/MenuAccess_win.h"
 
 namespace qw {
 
@@ -16,6 +17,8 @@ class TqxMnuWnd : public TqxMainWnd {
   TqxMnuWnd(HWND wnd, TsSkinManager* manager);
   const char* ClassName() const override { return "TqxMnuWnd"; }
   void qxWndProc(TMessage& message) override;
+  // One of the window's items was painted (the hot item may have moved).
+  void ItemPainted() { FAccess.ItemPainted(); }
 
  protected:
   bool SwitchesThemeOff() const override { return false; }
@@ -26,6 +29,8 @@ class TqxMnuWnd : public TqxMainWnd {
   void OnDestroy(TMessage& message);
   // Copies the level picture to the window wherever no item has painted itself, and cuts the corners.
   void PaintFrame();
+
+  TqxMenuAccess FAccess;
 };
 
 // Wraps a menu window (once; nothing without a skinning manager).

@@ -10,6 +10,7 @@
 #include "skin/core/PopupMenuHook_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/menu/MnuWnd_win.h"
 
 namespace qw {
 
@@ -265,6 +266,7 @@ void TsSkinableMenus::DrawItem(TMenuItem& item, TCanvas& canvas, TRect rect, TOw
   const TRect painted{at.X, at.Y, at.X + w, at.Y + h};
   if (std::find(level->PaintedItems.begin(), level->PaintedItems.end(), painted) == level->PaintedItems.end())
     level->PaintedItems.push_back(painted);
+  if (auto* menuWnd = dynamic_cast<TqxMnuWnd*>(TqxMainWnd::FromHandle(wnd))) menuWnd->ItemPainted();
 }
 
 }  // namespace qw

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/FlagScope.h"
+#include "skin/frame/scroll/ScrollBarAccess_win.h"
 
 namespace qw {
 
@@ -15,6 +16,18 @@ TqxScrollBars::TqxScrollBars(TScrollBarHost& host, bool control) : FHost(host), 
 }
 
 TqxScrollBars::~TqxScrollBars() { ReleaseTracking(); }
+
+bool TqxScrollBars::AnswerObject(TMessage& message) {
+  const LONG id = static_cast<LONG>(message.LParam);
+  TqxScrollBar* bar = nullptr;
+  if (FControl && id == OBJID_CLIENT) bar = (bars & 2) ? &sBarVert : &sBarHorz;
+  else if (!FControl && id == OBJID_VSCROLL && (sBarVert.fScrollFlags & sfWanted)) bar = &sBarVert;
+  else if (!FControl && id == OBJID_HSCROLL && (sBarHorz.fScrollFlags & sfWanted)) bar = &sBarHorz;
+  if (!bar) return false;
+  std::unique_ptr<TqxScrollBarAccess>& access = bar->Vertical() ? FVertAccess : FHorzAccess;
+  if (!access) access = std::make_unique<TqxScrollBarAccess>(*this, *bar, FHost.ScrollWindowHandle());
+  return access->Answer(message.WParam, message.LParam, message.Result);
+}
 
 void TqxScrollBars::Initialize() {
   HWND h = FHost.ScrollWindowHandle();

@@ -9,12 +9,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "fw/Messages.h"
 #include "skin/frame/scroll/ScrollBar_win.h"
 
 namespace qw {
 
+class TqxScrollBarAccess;
 class TsCommonData;
 class TsSkinManager;
 
@@ -72,6 +74,9 @@ class TqxScrollBars {
   void UpdateBars(bool paint);
   // The window no longer takes part in hot tracking or a press; its timers stop.
   void ReleaseTracking();
+  // WM_GETOBJECT for a bar's object (a bar the window has, or a scroll-bar control's client): true with
+  // the result set.
+  bool AnswerObject(TMessage& message);
   // Sends the window the message bars send for Code (through skcBeforeScroll / skcAfterScroll).
   void SendScrollMessage(TqxScrollBar& bar, int code, int position);
 
@@ -98,6 +103,7 @@ class TqxScrollBars {
 
   TScrollBarHost& FHost;
   bool FControl;
+  std::unique_ptr<TqxScrollBarAccess> FHorzAccess, FVertAccess;
 };
 
 }  // namespace qw

@@ -1,5 +1,6 @@
 // A skinned control's accessible object in process: its default action runs from the message loop, and
-// once the control is gone it answers CO_E_OBJNOTCONNECTED instead of reaching freed memory.
+// once the control is gone it answers CO_E_OBJNOTCONNECTED instead of reaching freed memory. The
+// caption's object: its button where the frame paints it, clicked by its default action.
 #include <initguid.h>
 #include <windows.h>
 #include <oleacc.h>
@@ -8,6 +9,7 @@
 
 #include "skin/access/AccessHost_win.h"
 #include "skin/controls/sCheckBox.h"
+#include "skin/frame/SkinProvider_win.h"
 #include "tests/win/form/FormTestSupport.h"
 
 namespace qw {
@@ -70,6 +72,35 @@ TEST(AccessObject, NotesItsBaselineOnceWhenDescribingSendsMessages) {
   SendMessageW(source.Window, WM_NULL, 0, 0);
   EXPECT_EQ(source.Described, 1);
   DestroyWindow(source.Window);
+}
+
+TEST(AccessObject, TheCaptionsCloseButtonIsReadAndClosesTheWindowByItsAction) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  {
+    test::TGeneratorWindow window;
+    HWND form = window.Form->Handle();
+    const LRESULT answer = SendMessageW(form, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_TITLEBAR));
+    IAccessible* acc = nullptr;
+    ASSERT_EQ(ObjectFromLresult(answer, IID_IAccessible, 0, reinterpret_cast<void**>(&acc)), S_OK);
+    VARIANT close{};
+    close.vt = VT_I4;
+    close.lVal = 1;
+    BSTR name = nullptr;
+    ASSERT_EQ(acc->get_accName(close, &name), S_OK);
+    EXPECT_STREQ(name, L"Закрыть");
+    SysFreeString(name);
+    long x = 0, y = 0, w = 0, h = 0;
+    RECT wr{};
+    GetWindowRect(form, &wr);
+    ASSERT_EQ(acc->accLocation(&x, &y, &w, &h, close), S_OK);
+    const TRect read{x - wr.left, y - wr.top, x - wr.left + w, y - wr.top + h};
+    EXPECT_EQ(read, window->sSkinProvider1->ButtonOf(HTCLOSE)->Rect);
+    EXPECT_EQ(acc->accDoDefaultAction(close), S_OK);
+    test::Pump();
+    EXPECT_FALSE(IsWindow(form) && IsWindowVisible(form));
+    acc->Release();
+  }
+  CoUninitialize();
 }
 
 }  // namespace

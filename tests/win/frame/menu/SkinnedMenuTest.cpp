@@ -1,6 +1,10 @@
 // Skinned menus on real windows: the generator's system menu, a menu window's wrapper gone once the menu
-// closes, and the skin submenu of a test form (with the menu settings of its description) switching
-// every control to the other skin.
+// closes, an item chosen by a screen reader, and the skin submenu of a test form (with the menu settings
+// of its description) switching every control to the other skin.
+#include <initguid.h>
+#include <windows.h>
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,6 +13,7 @@
 #include "fw/DeferredRelease.h"
 #include "fw/Menu.h"
 #include "skin/controls/SkinControlClasses.h"
+#include "skin/controls/sPanel.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/hook/ThreadHook_win.h"
@@ -94,6 +99,32 @@ TEST(SkinnedPopupMenu, AMenuWindowsWrapperAndPictureGoWhenTheMenuCloses) {
   EXPECT_FALSE(SkinableMenus().MenuOpen);
 }
 
+TEST(SkinnedPopupMenu, AScreenReaderChoosesAnItemByItsDefaultAction) {
+  TGeneratorWindow window;
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  HRESULT onSeparator = S_OK, onItem = E_FAIL;
+  TWhileMenuOpen whileOpen([&] {
+    IAccessible* acc = nullptr;
+    const LRESULT answer = SendMessageW(FindWindowW(L"#32768", nullptr), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT));
+    if (SUCCEEDED(ObjectFromLresult(answer, IID_IAccessible, 0, reinterpret_cast<void**>(&acc)))) {
+      VARIANT child{};
+      child.vt = VT_I4;
+      child.lVal = 2;
+      onSeparator = acc->accDoDefaultAction(child);
+      child.lVal = 1;  // "Сгенерировать новый"
+      onItem = acc->accDoDefaultAction(child);
+      acc->Release();
+    }
+    KeysToMenu({VK_ESCAPE});  // never reached once the item closes the menu
+  });
+  window->PopupMenu1->Popup(100, 100);
+  Pump(3);
+  EXPECT_EQ(onSeparator, DISP_E_MEMBERNOTFOUND);
+  EXPECT_EQ(onItem, S_OK);
+  EXPECT_NE(window->sPanel1->Text(), L"PSSWORD") << "the item made no password";
+  CoUninitialize();
+}
+
 // A form with both stored skins, a few skinned controls and its system menu's skin submenu.
 class SkinSubmenu : public ::testing::Test {
  protected:
@@ -148,9 +179,12 @@ TEST_F(SkinSubmenu, ChoosingTheOtherSkinRepaintsEveryControlUnderIt) {
   ASSERT_EQ(before.size(), 3u);
   std::u16string firstItem;
   bool extraLine = false;
+  std::vector<int> listed;  // per skin: checked 1, unchecked 0, no radio item -1
   TWhileMenuOpen whileOpen([&] {
     TsSystemMenu* menu = SystemMenuOf(Form.Handle());
     firstItem = menu->Items(0)->Caption();
+    for (int i = 0; i < menu->Items(0)->Count(); ++i)
+      listed.push_back(menu->Items(0)->Items(i)->RadioItem() ? menu->Items(0)->Items(i)->Checked() : -1);
     const TqxMenuInfo* level = SkinableMenus().LevelOfWindow(FindWindowW(L"#32768", nullptr));
     extraLine = level && level->HaveExtraLine;
     // The skins submenu is the first item; MetroUI the second skin in it.
@@ -162,6 +196,7 @@ TEST_F(SkinSubmenu, ChoosingTheOtherSkinRepaintsEveryControlUnderIt) {
     Sleep(10);
   }
   EXPECT_EQ(firstItem, u"Available skins");
+  EXPECT_EQ(listed, (std::vector<int>{1, 0}));
   // The description's menu settings: the level that lists the skins has the extra line down its side.
   EXPECT_EQ(m->MenuSupport.ExtraLineWidth, 24);
   EXPECT_EQ(m->MenuSupport.ExtraLineFont.Name, u"Verdana");
