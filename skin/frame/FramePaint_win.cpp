@@ -9,6 +9,7 @@
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/BorderForm_win.h"
+#include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/CaptionDraw_win.h"
 #include "skin/frame/FramePicture.h"
 #include "skin/frame/SkinProvider_win.h"

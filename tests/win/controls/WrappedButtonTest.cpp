@@ -40,6 +40,8 @@ class WrappedButtons : public ::testing::TestWithParam<const char16_t*> {
     M->ThirdParty[size_t(tcButtons)] = {u"TButton", u"Button"};
     M->ThirdParty[size_t(tcBitBtns)] = {u"TBitBtn"};
     M->Loaded();
+    // The test's adapter is the only one on the host: the window hook gives plain forms no frame here.
+    M->SetSkinningRules(srStdDialogs | srThirdParty);
     Host = std::make_unique<TForm>();
     Host->SetClientWidth(260);
     Host->SetClientHeight(130);
