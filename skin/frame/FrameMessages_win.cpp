@@ -12,6 +12,7 @@
 #include "skin/data/SkinManager.h"
 #include "skin/frame/BorderForm_win.h"
 #include "skin/frame/MoveTimer_win.h"
+#include "skin/core/Transitions_win.h"
 #include "skin/frame/PreviewMode_win.h"
 #include "skin/render/EngineStartup_win.h"
 #include "skin/frame/SkinProvider_win.h"
@@ -120,6 +121,8 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
       return OnWindowPosChanging(message, *reinterpret_cast<WINDOWPOS*>(message.LParam));
     case WM_WINDOWPOSCHANGED:
       return OnWindowPosChanged(message);
+    case WM_SHOWWINDOW:
+      return OnShowWindow(message, message.WParam != FALSE, static_cast<UINT>(message.LParam));
     case WM_PRINT:
       return OnPrint(message, DcFrom(message.WParam), static_cast<UINT>(message.LParam));
     case WM_SIZE:
@@ -252,10 +255,43 @@ void TsSkinProvider::OnShowingChanged() {
   AnnounceToPreviewEditor(h);
 }
 
+bool TsSkinProvider::WantsShowTransition() const {
+  HWND h = Handle();
+  const TsSkinManager* m = Manager();
+  if (!h || !m || !AllowAnimation || !m->AnimEffects.FormShow.Active || PreviewModeOn() || FBorderForm) return false;
+  if (!EngineStartup().UpdateLayeredWindow || (GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD)) return false;
+  return !(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+void TsSkinProvider::OnShowWindow(TMessage& message, bool show, UINT status) {
+  // Shown by a call (not uncovered by its owner): the system's showing paints nothing that is seen (alpha
+  // 1 of 255); the form appears from its finished picture when it is on the screen.
+  if (show && status == 0 && WantsShowTransition()) {
+    HWND h = Handle();
+    SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(h, 0, 1, LWA_ALPHA);
+    FShowPending = true;
+  }
+  CallPrevious(message);
+}
+
 void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
   TDestroyWatch watch(this);
+  const bool shown = (reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & SWP_SHOWWINDOW) != 0;
   CallPrevious(message);
   if (watch.Destroyed()) return;
+  if (FShowPending) {
+    FShowPending = false;
+    HWND h = Handle();
+    SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    if (shown && IsWindowVisible(h)) {
+      // The screen keeps what lay under the form until its picture is shown over it.
+      SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+      const TqxAnimEffect& effect = Manager()->AnimEffects.FormShow;
+      ShowFormAnimated(*FForm, effect.Time, 255, static_cast<TTransitionMode>(effect.Mode));
+      if (watch.Destroyed()) return;
+    }
+  }
   // Shown, hidden, minimised or maximised: the border window comes or goes; else it follows.
   UpdateExtBorders();
   if (!FBorderForm) return;

@@ -199,6 +199,8 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void OnWindowPosChanged(TMessage& message);
   bool BeginMoveBlend(int hitCode);
   void OnPrint(TMessage& message, HDC dc, UINT flags);
+  void OnShowWindow(TMessage& message, bool show, UINT status);
+  bool WantsShowTransition() const;
   // The frame's strips of the picture onto a DC of the whole window.
   void CopyFrameToDC(HDC dc, const TFrameGeometry& g, const TFrameWindow& w);
   // The border window's picture with the form's client area in its hole.
@@ -267,6 +269,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   std::unique_ptr<TqxMoveTimer> FMoveTimer;  // while a drag blends the form
   TBitmap32 FCoverBmp;  // the border window's look before a skin change
   std::unique_ptr<TqxCaptionAccess> FCaptionAccess;  // the title bar a screen reader reads
+  bool FShowPending = false;  // shown invisible: the show transition reveals it
   struct {
     bool Active = false;
     int HitCode = 0;
