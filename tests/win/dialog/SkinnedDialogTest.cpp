@@ -3,6 +3,7 @@
 // system's look, a framework form made without a frame component gets one, and the hook goes with the skin.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -127,11 +128,14 @@ TEST_P(SkinnedDialog, AnUnownedBoxWearsTheSkinWithItsCaptionCloseGlyphAndHotDefa
     ASSERT_NE(wrapper, nullptr);
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     const TBitmap32 shot = GrabWindow(box);
-    // Kept for a look: the screen has no alpha, GDI's text leaves 0 in it.
-    TBitmap32 opaque = GrabWindow(box);
-    for (int y = 0; y < opaque.Height(); ++y)
-      for (uint32_t* p = opaque.Row(y), *end = p + opaque.Width(); p != end; ++p) *p |= 0xFF000000u;
-    SavePng(opaque, std::string("skinned_box_") + (GetParam()[0] == 'F' ? "flatline" : "metroui") + ".png");
+    // Kept as a PNG where QW_TEST_SHOTS points, to be looked at: the screen has no alpha, GDI's text
+    // leaves 0 in it.
+    if (const char* dir = std::getenv("QW_TEST_SHOTS")) {
+      TBitmap32 opaque = shot.Clone();
+      for (int y = 0; y < opaque.Height(); ++y)
+        for (uint32_t* p = opaque.Row(y), *end = p + opaque.Width(); p != end; ++p) *p |= 0xFF000000u;
+      SavePng(opaque, std::string(dir) + "/skinned_box_" + (GetParam()[0] == 'F' ? "flatline" : "metroui") + ".png");
+    }
     const TBitmap32& picture = wrapper->Picture();
     const TFrameGeometry g = wrapper->Geometry();
     // The whole header on the screen is the skin's picture of it.

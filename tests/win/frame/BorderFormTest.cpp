@@ -103,9 +103,9 @@ struct TBorderedForm {
 uint8_t Alpha(const TBitmap32& b, int x, int y) { return static_cast<uint8_t>(b.At(x, y) >> 24); }
 
 // What the screen shows of the form on a plain desktop, composed as the system composes a layered
-// window (its picture is premultiplied): kept as a PNG where QW_BORDER_SHOTS points, to be looked at.
+// window (its picture is premultiplied): kept as a PNG where QW_TEST_SHOTS points, to be looked at.
 void KeepScreenshot(const TBorderedForm& f, const std::string& name) {
-  const char* dir = std::getenv("QW_BORDER_SHOTS");
+  const char* dir = std::getenv("QW_TEST_SHOTS");
   if (!dir) return;
   const TBitmap32& picture = f.Provider->Cache();
   const int margin = 24;
