@@ -280,16 +280,27 @@ void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
   const bool shown = (reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & SWP_SHOWWINDOW) != 0;
   CallPrevious(message);
   if (watch.Destroyed()) return;
-  if (FShowPending) {
+  // Only the showing itself ends the invisible stage: a region set while the form is being shown moves
+  // it too, and would reveal it before it is painted.
+  if (FShowPending && shown) {
     FShowPending = false;
     HWND h = Handle();
-    SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
-    if (shown && IsWindowVisible(h)) {
-      // The screen keeps what lay under the form until its picture is shown over it.
-      SendMessageW(h, WM_SETREDRAW, FALSE, 0);
-      const TqxAnimEffect& effect = Manager()->AnimEffects.FormShow;
-      ShowFormAnimated(*FForm, effect.Time, 255, static_cast<TTransitionMode>(effect.Mode));
+    const TqxAnimEffect& effect = Manager()->AnimEffects.FormShow;
+    if (TransitionSteps(effect.Time) < 1) {
+      // No fade: the form is painted whole while it cannot be seen, then revealed at once, without a
+      // picture window over it.
+      RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
       if (watch.Destroyed()) return;
+      SetLayeredWindowAttributes(h, 0, 255, LWA_ALPHA);
+      SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    } else {
+      SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+      if (IsWindowVisible(h)) {
+        // The screen keeps what lay under the form until its picture is shown over it.
+        SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+        ShowFormAnimated(*FForm, effect.Time, 255, static_cast<TTransitionMode>(effect.Mode));
+        if (watch.Destroyed()) return;
+      }
     }
   }
   // Shown, hidden, minimised or maximised: the border window comes or goes; else it follows.

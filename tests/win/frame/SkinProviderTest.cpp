@@ -294,5 +294,52 @@ TEST(SkinProvider, OneFramePaintPerActivationSkinChangeAndCaptionChange) {
   EXPECT_EQ(probe.Differing, 0) << "the system painted its caption";
 }
 
+// Notes whether the form could be seen at its first frame paint after it was shown.
+class TFirstPaintProbe final : public TWindowProcHook {
+ public:
+  explicit TFirstPaintProbe(TForm& form) : FForm(form) { form.AddWindowProcHook(this, false); }
+  ~TFirstPaintProbe() { FForm.RemoveWindowProcHook(this); }
+  int Paints = 0;
+  bool FirstSeen = true;
+
+ private:
+  void HookedWindowProc(TControl& control, TMessage& message) override {
+    if (message.Msg == WM_NCPAINT && Paints++ == 0) {
+      BYTE alpha = 255;
+      DWORD flags = 0;
+      const bool layered = GetWindowLongPtrW(FForm.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED;
+      FirstSeen = !(layered && GetLayeredWindowAttributes(FForm.Handle(), nullptr, &alpha, &flags) &&
+                    (flags & LWA_ALPHA) && alpha <= 1);
+    }
+    control.CallNextWindowProc(this, message);
+  }
+  void HookedControlDestroyed(TControl&) override {}
+  TForm& FForm;
+};
+
+TEST(SkinProvider, AShownFormIsPaintedUnseenAndRevealedWhole) {
+  TSkinDirectory storedSkinsOnly(false);
+  for (bool again : {false, true}) {
+    auto form = std::make_unique<TForm1>();
+    form->LoadFromResource();
+    if (again) {
+      form->Show();
+      Pump();
+      form->SetVisible(false);
+      Pump();
+    }
+    {
+      TFirstPaintProbe probe(*form);
+      form->Show();
+      Pump();
+      EXPECT_GT(probe.Paints, 0) << again;
+      EXPECT_FALSE(probe.FirstSeen) << "the form was seen before its frame was painted; shown again: " << again;
+    }
+    EXPECT_FALSE(GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_GT(form->sSkinProvider1->NonClientPaints(), 0);
+  }
+}
+
 }  // namespace
 }  // namespace qw::test
