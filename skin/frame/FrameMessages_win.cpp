@@ -138,8 +138,9 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
       if (!watch.Destroyed() && message.WParam == static_cast<WPARAM>(GWL_STYLE)) CheckSysMenuStyle(true);
       return;
     case WM_MENUCHAR:
-      // No menu bar answers here: no beep for an Alt combination that matches nothing.
-      message.Result = 0;
+      // No menu bar answers here: an Alt combination that matches nothing closes the menu mode without
+      // the beep that 0 (ignore the key) would give.
+      message.Result = MAKELRESULT(0, MNC_CLOSE);
       return;
     case WM_COPYDATA:
     case kPreviewMessage:

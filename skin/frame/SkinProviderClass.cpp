@@ -3,6 +3,7 @@
 #include "fw/ClassRegistry.h"
 #include "fw/FormNames.h"
 #include "fw/FormReader.h"
+#include "fw/Menu.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/frame/SkinProvider_win.h"
 
@@ -17,6 +18,9 @@ using R = TFormReader&;
 constexpr TFormName<TResizeMode> kResizeModeNames[] = {{"rmStandard", TResizeMode::rmStandard},
                                                        {"rmBorder", TResizeMode::rmBorder}};
 constexpr TFormName<TGripMode> kGripModeNames[] = {{"gmNone", TGripMode::gmNone}, {"gmRightBottom", TGripMode::gmRightBottom}};
+constexpr TFormName<TSysSubMenuPosition> kSubMenuPositionNames[] = {{"ipTop", TSysSubMenuPosition::ipTop},
+                                                                    {"ipBottom", TSysSubMenuPosition::ipBottom},
+                                                                    {"ipBeforeClose", TSysSubMenuPosition::ipBeforeClose}};
 
 std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
@@ -51,6 +55,15 @@ void RegisterSkinProviderClass(TClassRegistry& g) {
   g.Property<P>(cls, "SkinData.SkinSection", [](P& p, V v, R r) { p.SkinData->SetSkinSection(U16(r.String(v))); });
   g.Property<P>(cls, "SkinData.CustomColor", [](P& p, V v, R r) { p.SkinData->SetCustomColor(r.Bool(v)); });
   g.Property<P>(cls, "SysSubMenu.Caption", [](P& p, V v, R r) { p.SysSubMenu.Caption = U16(r.String(v)); });
+  g.Property<P>(cls, "SysSubMenu.PopupMenu", [](P& p, V v, R r) {
+    r.Reference(v, [&p, &r, line = v.Line](TComponent* target) {
+      auto* menu = dynamic_cast<TPopupMenu*>(target);
+      if (!menu) r.Fail(line, "SysSubMenu.PopupMenu must name a popup menu");
+      p.SysSubMenu.PopupMenu = menu;
+    });
+  });
+  g.Property<P>(cls, "SysSubMenu.Position",
+                [](P& p, V v, R) { p.SysSubMenu.Position = FormEnum(v, kSubMenuPositionNames, "SysSubMenu.Position"); });
 }
 
 }  // namespace qw

@@ -19,6 +19,7 @@
 #include "skin/frame/BorderFormLayout.h"
 #include "skin/frame/FormCaption.h"
 #include "skin/frame/FrameHitTest.h"
+#include "skin/frame/menu/SystemMenu_win.h"
 
 namespace qw {
 
@@ -36,19 +37,11 @@ struct TBackgroundInfo;
 
 enum class TResizeMode { rmStandard, rmBorder };
 enum class TGripMode { gmNone, gmRightBottom };
-enum class TSysSubMenuPosition { ipTop, ipBottom, ipBeforeClose };
 
 // Extra text drawn after the caption.
 struct TqxAddedTitle {
   std::u16string Text;
   TColor FontColor = clNone;
-};
-
-// A popup menu merged into the system menu.
-struct TqxSysSubMenu {
-  std::u16string Caption;
-  TPopupMenu* PopupMenu = nullptr;
-  TSysSubMenuPosition Position = TSysSubMenuPosition::ipBeforeClose;
 };
 
 // A caption button of the program's own, left of the system ones; its hit code is 1000 + its index.

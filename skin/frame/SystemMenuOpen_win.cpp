@@ -9,7 +9,7 @@ namespace qw {
 // forbids, and posts the chosen command: Close never frees the form inside the menu's own message.
 void OpenSystemMenu(HWND form, POINT at) {
   const TsSkinProvider* provider = TsSkinProvider::FromWindow(form);
-  ShowSkinnedSystemMenu(form, at, provider && provider->MakeSkinMenu);
+  ShowSkinnedSystemMenu(form, at, provider && provider->MakeSkinMenu, provider ? &provider->SysSubMenu : nullptr);
 }
 
 }  // namespace qw

@@ -81,6 +81,7 @@ void TsSystemMenu::Generate() {
   ItemRestore = ItemMove = ItemSize = ItemMinimize = ItemMaximize = ItemClose = nullptr;
   ExtItemsCount = 0;
   if (!FormState().HaveSysMenu) return;
+  AddMergedSubMenu(TSysSubMenuPosition::ipTop);
   ItemRestore = AddCommand("qxIR", SC_RESTORE, u"Restore");
   ItemMove = AddCommand("qxIM", SC_MOVE, u"Move");
   ItemSize = AddCommand("qxIS", SC_SIZE, u"Size");
@@ -104,7 +105,32 @@ void TsSystemMenu::Generate() {
     ++ExtItemsCount;
   }
   if (ExtItemsCount > 0) AddItem(Root(), "qx_ExtDiv", u"-");
+  AddMergedSubMenu(TSysSubMenuPosition::ipBeforeClose);
   ItemClose = AddCommand("qxIC", SC_CLOSE, u"Close");
+  AddMergedSubMenu(TSysSubMenuPosition::ipBottom);
+}
+
+void TsSystemMenu::AddMergedSubMenu(TSysSubMenuPosition position) {
+  if (!SubMenu || SubMenu->Position != position || SubMenu->Caption.empty() || !SubMenu->PopupMenu) return;
+  if (position == TSysSubMenuPosition::ipBottom) AddItem(Root(), "qx_BtmDiv", u"-");
+  TMenuItem* merged = AddItem(Root(), "qx_SubMenu", SubMenu->Caption);
+  CopyItems(SubMenu->PopupMenu->Root(), *merged);
+  if (!Images()) SetImages(SubMenu->PopupMenu->Images());
+  if (position != TSysSubMenuPosition::ipBottom) AddItem(Root(), "qx_TopDiv", u"-");
+}
+
+void TsSystemMenu::CopyItems(const TMenuItem& from, TMenuItem& to) {
+  for (int i = 0; i < from.Count(); ++i) {
+    const TMenuItem& source = *from.Items(i);
+    TMenuItem* copy = AddItem(to, "", source.Caption());
+    copy->SetName(source.Name() + "Copy");
+    copy->SetShortCut(source.ShortCut());
+    copy->SetChecked(source.Checked());
+    copy->SetEnabled(source.Enabled());
+    copy->SetImageIndex(source.ImageIndex());
+    copy->OnClick = source.OnClick;
+    CopyItems(source, *copy);
+  }
 }
 
 void TsSystemMenu::UpdateItems(bool full) {
@@ -153,7 +179,8 @@ void TsSystemMenu::SkinSelect(TMenuItem& item) {
 }
 
 void TsSystemMenu::Drop(POINT at) {
-  UpdateItems(ExtItemsCount > 0);
+  // Copied items follow their sources' current states.
+  UpdateItems(ExtItemsCount > 0 || (SubMenu && SubMenu->PopupMenu));
   MakeSkinItems();
   TsSkinManager* m = DefaultManager();
   SkinableMenus().HookPopupMenu(*this, m, m && m->SkinData.Active);
@@ -171,10 +198,11 @@ TsSystemMenu* SystemMenuOf(HWND form) {
   return TComponent::Create<TsSystemMenu>(owner, form);
 }
 
-void ShowSkinnedSystemMenu(HWND form, POINT at, bool makeSkinMenu) {
+void ShowSkinnedSystemMenu(HWND form, POINT at, bool makeSkinMenu, const TqxSysSubMenu* subMenu) {
   TsSystemMenu* menu = SystemMenuOf(form);
   if (!menu) return;
   menu->MakeSkinMenu = makeSkinMenu;
+  menu->SubMenu = subMenu;
   menu->Drop(at);
 }
 

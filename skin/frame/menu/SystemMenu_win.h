@@ -10,6 +10,16 @@
 
 namespace qw {
 
+enum class TSysSubMenuPosition { ipTop, ipBottom, ipBeforeClose };
+
+// A popup menu of the program's merged into the system menu: a submenu with Caption holding copies of
+// the popup menu's items, at Position; merged only when both the caption and the menu are set.
+struct TqxSysSubMenu {
+  std::u16string Caption;
+  TPopupMenu* PopupMenu = nullptr;
+  TSysSubMenuPosition Position = TSysSubMenuPosition::ipBeforeClose;
+};
+
 class TsSystemMenu : public TPopupMenu {
  public:
   explicit TsSystemMenu(HWND form);
@@ -32,6 +42,8 @@ class TsSystemMenu : public TPopupMenu {
 
   // The skin submenu is made on every drop while this is set.
   bool MakeSkinMenu = false;
+  // The program's menu merged in (the frame's; null: none), read at every Generate.
+  const TqxSysSubMenu* SubMenu = nullptr;
   HWND Form() const { return FForm; }
   TMenuItem *ItemRestore = nullptr, *ItemMove = nullptr, *ItemSize = nullptr, *ItemMinimize = nullptr,
             *ItemMaximize = nullptr, *ItemClose = nullptr;
@@ -42,6 +54,9 @@ class TsSystemMenu : public TPopupMenu {
   TMenuItem* AddItem(TMenuItem& parent, const char* name, std::u16string caption);
   TMenuItem* AddCommand(const char* name, UINT command, const char16_t* fallback);
   void SkinSelect(TMenuItem& item);
+  // The merged submenu with its divider at Position, when the program asked for one there.
+  void AddMergedSubMenu(TSysSubMenuPosition position);
+  void CopyItems(const TMenuItem& from, TMenuItem& to);
 
   HWND FForm;
 };
@@ -50,7 +65,7 @@ class TsSystemMenu : public TPopupMenu {
 // no framework form.
 TsSystemMenu* SystemMenuOf(HWND form);
 // What the frame calls to open the system menu: the form's skinned system menu at the screen point,
-// with the skin submenu when MakeSkinMenu is set.
-void ShowSkinnedSystemMenu(HWND form, POINT at, bool makeSkinMenu = false);
+// with the skin submenu when MakeSkinMenu is set and the program's SubMenu merged in.
+void ShowSkinnedSystemMenu(HWND form, POINT at, bool makeSkinMenu = false, const TqxSysSubMenu* subMenu = nullptr);
 
 }  // namespace qw

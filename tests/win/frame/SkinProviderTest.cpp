@@ -288,6 +288,14 @@ TEST(SkinProvider, OneFramePaintPerActivationSkinChangeAndCaptionChange) {
   ExpectFrameIsOurs(f, "active");
   EXPECT_EQ(paintsFor([&] { f.Window->SetText(L"Qwillet 1.0 (changed)"); }), 1);
   ExpectFrameIsOurs(f, "caption changed");
+  EXPECT_EQ(paintsFor([&] {
+              SendMessageW(f.Handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_WARNING)));
+            }),
+            1);
+  ExpectFrameIsOurs(f, "icon changed");
+  LRESULT menuChar = 0;
+  EXPECT_EQ(paintsFor([&] { menuChar = SendMessageW(f.Handle, WM_MENUCHAR, MAKEWPARAM('q', MF_SYSMENU), 0); }), 0);
+  EXPECT_EQ(HIWORD(menuChar), MNC_CLOSE) << "an Alt combination that matches nothing must not beep";
   EXPECT_EQ(paintsFor([&] { f.Window->sSkinManager1->SetSkinName(u"Flatline (internal)"); }), 1);
   ExpectFrameIsOurs(f, "skin changed");
   EXPECT_EQ(probe.Probes, 3);

@@ -126,6 +126,55 @@ TEST(SkinnedPopupMenu, AScreenReaderChoosesAnItemByItsDefaultAction) {
 }
 
 // A form with both stored skins, a few skinned controls and its system menu's skin submenu.
+TEST(SkinnedSystemMenu, TheProgramsMenuIsCopiedInWhereItsPositionSays) {
+  TGeneratorWindow window;
+  auto* popup = TComponent::Create<TPopupMenu>(window.Form.get());
+  auto item = [&](TMenuItem& parent, const char* name, std::u16string caption) {
+    TMenuItem* it = TComponent::Create<TMenuItem>(window.Form.get());
+    it->SetName(name);
+    it->SetCaption(std::move(caption));
+    parent.Add(it);
+    return it;
+  };
+  int clicked = 0;
+  TMenuItem* pin = item(popup->Root(), "Pin", u"Pin");
+  pin->SetChecked(true);
+  pin->OnClick = [&](TComponent*) { ++clicked; };
+  item(*item(popup->Root(), "More", u"More"), "Deep", u"Deep")->SetEnabled(false);
+  TqxSysSubMenu& merged = window->sSkinProvider1->SysSubMenu;
+  merged.Caption = u"Program";
+  merged.PopupMenu = popup;
+  TsSystemMenu* menu = SystemMenuOf(window->Handle());
+  ASSERT_NE(menu, nullptr);
+  menu->SubMenu = &merged;
+  auto names = [&] {
+    menu->UpdateItems(true);
+    std::vector<std::string> n;
+    for (int i = 0; i < menu->Root().Count(); ++i) n.push_back(menu->Root().Items(i)->Name());
+    return n;
+  };
+  using V = std::vector<std::string>;
+  merged.Position = TSysSubMenuPosition::ipTop;
+  EXPECT_EQ(names(), (V{"qx_SubMenu", "qx_TopDiv", "qxIR", "qxIM", "qxIS", "qxIN", "qxIX", "qx_Div", "qxIC"}));
+  merged.Position = TSysSubMenuPosition::ipBottom;
+  EXPECT_EQ(names(), (V{"qxIR", "qxIM", "qxIS", "qxIN", "qxIX", "qx_Div", "qxIC", "qx_BtmDiv", "qx_SubMenu"}));
+  merged.Position = TSysSubMenuPosition::ipBeforeClose;
+  EXPECT_EQ(names(), (V{"qxIR", "qxIM", "qxIS", "qxIN", "qxIX", "qx_Div", "qx_SubMenu", "qx_TopDiv", "qxIC"}));
+  const TMenuItem* copy = menu->Root().Items(6);
+  EXPECT_EQ(copy->Caption(), u"Program");
+  ASSERT_EQ(copy->Count(), 2);
+  EXPECT_EQ(copy->Items(0)->Name(), "PinCopy");
+  EXPECT_TRUE(copy->Items(0)->Checked());
+  copy->Items(0)->OnClick(copy->Items(0));
+  EXPECT_EQ(clicked, 1);
+  ASSERT_EQ(copy->Items(1)->Count(), 1);
+  EXPECT_EQ(copy->Items(1)->Items(0)->Name(), "DeepCopy");
+  EXPECT_FALSE(copy->Items(1)->Items(0)->Enabled());
+  // Without a caption nothing is merged.
+  merged.Caption.clear();
+  EXPECT_EQ(names().size(), 7u);
+}
+
 class SkinSubmenu : public ::testing::Test {
  protected:
   void SetUp() override {
