@@ -199,31 +199,6 @@ TEST(BorderForm, FollowsTheFormAndGoesWithIt) {
   EXPECT_FALSE(IsWindow(border));
 }
 
-// Counts the picture windows made on this thread while it lives.
-class TPictureWindowCount {
- public:
-  TPictureWindowCount() {
-    FInstance = this;
-    FHook = SetWindowsHookExW(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
-  }
-  ~TPictureWindowCount() {
-    UnhookWindowsHookEx(FHook);
-    FInstance = nullptr;
-  }
-  int Made = 0;
-
- private:
-  static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
-    wchar_t cls[64] = {};
-    if (code == HCBT_CREATEWND && FInstance && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 64) &&
-        std::wstring(cls) == L"QxPictureWindow")
-      ++FInstance->Made;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-  static inline TPictureWindowCount* FInstance = nullptr;
-  HHOOK FHook;
-};
-
 TEST(BorderForm, ASkinChangeFadesTheOldFrameIntoTheNewOne) {
   TBorderedForm f(u"Flatline (internal)");
   ASSERT_TRUE(f.Border());

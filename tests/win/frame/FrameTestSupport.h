@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "fw/Control.h"
@@ -145,5 +146,30 @@ inline TBitmap32 GrabWindow(HWND wnd) {
 }
 
 inline uint32_t Rgb(const TBitmap32& bmp, int x, int y) { return bmp.At(x, y) & 0x00FFFFFFu; }
+
+// Counts the picture windows (fades, covers) made on this thread while it lives.
+class TPictureWindowCount {
+ public:
+  TPictureWindowCount() {
+    FInstance = this;
+    FHook = SetWindowsHookExW(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
+  }
+  ~TPictureWindowCount() {
+    UnhookWindowsHookEx(FHook);
+    FInstance = nullptr;
+  }
+  int Made = 0;
+
+ private:
+  static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
+    wchar_t cls[64] = {};
+    if (code == HCBT_CREATEWND && FInstance && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 64) &&
+        std::wstring(cls) == L"QxPictureWindow")
+      ++FInstance->Made;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline TPictureWindowCount* FInstance = nullptr;
+  HHOOK FHook;
+};
 
 }  // namespace qw::test

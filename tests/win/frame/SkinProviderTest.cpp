@@ -349,5 +349,19 @@ TEST(SkinProvider, AShownFormIsPaintedUnseenAndRevealedWhole) {
   }
 }
 
+TEST(SkinProvider, ASkinChangeFadesThePlainFormsNewPictureInAndLeavesItsFrame) {
+  TFramedWindow f;
+  TsSkinManager& m = *f.Window->sSkinManager1;
+  for (int time : {0, 60}) {
+    m.AnimEffects.SkinChanging = TqxAnimEffect{true, time, atFading};
+    TPictureWindowCount pictures;
+    m.SetSkinName(m.SkinName() == u"MetroUI (internal)" ? u"Flatline (internal)" : u"MetroUI (internal)");
+    Pump();
+    EXPECT_EQ(pictures.Made, 1) << "the new look fades in over the frozen old one; time " << time;
+    EXPECT_EQ(FindWindowW(L"QxPictureWindow", nullptr), nullptr) << time;
+    ExpectFrameIsOurs(f, time ? "after a fade" : "after an immediate change");
+  }
+}
+
 }  // namespace
 }  // namespace qw::test
