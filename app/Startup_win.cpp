@@ -1,8 +1,8 @@
 #include "app/Startup_win.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
+#include "base/CommandLine.h"
 #include "skin/render/EngineStartup_win.h"
 
 namespace qw {
@@ -19,11 +19,9 @@ bool ShowVersionIfAsked(const std::vector<std::wstring>& args, const std::functi
 }
 
 std::vector<std::wstring> CommandLineArguments() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::wstring> args;
-  for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
-  if (argv) LocalFree(argv);
+  for (const std::u16string& arg : CommandLineArguments(reinterpret_cast<const char16_t*>(GetCommandLineW())))
+    args.emplace_back(arg.begin(), arg.end());
   return args;
 }
 

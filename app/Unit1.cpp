@@ -8,6 +8,7 @@
 #include "app/HistoryFile_win.h"
 #include "app/Marquee.h"
 #include "app/generator/PasswordGenerator.h"
+#include "base/SystemProc_win.h"
 #include "base/Utf.h"
 #include "fw/FormReader.h"
 #include "fw/Image.h"
@@ -106,7 +107,9 @@ void PutOnClipboard(HWND owner, const std::wstring& text) {
 
 TForm1::TForm1() {
   OpenAddress = [](HWND owner, const wchar_t* address) {
-    ShellExecuteW(owner, L"open", address, nullptr, nullptr, SW_SHOW);
+    // Looked up when the link is first followed: starting the program does not load the shell.
+    static auto* const shellExecute = SystemProc<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (shellExecute) shellExecute(owner, L"open", address, nullptr, nullptr, SW_SHOW);
   };
 }
 

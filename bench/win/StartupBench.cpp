@@ -26,28 +26,16 @@ constexpr wchar_t kSkinnedSwitch[] = L"--skinned";
 // The program's start-up up to its first complete paint: every pending paint of the window and its
 // children done, then the queue drained. The process ends there, as the bare one does, without taking
 // the window down; the exit code says whether the frame was the skin's.
-double SinceStart() {
-  FILETIME c, e, k, u, now;
-  GetProcessTimes(GetCurrentProcess(), &c, &e, &k, &u);
-  GetSystemTimePreciseAsFileTime(&now);
-  auto v = [](FILETIME f) { return (double(f.dwHighDateTime) * 4294967296.0 + f.dwLowDateTime) / 10000.0; };
-  return v(now) - v(c);
-}
 [[noreturn]] void RunSkinnedChild() {
-  std::fprintf(stderr, "main %.1f\n", SinceStart());
   RunEngineStartup({}, [](const std::wstring&) {});
-  std::fprintf(stderr, "engine %.1f\n", SinceStart());
   Application().MainFormOnTaskBar = true;
   auto form = std::make_unique<TForm1>();
   form->LoadFromResource();
-  std::fprintf(stderr, "loaded %.1f\n", SinceStart());
   Application().MainForm = form.get();
   form->Show();
-  std::fprintf(stderr, "shown %.1f\n", SinceStart());
   RedrawWindow(form->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   Application().ProcessMessages();
   GdiFlush();
-  std::fprintf(stderr, "painted %.1f\n", SinceStart());
   ExitProcess(form->sSkinProvider1->NonClientPaints() > 0 ? 0 : 2);
 }
 

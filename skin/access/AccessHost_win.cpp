@@ -1,9 +1,31 @@
 #include "skin/access/AccessHost_win.h"
 
 #include "base/FlagScope.h"
+#include "base/SystemProc_win.h"
 #include "skin/access/Accessible_win.h"
 
 namespace qw {
+
+namespace {
+
+// COM and the system's accessible objects are looked up when a screen reader first asks: starting the
+// program loads neither library.
+HRESULT JoinApartment() {
+  static auto* const join = SystemProc<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+  return join ? join(nullptr, COINIT_APARTMENTTHREADED) : E_NOTIMPL;
+}
+
+HRESULT StandardObject(HWND window, LONG objectId, IAccessible** object) {
+  static auto* const create = SystemProc<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+  return create ? create(window, objectId, IID_IAccessible, reinterpret_cast<void**>(object)) : E_NOTIMPL;
+}
+
+LRESULT ObjectResult(WPARAM flags, IAccessible* object) {
+  static auto* const result = SystemProc<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+  return result ? result(IID_IAccessible, flags, object) : 0;
+}
+
+}  // namespace
 
 TAccessHost::~TAccessHost() { Disconnect(); }
 
@@ -21,19 +43,19 @@ bool TAccessHost::Answer(HWND window, WPARAM flags, LPARAM objectId, LRESULT& re
   if (!FObject) {
     // The object goes through COM's marshalling; a thread that never joined an apartment joins one here
     // (a second call only counts up, the thread keeps its apartment until it ends).
-    static thread_local const bool joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    static thread_local const bool joined = SUCCEEDED(JoinApartment());
     (void)joined;
     // The system may have no object for a part of the frame (Wine has none but for the client and the
     // window): then the object answers parent, place and navigation itself.
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, FObjectId, IID_IAccessible, reinterpret_cast<void**>(&standard)))) {
+    if (FAILED(StandardObject(window, FObjectId, &standard))) {
       if (FObjectId == OBJID_CLIENT) return false;
       standard = nullptr;
     }
     FObject = new TqxAccessible(FSource, window, standard, FObjectId);
     FWindow = window;
   }
-  result = LresultFromObject(IID_IAccessible, flags, static_cast<IAccessible*>(FObject));
+  result = ObjectResult(flags, static_cast<IAccessible*>(FObject));
   return true;
 }
 

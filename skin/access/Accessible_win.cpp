@@ -2,16 +2,25 @@
 
 #include <iterator>
 
+#include "base/SystemProc_win.h"
+
 namespace qw {
 
 namespace {
 
+// The automation and accessibility libraries are looked up when a screen reader first asks: starting the
+// program loads neither.
 BSTR ToBstr(const std::u16string& text) {
-  return text.empty() ? nullptr : SysAllocStringLen(reinterpret_cast<const wchar_t*>(text.data()), static_cast<UINT>(text.size()));
+  static auto* const allocate = SystemProc<decltype(SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+  if (text.empty() || !allocate) return nullptr;
+  return allocate(reinterpret_cast<const wchar_t*>(text.data()), static_cast<UINT>(text.size()));
 }
 
+// An empty variant, as the system's VariantInit leaves it.
+void MakeEmpty(VARIANT* out) { out->vt = VT_EMPTY; }
+
 void SetI4(VARIANT* out, long value) {
-  VariantInit(out);
+  MakeEmpty(out);
   out->vt = VT_I4;
   out->lVal = value;
 }
@@ -144,7 +153,9 @@ HRESULT TqxAccessible::get_accParent(IDispatch** parent) {
   if (FStandard) return FStandard->get_accParent(parent);
   // A part of the frame the system has no object for belongs to the window's object.
   if (!parent) return E_POINTER;
-  return AccessibleObjectFromWindow(FWindow, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent));
+  static auto* const fromWindow = SystemProc<decltype(AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow");
+  if (!fromWindow) return E_NOTIMPL;
+  return fromWindow(FWindow, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent));
 }
 
 HRESULT TqxAccessible::get_accChildCount(long* count) {
@@ -173,14 +184,14 @@ HRESULT TqxAccessible::get_accFocus(VARIANT* out) {
   if (!out) return E_POINTER;
   if (!FSource) return CO_E_OBJNOTCONNECTED;
   if (FStandard) return FStandard->get_accFocus(out);
-  VariantInit(out);
+  MakeEmpty(out);
   return S_FALSE;
 }
 
 HRESULT TqxAccessible::get_accSelection(VARIANT* out) {
   if (!out) return E_POINTER;
   if (!Snapshot()) return CO_E_OBJNOTCONNECTED;
-  VariantInit(out);
+  MakeEmpty(out);
   for (size_t i = 0; i < FElements.size(); ++i)
     if (FElements[i].Facts.Selected) {
       SetI4(out, static_cast<long>(i + 1));
@@ -217,7 +228,7 @@ HRESULT TqxAccessible::accNavigate(long direction, VARIANT start, VARIANT* out) 
   if (!Snapshot()) return CO_E_OBJNOTCONNECTED;
   const long id = ElementOf(start);
   const long count = static_cast<long>(FElements.size());
-  VariantInit(out);
+  MakeEmpty(out);
   long to = 0;
   if (id == 0 && direction == NAVDIR_FIRSTCHILD && count > 0) to = 1;
   else if (id == 0 && direction == NAVDIR_LASTCHILD && count > 0) to = count;

@@ -1,10 +1,9 @@
 // The Win32 side of the skin data's platform services.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <filesystem>
 
+#include "base/CommandLine.h"
 #include "skin/data/SkinFileSystem.h"
 
 namespace qw {
@@ -48,13 +47,7 @@ class TWinSkinSystem final : public TSkinSystem {
   uint32_t SysColor(int index) override { return GetSysColor(index); }
   int FrameWidth() override { return GetSystemMetrics(SM_CXFRAME); }
   std::vector<std::u16string> CommandLineArgs() override {
-    std::vector<std::u16string> args;
-    int argc = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (!argv) return args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
-    LocalFree(argv);
-    return args;
+    return CommandLineArguments(reinterpret_cast<const char16_t*>(GetCommandLineW()));
   }
   uint32_t TickCount() override { return GetTickCount(); }
   bool HighContrast() override {

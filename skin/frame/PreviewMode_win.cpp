@@ -1,9 +1,8 @@
 #include "skin/frame/PreviewMode_win.h"
 
-#include <shellapi.h>
-
 #include <string>
 
+#include "base/CommandLine.h"
 #include "fw/Form.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/data/CodePage.h"
@@ -37,12 +36,8 @@ bool& TakingRecord() {
 HWND EditorWindow() { return FindWindowW(nullptr, kPreviewEditorTitle); }
 
 bool CommandLineAsksPreview() {
-  int count = 0;
-  LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!args) return false;
-  const bool preview = count > 1 && std::wstring(args[1]) == L"/qxpreview";
-  LocalFree(args);
-  return preview;
+  const std::vector<std::u16string> args = CommandLineArguments(reinterpret_cast<const char16_t*>(GetCommandLineW()));
+  return !args.empty() && args[0] == u"/qxpreview";
 }
 
 void TakeRecord(TsSkinProvider& provider, TMessage& message) {

@@ -40,19 +40,6 @@ bool TEngineStartup::CompositionEnabled() const {
   return DwmIsCompositionEnabled && SUCCEEDED(DwmIsCompositionEnabled(&enabled)) && enabled;
 }
 
-FARPROC SystemProcLookup(const wchar_t* module, const char* name) {
-  HMODULE handle = GetModuleHandleW(module);
-  if (!handle) {
-    // A bare name would be searched for beside the program and in the current directory first, where
-    // anyone could have put a file of that name. The module stays loaded for the process's life.
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    handle = LoadLibraryW((std::wstring(folder, length) + L"\\" + module).c_str());
-  }
-  return handle ? GetProcAddress(handle, name) : nullptr;
-}
-
 void LookUpOptionalFunctions(TEngineStartup& s, const TProcLookup& lookup) {
   s.UpdateLayeredWindow = As<TUpdateLayeredWindowProc>(lookup(L"user32.dll", "UpdateLayeredWindow"));
   s.GradientFill = As<TGradientFillProc>(lookup(L"msimg32.dll", "GradientFill"));

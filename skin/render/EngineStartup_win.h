@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include "base/SystemProc_win.h"
+
 #include "image/Bitmap32.h"
 
 namespace qw {
@@ -47,10 +49,6 @@ struct TEngineStartup {
 
 // Finds an optional function by module file name and function name; null when either is absent.
 using TProcLookup = std::function<FARPROC(const wchar_t* module, const char* name)>;
-
-// The system's lookup: a module the process has loaded already, else the one in the system folder
-// (never one found beside the program or in the current directory).
-FARPROC SystemProcLookup(const wchar_t* module, const char* name);
 
 // Looks up every optional function for a system of startup.MajorVersion (the desktop composition
 // functions only from version 6 on) and notes what follows from them: IsWow64 and Wow64NoGlow.
