@@ -181,6 +181,7 @@ TFormsLock::TFormsLock(TsSkinManager& manager) : FManager(manager) {
   for (const TSkinnedWindow& s : SkinnedWindowList()) {
     // Only forms are frozen; the windows the program did not build are repainted after the change.
     if (!IsChangingForm(s, manager)) continue;
+    if (ChangeAnimation()) ChangeAnimation()->Lock(s.Window);
     SendMessageW(s.Window, WM_SETREDRAW, FALSE, 0);
     FLocked.push_back(s.Window);
   }
@@ -202,6 +203,7 @@ void TFormsLock::Unlock(bool animate) {
       continue;
     }
     SendMessageW(form, WM_SETREDRAW, TRUE, 0);
+    if (ChangeAnimation()) ChangeAnimation()->Release(form);
     if (animate && !IsIconic(form))
       RedrawWindow(form, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   }

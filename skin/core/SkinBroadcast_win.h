@@ -50,13 +50,17 @@ void AddSkinnedWindow(HWND window, TsSkinManager* manager);
 void RemoveSkinnedWindow(HWND window);
 
 // A skinned form's part in a skin change, given by the layer that draws the forms' frames: the picture
-// of its look kept before the load, and the change played from the old look to the new one after it,
-// which ends with the form's drawing resumed and the form redrawn. Without one the forms are redrawn.
+// of its look kept before the load, that picture shown while the form is locked (what lies outside the
+// form's window, a border window, is not frozen with it), the change played from the old look to the new
+// one after it, which ends with the form's drawing resumed and the form redrawn, and the end of a lock
+// without it. Without one the forms are redrawn.
 class TFormChangeAnimation {
  public:
   virtual ~TFormChangeAnimation() = default;
   virtual void Prepare(HWND form) = 0;
+  virtual void Lock(HWND form) = 0;
   virtual void Play(HWND form, const TqxAnimEffect& effect) = 0;
+  virtual void Release(HWND form) = 0;
 };
 void SetFormChangeAnimation(TFormChangeAnimation* animation);
 

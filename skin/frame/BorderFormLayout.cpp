@@ -60,4 +60,20 @@ TFrameHit HitTestBorderForm(const TBorderFormLayout& l, const TFrameGeometry& g,
   return HitTestFrame(c, r, pt);
 }
 
+TRect StretchFrameToWorkArea(const TBorderFormLayout& l, const TRect& window, const TRect& workArea, bool horizontal) {
+  TRect r = window;
+  // How far the frame reaches beyond the form's window on each side.
+  const int32_t before = horizontal ? l.FormOrigin.X - l.Frame.Left : l.FormOrigin.Y - l.Frame.Top;
+  const int32_t after = horizontal ? l.Frame.Right - l.FormOrigin.X - WidthOfRect(window)
+                                   : l.Frame.Bottom - l.FormOrigin.Y - HeightOfRect(window);
+  if (horizontal) {
+    r.Left = workArea.Left + before;
+    r.Right = std::max(r.Left, workArea.Right - after);
+  } else {
+    r.Top = workArea.Top + before;
+    r.Bottom = std::max(r.Top, workArea.Bottom - after);
+  }
+  return r;
+}
+
 }  // namespace qw

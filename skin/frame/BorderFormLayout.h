@@ -43,4 +43,9 @@ TRect FormShadowSize(bool extendedBorders, bool skinBorderPicture, const TRect& 
 TFrameHit HitTestBorderForm(const TBorderFormLayout& l, const TFrameGeometry& g, const TFrameWindow& w,
                             const TCaptionLayout& c, int32_t shadowOffset, TPoint pt);
 
+// The form's window rectangle (screen coordinates) once its frame in the border window spans the work
+// area from side to side (Horizontal) or from top to bottom; the other two sides stay where Window has
+// them. The shadow may lie beyond the work area: the frame is what fills it.
+TRect StretchFrameToWorkArea(const TBorderFormLayout& l, const TRect& window, const TRect& workArea, bool horizontal);
+
 }  // namespace qw

@@ -81,8 +81,13 @@ void TqxBorderForm::UpdateExBordersPos(bool newPicture, int blend) {
   FUpdating = true;
   const TBorderFormLayout l = FProvider.BorderLayout();
   const TPoint at = Origin();
+  // While a minimise or restore animation flies, the picture window is the form's only look.
+  if (FProvider.MinimizeAnimating()) blend = 0;
   FBlend = blend;
+  // The forms are locked for a skin change: the old look stays until it fades into the new one.
+  if (FShowingPicture && FProvider.DrawingLocked()) newPicture = false;
   if (newPicture) {
+    FShowingPicture = false;
     if (FProvider.SkinData->BGChanged || FProvider.Cache().Width() != l.Picture.Width ||
         FProvider.Cache().Height() != l.Picture.Height)
       FProvider.PaintAll();
@@ -97,6 +102,7 @@ void TqxBorderForm::UpdateExBordersPos(bool newPicture, int blend) {
 
 void TqxBorderForm::ShowPicture(const TBitmap32& picture, int blend) {
   if (!FWnd || picture.Empty()) return;
+  FShowingPicture = true;
   SetHole(false);
   UpdateLayeredPicture(FWnd, picture, Origin(), blend);
 }
@@ -105,6 +111,12 @@ void TqxBorderForm::SetBlend(int blend) {
   if (!FWnd || blend == FBlend) return;
   FBlend = blend;
   UpdateLayeredPicture(FWnd, FProvider.Cache(), Origin(), blend);
+}
+
+void TqxBorderForm::UpdateRgn() {
+  if (!FWnd || !FResetRgn) return;
+  FResetRgn = false;
+  SetHole(!FShowingPicture);
 }
 
 void TqxBorderForm::SetHole(bool cut) {
@@ -140,6 +152,17 @@ LRESULT TqxBorderForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOUSEACTIVATE:
       return OnMouseActivate();
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      // Only the shadow answers "client": these points are the shadow's.
+      OnShadowMouse(PointFromLParam(lParam));
+      return 0;
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
@@ -160,11 +183,35 @@ LRESULT TqxBorderForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 TFrameHit TqxBorderForm::HitTest(POINT screen) const { return FProvider.HTProcess(screen); }
 
+bool TqxBorderForm::MouseAboveTheShadow(POINT screen) const {
+  return HitTest(screen).Code == kHtTransparent;
+}
+
 LRESULT TqxBorderForm::OnNcHitTest(POINT screen) {
-  const TFrameHit hit = HitTest(screen);
-  // Over the shadow the window below gets the mouse; elsewhere every mouse message comes here as a
+  // Over the shadow the mouse comes as client messages, which cut the pixel under it away: the window
+  // below gets the next message there, whichever thread or program it belongs to (letting a hit test
+  // through reaches only the windows of this thread). Elsewhere every mouse message comes here as a
   // non-client one, and the system does nothing of its own with it.
-  return hit.Code == kHtTransparent ? HTTRANSPARENT : HTOBJECT;
+  if (MouseAboveTheShadow(screen)) return HTCLIENT;
+  UpdateRgn();
+  return HTOBJECT;
+}
+
+void TqxBorderForm::OnShadowMouse(POINT client) {
+  if (!FWnd) return;
+  // No caption button stays hot once the mouse is out on the shadow.
+  if (FProvider.CurrentHT() > 0) FProvider.SetHotHT(0);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(FWnd, region) == ERROR) {
+    DeleteObject(region);
+    const TBorderFormLayout l = FProvider.BorderLayout();
+    region = CreateRectRgn(0, 0, l.Picture.Width, l.Picture.Height);
+  }
+  HRGN pixel = CreateRectRgn(client.x, client.y, client.x + 1, client.y + 1);
+  CombineRgn(region, region, pixel, RGN_DIFF);
+  DeleteObject(pixel);
+  if (!SetWindowRgn(FWnd, region, FALSE)) DeleteObject(region);
+  FResetRgn = true;
 }
 
 bool TqxBorderForm::OnSetCursor(HWND, UINT, UINT) {
@@ -187,6 +234,10 @@ bool TqxBorderForm::OnSetCursor(HWND, UINT, UINT) {
 }
 
 LRESULT TqxBorderForm::OnMouseActivate() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // A click on the shadow is meant for the window below, never for the form.
+  if (MouseAboveTheShadow(cursor)) return MA_NOACTIVATE;
   // The border window is never active itself: the form is.
   if (TForm* form = FProvider.Form(); form && form->HandleAllocated() && IsWindowEnabled(form->Handle()))
     SetForegroundWindow(form->Handle());

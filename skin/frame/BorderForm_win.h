@@ -3,7 +3,8 @@
 // that lies directly behind the form and shows the frame's picture (the skin's wider frame and the soft
 // shadow around it) with the form's client area cut out, so that the form, clipped to its client area,
 // shows through. It follows the form's moves, sizes and z-order, lets the mouse through over the
-// shadow and hands the frame's mouse messages to the form, whose frame component answers them.
+// shadow (the pixel under it is cut from its region, for windows of any thread or process below) and
+// hands the frame's mouse messages to the form, whose frame component answers them.
 // Owned by the form's TsSkinProvider, which destroys it before the form's window goes.
 #include <windows.h>
 
@@ -44,6 +45,8 @@ class TqxBorderForm {
   void ShowPicture(const TBitmap32& picture, int blend);
   // The constant alpha the window shows its picture with (a drag's translucency).
   void SetBlend(int blend);
+  // The mouse is back on the frame or the form: the pixels cut under it over the shadow return.
+  void UpdateRgn();
 
  private:
   static LRESULT CALLBACK BorderProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -53,6 +56,8 @@ class TqxBorderForm {
   bool OnSetCursor(HWND wnd, UINT hitTest, UINT msg);
   LRESULT OnMouseActivate();
   void OnNcMouse(UINT msg, POINT screen);
+  bool MouseAboveTheShadow(POINT screen) const;
+  void OnShadowMouse(POINT client);
   void SetHole(bool cut);
 
   TsSkinProvider& FProvider;
@@ -60,6 +65,8 @@ class TqxBorderForm {
   bool FUpdating = false;  // a placement is under way (it moves windows that tell the form)
   bool FTracking = false;  // told when the mouse leaves
   int FBlend = 255;
+  bool FShowingPicture = false;  // ShowPicture's picture is shown, without the hole
+  bool FResetRgn = false;        // pixels were cut over the shadow
 };
 
 }  // namespace qw

@@ -206,6 +206,7 @@ bool TsSkinProvider::OnNcLButtonDblClk(int hitCode) {
     PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);
     return true;
   }
+  if (StretchAtBorder(hitCode)) return true;
   if (hitCode != kHtCaption) return false;
   // Only a form that can be maximised or restored reacts; this one's caption stays as it is.
   const TSysMenuRules r = SysMenuRules();
@@ -213,6 +214,31 @@ bool TsSkinProvider::OnNcLButtonDblClk(int hitCode) {
     PostMessageW(h, WM_SYSCOMMAND, IsZoomed(h) || IsIconic(h) ? SC_RESTORE : SC_MAXIMIZE, 0);
   else if (IsIconic(h))
     PostMessageW(h, WM_SYSCOMMAND, SC_RESTORE, 0);
+  return true;
+}
+
+bool TsSkinProvider::StretchAtBorder(int hitCode) {
+  HWND h = Handle();
+  const bool horizontal = hitCode == kHtLeft || hitCode == kHtRight;
+  if (!h || !FBorderForm || !(horizontal || hitCode == kHtTop || hitCode == kHtBottom)) return false;
+  if (!(GetWindowLongPtrW(h, GWL_STYLE) & WS_THICKFRAME) || IsZoomed(h) || IsIconic(h)) return false;
+  RECT wr{};
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetWindowRect(h, &wr) || !GetMonitorInfoW(MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST), &info)) return false;
+  TRect to{wr.left, wr.top, wr.right, wr.bottom};
+  TNormalSpan& normal = horizontal ? FNormalX : FNormalY;
+  if (normal.Stretched) {
+    // The second double click gives the form its own width (height) back.
+    (horizontal ? to.Left : to.Top) = normal.Start;
+    (horizontal ? to.Right : to.Bottom) = normal.Start + normal.Size;
+    normal.Stretched = false;
+  } else {
+    normal = TNormalSpan{true, horizontal ? to.Left : to.Top, horizontal ? WidthOfRect(to) : HeightOfRect(to)};
+    const RECT& work = info.rcWork;
+    to = StretchFrameToWorkArea(BorderLayout(), to, TRect{work.left, work.top, work.right, work.bottom}, horizontal);
+  }
+  SetWindowPos(h, nullptr, to.Left, to.Top, WidthOfRect(to), HeightOfRect(to), SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
 

@@ -1,11 +1,13 @@
 // TsSkinProvider: a skin change seen on the form. The new look fades in over the old one, the form is
 // redrawn under it and only then revealed: with a border window the old frame fades out three times as
-// fast as the new one fades in; without one the frozen screen is the old look.
+// fast as the new one fades in; without one the frozen screen is the old look. A form with a border
+// window appears the same way: its whole picture fades in in the border window before the form shows.
 #include <algorithm>
 
 #include "fw/Form.h"
 #include "image/BitmapFill.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/EngineFlags.h"
 #include "skin/core/PictureWindow_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/Transitions_win.h"
@@ -25,6 +27,12 @@ class TFrameChangeAnimation final : public TFormChangeAnimation {
  public:
   void Prepare(HWND form) override {
     if (TsSkinProvider* sp = TsSkinProvider::FromWindow(form)) sp->PrepareSkinChangeAnimation();
+  }
+  void Lock(HWND form) override {
+    if (TsSkinProvider* sp = TsSkinProvider::FromWindow(form)) sp->ShowSkinChangeCover();
+  }
+  void Release(HWND form) override {
+    if (TsSkinProvider* sp = TsSkinProvider::FromWindow(form)) sp->DropSkinChangeCover();
   }
   void Play(HWND form, const TqxAnimEffect& effect) override {
     if (TsSkinProvider* sp = TsSkinProvider::FromWindow(form)) {
@@ -58,6 +66,42 @@ TBitmap32 TsSkinProvider::BorderSnapshot() {
 }
 
 void TsSkinProvider::PrepareSkinChangeAnimation() { FCoverBmp = BorderSnapshot(); }
+
+void TsSkinProvider::ShowSkinChangeCover() {
+  if (!FBorderForm || FCoverBmp.Empty()) return;
+  HWND h = Handle();
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  // An alpha-blended form keeps its alpha in the old picture too.
+  if (h && (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_LAYERED) && GetLayeredWindowAttributes(h, nullptr, &alpha, &flags) &&
+      !(flags & LWA_ALPHA))
+    alpha = 255;
+  FBorderForm->ShowPicture(FCoverBmp, alpha);
+}
+
+void TsSkinProvider::DropSkinChangeCover() {
+  if (FCoverBmp.Empty()) return;
+  FCoverBmp = TBitmap32();
+  SkinData->BGChanged = true;
+  if (FBorderForm) FBorderForm->UpdateExBordersPos(true);
+}
+
+TBitmap32 TsSkinProvider::AnimationPicture(TPoint& origin) {
+  HWND h = Handle();
+  RECT wr{};
+  if (!h || !GetWindowRect(h, &wr) || wr.right <= wr.left || wr.bottom <= wr.top) return TBitmap32();
+  if (FBorderForm) {
+    if (SkinData->BGChanged || Cache().Empty()) PaintAll();
+    origin = FBorderForm->Origin();
+    return BorderSnapshot();
+  }
+  origin = TPoint{wr.left, wr.top};
+  TBitmap32 picture(wr.right - wr.left, wr.bottom - wr.top);
+  SnapshotControl(picture, *FForm, 0, 0);
+  GdiFlush();
+  SetAlphaInRect(picture, TRect{0, 0, picture.Width(), picture.Height()}, 255, false);
+  return picture;
+}
 
 void TsSkinProvider::AnimateSkinChange(int timeMs, TTransitionMode mode) {
   HWND h = Handle();
@@ -108,6 +152,45 @@ void TsSkinProvider::AnimateBorderChange(int timeMs) {
   // Behind the form again, with its hole.
   FBorderForm->UpdateExBordersPos(true);
   if (old) DestroyWindow(old);
+}
+
+void TsSkinProvider::ShowBorderAnimated(int timeMs) {
+  HWND h = Handle();
+  // Made now, while the form's drawing is suspended (a suspended form is not made a border window).
+  if (!FBorderForm) {
+    auto border = std::make_unique<TqxBorderForm>(*this);
+    if (border->Window()) FBorderForm = std::move(border);
+  }
+  TBitmap32 picture;
+  if (FBorderForm) {
+    KillAnimations();
+    SkinData->BGChanged = true;
+    FRgnChanged = true;
+    PaintAll();
+    UpdateFormRgn();
+    picture = BorderSnapshot();
+  }
+  if (!picture.Empty()) {
+    const bool wasRunning = AnimationRunning;
+    AnimationRunning = true;
+    const int steps = TransitionSteps(timeMs);
+    HWND border = FBorderForm->Window();
+    FBorderForm->ShowPicture(picture, steps > 0 ? 0 : 255);
+    PlaceAbove(border, h);
+    ShowWindow(border, SW_SHOWNOACTIVATE);
+    for (int alpha : FadeInAlphas(255, steps)) {
+      FBorderForm->ShowPicture(picture, alpha);
+      Sleep(kFrameMs);
+    }
+    FBorderForm->ShowPicture(picture, 255);
+    // The form goes directly below its picture and is redrawn there before the picture gets its hole.
+    SetWindowPos(h, border, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    AnimationRunning = wasRunning;
+  }
+  SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  UpdateExtBorders();
+  if (FBorderForm) FBorderForm->UpdateExBordersPos(true);
 }
 
 }  // namespace qw

@@ -7,10 +7,12 @@
 #include "image/BitmapDC_win.h"
 #include "skin/controls/CtrlAdapter_win.h"
 #include "skin/core/CommonData_win.h"
+#include "skin/core/EngineFlags.h"
 #include "skin/frame/CaptionAccess_win.h"
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/BorderForm_win.h"
+#include "skin/frame/MinTimer_win.h"
 #include "skin/frame/MoveTimer_win.h"
 #include "skin/core/Transitions_win.h"
 #include "skin/frame/PreviewMode_win.h"
@@ -156,6 +158,8 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
     case WM_SETTINGCHANGE:
       SkinData->BGChanged = true;
       FRgnChanged = true;
+      // The taskbar may have moved: a picture flying to it takes the new way.
+      if (FMinTimer && message.WParam == SPI_SETWORKAREA) FMinTimer->UpdateTarget();
       return CallPrevious(message);
     case FW_ENABLED_CHANGED:
       CallPrevious(message);
@@ -220,6 +224,8 @@ void TsSkinProvider::OnNcActivate(TMessage& message, bool active) {
 }
 
 void TsSkinProvider::OnNcHitTest(TMessage& message, POINT screen) {
+  // The mouse is on the form again: the border window gets back the shadow pixels it let through.
+  if (FBorderForm) FBorderForm->UpdateRgn();
   if (!DrawNonClientArea || Geometry().CaptionHeight <= 0) return CallPrevious(message);
   const TFrameHit hit = HTProcess(screen);
   // Caption, borders and client area are the system's answer for the unchanged frame.
@@ -259,7 +265,7 @@ void TsSkinProvider::OnShowingChanged() {
 bool TsSkinProvider::WantsShowTransition() const {
   HWND h = Handle();
   const TsSkinManager* m = Manager();
-  if (!h || !m || !AllowAnimation || !m->AnimEffects.FormShow.Active || PreviewModeOn() || FBorderForm) return false;
+  if (!h || !m || !AllowAnimation || !m->AnimEffects.FormShow.Active || PreviewModeOn()) return false;
   if (!EngineStartup().UpdateLayeredWindow || (GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD)) return false;
   return !(GetWindowLongPtrW(h, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
@@ -287,7 +293,10 @@ void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
     FShowPending = false;
     HWND h = Handle();
     const TqxAnimEffect& effect = Manager()->AnimEffects.FormShow;
-    if (TransitionSteps(effect.Time) < 1) {
+    // Asked before drawing is suspended (a suspended window does not count as visible): with a border
+    // window the form appears through it, its whole picture fading in there.
+    const bool bordered = WantsBorderForm();
+    if (!bordered && TransitionSteps(effect.Time) < 1) {
       // No fade: the form is painted whole while it cannot be seen, then revealed at once, without a
       // picture window over it.
       RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -299,7 +308,8 @@ void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
       if (IsWindowVisible(h)) {
         // The screen keeps what lay under the form until its picture is shown over it.
         SendMessageW(h, WM_SETREDRAW, FALSE, 0);
-        ShowFormAnimated(*FForm, effect.Time, 255, static_cast<TTransitionMode>(effect.Mode));
+        if (bordered) ShowBorderAnimated(effect.Time);
+        else ShowFormAnimated(*FForm, effect.Time, 255, static_cast<TTransitionMode>(effect.Mode));
         if (watch.Destroyed()) return;
       }
     }
@@ -332,6 +342,26 @@ bool TsSkinProvider::BeginMoveBlend(int hitCode) {
   if (hitCode != HTCAPTION || !h || !m || !AllowBlendOnMoving || !m->AnimEffects.BlendOnMoving.Active) return false;
   if (IsZoomed(h) || IsIconic(h) || !EngineStartup().UpdateLayeredWindow) return false;
   FMoveTimer = std::make_unique<TqxMoveTimer>(*this, m->AnimEffects.BlendValue, m->AnimEffects.BlendOnMoving.Time);
+  return true;
+}
+
+bool TsSkinProvider::MinimizeAnimating() const { return FMinTimer && FMinTimer->Running(); }
+
+bool TsSkinProvider::BeginMinAnimation(UINT command) {
+  if (FMinTimer && FMinTimer->PassingCommand()) return false;
+  // A second command while the picture flies: the running animation ends in the state asked for first.
+  if (FMinTimer && FMinTimer->Running()) return true;
+  HWND h = Handle();
+  const TsSkinManager* m = Manager();
+  if (!h || !m || !AllowAnimation || !m->AnimEffects.Minimizing.Active || PreviewModeOn() || AnimationRunning) return false;
+  if (!EngineStartup().UpdateLayeredWindow || (GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD) || !IsWindowVisible(h))
+    return false;
+  // Only a change of state is animated: a minimise of a shown form, a restore of a minimised one.
+  const bool minimizing = command == SC_MINIMIZE;
+  if (minimizing == (IsIconic(h) != FALSE)) return false;
+  FMinTimer.reset();
+  FMinTimer = std::make_unique<TqxMinTimer>(*this, minimizing, m->AnimEffects.Minimizing.Time);
+  FMinTimer->Start();
   return true;
 }
 
@@ -379,6 +409,11 @@ void TsSkinProvider::OnSysCommand(TMessage& message, UINT command, LPARAM lParam
     const TFrameGeometry g = Geometry();
     const TRect icon = FCaption.Layout.Icon;
     DropSysMenu(POINT{wr.left + g.SysBorderWidth, wr.top + g.BorderHeight + (icon.Bottom - icon.Top)});
+    message.Result = 0;
+    return;
+  }
+  if ((command == SC_MINIMIZE || command == SC_RESTORE) && BeginMinAnimation(command)) {
+    // The animation carries the command out itself: a minimise at its end, a restore at its start.
     message.Result = 0;
     return;
   }

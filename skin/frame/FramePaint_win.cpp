@@ -230,6 +230,11 @@ void TsSkinProvider::UpdateFormRgn() {
   HWND h = Handle();
   TsSkinManager* m = Manager();
   if (!h || !m || !DrawNonClientArea || !Skinned()) return;
+  // The minimise animation keeps the form hidden (an empty region) until its picture has flown.
+  if (MinimizeAnimating()) {
+    FRgnChanged = true;
+    return;
+  }
   const TFrameWindow w = WindowFacts();
   if (!HaveBorder(w) && !w.Iconic() && !(w.Style & kWsThickFrame)) return;
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());

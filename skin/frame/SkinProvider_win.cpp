@@ -12,6 +12,7 @@
 #include "skin/data/SkinCommands.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/BorderForm_win.h"
+#include "skin/frame/MinTimer_win.h"
 #include "skin/frame/CaptionAccess_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/CaptionHint_win.h"
@@ -92,6 +93,7 @@ void TsSkinProvider::Attach(TForm& form) {
 void TsSkinProvider::Detach() {
   KillAnimations();
   FMoveTimer.reset();
+  FMinTimer.reset();
   FBorderForm.reset();
   if (!FAttached) return;
   if (FForm->HandleAllocated() && IsWindow(FForm->Handle())) {
@@ -108,6 +110,7 @@ void TsSkinProvider::HookedControlDestroyed(TControl& control) {
   if (&control != FForm) return;
   KillAnimations();
   FMoveTimer.reset();
+  FMinTimer.reset();
   FBorderForm.reset();
   FAdapter.reset();
   FAttached = false;
@@ -119,6 +122,7 @@ void TsSkinProvider::ForgetWindow() {
   KillAnimations();
   // The border window goes before the form's window does.
   FMoveTimer.reset();
+  FMinTimer.reset();
   FBorderForm.reset();
   if (HWND h = Handle()) RemoveSkinnedWindow(h);
   FAdapter.reset();
@@ -230,6 +234,7 @@ void TsSkinProvider::ReleaseForm() {
   HWND h = Handle();
   KillAnimations();
   FMoveTimer.reset();
+  FMinTimer.reset();
   FBorderForm.reset();
   if (FAdapter && !FForm->IsDestroying()) FAdapter->GiveBackLabels();
   FAdapter.reset();

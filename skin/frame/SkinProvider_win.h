@@ -28,6 +28,7 @@ class TPopupMenu;
 class TqxBorderForm;
 class TqxCaptionAccess;
 class TqxCaptionHint;
+class TqxMinTimer;
 class TqxMoveTimer;
 class TqxCtrlAdapter;
 class TqxSBAnimation;
@@ -130,6 +131,12 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   TBorderFormLayout BorderLayout() const;
   // The window commands the form offers now (its system menu's items and its caption buttons).
   TSysMenuRules SysMenuRules() const;
+  // The running minimise or restore animation, or null.
+  TqxMinTimer* MinTimer() const { return FMinTimer.get(); }
+  // A minimise or restore animation runs: the form and its border window stay invisible.
+  bool MinimizeAnimating() const;
+  // The form's drawing is suspended (a skin change holds it, or the form itself).
+  bool DrawingLocked() const { return FLockCount > 0; }
 
   // ---- Operations ----
   // Sets the frame up on the form's window: system menu kept, style removed, indexes, images.
@@ -150,6 +157,14 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void UpdateExtBorders();
   // Before a skin is loaded: keeps the border window's look for the change animation.
   void PrepareSkinChangeAnimation();
+  // While the forms are locked for a skin change: the border window shows the look kept before the
+  // load, without its hole, so the new frame is not seen before it fades in.
+  void ShowSkinChangeCover();
+  // The lock ended without the change animation: the kept look is dropped, the frame shown as it is.
+  void DropSkinChangeCover();
+  // The whole form as it looks now, and where its top-left lies on the screen: the border window's
+  // picture with the form's client area in it, or the form's window.
+  TBitmap32 AnimationPicture(TPoint& origin);
   // After a skin change, with the form's drawing suspended: the new look fades in over the old one
   // (Time 0: shown at once), then drawing is resumed and the form redrawn under it.
   void AnimateSkinChange(int timeMs, TTransitionMode mode);
@@ -191,6 +206,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void FinishBorderPicture(const TFrameGeometry& g, const TBitmap32& shadow);
   void OnWindowPosChanged(TMessage& message);
   bool BeginMoveBlend(int hitCode);
+  bool BeginMinAnimation(UINT command);
   void OnPrint(TMessage& message, HDC dc, UINT flags);
   void OnShowWindow(TMessage& message, bool show, UINT status);
   bool WantsShowTransition() const;
@@ -199,6 +215,8 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   // The border window's picture with the form's client area in its hole.
   TBitmap32 BorderSnapshot();
   void AnimateBorderChange(int timeMs);
+  // The show transition of a form with a border window: the border window is the picture window.
+  void ShowBorderAnimated(int timeMs);
 
   // The message table and its handlers.
   void OnSkinCommand(TMessage& message);
@@ -227,6 +245,8 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   bool OnNcLButtonDown(int hitCode, POINT screen);
   bool OnButtonUp(POINT screen);
   bool OnNcLButtonDblClk(int hitCode);
+  // A double click on a side of a sizeable border window's frame: stretched over the work area, or back.
+  bool StretchAtBorder(int hitCode);
 
   // Painting pieces.
   void PaintCaptionBar(const TFrameGeometry& g);
@@ -260,9 +280,15 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   std::unique_ptr<TqxCaptionHint> FHint;  // of the hot user button
   std::unique_ptr<TqxBorderForm> FBorderForm;
   std::unique_ptr<TqxMoveTimer> FMoveTimer;  // while a drag blends the form
+  std::unique_ptr<TqxMinTimer> FMinTimer;    // the last minimise or restore animation
   TBitmap32 FCoverBmp;  // the border window's look before a skin change
   std::unique_ptr<TqxCaptionAccess> FCaptionAccess;  // the title bar a screen reader reads
   bool FShowPending = false;  // shown invisible: the show transition reveals it
+  // The form's own left and width (top and height) while a double click on its border stretches it.
+  struct TNormalSpan {
+    bool Stretched = false;
+    int Start = 0, Size = 0;
+  } FNormalX, FNormalY;
   struct {
     bool Active = false;
     int HitCode = 0;

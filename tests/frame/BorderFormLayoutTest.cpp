@@ -41,6 +41,11 @@ TEST(BorderFormLayout, ShadowFrameClientHoleAndWhatEachPointMeans) {
       EXPECT_EQ(HitTestBorderForm(l, g, w, c, 0, p.At).Code, p.Code) << p.At.X << "," << p.At.Y << " thick " << thick;
     // The skin's align offset gives the shadow's inner pixels to the frame.
     EXPECT_EQ(HitTestBorderForm(l, g, w, c, 6, TPoint{4, 200}).Code, thick ? kHtLeft : kHtNowhere);
+    // Stretched by a double click on a side: the frame (not the window, not the shadow) spans the work
+    // area; it reaches 4 - f beyond the window on three sides and 11 - f above it.
+    const TRect window{100, 80, 100 + w.Width, 80 + w.Height}, work{0, 0, 1280, 994};
+    EXPECT_EQ(StretchFrameToWorkArea(l, window, work, true), (TRect{4 - f, 80, 1280 - (4 - f), window.Bottom}));
+    EXPECT_EQ(StretchFrameToWorkArea(l, window, work, false), (TRect{100, 11 - f, window.Right, 994 - (4 - f)}));
   }
 }
 

@@ -15,6 +15,7 @@
 #include "fw/ClassRegistry.h"
 #include "fw/FormReader.h"
 #include "fw/Timer.h"
+#include "skin/controls/WndWrapper_win.h"
 
 namespace qw::test {
 
@@ -86,6 +87,7 @@ class TMessageBoxCatcher {
     std::wstring Text;
     HWND Owner;
     bool HasIcon;
+    bool Wrapped;  // a skin wrapper took the box over (after every hook had seen it open)
   };
   TMessageBoxCatcher() {
     FInstance = this;
@@ -99,6 +101,8 @@ class TMessageBoxCatcher {
 
  private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam) {
+    // The hooks installed before this one (the skin's own) see the box first.
+    const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
     if (code == HCBT_ACTIVATE && FInstance) {
       HWND box = reinterpret_cast<HWND>(wParam);
       wchar_t cls[64] = {};
@@ -111,11 +115,11 @@ class TMessageBoxCatcher {
         HWND iconControl = GetDlgItem(box, 0x14) ? GetDlgItem(box, 0x14) : GetDlgItem(box, 0x440);
         const bool icon = iconControl && (GetWindowLongW(iconControl, GWL_STYLE) & WS_VISIBLE) &&
                           SendMessageW(iconControl, STM_GETICON, 0, 0) != 0;
-        FInstance->Boxes.push_back(TBox{caption, text, GetWindow(box, GW_OWNER), icon});
+        FInstance->Boxes.push_back(TBox{caption, text, GetWindow(box, GW_OWNER), icon, TqxMainWnd::FromHandle(box) != nullptr});
         PostMessageW(box, WM_COMMAND, IDOK, 0);
       }
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return next;
   }
   static inline TMessageBoxCatcher* FInstance = nullptr;
   HHOOK FHook;

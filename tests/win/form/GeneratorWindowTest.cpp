@@ -19,6 +19,7 @@
 #include "skin/controls/sPageControl.h"
 #include "skin/controls/sPanel.h"
 #include "skin/controls/sSpinEdit.h"
+#include "skin/frame/SkinProvider_win.h"
 #include "tests/win/form/FormTestSupport.h"
 
 #include <commctrl.h>
@@ -163,6 +164,9 @@ TEST_F(GeneratorWindow, StartsInClassModeWithEveryBoxCheckedAndTheComboDisabledA
   EXPECT_FALSE(W->sCheckBox6->Checked());
   EXPECT_EQ(W->sMemo1->Text(), L"");
   EXPECT_EQ(W->sPageControl1->ActivePage(), static_cast<TTabSheet*>(W->sTabSheet1));
+  // Its stored skin manager has no extended borders: the frame is the form's own, no border window.
+  ASSERT_TRUE(W->sSkinProvider1);
+  EXPECT_EQ(W->sSkinProvider1->BorderForm(), nullptr);
 }
 
 TEST_F(GeneratorWindow, FirstGenerationShowsEightCharactersEverywhereAndLeavesTheStatusEmpty) {
@@ -250,6 +254,7 @@ TEST_F(GeneratorWindow, AnUnparsableCountShowsTheErrorBoxOwnedByTheWindowAndChan
   EXPECT_EQ(boxes.Boxes[0].Caption, L"");
   EXPECT_EQ(boxes.Boxes[0].Owner, W->Handle());
   EXPECT_TRUE(boxes.Boxes[0].HasIcon);
+  EXPECT_FALSE(boxes.Boxes[0].Wrapped) << "an owned box keeps the system's look";
   EXPECT_EQ(W->sPanel1->Caption(), L"PSSWORD");
   EXPECT_EQ(W->sMemo1->Text(), L"");
 }

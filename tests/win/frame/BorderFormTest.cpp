@@ -16,6 +16,7 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/BorderForm_win.h"
+#include "skin/frame/MinTimer_win.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "tests/win/form/FormTestSupport.h"
 #include "tests/win/frame/FrameTestSupport.h"
@@ -55,13 +56,15 @@ void MakeBorderedSkin() {
   std::ofstream(dir / "Options.dat", std::ios::binary) << text;
 }
 
-// A plain form with a skin manager of its own (extended borders on) and a frame component.
+// A plain form with a skin manager of its own (extended borders on) and a frame component, shown with
+// the manager's form-show transition over FormShowMs.
 struct TBorderedForm {
-  explicit TBorderedForm(const std::u16string& skin) {
+  explicit TBorderedForm(const std::u16string& skin, TFormBorderStyle style = TFormBorderStyle::bsSingle,
+                         int formShowMs = 0) {
     TMessageBoxCatcher boxes;
     Form = std::make_unique<TForm>();
     TFormFrame frame = Form->Frame();
-    frame.BorderStyle = TFormBorderStyle::bsSingle;
+    frame.BorderStyle = style;
     frame.BorderIcons = biSystemMenu;
     Form->SetFrame(frame);
     Form->SetText(L"Bordered");
@@ -74,6 +77,7 @@ struct TBorderedForm {
     Manager->InternalSkins.emplace_back(u"MetroUI (internal)", ReadBytes(fs::path(QW_SKIN_PACKAGE_DIR) / "MetroUI.vlz"));
     Manager->SetSkinDirectory(u"c:\\Skins");
     Manager->SetExtendedBorders(true);
+    Manager->AnimEffects.FormShow.Time = formShowMs;
     Manager->SetSkinName(skin);
     Form->HandleNeeded();
     Provider = TsSkinProvider::CreateFor(*Form);
@@ -163,8 +167,8 @@ TEST(BorderForm, ExtendedBordersGiveTheFormABorderWindowWithTheBuiltInShadowOrTh
     for (int x = 0; x < shadow; ++x)
       for (int shift = 0; shift < 24; shift += 8)
         EXPECT_LE((picture.At(x, 100) >> shift) & 0xFF, Alpha(picture, x, 100));
-    // The shadow lets the mouse through; the caption is the frame's.
-    EXPECT_EQ(SendMessageW(f.Border(), WM_NCHITTEST, 0, MAKELPARAM(br.left + 2, br.top + 100)), HTTRANSPARENT);
+    // The shadow takes the mouse as client messages (which let it through); the caption is the frame's.
+    EXPECT_EQ(SendMessageW(f.Border(), WM_NCHITTEST, 0, MAKELPARAM(br.left + 2, br.top + 100)), HTCLIENT);
     EXPECT_EQ(f.Provider->HTProcess(POINT{br.left + l.Frame.Left + 60, br.top + l.Frame.Top + 10}).Code, HTCAPTION);
     const TRect close = f.Provider->Caption().System[cbClose].Rect;
     EXPECT_EQ(f.Provider->HTProcess(POINT{br.left + (close.Left + close.Right) / 2, br.top + (close.Top + close.Bottom) / 2}).Code,
@@ -204,6 +208,23 @@ TEST(BorderForm, ASkinChangeFadesTheOldFrameIntoTheNewOne) {
   ASSERT_TRUE(f.Border());
   const TPoint caption{f.Provider->BorderLayout().Frame.Left + 60, f.Provider->BorderLayout().Frame.Top + 12};
   const uint32_t before = f.Provider->Cache().At(caption.X, caption.Y);
+  auto region = [&f] {
+    HRGN r = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(f.Border(), r);
+    DeleteObject(r);
+    return kind;
+  };
+  {
+    // Locked for a change, the border window shows the look kept before it, whole (no hole for a
+    // form that is frozen), and a repaint of the frame meanwhile does not put the new look there.
+    f.Provider->PrepareSkinChangeAnimation();
+    TFormsLock lock(*f.Manager);
+    EXPECT_EQ(region(), SIMPLEREGION);
+    f.Provider->RepaintFrame();
+    EXPECT_EQ(region(), SIMPLEREGION);
+    lock.Unlock(false);
+    EXPECT_EQ(region(), COMPLEXREGION) << "unlocked: the frame with its hole";
+  }
   TPictureWindowCount pictures;
   f.Manager->SetSkinName(u"MetroUI (internal)");
   Pump();
@@ -215,8 +236,120 @@ TEST(BorderForm, ASkinChangeFadesTheOldFrameIntoTheNewOne) {
   const uint32_t after = f.Provider->Cache().At(caption.X, caption.Y);
   EXPECT_NE(after, before);
   EXPECT_GT(after & 0xFF, ((after >> 16) & 0xFF) + 80) << std::hex << after;
+  EXPECT_EQ(region(), COMPLEXREGION);
+}
+
+
+// Waits (pumping) until Done says so, at most two seconds.
+template <class F>
+bool PumpUntil(F done) {
+  const DWORD start = GetTickCount();
+  while (!done() && GetTickCount() - start < 2000) {
+    Pump(1);
+    Sleep(5);
+  }
+  return done();
+}
+
+TEST(BorderForm, MinimisingFliesThePictureToTheTaskbarFirstAndRestoringBackUnlessTheEffectIsOff) {
+  TBorderedForm f(u"Flatline (internal)");
+  ASSERT_TRUE(f.Border());
+  const HWND h = f.Form->Handle();
+  TPictureWindowCount pictures;
+  SendMessageW(h, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  // The picture is on its way; the form is minimised when it arrives.
+  EXPECT_FALSE(IsIconic(h));
+  ASSERT_TRUE(f.Provider->MinTimer());
+  const HWND picture = f.Provider->MinTimer()->AnimForm();
+  EXPECT_TRUE(picture && IsWindowVisible(picture));
+  EXPECT_EQ(pictures.Made, 1);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(h) != FALSE; }));
+  EXPECT_FALSE(IsWindow(picture));
+  EXPECT_EQ(f.Border(), nullptr);
+  EXPECT_FALSE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_LAYERED) << "the form's own alpha back";
+  // Restored at once (invisible), then the picture flies back; the border window comes with the form.
+  SendMessageW(h, WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_FALSE(IsIconic(h));
+  EXPECT_TRUE(PumpUntil([&] { return !f.Provider->MinimizeAnimating(); }));
+  EXPECT_EQ(pictures.Made, 2);
+  EXPECT_TRUE(f.Border() && IsWindowVisible(f.Border()));
+  EXPECT_FALSE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_LAYERED);
+  // Without the effect: minimised at once, no picture.
+  f.Manager->AnimEffects.Minimizing.Active = false;
+  SendMessageW(h, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsIconic(h));
+  EXPECT_EQ(pictures.Made, 2);
+}
+
+TEST(BorderForm, ADoubleClickOnASideStretchesTheFrameOverTheWorkAreaAndASecondGivesTheSizeBack) {
+  TBorderedForm f(u"Flatline (internal)", TFormBorderStyle::bsSizeable);
+  ASSERT_TRUE(f.Border());
+  const HWND h = f.Form->Handle();
+  RECT work{}, normal{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(h, &normal);
+  // The frame on the screen, and a double click on a point of it (as the system reports it to the
+  // border window, whose hit test sends every frame message).
+  auto frame = [&f] {
+    const RECT b = f.BorderRect();
+    const TRect fr = f.Provider->BorderLayout().Frame;
+    return RECT{b.left + fr.Left, b.top + fr.Top, b.left + fr.Right, b.top + fr.Bottom};
+  };
+  auto doubleClick = [&f](int x, int y) {
+    SendMessageW(f.Border(), WM_NCLBUTTONDBLCLK, HTOBJECT, MAKELPARAM(x, y));
+    Pump();
+  };
+  const RECT before = frame();
+  doubleClick(before.left + 1, (before.top + before.bottom) / 2);
+  RECT r = frame();
+  EXPECT_EQ(r.left, work.left);
+  EXPECT_EQ(r.right, work.right);
+  EXPECT_EQ(r.top, before.top);
+  EXPECT_EQ(r.bottom, before.bottom);
+  doubleClick(r.right - 1, (r.top + r.bottom) / 2);
+  RECT w{};
+  GetWindowRect(h, &w);
+  EXPECT_TRUE(EqualRect(&w, &normal)) << "the second double click gives the width back";
+  doubleClick((before.left + before.right) / 2, before.bottom - 1);
+  r = frame();
+  EXPECT_EQ(r.top, work.top);
+  EXPECT_EQ(r.bottom, work.bottom);
+  EXPECT_EQ(r.left, before.left);
+}
+
+TEST(BorderForm, TheMouseOnTheShadowCutsThePixelUnderItAwayUntilItIsBackOnTheForm) {
+  TBorderedForm f(u"Flatline (internal)");
+  ASSERT_TRUE(f.Border());
+  // Whether a point of the border window is its own (the system gives the windows below the rest,
+  // whatever thread or program they belong to).
+  auto own = [&f](int x, int y) {
+    HRGN r = CreateRectRgn(0, 0, 0, 0);
+    const bool in = GetWindowRgn(f.Border(), r) != ERROR && PtInRegion(r, x, y);
+    DeleteObject(r);
+    return in;
+  };
+  ASSERT_TRUE(own(2, 100));
+  SendMessageW(f.Border(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 100));
+  EXPECT_FALSE(own(2, 100)) << "the next click there reaches the window below";
+  EXPECT_TRUE(own(2, 101)) << "only that pixel";
+  SendMessageW(f.Border(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 100));
+  EXPECT_FALSE(own(3, 100));
+  // Back on the form: the shadow is whole again.
+  RECT fr{};
+  GetWindowRect(f.Form->Handle(), &fr);
+  SendMessageW(f.Form->Handle(), WM_NCHITTEST, 0, MAKELPARAM((fr.left + fr.right) / 2, (fr.top + fr.bottom) / 2));
+  EXPECT_TRUE(own(2, 100) && own(3, 100));
+}
+
+TEST(BorderForm, AFormAppearsThroughItsBorderWindowWithoutAPictureWindowOfItsOwn) {
+  TPictureWindowCount pictures;
+  TBorderedForm f(u"Flatline (internal)", TFormBorderStyle::bsSingle, 120);
+  EXPECT_EQ(pictures.Made, 0) << "the border window was the picture";
+  ASSERT_TRUE(f.Border());
+  EXPECT_TRUE(IsWindowVisible(f.Border()));
+  EXPECT_FALSE(GetWindowLongW(f.Form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
   HRGN region = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(f.Border(), region), COMPLEXREGION);
+  EXPECT_EQ(GetWindowRgn(f.Border(), region), COMPLEXREGION) << "with its hole";
   DeleteObject(region);
 }
 
