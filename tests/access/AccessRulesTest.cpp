@@ -74,10 +74,6 @@ TEST(AccessRules, ChangesAnnouncedAreNameValueAndLastingState) {
   f.Focused = f.Pressed = f.Offscreen = true;
   const TAccessChanges quiet = AccessChangesBetween(before, AccessAnswerOf(f));
   EXPECT_FALSE(quiet.State || quiet.Name || quiet.Value);
-  TAccessFacts tab = Facts(TAccessKind::PageTab, u"Page");
-  const TAccessAnswer unselected = AccessAnswerOf(tab);
-  tab.Selected = true;
-  EXPECT_FALSE(AccessChangesBetween(unselected, AccessAnswerOf(tab)).State) << "a selection has its own event";
   f.Checked = true;
   f.Caption = u"Lower!";
   const TAccessChanges toggled = AccessChangesBetween(before, AccessAnswerOf(f));

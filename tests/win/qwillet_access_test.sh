@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # End to end: the real program read from another process as a screen reader reads it (qw_access_walk):
 # the name, role and state numbers of every control, the labels, tabs, spin arrows and the link as
-# elements, the caption's buttons, the scroll bar, the menus, the combo box's chosen item, and the events
-# of a space on a focused check box (one state change of that box, nothing else), a click on a tab (one
-# selection of the strip, no state, name or value), the keyboard's page change (one selection and one
-# focus of the tab), a generation (one value change each of the panel, the result and the history, no
-# state or name), Tab (one focus) and a menu (shown, hot item, hidden: one each); Alt+Space, Escape, a
-# right click on the caption and Alt+F4. Runs under the stored skin, or under a package put into c:\Skins.
+# elements, the caption's buttons, the scroll bar, the menus, the combo box's item, and exactly the events
+# of a space on a focused check box, a page change by click and by key, a generation, Tab and a menu;
+# Alt+Space, Escape, a right click on the caption and Alt+F4. Runs under the stored skin, or under a
+# package put into c:\Skins.
 #   qwillet_access_test.sh qwillet.exe qw_access_walk.exe [package.vlz]
 set -u
 exe=$1 walk=$2 package=${3:-}
@@ -101,9 +99,8 @@ listen xdotool key space
 only 0x800a "$box"
 reader tree "$title" >"$tree"
 expect W "$box" 44 0x100004 Check
-# The box's click chose the combo box's first item: the combo box and its field read it.
+# The box's click chose the combo box's first item.
 [ "$(field 5 "$(line W "Дополнительно" 46)")" = Подставить ] || fail "the combo box's value is not the chosen item"
-[ "$(field 5 "$(line W "Дополнительно" 42)")" = Подставить ] || fail "the combo box's field does not read the chosen item"
 
 listen click E "?" 37
 if [ "$(count 0x8006)" -eq 0 ]; then

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
 
 #include "skin/access/AccessHost_win.h"
 #include "skin/controls/sCheckBox.h"
@@ -81,71 +80,43 @@ TEST(AccessObject, NotesItsBaselineOnceWhenDescribingSendsMessages) {
   DestroyWindow(source.Window);
 }
 
-// The name, value and state changes this process raises, as a listener out of its context hears them.
-class TChangeLog {
- public:
-  using TChange = std::pair<DWORD, LONG>;  // the event and the element's id
-  TChangeLog() {
-    FEvents.clear();
-    FHook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Record, GetCurrentProcessId(), 0,
-                            WINEVENT_OUTOFCONTEXT);
-  }
-  ~TChangeLog() { UnhookWinEvent(FHook); }
-  void Clear() { FEvents.clear(); }
-  // Those of one object of Window, in their order.
-  std::vector<TChange> Of(HWND window, LONG object) const {
-    std::vector<TChange> of;
-    for (const TEvent& e : FEvents)
-      if (e.Window == window && e.Object == object) of.emplace_back(e.Event, e.Child);
-    return of;
-  }
-
- private:
-  struct TEvent {
-    DWORD Event;
-    HWND Window;
-    LONG Object, Child;
-  };
-  static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-    if (event != EVENT_OBJECT_LOCATIONCHANGE && event != EVENT_OBJECT_DESCRIPTIONCHANGE)
-      FEvents.push_back(TEvent{event, window, object, child});
-  }
-  static inline std::vector<TEvent> FEvents;
-  HWINEVENTHOOK FHook;
-};
+// The changes of one object of a window this process announces, as a listener out of its context hears
+// them: the event and the element's id.
+std::vector<std::pair<DWORD, LONG>> GChanges;
+std::pair<HWND, LONG> GObject;
+void CALLBACK RecordChange(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (std::pair(window, object) == GObject && event != EVENT_OBJECT_LOCATIONCHANGE) GChanges.emplace_back(event, child);
+}
 
 TEST(AccessObject, ALabelAndTheFramesObjectsAnnounceEachChangeOnce) {
   test::TGeneratorWindow window;
-  HWND form = window.Form->Handle(), status = window->sGroupBox5->Handle(), history = window->sMemo1->Handle();
-  std::wstring lines;
-  for (int i = 0; i < 40; ++i) lines += L"line\r\n";
-  window->sMemo1->SetText(lines);
-  SendMessageW(history, WM_VSCROLL, SB_TOP, 0);
+  HWND form = window.Form->Handle(), history = window->sMemo1->Handle();
+  window->sMemo1->SetText(std::wstring(40, L'\n'));
   test::Pump();
-  TChangeLog log;
-  using TChanges = std::vector<TChangeLog::TChange>;
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &RecordChange,
+                                             GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  using TChanges = decltype(GChanges);
   const struct {
-    const char* what;
     std::function<void()> act;
-    HWND window;
-    LONG object;
+    std::pair<HWND, LONG> object;
     TChanges changes;
   } cases[] = {
       // The status label is the box's element 1, and the box without a caption is named after it.
-      {"a status", [&] { window->sLabel1->SetCaption(L"Saved"); }, status, OBJID_CLIENT,
+      {[&] { window->sLabel1->SetCaption(L"Saved"); }, {window->sGroupBox5->Handle(), OBJID_CLIENT},
        TChanges{{EVENT_OBJECT_NAMECHANGE, 0}, {EVENT_OBJECT_NAMECHANGE, 1}}},
-      {"a scrolled history", [&] { SendMessageW(history, WM_VSCROLL, SB_LINEDOWN, 0); }, history, OBJID_VSCROLL,
-       TChanges{{EVENT_OBJECT_VALUECHANGE, 0}}},
+      {[&] { SendMessageW(history, WM_VSCROLL, SB_LINEDOWN, 0); }, {history, OBJID_VSCROLL}, TChanges{{EVENT_OBJECT_VALUECHANGE, 0}}},
       // A modal window disables the form: its caption and its Close button (element 1) take no clicks.
-      {"a disabled form", [&] { EnableWindow(form, FALSE); }, form, OBJID_TITLEBAR,
+      {[&] { EnableWindow(form, FALSE); }, {form, OBJID_TITLEBAR},
        TChanges{{EVENT_OBJECT_STATECHANGE, 0}, {EVENT_OBJECT_STATECHANGE, 1}}},
   };
   for (const auto& c : cases) {
-    log.Clear();
+    GChanges.clear();
+    GObject = c.object;
     c.act();
     test::Pump();
-    EXPECT_EQ(log.Of(c.window, c.object), c.changes) << c.what;
+    EXPECT_EQ(GChanges, c.changes) << "object " << c.object.second;
   }
+  UnhookWinEvent(hook);
   EnableWindow(form, TRUE);
 }
 
