@@ -1,5 +1,7 @@
 #include "skin/access/AccessHost_win.h"
 
+#include <utility>
+
 #include "base/FlagScope.h"
 #include "base/SystemProc_win.h"
 #include "skin/access/Accessible_win.h"
@@ -70,14 +72,25 @@ void TAccessHost::AnnounceChanges(HWND window) {
     FSource.DescribeAccess(self, elements);
   }
   const TAccessAnswer now = AccessAnswerOf(self);
-  const TAccessChanges changes = AccessChangesBetween(FAnnounced, now);
+  std::vector<TAccessAnswer> nowElements;
+  nowElements.reserve(elements.size());
+  for (const TAccessElement& e : elements) nowElements.push_back(AccessAnswerOf(e.Facts));
   const bool tell = FAnnouncedOnce && window;
-  FAnnounced = now;
+  const TAccessAnswer before = std::exchange(FAnnounced, now);
+  const std::vector<TAccessAnswer> elementsBefore = std::exchange(FAnnouncedElements, nowElements);
   FAnnouncedOnce = true;
+  // Told once everything is noted: a listener in this process may ask the object again at once.
   if (!tell) return;
-  if (changes.State) NotifyAccessEvent(EVENT_OBJECT_STATECHANGE, window, 0, FObjectId);
-  if (changes.Value) NotifyAccessEvent(EVENT_OBJECT_VALUECHANGE, window, 0, FObjectId);
-  if (changes.Name) NotifyAccessEvent(EVENT_OBJECT_NAMECHANGE, window, 0, FObjectId);
+  Announce(window, 0, AccessChangesBetween(before, now));
+  if (nowElements.size() != elementsBefore.size()) return;
+  for (size_t i = 0; i < nowElements.size(); ++i)
+    Announce(window, static_cast<long>(i + 1), AccessChangesBetween(elementsBefore[i], nowElements[i]));
+}
+
+void TAccessHost::Announce(HWND window, long child, const TAccessChanges& changes) const {
+  if (changes.State) NotifyAccessEvent(EVENT_OBJECT_STATECHANGE, window, child, FObjectId);
+  if (changes.Value) NotifyAccessEvent(EVENT_OBJECT_VALUECHANGE, window, child, FObjectId);
+  if (changes.Name) NotifyAccessEvent(EVENT_OBJECT_NAMECHANGE, window, child, FObjectId);
 }
 
 TRect ClientRectOfWindowRect(HWND window, const TRect& inWindow) {

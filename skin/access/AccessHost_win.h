@@ -5,6 +5,8 @@
 // object is cut off from the control: clients that still hold it get CO_E_OBJNOTCONNECTED.
 #include <windows.h>
 
+#include <vector>
+
 #include "skin/access/AccessSource.h"
 
 namespace qw {
@@ -28,7 +30,8 @@ class TAccessHost {
   // message to the system.
   bool Answer(HWND window, WPARAM flags, LPARAM objectId, LRESULT& result);
   // The control may have changed: raises one event for each of its name, value and state that differs
-  // from what was last announced. Without a window it only notes them.
+  // from what was last announced, and for each of its elements' (with the element's id) while they are
+  // as many as before (a list that grew or shrank is not compared). Without a window it only notes them.
   void AnnounceChanges(HWND window);
   // Notes what the control reads as, when nothing was noted yet.
   void NoteBaseline() {
@@ -38,11 +41,15 @@ class TAccessHost {
   void Disconnect();
 
  private:
+  // One event for each change, of the object (Child 0) or of its element Child.
+  void Announce(HWND window, long child, const TAccessChanges& changes) const;
+
   TAccessSource& FSource;
   LONG FObjectId;
   TqxAccessible* FObject = nullptr;
   HWND FWindow = nullptr;
   TAccessAnswer FAnnounced;
+  std::vector<TAccessAnswer> FAnnouncedElements;
   bool FAnnouncedOnce = false;
   bool FDescribing = false;
 };

@@ -114,7 +114,8 @@ TAccessAnswer AccessAnswerOf(const TAccessFacts& f) {
 
 TAccessChanges AccessChangesBetween(const TAccessAnswer& before, const TAccessAnswer& after) {
   using namespace access;
-  constexpr uint32_t kQuiet = StateFocused | StateFocusable | StateOffscreen | StateInvisible | StatePressed | StateHotTracked;
+  constexpr uint32_t kQuiet =
+      StateFocused | StateFocusable | StateOffscreen | StateInvisible | StatePressed | StateHotTracked | StateSelected;
   return TAccessChanges{before.Name != after.Name, before.Value != after.Value,
                         (before.State & ~kQuiet) != (after.State & ~kQuiet)};
 }

@@ -80,8 +80,9 @@ struct TAccessAnswer {
 TAccessAnswer AccessAnswerOf(const TAccessFacts& facts);
 
 // What a change of a control gives its listeners: one event for each of these that differs between what
-// was announced before and what is true now. Focus, focusability and being offscreen are not announced
-// as state changes (focus has its own event), nor is a press that is not over yet.
+// was announced before and what is true now. Focus, selection, focusability and being offscreen are not
+// announced as state changes (focus and selection have events of their own), nor is a press that is not
+// over yet, nor hovering.
 struct TAccessChanges {
   bool Name = false;
   bool Value = false;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "skin/controls/SettingsWatch_win.h"
-
 #include "base/Utf.h"
 #include "fw/ClassRegistry.h"
 #include "fw/FormNames.h"
@@ -93,10 +91,7 @@ void RegisterSkinManagerClass(TClassRegistry& g) {
   });
   g.Property<M>(cls, "IsDefault", [](M& m, V v, R r) { m.SetIsDefault(r.Bool(v)); });
   g.Property<M>(cls, "ExtendedBorders", [](M& m, V v, R r) { m.SetExtendedBorders(r.Bool(v)); });
-  g.Property<M>(cls, "HighContrastAware", [](M& m, V v, R r) {
-    m.SetHighContrastAware(r.Bool(v));
-    if (m.HighContrastAware()) WatchSystemSettings(m);
-  });
+  g.Property<M>(cls, "HighContrastAware", [](M& m, V v, R r) { m.SetHighContrastAware(r.Bool(v)); });
   g.Property<M>(cls, "SkinnedPopups", [](M& m, V v, R r) { m.SkinnedPopups = r.Bool(v); });
   g.Property<M>(cls, "Saturation", [](M& m, V v, R r) { m.SetSaturation(r.Int(v)); });
   g.Property<M>(cls, "HueOffset", [](M& m, V v, R r) { m.SetHueOffset(r.Int(v)); });

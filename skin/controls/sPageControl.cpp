@@ -127,8 +127,12 @@ void TsPageControl::CreateWindowHandleDone() {
 
 void TsPageControl::UpdateActivePage() {
   // The strip's selection moved to the tab of the new page: its element id is the tab's place plus one.
-  if (HandleAllocated() && !IsLoading() && ActivePage())
-    NotifyAccessEvent(EVENT_OBJECT_SELECTION, FHandle, TabIndexOfPage(ActivePageIndex()) + 1);
+  // A strip with the focus gives it to the new tab as well, as the keyboard moves it.
+  if (HandleAllocated() && !IsLoading() && ActivePage()) {
+    const long tab = TabIndexOfPage(ActivePageIndex()) + 1;
+    NotifyAccessEvent(EVENT_OBJECT_SELECTION, FHandle, tab);
+    if (Focused()) NotifyAccessEvent(EVENT_OBJECT_FOCUS, FHandle, tab);
+  }
   if (!SkinData.Skinned() || SkinData.FUpdating || !HandleAllocated()) return;
   RequestRepaint();
 }

@@ -196,8 +196,14 @@ void TsCommonData::SetAccessSource(TAccessSource& source) {
 }
 
 void TsCommonData::AnnounceAccessChanges() {
-  TWinControl* w = OwnerWinControl();
-  if (FAccess && !OwnerDestroying() && !OwnerLoading()) FAccess->AnnounceChanges(w && w->HandleAllocated() ? w->Handle() : nullptr);
+  if (!FAccess || OwnerDestroying() || OwnerLoading()) return;
+  if (TWinControl* w = OwnerWinControl()) return FAccess->AnnounceChanges(w->HandleAllocated() ? w->Handle() : nullptr);
+  // A windowless control is an element of its parent's object, whose name may be made of it too: the
+  // parent tells what changed, the element by its id.
+  TWinControl* parent = FOwnerControl ? FOwnerControl->Parent() : nullptr;
+  if (!parent || parent->IsDestroying()) return;
+  if (auto* data = reinterpret_cast<TsCommonData*>(SendSkinCommand(parent, skcGetCommonData)); data && data != this)
+    data->AnnounceAccessChanges();
 }
 
 bool TsCommonData::CommonWndProc(TMessage& message) {

@@ -10,6 +10,7 @@
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/core/EngineFlags.h"
+#include "skin/core/SettingsWatch_win.h"
 #include "skin/core/SkinState.h"
 #include "skin/render/GlowWindow_win.h"
 
@@ -286,6 +287,8 @@ void TsWindowBroadcast::AnnounceRemoveSkin(TsSkinManager& manager) {
 }
 
 void TsWindowBroadcast::RepaintForms(TsSkinManager& manager, bool lockForms) { qw::RepaintForms(manager, lockForms); }
+
+void TsWindowBroadcast::WatchSystemSettings(TsSkinManager& manager) { qw::WatchSystemSettings(manager); }
 
 void TsWindowBroadcast::PrepareSkinChangeAnimation(TsSkinManager& manager) {
   if (!ChangeAnimation() || ApplicationMinimized()) return;

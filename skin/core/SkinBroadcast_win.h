@@ -110,6 +110,7 @@ class TsWindowBroadcast final : public TsSkinBroadcastHook {
   void AnnounceRemoveSkin(TsSkinManager& manager) override;
   void RepaintForms(TsSkinManager& manager, bool lockForms) override;
   void PrepareSkinChangeAnimation(TsSkinManager& manager) override;
+  void WatchSystemSettings(TsSkinManager& manager) override;
 };
 // The hook every manager of the program uses.
 TsWindowBroadcast& WindowBroadcast();

@@ -156,6 +156,7 @@ void TsSkinManager::SetActive(bool value) {
 
 void TsSkinManager::SetHighContrastAware(bool value) {
   FHighContrastAware = value;
+  if (value && BroadcastHook) BroadcastHook->WatchSystemSettings(*this);
   SystemSettingsChanged();
 }
 

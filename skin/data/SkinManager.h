@@ -91,6 +91,9 @@ class TsSkinBroadcastHook {
   virtual void RepaintForms(TsSkinManager&, bool /*lockForms*/) {}
   // The dialog-skinning flag changed (system dialogs skinned or not).
   virtual void DialogSkinningChanged(TsSkinManager&, bool) {}
+  // The manager follows the system's settings (high contrast) from now on: the window layer hears their
+  // changes for it and calls SystemSettingsChanged.
+  virtual void WatchSystemSettings(TsSkinManager&) {}
 };
 
 // The services a manager uses; null members mean the system's own.
@@ -148,7 +151,7 @@ class TsSkinManager : public TComponent {
   // With HighContrastAware the manager steps aside while the system asks for high contrast, as the
   // system's own theming does: it switches itself off (the windows take the system's look and colours)
   // and on again when high contrast ends. Off by default: a program whose look its stored form fixes
-  // keeps its skin.
+  // keeps its skin. Switched on, it has the broadcast hook watch the system's settings.
   bool HighContrastAware() const { return FHighContrastAware; }
   void SetHighContrastAware(bool value);
   // The system's settings changed (WM_SETTINGCHANGE): steps aside or comes back.

@@ -45,7 +45,8 @@ void TqxCaptionAccess::DescribeAccess(TAccessFacts& self, std::vector<TAccessEle
   HWND h = form->Handle();
   self.Kind = TAccessKind::TitleBar;
   self.Caption = U16(form->Text());
-  self.Enabled = form->Enabled();
+  // A form a modal window disabled takes no clicks on its caption either.
+  self.Enabled = form->Enabled() && IsWindowEnabled(h);
   self.Showing = IsWindowVisible(h) != FALSE;
   for (int code : ShownButtons()) {
     const TsCaptionButton* b = FProvider.ButtonOf(code);

@@ -18,6 +18,8 @@ class TqxCaptionAccess final : public TAccessSource {
   bool Answer(HWND window, WPARAM flags, LPARAM objectId, LRESULT& result) {
     return FHost.Answer(window, flags, objectId, result);
   }
+  // The caption may read otherwise now (its text, a button's name or state): what changed is announced.
+  void AnnounceChanges(HWND window) { FHost.AnnounceChanges(window); }
 
   void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void DoAccessDefaultAction(int id) override;

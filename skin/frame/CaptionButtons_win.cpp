@@ -99,6 +99,7 @@ void TsSkinProvider::SetPressedHT(int hitCode) {
 void TsSkinProvider::RepaintButton(int hitCode) {
   TsCaptionButton* b = ButtonOf(hitCode);
   if (!b || b->Rect.Right <= b->Rect.Left) return;
+  AnnounceCaption();
   if (CanAnimateButtons()) {
     if (!b->Timer) b->Timer = std::make_unique<TqxSBAnimation>(*this, hitCode);
     b->Timer->StartAnimation(b->State, b->State == 2 ? 1 : kHotSteps);

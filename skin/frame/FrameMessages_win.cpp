@@ -63,6 +63,10 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
       if (static_cast<LONG>(message.LParam) != OBJID_TITLEBAR) return CallPrevious(message);
       if (FCaptionAccess) FCaptionAccess->DoAccessDefaultAction(static_cast<int>(message.WParam));
       return;
+    case WM_ENABLE:
+      CallPrevious(message);
+      if (!watch.Destroyed()) AnnounceCaption();
+      return;
     case WM_NCPAINT:
       return OnNcPaint(message);
     case WM_NCACTIVATE:
@@ -196,6 +200,10 @@ void TsSkinProvider::OnNcPaint(TMessage& message) {
   if (!DrawNonClientArea) return CallPrevious(message);
   PaintNonClient();
   message.Result = 0;
+}
+
+void TsSkinProvider::AnnounceCaption() {
+  if (FCaptionAccess && Handle()) FCaptionAccess->AnnounceChanges(Handle());
 }
 
 void TsSkinProvider::OnNcActivate(TMessage& message, bool active) {

@@ -54,6 +54,7 @@ void TsSkinProvider::PaintAll() {
     PaintCaptionText(g);
     SaveTitleBG(g);
     PaintBorderIcons();
+    AnnounceCaption();
   }
   if (FBorderForm) FinishBorderPicture(g, shadow);
   SkinData->BGChanged = false;

@@ -226,6 +226,8 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   void OnNcActivate(TMessage& message, bool active);
   void OnNcHitTest(TMessage& message, POINT screen);
   void OnCaptionChange(TMessage& message);
+  // The caption was laid out, painted or enabled anew: a screen reader hears what changed in it.
+  void AnnounceCaption();
   void OnShowingChanged();
   void OnMouseLeave(TMessage& message);
   void OnLButtonUp(TMessage& message, POINT client);

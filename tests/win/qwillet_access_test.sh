@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # End to end: the real program read from another process as a screen reader reads it (qw_access_walk):
 # the name, role and state numbers of every control, the labels, tabs, spin arrows and the link as
-# elements, the caption's buttons, the scroll bar, the menus, and the events of a space on a focused check
-# box (one state change of that box), a click on a tab (one selection of the strip), a generation (one
-# value change each of the panel, the result and the history) and a menu (shown, hot item, hidden: one
-# each); Alt+Space, Escape, a right click on the caption and Alt+F4. Runs under the stored skin, or under
-# a package put into c:\Skins.
+# elements, the caption's buttons, the scroll bar, the menus, the combo box's item, and exactly the events
+# of a space on a focused check box, a page change by click and by key, a generation, Tab and a menu;
+# Alt+Space, Escape, a right click on the caption and Alt+F4. Runs under the stored skin, or under a
+# package put into c:\Skins.
 #   qwillet_access_test.sh qwillet.exe qw_access_walk.exe [package.vlz]
 set -u
 exe=$1 walk=$2 package=${3:-}
@@ -41,6 +40,9 @@ listen() {  # <action...>: the events raised while the action runs and in the 2 
   rm -f "$stop"
 }
 count() { awk -F'\t' -v e="$1" -v n="${2-}" '$1 == "EV" && $2 == e && (n == "" || $3 == n)' "$events" | wc -l; }
+heard() { grep -c '^EV' "$events"; }
+# only <event> [name]: the one event heard is that one.
+only() { [ "$(count "$1" "${2-}")" -eq 1 ] && [ "$(heard)" -eq 1 ] || fail "expected only $1 ${2-}, heard $(heard) events"; }
 
 if [ -n "$package" ]; then put_package "$package" || fail "no package $package"; fi
 start_program "$exe"
@@ -94,10 +96,11 @@ expect W "Результат" 42 0x110000
 box="Использовать цифры"
 click W "$box" 44; sleep 0.3; click W "$box" 44; sleep 0.3
 listen xdotool key space
-[ "$(count 0x800a)" -eq 1 ] && [ "$(count 0x800a "$box")" -eq 1 ] || fail "a space raised $(count 0x800a) state changes"
-[ "$(count 0x800e)" -eq 0 ] || fail "a space changed a value"
+only 0x800a "$box"
 reader tree "$title" >"$tree"
 expect W "$box" 44 0x100004 Check
+# The box's click chose the combo box's first item.
+[ "$(field 5 "$(line W "Дополнительно" 46)")" = Подставить ] || fail "the combo box's value is not the chosen item"
 
 listen click E "?" 37
 if [ "$(count 0x8006)" -eq 0 ]; then
@@ -108,14 +111,22 @@ if [ "$(count 0x8006)" -eq 0 ]; then
 fi
 [ "$(count 0x8006)" -eq 1 ] || fail "a page change raised $(count 0x8006) selections"
 [ "$(awk -F'\t' '$2 == "0x8006" { print $6 }' "$events")" = 2 ] || fail "the selection is not the second tab"
-[ "$(count 0x800c)" -eq 0 ] || fail "a page change renamed something"
-click E "Генератор паролей" 37; sleep 0.5
+[ "$(count 0x800a)$(count 0x800c)$(count 0x800e)" = 000 ] || fail "a page change changed a state, name or value"
+# The strip has the focus now: the keyboard takes it back a page, its tab the selection and the focus.
+listen xdotool key Left
+[ "$(count 0x8006 "Генератор паролей")$(count 0x8005 "Генератор паролей")$(heard)" = 112 ] ||
+  fail "a page change by the keyboard raised $(heard) events, not one selection and one focus of the tab"
+[ "$(awk -F'\t' '$1 == "EV" { print $6 }' "$events" | sort -u)" = 1 ] || fail "the events are not the first tab's"
 
 listen click W "Сгенерировать пароль" 43
 for name in "Пароль" "Результат" "Уже сгенерированные"; do
   [ "$(count 0x800e "$name")" -eq 1 ] || fail "a generation raised $(count 0x800e "$name") value changes of \"$name\""
 done
 [ "$(count 0x800e)" -eq 3 ] || fail "a generation raised $(count 0x800e) value changes"
+[ "$(count 0x800a)$(count 0x800c)" = 00 ] || fail "a generation changed a state or a name"
+# Tab moves the focus on to the next button: one focus event.
+listen xdotool key Tab
+only 0x8005 "Скопировать в буфер"
 reader tree "$title" >"$tree"
 password=$(field 5 "$(line W "Пароль" 41)")
 [ -n "$password" ] && [ "$password" != PSSWORD ] || fail "the panel reads \"$password\""

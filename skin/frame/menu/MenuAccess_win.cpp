@@ -51,6 +51,8 @@ void TqxMenuAccess::Shown() {
   if (FShown) return;
   FShown = true;
   FFocused = -1;
+  // The window may show another menu than last time: its items are noted afresh.
+  FHost.AnnounceChanges(nullptr);
   if (!SystemAnnouncesMenus()) NotifyAccessEvent(EVENT_SYSTEM_MENUPOPUPSTART, FWnd);
 }
 
@@ -61,10 +63,13 @@ void TqxMenuAccess::Hidden() {
 }
 
 void TqxMenuAccess::ItemPainted() {
+  if (!FShown || SystemAnnouncesMenus()) return;
+  // An item painted anew may read otherwise (checked, greyed, renamed); the hot one is told as focus.
+  FHost.AnnounceChanges(FWnd);
   const int hot = HotItem();
-  if (!FShown || hot < 0 || hot == FFocused) return;
+  if (hot < 0 || hot == FFocused) return;
   FFocused = hot;
-  if (!SystemAnnouncesMenus()) NotifyAccessEvent(EVENT_OBJECT_FOCUS, FWnd, hot + 1);
+  NotifyAccessEvent(EVENT_OBJECT_FOCUS, FWnd, hot + 1);
 }
 
 void TqxMenuAccess::DoAccessDefaultAction(int id) {

@@ -19,7 +19,8 @@ class TqxMenuAccess final : public TAccessSource {
   // The window was shown or hidden (or is going): the popup's start and end, once each.
   void Shown();
   void Hidden();
-  // An item was painted: when the hot item is another one than last time, its focus is announced.
+  // An item was painted: what changed in the items (a check, a greyed item) is announced, and when the
+  // hot item is another one than last time, its focus.
   void ItemPainted();
 
   void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;

@@ -17,6 +17,8 @@ class TqxScrollBarAccess final : public TAccessSource {
   TqxScrollBarAccess(TqxScrollBars& bars, TqxScrollBar& bar, HWND window);
   // WM_GETOBJECT: answers for the bar's object of the window.
   bool Answer(WPARAM flags, LPARAM objectId, LRESULT& result) { return FHost.Answer(FWindow, flags, objectId, result); }
+  // The bar was read anew: its position (value) and state, when they changed, are announced.
+  void AnnounceChanges() { FHost.AnnounceChanges(FWindow); }
 
   void DescribeAccess(TAccessFacts& self, std::vector<TAccessElement>& elements) override;
   void DoAccessDefaultAction(int) override {}

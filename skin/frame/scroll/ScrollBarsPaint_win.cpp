@@ -10,6 +10,7 @@
 #include "skin/core/EngineFlags.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/scroll/ScrollBarAccess_win.h"
 #include "skin/frame/scroll/ScrollBarPaint_win.h"
 #include "skin/frame/scroll/ScrollTracking_win.h"
 #include "skin/render/BorderMask.h"
@@ -94,6 +95,8 @@ void TqxScrollBars::PaintBar(HDC dc, TqxScrollBar& bar, bool drag) {
     look.PressedPart = spThumb;
   } else {
     ReadScrollInfo(h, bar);
+    // What is painted is what a screen reader is told: the first paint notes it, later ones tell changes.
+    AccessOf(bar).AnnounceChanges();
     if (TsCommonData* sd = FHost.ScrollSkinData(); sd && sd->BGChanged) SendSkinCommandToWindow(h, skcPrepareCache);
     const int track = std::max(0, look.Length - 2 * look.ArrowLength);
     look.Thumb = CalcThumb(bar.State(), track, look.ArrowLength, bar.nMinThumbSize);

@@ -24,9 +24,13 @@ bool TqxScrollBars::AnswerObject(TMessage& message) {
   else if (!FControl && id == OBJID_VSCROLL && (sBarVert.fScrollFlags & sfWanted)) bar = &sBarVert;
   else if (!FControl && id == OBJID_HSCROLL && (sBarHorz.fScrollFlags & sfWanted)) bar = &sBarHorz;
   if (!bar) return false;
-  std::unique_ptr<TqxScrollBarAccess>& access = bar->Vertical() ? FVertAccess : FHorzAccess;
-  if (!access) access = std::make_unique<TqxScrollBarAccess>(*this, *bar, FHost.ScrollWindowHandle());
-  return access->Answer(message.WParam, message.LParam, message.Result);
+  return AccessOf(*bar).Answer(message.WParam, message.LParam, message.Result);
+}
+
+TqxScrollBarAccess& TqxScrollBars::AccessOf(TqxScrollBar& bar) {
+  std::unique_ptr<TqxScrollBarAccess>& access = bar.Vertical() ? FVertAccess : FHorzAccess;
+  if (!access) access = std::make_unique<TqxScrollBarAccess>(*this, bar, FHost.ScrollWindowHandle());
+  return *access;
 }
 
 void TqxScrollBars::Initialize() {

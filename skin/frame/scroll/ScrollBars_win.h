@@ -91,6 +91,8 @@ class TqxScrollBars {
   TRect SizeBox() const;
 
  private:
+  // The accessible object of a bar, made on first need.
+  TqxScrollBarAccess& AccessOf(TqxScrollBar& bar);
   void PaintBar(HDC dc, TqxScrollBar& bar, bool drag);
   void PaintSizeBox(HDC dc);
   bool Press(TqxScrollBar& bar, POINT windowPoint);

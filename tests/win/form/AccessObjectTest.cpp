@@ -1,14 +1,20 @@
 // A skinned control's accessible object in process: its default action runs from the message loop, and
 // once the control is gone it answers CO_E_OBJNOTCONNECTED instead of reaching freed memory. The
-// caption's object: its button where the frame paints it, clicked by its default action.
+// caption's object: its button where the frame paints it, clicked by its default action. The events of
+// what has no window of its own (a label) and of the frame's objects.
 #include <initguid.h>
 #include <windows.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "skin/access/AccessHost_win.h"
 #include "skin/controls/sCheckBox.h"
+#include "skin/controls/sGroupBox.h"
+#include "skin/controls/sLabel.h"
+#include "skin/controls/sMemo.h"
 #include "skin/frame/SkinProvider_win.h"
 #include "tests/win/form/FormTestSupport.h"
 
@@ -72,6 +78,46 @@ TEST(AccessObject, NotesItsBaselineOnceWhenDescribingSendsMessages) {
   SendMessageW(source.Window, WM_NULL, 0, 0);
   EXPECT_EQ(source.Described, 1);
   DestroyWindow(source.Window);
+}
+
+// The changes of one object of a window this process announces, as a listener out of its context hears
+// them: the event and the element's id.
+std::vector<std::pair<DWORD, LONG>> GChanges;
+std::pair<HWND, LONG> GObject;
+void CALLBACK RecordChange(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (std::pair(window, object) == GObject && event != EVENT_OBJECT_LOCATIONCHANGE) GChanges.emplace_back(event, child);
+}
+
+TEST(AccessObject, ALabelAndTheFramesObjectsAnnounceEachChangeOnce) {
+  test::TGeneratorWindow window;
+  HWND form = window.Form->Handle(), history = window->sMemo1->Handle();
+  window->sMemo1->SetText(std::wstring(40, L'\n'));
+  test::Pump();
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &RecordChange,
+                                             GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  using TChanges = decltype(GChanges);
+  const struct {
+    std::function<void()> act;
+    std::pair<HWND, LONG> object;
+    TChanges changes;
+  } cases[] = {
+      // The status label is the box's element 1, and the box without a caption is named after it.
+      {[&] { window->sLabel1->SetCaption(L"Saved"); }, {window->sGroupBox5->Handle(), OBJID_CLIENT},
+       TChanges{{EVENT_OBJECT_NAMECHANGE, 0}, {EVENT_OBJECT_NAMECHANGE, 1}}},
+      {[&] { SendMessageW(history, WM_VSCROLL, SB_LINEDOWN, 0); }, {history, OBJID_VSCROLL}, TChanges{{EVENT_OBJECT_VALUECHANGE, 0}}},
+      // A modal window disables the form: its caption and its Close button (element 1) take no clicks.
+      {[&] { EnableWindow(form, FALSE); }, {form, OBJID_TITLEBAR},
+       TChanges{{EVENT_OBJECT_STATECHANGE, 0}, {EVENT_OBJECT_STATECHANGE, 1}}},
+  };
+  for (const auto& c : cases) {
+    GChanges.clear();
+    GObject = c.object;
+    c.act();
+    test::Pump();
+    EXPECT_EQ(GChanges, c.changes) << "object " << c.object.second;
+  }
+  UnhookWinEvent(hook);
+  EnableWindow(form, TRUE);
 }
 
 TEST(AccessObject, TheCaptionsCloseButtonIsReadAndClosesTheWindowByItsAction) {

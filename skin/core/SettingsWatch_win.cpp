@@ -1,4 +1,4 @@
-#include "skin/controls/SettingsWatch_win.h"
+#include "skin/core/SettingsWatch_win.h"
 
 #include "skin/data/SkinManager.h"
 
