@@ -129,6 +129,8 @@ void TsSkinProvider::HookedWindowProc(TControl&, TMessage& message) {
       return OnWindowPosChanged(message);
     case WM_SHOWWINDOW:
       return OnShowWindow(message, message.WParam != FALSE, static_cast<UINT>(message.LParam));
+    case WM_TIMER:
+      return OnTimer(message, static_cast<UINT_PTR>(message.WParam));
     case WM_PRINT:
       return OnPrint(message, DcFrom(message.WParam), static_cast<UINT>(message.LParam));
     case WM_SIZE:
@@ -290,6 +292,25 @@ void TsSkinProvider::OnShowWindow(TMessage& message, bool show, UINT status) {
   CallPrevious(message);
 }
 
+void TsSkinProvider::OnTimer(TMessage& message, UINT_PTR id) {
+  if (id != kRevealTimer) return CallPrevious(message);
+  HWND h = Handle();
+  KillTimer(h, kRevealTimer);
+  const TsSkinManager* m = Manager();
+  const TqxAnimEffect* effect = m ? &m->AnimEffects.FormShow : nullptr;
+  if (!effect || TransitionSteps(effect->Time) < 1 || !IsWindowVisible(h)) {
+    // Whole at once: what is still to paint is painted, then the form is seen.
+    RedrawWindow(h, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SetLayeredWindowAttributes(h, 0, 255, LWA_ALPHA);
+    SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    return;
+  }
+  // The screen keeps what lay under the form until its picture has faded in over it.
+  SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+  ShowFormAnimated(*FForm, effect->Time, 255, static_cast<TTransitionMode>(effect->Mode));
+}
+
 void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
   TDestroyWatch watch(this);
   const bool shown = (reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & SWP_SHOWWINDOW) != 0;
@@ -300,26 +321,18 @@ void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
   if (FShowPending && shown) {
     FShowPending = false;
     HWND h = Handle();
-    const TqxAnimEffect& effect = Manager()->AnimEffects.FormShow;
-    // Asked before drawing is suspended (a suspended window does not count as visible): with a border
-    // window the form appears through it, its whole picture fading in there.
-    const bool bordered = WantsBorderForm();
-    if (!bordered && TransitionSteps(effect.Time) < 1) {
-      // No fade: the form is painted whole while it cannot be seen, then revealed at once, without a
-      // picture window over it.
-      RedrawWindow(h, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (WantsBorderForm()) {
+      // Asked before drawing is suspended (a suspended window does not count as visible): the form
+      // appears through its border window, its whole picture fading in there.
+      SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+      SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+      ShowBorderAnimated(Manager()->AnimEffects.FormShow.Time);
       if (watch.Destroyed()) return;
-      SetLayeredWindowAttributes(h, 0, 255, LWA_ALPHA);
-      SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
     } else {
-      SetWindowLongPtrW(h, GWL_EXSTYLE, GetWindowLongPtrW(h, GWL_EXSTYLE) & ~WS_EX_LAYERED);
-      if (IsWindowVisible(h)) {
-        // The screen keeps what lay under the form until its picture is shown over it.
-        SendMessageW(h, WM_SETREDRAW, FALSE, 0);
-        if (bordered) ShowBorderAnimated(effect.Time);
-        else ShowFormAnimated(*FForm, effect.Time, 255, static_cast<TTransitionMode>(effect.Mode));
-        if (watch.Destroyed()) return;
-      }
+      // The form and its controls paint as they always do, unseen, and the form is revealed once they
+      // have (a timer's turn comes after every paint). Painting them here, inside the showing, would ask
+      // controls for their pictures before their parents have theirs.
+      SetTimer(h, kRevealTimer, 0, nullptr);
     }
   }
   // Shown, hidden, minimised or maximised: the border window comes or goes; else it follows.

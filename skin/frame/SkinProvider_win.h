@@ -209,6 +209,9 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   bool BeginMinAnimation(UINT command);
   void OnPrint(TMessage& message, HDC dc, UINT flags);
   void OnShowWindow(TMessage& message, bool show, UINT status);
+  // The form shown unseen is revealed when this timer comes (after its paints).
+  static constexpr UINT_PTR kRevealTimer = 0x5152;
+  void OnTimer(TMessage& message, UINT_PTR id);
   bool WantsShowTransition() const;
   // The frame's strips of the picture onto a DC of the whole window.
   void CopyFrameToDC(HDC dc, const TFrameGeometry& g, const TFrameWindow& w);
