@@ -2,6 +2,7 @@
 
 #include "fw/WinControl.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/WrapperCache_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/data/SkinCommands.h"
@@ -53,6 +54,8 @@ void TqxSectionWnd::SetSkinParams() {
     if (c->Font().Color() != font) c->Font().SetColor(font);
   }
 }
+
+bool TqxSectionWnd::PrepareCache() { return SkinData && PrepareWrapperCache(*SkinData, CtrlHandle, false); }
 
 bool TqxSectionWnd::Ready() {
   SkinData->FUpdating = SkinData->QueryUpdating();
@@ -117,6 +120,15 @@ void TqxSectionWnd::qxWndProc(TMessage& message) {
       (SkinCommandCode(message.WParam) == skcNewSkin || SkinCommandCode(message.WParam) == skcRefresh) &&
       reinterpret_cast<TsSkinManager*>(message.LParam) == Manager())
     SetSkinParams();
+}
+
+void TqxTransPanelWnd::qxWndProc(TMessage& message) {
+  // The frame of an inner dialog would stand out against the outer one's background.
+  if (message.Msg == WM_NCPAINT && Skinned()) {
+    message.Result = 0;
+    return;
+  }
+  TqxSectionWnd::qxWndProc(message);
 }
 
 }  // namespace qw

@@ -1,6 +1,9 @@
 // System dialogs under the skin, in a program of their own (the thread hook it installs sees every window
 // the process makes): message boxes without an owner wear the skin, owned ones and a third one keep the
 // system's look, a framework form made without a frame component gets one, and the hook goes with the skin.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,6 +14,9 @@
 #include "../frame/FrameTestSupport.h"
 #include "image/PngWriter.h"
 #include "skin/controls/BtnWnd_win.h"
+#include "skin/controls/EdgeWnd_win.h"
+#include "skin/controls/SizerWnd_win.h"
+#include "skin/controls/TrackWnd_win.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -93,6 +99,73 @@ POINT At(HWND box, int x, int y) {
 
 LPARAM Packed(POINT p) { return MAKELPARAM(p.x, p.y); }
 
+// Keeps a picture where QW_TEST_SHOTS points, to be looked at (the screen has no alpha, GDI's text leaves
+// 0 in it: made opaque).
+void KeepShot(const TBitmap32& shot, const std::string& name) {
+  const char* dir = std::getenv("QW_TEST_SHOTS");
+  if (!dir) return;
+  TBitmap32 opaque = shot.Clone();
+  for (int y = 0; y < opaque.Height(); ++y)
+    for (uint32_t* p = opaque.Row(y), *end = p + opaque.Width(); p != end; ++p) *p |= 0xFF000000u;
+  SavePng(opaque, std::string(dir) + "/" + name + ".png");
+}
+
+// A dialog template in memory: the dialog, then its items with their classes given by name.
+class TDialogTemplate {
+ public:
+  TDialogTemplate(DWORD style, short cx, short cy) {
+    Dword(style);
+    Dword(0);
+    FWords.push_back(0);  // item count, set as items come
+    for (short v : {short{10}, short{10}, cx, cy}) FWords.push_back(static_cast<WORD>(v));
+    FWords.insert(FWords.end(), {0, 0});  // no menu, the dialog class
+    Text(L"Children");
+  }
+  void Add(const wchar_t* cls, const wchar_t* text, WORD id, DWORD style, DWORD exStyle, short x, short y, short cx,
+           short cy) {
+    if (FWords.size() % 2) FWords.push_back(0);
+    Dword(style | WS_CHILD | WS_VISIBLE);
+    Dword(exStyle);
+    for (short v : {x, y, cx, cy}) FWords.push_back(static_cast<WORD>(v));
+    FWords.push_back(id);
+    Text(cls);
+    Text(text);
+    FWords.push_back(0);  // no creation data
+    ++FWords[4];
+  }
+  const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(FWords.data()); }
+
+ private:
+  void Dword(DWORD v) { FWords.insert(FWords.end(), {LOWORD(v), HIWORD(v)}); }
+  void Text(const wchar_t* text) {
+    for (; *text; ++text) FWords.push_back(static_cast<WORD>(*text));
+    FWords.push_back(0);
+  }
+  std::vector<WORD> FWords;
+};
+
+constexpr DWORD kPlainDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+
+// A dialog whose procedure does nothing of its own.
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+
+// A modeless dialog without owner, made from a template (the hook skins it as it does a message box),
+// drawn once; destroyed with the object.
+struct TTemplateDialog {
+  TTemplateDialog(const TDialogTemplate& t, DLGPROC proc = &PlainDialogProc)
+      : Handle(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, proc, 0)) {
+    SetForegroundWindow(Handle);
+    RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(3);
+  }
+  ~TTemplateDialog() {
+    if (IsWindow(Handle)) DestroyWindow(Handle);
+    Pump(3);
+  }
+  TqxDialogWnd* Wrapper() const { return dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(Handle)); }
+  HWND Handle;
+};
+
 // The manager with both stored skins, on a plain framework form, and the hook in place.
 class SkinnedDialog : public ::testing::TestWithParam<const char*> {
  protected:
@@ -128,14 +201,7 @@ TEST_P(SkinnedDialog, AnUnownedBoxWearsTheSkinWithItsCaptionCloseGlyphAndHotDefa
     ASSERT_NE(wrapper, nullptr);
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     const TBitmap32 shot = GrabWindow(box);
-    // Kept as a PNG where QW_TEST_SHOTS points, to be looked at: the screen has no alpha, GDI's text
-    // leaves 0 in it.
-    if (const char* dir = std::getenv("QW_TEST_SHOTS")) {
-      TBitmap32 opaque = shot.Clone();
-      for (int y = 0; y < opaque.Height(); ++y)
-        for (uint32_t* p = opaque.Row(y), *end = p + opaque.Width(); p != end; ++p) *p |= 0xFF000000u;
-      SavePng(opaque, std::string(dir) + "/skinned_box_" + (GetParam()[0] == 'F' ? "flatline" : "metroui") + ".png");
-    }
+    KeepShot(shot, std::string("skinned_box_") + (GetParam()[0] == 'F' ? "flatline" : "metroui"));
     const TBitmap32& picture = wrapper->Picture();
     const TFrameGeometry g = wrapper->Geometry();
     // The whole header on the screen is the skin's picture of it.
@@ -294,6 +360,37 @@ TEST_P(SkinnedDialog, AFormWithoutAFrameComponentGetsOneAndTheHookGoesWithTheSki
   Manager->SetActive(false);
   EXPECT_FALSE(SkinThreadHookInstalled());
   EXPECT_TRUE(HookProviders().empty());
+}
+
+TEST_P(SkinnedDialog, TheChildWindowsGetTheWrappersOfTheirClasses) {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LINK_CLASS};
+  InitCommonControlsEx(&icc);
+  enum : WORD { kTrack = 101, kLink, kEdged, kInner, kGrip };
+  TDialogTemplate t(kPlainDialog, 200, 120);
+  t.Add(L"msctls_trackbar32", L"", kTrack, TBS_AUTOTICKS, 0, 8, 8, 120, 24);
+  t.Add(L"SysLink", L"Open <a>the link</a>", kLink, 0, 0, 8, 38, 120, 10);
+  t.Add(L"Static", L"", kEdged, SS_ICON, WS_EX_STATICEDGE, 8, 56, 24, 24);
+  t.Add(L"#32770", L"", kInner, 0, 0, 60, 56, 80, 40);
+  t.Add(L"ScrollBar", L"", kGrip, SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 0, 186, 106, 14, 14);
+  // Beside them, for the picture: a check box stands on the dialog's background as they do.
+  t.Add(L"Button", L"Check", 110, BS_AUTOCHECKBOX, 0, 8, 100, 60, 12);
+  TTemplateDialog d(t);
+  ASSERT_NE(d.Wrapper(), nullptr);
+  SendDlgItemMessageW(d.Handle, kEdged, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_INFORMATION)), 0);
+  SendDlgItemMessageW(d.Handle, kTrack, TBM_SETPOS, TRUE, 30);
+  RedrawWindow(d.Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump(3);
+  KeepShot(GrabWindow(d.Handle), std::string("dialog_children_") + (GetParam()[0] == 'F' ? "flatline" : "metroui"));
+  const auto wrapperOf = [&](WORD id) {
+    HWND child = GetDlgItem(d.Handle, id);
+    EXPECT_NE(child, nullptr) << "item " << id << " was made";
+    return TqxMainWnd::FromHandle(child);
+  };
+  EXPECT_NE(dynamic_cast<TqxTrackWnd*>(wrapperOf(kTrack)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxLinkWnd*>(wrapperOf(kLink)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxEdgeWnd*>(wrapperOf(kEdged)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxTransPanelWnd*>(wrapperOf(kInner)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxSizerWnd*>(wrapperOf(kGrip)), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSkins, SkinnedDialog, ::testing::Values("Flatline (internal)", "MetroUI (internal)"));
