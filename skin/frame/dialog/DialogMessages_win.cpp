@@ -51,6 +51,7 @@ bool CoversBackground(HWND child) {
 void TqxDialogWnd::qxWndProc(TMessage& message) {
   if (message.Msg == WM_DESTROY || message.Msg == WM_NCDESTROY) {
     if (Destroyed) return CallPrevWndProc(message);
+    KillAnimations();
     TqxMainWnd::qxWndProc(message);
     // The list of skinned dialogs closes up as soon as a dialog goes.
     if (Destroyed && Provider) ReleaseClosedDialogLater(Provider);
@@ -134,6 +135,8 @@ void TqxDialogWnd::OnSkinCommand(TMessage& message) {
   switch (code) {
     case skcNewSkin:
       if (!ofManager) return CallPrevWndProc(message);
+      // A fade shows a picture of the old skin.
+      KillAnimations();
       SkinData->UpdateIndexes();
       InitParams();
       TqxMainWnd::qxWndProc(message);
@@ -142,6 +145,7 @@ void TqxDialogWnd::OnSkinCommand(TMessage& message) {
       return;
     case skcRemoveSkin:
       if (!ofManager) return CallPrevWndProc(message);
+      KillAnimations();
       TqxMainWnd::qxWndProc(message);
       // The system's frame and caption buttons come back.
       SetWindowLongW(CtrlHandle, GWL_STYLE, GetWindowLongW(CtrlHandle, GWL_STYLE) | static_cast<LONG>(FState.Style & WS_SYSMENU));
@@ -306,6 +310,7 @@ void TqxDialogWnd::OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
   if (pos.flags & SWP_HIDEWINDOW) {
     FRgnChanged = true;
     SetHotHT(0, false);
+    KillAnimations();
   }
   TqxMainWnd::qxWndProc(message);
   if (Destroyed) return;
@@ -425,7 +430,10 @@ void TqxDialogWnd::OnButtonUp(TMessage& message, POINT screen) {
   message.Result = 0;
   if (!hit.Own || hit.Code != pressed) return;
   switch (pressed) {
-    case kHtClose: return SysCommand(SC_CLOSE);
+    case kHtClose:
+      // The dialog goes: no fade is left behind on the screen.
+      KillAnimations();
+      return SysCommand(SC_CLOSE);
     case kHtMinButton: return SysCommand(IsIconic(CtrlHandle) ? SC_RESTORE : SC_MINIMIZE);
     case kHtMaxButton: return SysCommand(IsZoomed(CtrlHandle) ? SC_RESTORE : SC_MAXIMIZE);
     case kHtHelp: return SysCommand(SC_CONTEXTHELP);

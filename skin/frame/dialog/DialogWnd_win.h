@@ -11,6 +11,7 @@
 
 #include "image/Bitmap32.h"
 #include "skin/controls/WndWrapper_win.h"
+#include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/FormCaption.h"
 #include "skin/frame/FrameHitTest.h"
 #include "skin/frame/SkinProvider_win.h"
@@ -23,8 +24,15 @@ class TqxSystemMenu;
 
 // One caption button of a dialog was pressed (one mouse: one flag for every dialog wrapper).
 extern bool DialogButtonPressed;
+// A dialog's window region is being set: what that causes (a nested frame paint) leaves the region alone.
+extern bool DialogRgnChanging;
 
-class TqxDialogWnd : public TqxMainWnd {
+// Asked of a dialog before its region is set: a dialog that answers the query's parameter back keeps
+// the region it has.
+inline constexpr UINT kDialogRgnQueryMsg = 0xBC4D;
+inline constexpr WPARAM kDialogRgnKeepAnswer = 0x41A2;
+
+class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
  public:
   TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provider);
   ~TqxDialogWnd() override;
@@ -60,19 +68,29 @@ class TqxDialogWnd : public TqxMainWnd {
   TFrameHit HTProcess(POINT screen);
   void SetHotHT(int hitCode, bool repaint = true);
   void SetPressedHT(int hitCode);
+  // Shows a button's new state: faded in a window over it when the manager lets buttons glow, else
+  // painted into the picture and copied to the window.
   void RepaintButton(int hitCode);
+  // Stops every button's fade and takes its window away.
+  void KillAnimations();
+  bool CanAnimateButtons() const;
+  // The caption button of a hit code (8, 9, 20, 21), or null.
+  TsCaptionButton* ButtonOf(int hitCode) override;
+  HWND CaptionWindow() const override { return CtrlHandle; }
+  const TsSkinManager* CaptionManager() const override { return Manager(); }
+  TBitmap32 ButtonPicture(const TsCaptionButton& button, int state) override;
   // Opens the skinned system menu with its top-left corner at the screen point.
   void DropSysMenu(POINT at);
 
   void qxWndProc(TMessage& message) override;
 
  private:
-  TsCaptionButton* ButtonOf(int hitCode);
   bool ButtonEnabled(const TsCaptionButton& b) const;
   void CalcItems(const TFrameGeometry& g);
   void PaintCaptionText(const TFrameGeometry& g);
   void PaintBorderIcons();
-  void DrawButton(TBitmap32& bmp, const TsCaptionButton& b);
+  // The button in a state at a point of Bmp, over the clean caption.
+  void DrawButton(TBitmap32& bmp, const TsCaptionButton& b, TPoint at, int state);
   void UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w);
   void WrapChildren();
   HICON TitleIcon() const;

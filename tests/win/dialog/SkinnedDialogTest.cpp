@@ -393,6 +393,83 @@ TEST_P(SkinnedDialog, TheChildWindowsGetTheWrappersOfTheirClasses) {
   EXPECT_NE(dynamic_cast<TqxSizerWnd*>(wrapperOf(kGrip)), nullptr);
 }
 
+TEST_P(SkinnedDialog, AHotCaptionButtonFadesInAWindowOfItsOwnThatGoesWithTheDialog) {
+  TDialogTemplate t(kPlainDialog, 160, 60);
+  HWND fade = nullptr;
+  {
+    TTemplateDialog d(t);
+    TqxDialogWnd* wrapper = d.Wrapper();
+    ASSERT_NE(wrapper, nullptr);
+    ASSERT_TRUE(wrapper->CanAnimateButtons());
+    const TRect close = wrapper->CaptionLayout().Layout.System[cbClose].Rect;
+    const POINT centre = At(d.Handle, (close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2);
+    SendMessageW(d.Handle, WM_NCMOUSEMOVE, HTCLOSE, Packed(centre));
+    TsCaptionButton* b = wrapper->ButtonOf(HTCLOSE);
+    ASSERT_TRUE(b && b->Timer && b->Timer->Running());
+    fade = b->Timer->Window();
+    EXPECT_TRUE(IsWindowVisible(fade));
+    // MetroUI has a glow picture for Close, larger than the button; Flatline fades the hot look in.
+    EXPECT_EQ(b->Timer->Glowing(), GetParam()[0] == 'M');
+    const POINT origin = At(d.Handle, close.Left, close.Top);
+    if (!b->Timer->Glowing()) {
+      EXPECT_EQ(b->Timer->Bounds(), (TRect{origin.x, origin.y, origin.x + close.Right - close.Left,
+                                           origin.y + close.Bottom - close.Top}));
+    }
+    // Leaving fades it out.
+    SendMessageW(d.Handle, WM_NCMOUSELEAVE, 0, 0);
+    for (int i = 0; i < 40 && b->Timer->Running(); ++i) Pump(1), Sleep(12);
+    EXPECT_FALSE(b->Timer->Running());
+    // Hot again, and the dialog goes while the button glows.
+    SendMessageW(d.Handle, WM_NCMOUSEMOVE, HTCLOSE, Packed(centre));
+    fade = b->Timer->Window();
+    ASSERT_TRUE(IsWindow(fade));
+  }
+  EXPECT_FALSE(IsWindow(fade));
+}
+
+// Answers the wrapper's question before it sets a region: this dialog keeps the one it has.
+INT_PTR CALLBACK ShapedDialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg == WM_INITDIALOG) {
+    RECT wr{};
+    GetWindowRect(wnd, &wr);
+    SetWindowRgn(wnd, CreateEllipticRgn(10, 10, wr.right - wr.left - 10, wr.bottom - wr.top - 10), FALSE);
+    return TRUE;
+  }
+  if (msg == kDialogRgnQueryMsg && wParam == kDialogRgnKeepAnswer) {
+    SetWindowLongPtrW(wnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(kDialogRgnKeepAnswer));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+TEST_P(SkinnedDialog, ADialogThatAnswersTheRegionQueryKeepsItsOwnRegion) {
+  TDialogTemplate t(kPlainDialog, 160, 80);
+  const auto regionBox = [](HWND wnd) {
+    RECT box{-1, -1, -1, -1};
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(wnd, region) == ERROR) box = RECT{-1, -1, -1, -1};
+    else GetRgnBox(region, &box);
+    DeleteObject(region);
+    return TRect{box.left, box.top, box.right, box.bottom};
+  };
+  TTemplateDialog plain(t);
+  ASSERT_NE(plain.Wrapper(), nullptr);
+  RECT wr{};
+  GetWindowRect(plain.Handle, &wr);
+  EXPECT_EQ(regionBox(plain.Handle), (TRect{0, 0, wr.right - wr.left, wr.bottom - wr.top})) << "the skin's region";
+  DestroyWindow(plain.Handle);
+  Pump(3);
+  TTemplateDialog shaped(t, &ShapedDialogProc);
+  ASSERT_NE(shaped.Wrapper(), nullptr);
+  GetWindowRect(shaped.Handle, &wr);
+  HRGN own = CreateEllipticRgn(10, 10, wr.right - wr.left - 10, wr.bottom - wr.top - 10);
+  RECT ownBox{};
+  GetRgnBox(own, &ownBox);
+  DeleteObject(own);
+  EXPECT_EQ(regionBox(shaped.Handle), (TRect{ownBox.left, ownBox.top, ownBox.right, ownBox.bottom}));
+  EXPECT_FALSE(DialogRgnChanging);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothSkins, SkinnedDialog, ::testing::Values("Flatline (internal)", "MetroUI (internal)"));
 
 }  // namespace
