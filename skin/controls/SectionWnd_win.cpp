@@ -1,5 +1,7 @@
 #include "skin/controls/SectionWnd_win.h"
 
+#include <algorithm>
+
 #include "fw/WinControl.h"
 #include "image/BitmapDC_win.h"
 #include "skin/controls/WrapperCache_win.h"
@@ -16,6 +18,7 @@ TqxSectionWnd::TqxSectionWnd(HWND wnd, std::u16string_view section, TsSkinManage
 
 TqxSectionWnd::~TqxSectionWnd() {
   if (!Destroyed) Detach();
+  if (FBrush) DeleteObject(FBrush);
 }
 
 std::u16string_view TqxSectionWnd::DefaultSection() const {
@@ -56,6 +59,30 @@ void TqxSectionWnd::SetSkinParams() {
 }
 
 bool TqxSectionWnd::PrepareCache() { return SkinData && PrepareWrapperCache(*SkinData, CtrlHandle, false); }
+
+HBRUSH TqxSectionWnd::BackgroundBrush() {
+  if (FBrush) DeleteObject(FBrush);
+  FBrush = nullptr;
+  RECT client{};
+  if (!Skinned() || !GetClientRect(CtrlHandle, &client) || client.right <= 0 || client.bottom <= 0 || !Ready())
+    return nullptr;
+  const TBitmap32& cache = *SkinData->CacheBmp();
+  const POINT offset = ClientOffset();
+  FBrushPicture = TBitmap32(client.right, client.bottom);
+  for (int y = 0; y < FBrushPicture.Height(); ++y) {
+    const int from = offset.y + y, width = std::min<int>(FBrushPicture.Width(), cache.Width() - offset.x);
+    if (from >= 0 && from < cache.Height() && offset.x >= 0 && width > 0)
+      std::copy_n(cache.Row(from) + offset.x, width, FBrushPicture.Row(y));
+  }
+  if (FBrushPicture.NativeHandle()) FBrush = CreatePatternBrush(static_cast<HBITMAP>(FBrushPicture.NativeHandle()));
+  return FBrush;
+}
+
+TColor TqxSectionWnd::SectionFontColor() const {
+  const TsSkinManager* m = Manager();
+  if (!m || !SkinData || !m->IsValidSkinIndex(SkinData->SkinIndex())) return clNone;
+  return ColorToRGB(static_cast<TColor>(m->gd[static_cast<size_t>(SkinData->SkinIndex())].Props[0].FontColor.Color));
+}
 
 bool TqxSectionWnd::Ready() {
   SkinData->FUpdating = SkinData->QueryUpdating();

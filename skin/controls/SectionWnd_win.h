@@ -5,6 +5,7 @@
 // the window's background (and its border, where the window has a non-client frame); a framework control
 // takes the section's colours for what it paints itself; children asking for the background behind
 // them get the section's picture. Everything goes back as it was when the wrapper leaves.
+#include "image/Bitmap32.h"
 #include "skin/controls/WndWrapper_win.h"
 
 namespace qw {
@@ -24,6 +25,12 @@ class TqxSectionWnd : public TqxMainWnd {
   // The section on the parent's background, in a system dialog too (the plain framed box of the
   // dialogs' edit windows is no look for a section).
   bool PrepareCache() override;
+  // A brush of the client area's picture, for a window that fills its background with the brush its
+  // parent gives it (laid from the client area's origin); null while there is no picture. Kept until
+  // the next one is asked for, or the wrapper goes.
+  HBRUSH BackgroundBrush();
+  // The colour the section writes its text in.
+  TColor SectionFontColor() const;
 
  protected:
   std::u16string_view DefaultSection() const override;
@@ -34,6 +41,8 @@ class TqxSectionWnd : public TqxMainWnd {
   void WMEraseBkgnd(TMessage& message, HDC dc);
   void WMNcPaint(TMessage& message);
   std::u16string FClassSection;
+  HBRUSH FBrush = nullptr;
+  TBitmap32 FBrushPicture;
 };
 
 class TqxCheckBoxWnd : public TqxSectionWnd {

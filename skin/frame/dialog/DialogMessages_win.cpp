@@ -6,6 +6,7 @@
 #include "fw/MessageCrack.h"
 #include "fw/Messages.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/SectionWnd_win.h"
 #include "skin/controls/StdChildStyles.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
@@ -102,6 +103,9 @@ void TqxDialogWnd::qxWndProc(TMessage& message) {
       return OnSize(message);
     case WM_CTLCOLORDLG:
       return OnCtlColorDlg(message);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnCtlColorChild(message, DcFrom(message.WParam), HwndFrom(message.LParam));
     case WM_SHOWWINDOW:
       return OnShowWindow(message, message.WParam != FALSE);
     case WM_WINDOWPOSCHANGING:
@@ -282,6 +286,23 @@ void TqxDialogWnd::OnCtlColorDlg(TMessage& message) {
     FBackBrush = CreateSolidBrush(color);
   }
   message.Result = reinterpret_cast<LRESULT>(FBackBrush);
+}
+
+void TqxDialogWnd::OnCtlColorChild(TMessage& message, HDC dc, HWND child) {
+  TqxMainWnd::qxWndProc(message);
+  if (Destroyed || !dc) return;
+  // Only the dialog's default answer is replaced: a dialog that colours its children keeps its colours.
+  const auto given = reinterpret_cast<HBRUSH>(message.Result);
+  if (given && given != GetSysColorBrush(COLOR_BTNFACE) && given != GetSysColorBrush(COLOR_WINDOW)) return;
+  // A section wrapper's window (a link, a check box) fills its background with the brush it is given:
+  // the section's picture, so the window stands on the skin as its wrapper painted it.
+  auto* section = dynamic_cast<TqxSectionWnd*>(TqxMainWnd::FromHandle(child));
+  HBRUSH brush = section ? section->BackgroundBrush() : nullptr;
+  if (!brush) return;
+  SetBkMode(dc, TRANSPARENT);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  if (const TColor text = section->SectionFontColor(); text != clNone) SetTextColor(dc, static_cast<COLORREF>(text));
+  message.Result = reinterpret_cast<LRESULT>(brush);
 }
 
 void TqxDialogWnd::OnShowWindow(TMessage& message, bool show) {

@@ -113,6 +113,7 @@ class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
   void OnFrameChange(TMessage& message);
   void OnSize(TMessage& message);
   void OnCtlColorDlg(TMessage& message);
+  void OnCtlColorChild(TMessage& message, HDC dc, HWND child);
   void OnShowWindow(TMessage& message, bool show);
   void OnWindowPosChanging(TMessage& message, const WINDOWPOS& pos);
   void OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos);

@@ -391,6 +391,15 @@ TEST_P(SkinnedDialog, TheChildWindowsGetTheWrappersOfTheirClasses) {
   EXPECT_NE(dynamic_cast<TqxEdgeWnd*>(wrapperOf(kEdged)), nullptr);
   EXPECT_NE(dynamic_cast<TqxTransPanelWnd*>(wrapperOf(kInner)), nullptr);
   EXPECT_NE(dynamic_cast<TqxSizerWnd*>(wrapperOf(kGrip)), nullptr);
+  // The link fills its background with what its parent gives it: the dialog's own picture shows there.
+  HWND link = GetDlgItem(d.Handle, kLink);
+  RECT lr{};
+  GetWindowRect(link, &lr);
+  MapWindowPoints(nullptr, d.Handle, reinterpret_cast<POINT*>(&lr), 2);
+  const TBitmap32 linkShot = GrabWindow(link);
+  const TFrameGeometry g = d.Wrapper()->Geometry();
+  const int x = linkShot.Width() - 2, y = linkShot.Height() - 2;
+  EXPECT_EQ(Rgb(linkShot, x, y), Rgb(d.Wrapper()->Picture(), g.OffsetX + lr.left + x, g.OffsetY + lr.top + y));
 }
 
 TEST_P(SkinnedDialog, AHotCaptionButtonFadesInAWindowOfItsOwnThatGoesWithTheDialog) {
