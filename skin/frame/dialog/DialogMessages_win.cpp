@@ -15,8 +15,10 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/render/EngineStartup_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/FrameBackground_win.h"
+#include "skin/frame/MoveTimer_win.h"
 #include "skin/frame/dialog/DialogChildClass.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogTransitions_win.h"
@@ -434,7 +436,28 @@ void TqxDialogWnd::OnNcLButtonDown(TMessage& message, int hitCode, POINT screen)
     return;
   }
   SetHotHT(0);
+  if (hitCode == kHtCaption && BeginMoveBlend()) {
+    // The system's move loop runs inside; the dialog is opaque again when it ends.
+    CallPrevWndProc(message);
+    if (!Destroyed) FMoveTimer.reset();
+    return;
+  }
   CallPrevWndProc(message);
+}
+
+bool TqxDialogWnd::BeginMoveBlend() {
+  const TsSkinManager* m = Manager();
+  if (!m || !m->AnimEffects.BlendOnMoving.Active || m->AnimEffects.BlendValue >= 255) return false;
+  if (IsZoomed(CtrlHandle) || IsIconic(CtrlHandle) || !EngineStartup().UpdateLayeredWindow) return false;
+  if (!FFormActive) {
+    // The dialog is being taken hold of: it shows the active look while it moves.
+    FFormActive = true;
+    SkinData->BGChanged = true;
+    PaintCaption();
+  }
+  FMoveTimer = std::make_unique<TqxMoveTimer>(CtrlHandle, nullptr, m->AnimEffects.BlendValue,
+                                              m->AnimEffects.BlendOnMoving.Time);
+  return true;
 }
 
 void TqxDialogWnd::OnButtonUp(TMessage& message, POINT screen) {

@@ -12,6 +12,7 @@
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/CaptionDraw_win.h"
 #include "skin/frame/FramePicture.h"
+#include "skin/frame/MoveTimer_win.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogSystemMenu_win.h"
 #include "skin/render/SectionPaint.h"
@@ -44,6 +45,7 @@ TqxDialogWnd::TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provid
 
 TqxDialogWnd::~TqxDialogWnd() {
   KillAnimations();
+  FMoveTimer.reset();
   if (FBackBrush) DeleteObject(FBackBrush);
   for (HWND cover : {FShowCover, FHideCover})
     if (cover && IsWindow(cover)) DestroyWindow(cover);

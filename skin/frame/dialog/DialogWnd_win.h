@@ -19,6 +19,7 @@
 
 namespace qw {
 
+class TqxMoveTimer;
 class TqxProvider;
 class TqxSystemMenu;
 
@@ -81,6 +82,8 @@ class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
   TBitmap32 ButtonPicture(const TsCaptionButton& button, int state) override;
   // Opens the skinned system menu with its top-left corner at the screen point.
   void DropSysMenu(POINT at);
+  // The dialog is being dragged by its caption and blends as it goes (null: not now).
+  TqxMoveTimer* MoveTimer() const { return FMoveTimer.get(); }
 
   void qxWndProc(TMessage& message) override;
 
@@ -95,6 +98,9 @@ class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
   void WrapChildren();
   HICON TitleIcon() const;
   void SysCommand(UINT command);
+  // Starts the move blending when the manager asks for it: the dialog in its active look grows
+  // translucent while the system's move loop runs.
+  bool BeginMoveBlend();
 
   // The message table and its handlers.
   void OnSkinCommand(TMessage& message);
@@ -133,6 +139,7 @@ class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
   HBRUSH FBackBrush = nullptr;
   int FPicturesBuilt = 0;
   std::unique_ptr<TqxSystemMenu> FSystemMenu;
+  std::unique_ptr<TqxMoveTimer> FMoveTimer;
   HWND FShowCover = nullptr;  // the faded-in picture, over the dialog until it is drawn
   HWND FHideCover = nullptr;  // the last look, taken just before the dialog is hidden
   TBitmap32 FHidePicture;
