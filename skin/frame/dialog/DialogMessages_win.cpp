@@ -15,7 +15,6 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/SkinCommandSend_win.h"
 #include "skin/data/SkinManager.h"
-#include "skin/render/EngineStartup_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/FrameBackground_win.h"
 #include "skin/frame/MoveTimer_win.h"
@@ -23,6 +22,7 @@
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogTransitions_win.h"
 #include "skin/frame/dialog/DialogWnd_win.h"
+#include "skin/render/EngineStartup_win.h"
 
 namespace qw {
 

@@ -15,8 +15,8 @@
 #include "skin/frame/MoveTimer_win.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogSystemMenu_win.h"
-#include "skin/render/SectionPaint.h"
 #include "skin/render/EngineStartup_win.h"
+#include "skin/render/SectionPaint.h"
 #include "skin/render/SectionText_win.h"
 
 namespace qw {
