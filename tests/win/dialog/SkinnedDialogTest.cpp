@@ -315,13 +315,16 @@ TEST_P(SkinnedDialog, ASkinChangeReachesAnOpenBox) {
   EXPECT_EQ(after, picture);
 }
 
-// The layered picture windows of this thread that are shown (the transitions' pictures).
+BOOL CALLBACK CountShownPicture(HWND w, LPARAM n) {
+  if (IsWindowVisible(w) && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) ++*reinterpret_cast<int*>(n);
+  return TRUE;
+}
+
+// The layered picture windows of this thread that are shown (the transitions' pictures). The callback is
+// a function of its own: on 32-bit Windows a lambda has not the system's calling convention.
 int ShownPictureWindows() {
   int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM n) {
-    if (IsWindowVisible(w) && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) ++*reinterpret_cast<int*>(n);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), &CountShownPicture, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
