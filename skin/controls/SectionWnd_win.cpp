@@ -1,7 +1,10 @@
 #include "skin/controls/SectionWnd_win.h"
 
+#include <algorithm>
+
 #include "fw/WinControl.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/WrapperCache_win.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/EngineFlags.h"
 #include "skin/data/SkinCommands.h"
@@ -15,6 +18,7 @@ TqxSectionWnd::TqxSectionWnd(HWND wnd, std::u16string_view section, TsSkinManage
 
 TqxSectionWnd::~TqxSectionWnd() {
   if (!Destroyed) Detach();
+  if (FBrush) DeleteObject(FBrush);
 }
 
 std::u16string_view TqxSectionWnd::DefaultSection() const {
@@ -52,6 +56,32 @@ void TqxSectionWnd::SetSkinParams() {
     const TColor font = ColorToRGB(static_cast<TColor>(g.Props[0].FontColor.Color));
     if (c->Font().Color() != font) c->Font().SetColor(font);
   }
+}
+
+bool TqxSectionWnd::PrepareCache() { return SkinData && PrepareWrapperCache(*SkinData, CtrlHandle, false); }
+
+HBRUSH TqxSectionWnd::BackgroundBrush() {
+  if (FBrush) DeleteObject(FBrush);
+  FBrush = nullptr;
+  RECT client{};
+  if (!Skinned() || !GetClientRect(CtrlHandle, &client) || client.right <= 0 || client.bottom <= 0 || !Ready())
+    return nullptr;
+  const TBitmap32& cache = *SkinData->CacheBmp();
+  const POINT offset = ClientOffset();
+  FBrushPicture = TBitmap32(client.right, client.bottom);
+  for (int y = 0; y < FBrushPicture.Height(); ++y) {
+    const int from = offset.y + y, width = std::min<int>(FBrushPicture.Width(), cache.Width() - offset.x);
+    if (from >= 0 && from < cache.Height() && offset.x >= 0 && width > 0)
+      std::copy_n(cache.Row(from) + offset.x, width, FBrushPicture.Row(y));
+  }
+  if (FBrushPicture.NativeHandle()) FBrush = CreatePatternBrush(static_cast<HBITMAP>(FBrushPicture.NativeHandle()));
+  return FBrush;
+}
+
+TColor TqxSectionWnd::SectionFontColor() const {
+  const TsSkinManager* m = Manager();
+  if (!m || !SkinData || !m->IsValidSkinIndex(SkinData->SkinIndex())) return clNone;
+  return ColorToRGB(static_cast<TColor>(m->gd[static_cast<size_t>(SkinData->SkinIndex())].Props[0].FontColor.Color));
 }
 
 bool TqxSectionWnd::Ready() {
@@ -117,6 +147,15 @@ void TqxSectionWnd::qxWndProc(TMessage& message) {
       (SkinCommandCode(message.WParam) == skcNewSkin || SkinCommandCode(message.WParam) == skcRefresh) &&
       reinterpret_cast<TsSkinManager*>(message.LParam) == Manager())
     SetSkinParams();
+}
+
+void TqxTransPanelWnd::qxWndProc(TMessage& message) {
+  // The frame of an inner dialog would stand out against the outer one's background.
+  if (message.Msg == WM_NCPAINT && Skinned()) {
+    message.Result = 0;
+    return;
+  }
+  TqxSectionWnd::qxWndProc(message);
 }
 
 }  // namespace qw

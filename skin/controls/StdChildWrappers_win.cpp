@@ -5,6 +5,7 @@
 #include <string>
 
 #include "skin/controls/BtnWnd_win.h"
+#include "skin/controls/EdgeWnd_win.h"
 #include "skin/controls/IconWnd_win.h"
 #include "skin/controls/SectionWnd_win.h"
 #include "skin/controls/StdChildStyles.h"
@@ -45,7 +46,9 @@ std::unique_ptr<TqxMainWnd> WrapStatic(HWND wnd, uint32_t style, TsSkinManager* 
     case sskText:
       return TqxMainWnd::Create<TqxStaticWnd>(wnd, u"CHECKBOX", manager, nullptr, dlgMode);
     case sskPicture:
-      if (GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_STATICEDGE) return nullptr;
+      // The system keeps drawing the picture; only its edge is the skin's.
+      if (GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_STATICEDGE)
+        return TqxMainWnd::Create<TqxEdgeWnd>(wnd, u"EDIT", manager, nullptr, dlgMode);
       return TqxMainWnd::Create<TqxIconWnd>(wnd, u"CHECKBOX", manager, nullptr, dlgMode);
     case sskNone:
       return nullptr;

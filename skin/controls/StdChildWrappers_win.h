@@ -9,6 +9,7 @@
 //           owner-draw, user button                none: its owner paints it
 //   STATIC  texts, black rectangle, frames         TqxStaticWnd    "CHECKBOX"
 //           icon, bitmap                           TqxIconWnd      "CHECKBOX"
+//           icon, bitmap with a static edge        TqxEdgeWnd      "EDIT"
 //           owner-draw, grey or white rectangle,   none
 //           metafile
 #include <windows.h>
@@ -21,8 +22,7 @@ class TqxMainWnd;
 class TsSkinManager;
 
 // The attached wrapper of Wnd, or null: a window of another class, a type left to the system or its
-// owner, a window already skinned, or a picture static with a static edge (its frame is drawn over the
-// system's picture instead: the caller's own wrapper). Manager: the skin manager to paint with (null for
+// owner, or a window already skinned. Manager: the skin manager to paint with (null for
 // the default one). DlgMode: the window belongs to a system dialog being skinned.
 std::unique_ptr<TqxMainWnd> WrapStdChild(HWND wnd, TsSkinManager* manager, bool dlgMode);
 

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-#include "fw/Form.h"
 #include "fw/Timer.h"
-#include "skin/core/CommonData_win.h"
 #include "skin/core/PictureWindow_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/FramePicture.h"
@@ -50,7 +48,7 @@ TBitmap32 GlowPicture(const TsSkinManager& m, int hitCode) {
 
 }  // namespace
 
-TqxSBAnimation::TqxSBAnimation(TsSkinProvider& provider, int hitCode) : FProvider(provider), FHitCode(hitCode) {
+TqxSBAnimation::TqxSBAnimation(TCaptionButtonOwner& owner, int hitCode) : FOwner(owner), FHitCode(hitCode) {
   FTimer = std::make_unique<TTimer>();
   FTimer->SetEnabled(false);
   FTimer->SetInterval(kFadeInterval);
@@ -63,9 +61,9 @@ TqxSBAnimation::~TqxSBAnimation() {
 }
 
 void TqxSBAnimation::BuildPicture(int state) {
-  const TsCaptionButton* b = FProvider.ButtonOf(FHitCode);
-  const TsSkinManager* m = FProvider.SkinData->EffectiveManager();
-  HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr;
+  const TsCaptionButton* b = FOwner.ButtonOf(FHitCode);
+  const TsSkinManager* m = FOwner.CaptionManager();
+  HWND form = FOwner.CaptionWindow();
   if (!b || !m || !form) return;
   RECT wr{};
   GetWindowRect(form, &wr);
@@ -82,11 +80,11 @@ void TqxSBAnimation::BuildPicture(int state) {
       return;
     }
   }
-  FPicture = FProvider.ButtonPicture(*b, state);
+  FPicture = FOwner.ButtonPicture(*b, state);
 }
 
 void TqxSBAnimation::Show(int alpha) {
-  HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr;
+  HWND form = FOwner.CaptionWindow();
   if (FPicture.Empty() || !form) return;
   if (!FWindow) {
     FWindow = CreatePictureWindow();

@@ -2,7 +2,8 @@
 // TqxSBAnimation: the fade of one caption button. The button's new look (or the skin's glow picture for
 // it) is shown in a click-through picture window laid over the button, whose alpha rises in 12 ms
 // steps towards "hot", jumps for "pressed" and falls back when the mouse leaves; the frame's picture
-// itself is not touched. The provider owns one per button and frees it outside its timer's tick.
+// itself is not touched. The owner of the caption (a form's frame component, a dialog's wrapper) owns one
+// per button and frees it outside its timer's tick.
 #include <windows.h>
 
 #include <memory>
@@ -12,12 +13,32 @@
 
 namespace qw {
 
-class TsSkinProvider;
+class TsSkinManager;
 class TTimer;
+struct TsCaptionButton;
+
+// Steps of a caption button's fade towards "hot" and back (a press is shown at once).
+inline constexpr int kCaptionFadeSteps = 10;
+
+// What a caption button's fade needs of the window whose caption holds the button.
+class TCaptionButtonOwner {
+ public:
+  // The window whose caption holds the buttons (null: none now).
+  virtual HWND CaptionWindow() const = 0;
+  // The button of a hit code, or null.
+  virtual TsCaptionButton* ButtonOf(int hitCode) = 0;
+  // The manager the buttons are drawn with, or null.
+  virtual const TsSkinManager* CaptionManager() const = 0;
+  // The button's picture over the clean caption in a state, opaque.
+  virtual TBitmap32 ButtonPicture(const TsCaptionButton& button, int state) = 0;
+
+ protected:
+  ~TCaptionButtonOwner() = default;
+};
 
 class TqxSBAnimation {
  public:
-  TqxSBAnimation(TsSkinProvider& provider, int hitCode);
+  TqxSBAnimation(TCaptionButtonOwner& owner, int hitCode);
   ~TqxSBAnimation();
   TqxSBAnimation(const TqxSBAnimation&) = delete;
   TqxSBAnimation& operator=(const TqxSBAnimation&) = delete;
@@ -40,7 +61,7 @@ class TqxSBAnimation {
   void Show(int alpha);
   void Stop();
 
-  TsSkinProvider& FProvider;
+  TCaptionButtonOwner& FOwner;
   int FHitCode;
   int FCurrentState = -1;
   int FCurrentLevel = 0;

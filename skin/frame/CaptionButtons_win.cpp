@@ -15,8 +15,6 @@ namespace qw {
 
 namespace {
 
-constexpr int kHotSteps = 10;
-
 bool IsButtonCode(int code) {
   return code == kHtMinButton || code == kHtMaxButton || code == kHtClose || code == kHtHelp ||
          (code >= kHtUserButton && code < kHtUserButton + 100);
@@ -102,7 +100,7 @@ void TsSkinProvider::RepaintButton(int hitCode) {
   AnnounceCaption();
   if (CanAnimateButtons()) {
     if (!b->Timer) b->Timer = std::make_unique<TqxSBAnimation>(*this, hitCode);
-    b->Timer->StartAnimation(b->State, b->State == 2 ? 1 : kHotSteps);
+    b->Timer->StartAnimation(b->State, b->State == 2 ? 1 : kCaptionFadeSteps);
     return;
   }
   TBitmap32& cache = *SkinData->CacheBmp();

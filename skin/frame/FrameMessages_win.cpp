@@ -362,7 +362,8 @@ bool TsSkinProvider::BeginMoveBlend(int hitCode) {
   const TsSkinManager* m = Manager();
   if (hitCode != HTCAPTION || !h || !m || !AllowBlendOnMoving || !m->AnimEffects.BlendOnMoving.Active) return false;
   if (IsZoomed(h) || IsIconic(h) || !EngineStartup().UpdateLayeredWindow) return false;
-  FMoveTimer = std::make_unique<TqxMoveTimer>(*this, m->AnimEffects.BlendValue, m->AnimEffects.BlendOnMoving.Time);
+  FMoveTimer = std::make_unique<TqxMoveTimer>(h, [this] { return BorderForm(); }, m->AnimEffects.BlendValue,
+                                              m->AnimEffects.BlendOnMoving.Time);
   return true;
 }
 

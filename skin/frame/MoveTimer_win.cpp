@@ -1,15 +1,14 @@
 #include "skin/frame/MoveTimer_win.h"
 
-#include "fw/Form.h"
+#include <utility>
+
 #include "skin/frame/BorderForm_win.h"
 #include "skin/frame/FrameAnimationSchedule.h"
-#include "skin/frame/SkinProvider_win.h"
 
 namespace qw {
 
-TqxMoveTimer::TqxMoveTimer(TsSkinProvider& provider, int blendValue, int timeMs)
-    : FProvider(provider), FBlendValue(blendValue), FStep(MoveBlendStep(blendValue, timeMs)) {
-  FForm = provider.Form() && provider.Form()->HandleAllocated() ? provider.Form()->Handle() : nullptr;
+TqxMoveTimer::TqxMoveTimer(HWND window, std::function<TqxBorderForm*()> border, int blendValue, int timeMs)
+    : FBorder(std::move(border)), FForm(window), FBlendValue(blendValue), FStep(MoveBlendStep(blendValue, timeMs)) {
   if (!FForm) return;
   const LONG exStyle = GetWindowLongW(FForm, GWL_EXSTYLE);
   BYTE alpha = 255;
@@ -30,7 +29,7 @@ TqxMoveTimer::TqxMoveTimer(TsSkinProvider& provider, int blendValue, int timeMs)
 TqxMoveTimer::~TqxMoveTimer() {
   SetEnabled(false);
   if (!FForm || !IsWindow(FForm)) return;
-  if (TqxBorderForm* border = FProvider.BorderForm()) border->SetBlend(FOwnAlpha);
+  if (TqxBorderForm* border = FBorder ? FBorder() : nullptr) border->SetBlend(FOwnAlpha);
   if (FMadeLayered)
     SetWindowLongW(FForm, GWL_EXSTYLE, GetWindowLongW(FForm, GWL_EXSTYLE) & ~WS_EX_LAYERED);
   else
@@ -46,7 +45,7 @@ void TqxMoveTimer::TimeHandler() {
 
 void TqxMoveTimer::Apply() {
   if (!FForm) return;
-  if (TqxBorderForm* border = FProvider.BorderForm()) border->SetBlend(FCurrent);
+  if (TqxBorderForm* border = FBorder ? FBorder() : nullptr) border->SetBlend(FCurrent);
   if (GetWindowLongW(FForm, GWL_EXSTYLE) & WS_EX_LAYERED)
     SetLayeredWindowAttributes(FForm, 0, static_cast<BYTE>(FCurrent), LWA_ALPHA);
 }

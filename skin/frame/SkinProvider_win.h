@@ -16,6 +16,7 @@
 #include "fw/Control.h"
 #include "image/Bitmap32.h"
 #include "skin/core/TransitionSchedule.h"
+#include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/BorderFormLayout.h"
 #include "skin/frame/FormCaption.h"
 #include "skin/frame/FrameHitTest.h"
@@ -70,7 +71,7 @@ TFrameMetrics SystemFrameMetrics();
 // the first frame component takes over a form).
 void InstallFrameChangeAnimation();
 
-class TsSkinProvider : public TComponent, private TWindowProcHook {
+class TsSkinProvider : public TComponent, private TWindowProcHook, public TCaptionButtonOwner {
  public:
   TsSkinProvider();
   ~TsSkinProvider() override;
@@ -116,7 +117,9 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   TFrameGeometry Geometry() const;
   TFrameWindow WindowFacts() const;
   // The button of a hit code (8, 9, 20, 21, 1000 + i), or null.
-  TsCaptionButton* ButtonOf(int hitCode);
+  TsCaptionButton* ButtonOf(int hitCode) override;
+  HWND CaptionWindow() const override { return Handle(); }
+  const TsSkinManager* CaptionManager() const override { return Manager(); }
   // The hint window of the hot user button (null when none is shown).
   HWND HintWindow() const;
   int CurrentHT() const { return FCurrentHT; }
@@ -184,7 +187,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook {
   // handler is called with the screen point given).
   void ClickButton(int hitCode, POINT screen);
   // The button's picture over the clean caption: its state image (for fades and repaints).
-  TBitmap32 ButtonPicture(const TsCaptionButton& button, int state);
+  TBitmap32 ButtonPicture(const TsCaptionButton& button, int state) override;
   bool CanAnimateButtons() const;
   // Hands a message on to the form's own handling.
   void CallPrevious(TMessage& message);

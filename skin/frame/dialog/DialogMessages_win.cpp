@@ -6,6 +6,7 @@
 #include "fw/MessageCrack.h"
 #include "fw/Messages.h"
 #include "image/BitmapDC_win.h"
+#include "skin/controls/SectionWnd_win.h"
 #include "skin/controls/StdChildStyles.h"
 #include "skin/core/BackgroundRequest_win.h"
 #include "skin/core/CommonData_win.h"
@@ -16,10 +17,12 @@
 #include "skin/data/SkinManager.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/FrameBackground_win.h"
+#include "skin/frame/MoveTimer_win.h"
 #include "skin/frame/dialog/DialogChildClass.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogTransitions_win.h"
 #include "skin/frame/dialog/DialogWnd_win.h"
+#include "skin/render/EngineStartup_win.h"
 
 namespace qw {
 
@@ -51,6 +54,7 @@ bool CoversBackground(HWND child) {
 void TqxDialogWnd::qxWndProc(TMessage& message) {
   if (message.Msg == WM_DESTROY || message.Msg == WM_NCDESTROY) {
     if (Destroyed) return CallPrevWndProc(message);
+    KillAnimations();
     TqxMainWnd::qxWndProc(message);
     // The list of skinned dialogs closes up as soon as a dialog goes.
     if (Destroyed && Provider) ReleaseClosedDialogLater(Provider);
@@ -101,6 +105,9 @@ void TqxDialogWnd::qxWndProc(TMessage& message) {
       return OnSize(message);
     case WM_CTLCOLORDLG:
       return OnCtlColorDlg(message);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnCtlColorChild(message, DcFrom(message.WParam), HwndFrom(message.LParam));
     case WM_SHOWWINDOW:
       return OnShowWindow(message, message.WParam != FALSE);
     case WM_WINDOWPOSCHANGING:
@@ -134,6 +141,8 @@ void TqxDialogWnd::OnSkinCommand(TMessage& message) {
   switch (code) {
     case skcNewSkin:
       if (!ofManager) return CallPrevWndProc(message);
+      // A fade shows a picture of the old skin.
+      KillAnimations();
       SkinData->UpdateIndexes();
       InitParams();
       TqxMainWnd::qxWndProc(message);
@@ -142,6 +151,7 @@ void TqxDialogWnd::OnSkinCommand(TMessage& message) {
       return;
     case skcRemoveSkin:
       if (!ofManager) return CallPrevWndProc(message);
+      KillAnimations();
       TqxMainWnd::qxWndProc(message);
       // The system's frame and caption buttons come back.
       SetWindowLongW(CtrlHandle, GWL_STYLE, GetWindowLongW(CtrlHandle, GWL_STYLE) | static_cast<LONG>(FState.Style & WS_SYSMENU));
@@ -280,6 +290,23 @@ void TqxDialogWnd::OnCtlColorDlg(TMessage& message) {
   message.Result = reinterpret_cast<LRESULT>(FBackBrush);
 }
 
+void TqxDialogWnd::OnCtlColorChild(TMessage& message, HDC dc, HWND child) {
+  TqxMainWnd::qxWndProc(message);
+  if (Destroyed || !dc) return;
+  // Only the dialog's default answer is replaced: a dialog that colours its children keeps its colours.
+  const auto given = reinterpret_cast<HBRUSH>(message.Result);
+  if (given && given != GetSysColorBrush(COLOR_BTNFACE) && given != GetSysColorBrush(COLOR_WINDOW)) return;
+  // A section wrapper's window (a link, a check box) fills its background with the brush it is given:
+  // the section's picture, so the window stands on the skin as its wrapper painted it.
+  auto* section = dynamic_cast<TqxSectionWnd*>(TqxMainWnd::FromHandle(child));
+  HBRUSH brush = section ? section->BackgroundBrush() : nullptr;
+  if (!brush) return;
+  SetBkMode(dc, TRANSPARENT);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  if (const TColor text = section->SectionFontColor(); text != clNone) SetTextColor(dc, static_cast<COLORREF>(text));
+  message.Result = reinterpret_cast<LRESULT>(brush);
+}
+
 void TqxDialogWnd::OnShowWindow(TMessage& message, bool show) {
   if (show) {
     WrapChildren();
@@ -306,6 +333,7 @@ void TqxDialogWnd::OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
   if (pos.flags & SWP_HIDEWINDOW) {
     FRgnChanged = true;
     SetHotHT(0, false);
+    KillAnimations();
   }
   TqxMainWnd::qxWndProc(message);
   if (Destroyed) return;
@@ -408,7 +436,28 @@ void TqxDialogWnd::OnNcLButtonDown(TMessage& message, int hitCode, POINT screen)
     return;
   }
   SetHotHT(0);
+  if (hitCode == kHtCaption && BeginMoveBlend()) {
+    // The system's move loop runs inside; the dialog is opaque again when it ends.
+    CallPrevWndProc(message);
+    if (!Destroyed) FMoveTimer.reset();
+    return;
+  }
   CallPrevWndProc(message);
+}
+
+bool TqxDialogWnd::BeginMoveBlend() {
+  const TsSkinManager* m = Manager();
+  if (!m || !m->AnimEffects.BlendOnMoving.Active || m->AnimEffects.BlendValue >= 255) return false;
+  if (IsZoomed(CtrlHandle) || IsIconic(CtrlHandle) || !EngineStartup().UpdateLayeredWindow) return false;
+  if (!FFormActive) {
+    // The dialog is being taken hold of: it shows the active look while it moves.
+    FFormActive = true;
+    SkinData->BGChanged = true;
+    PaintCaption();
+  }
+  FMoveTimer = std::make_unique<TqxMoveTimer>(CtrlHandle, nullptr, m->AnimEffects.BlendValue,
+                                              m->AnimEffects.BlendOnMoving.Time);
+  return true;
 }
 
 void TqxDialogWnd::OnButtonUp(TMessage& message, POINT screen) {
@@ -425,7 +474,10 @@ void TqxDialogWnd::OnButtonUp(TMessage& message, POINT screen) {
   message.Result = 0;
   if (!hit.Own || hit.Code != pressed) return;
   switch (pressed) {
-    case kHtClose: return SysCommand(SC_CLOSE);
+    case kHtClose:
+      // The dialog goes: no fade is left behind on the screen.
+      KillAnimations();
+      return SysCommand(SC_CLOSE);
     case kHtMinButton: return SysCommand(IsIconic(CtrlHandle) ? SC_RESTORE : SC_MINIMIZE);
     case kHtMaxButton: return SysCommand(IsZoomed(CtrlHandle) ? SC_RESTORE : SC_MAXIMIZE);
     case kHtHelp: return SysCommand(SC_CONTEXTHELP);

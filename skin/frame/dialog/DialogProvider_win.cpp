@@ -10,9 +10,11 @@
 #include "skin/controls/EditWnd_win.h"
 #include "skin/controls/ListWnd_win.h"
 #include "skin/controls/SectionWnd_win.h"
+#include "skin/controls/SizerWnd_win.h"
 #include "skin/controls/SpinWnd_win.h"
 #include "skin/controls/StdChildWrappers_win.h"
 #include "skin/controls/TabControlWnd_win.h"
+#include "skin/controls/TrackWnd_win.h"
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/CaptionAnimation_win.h"
@@ -110,8 +112,11 @@ std::unique_ptr<TqxMainWnd> MakeChildWrapper(const TDialogChild& child, HWND wnd
     case K::ComboBox: return TqxMainWnd::Create<TqxComboBoxWnd>(wnd, child.Section, m, nullptr);
     case K::StdChild: return WrapStdChild(wnd, m, true);
     case K::Panel:
-    case K::SilentPanel:
-    case K::TransPanel: return TqxMainWnd::Create<TqxPanelWnd>(wnd, child.Section, m, nullptr);
+    case K::SilentPanel: return TqxMainWnd::Create<TqxPanelWnd>(wnd, child.Section, m, nullptr);
+    case K::TransPanel: return TqxMainWnd::Create<TqxTransPanelWnd>(wnd, child.Section, m, nullptr);
+    case K::Sizer: return TqxMainWnd::Create<TqxSizerWnd>(wnd, child.Section, m, nullptr);
+    case K::TrackBar: return TqxMainWnd::Create<TqxTrackWnd>(wnd, child.Section, m, nullptr);
+    case K::Link: return TqxMainWnd::Create<TqxLinkWnd>(wnd, child.Section, m, nullptr);
     case K::TabControl: return TqxMainWnd::Create<TqxTabControlWnd>(wnd, child.Section, m, nullptr);
     case K::ListView: return TqxMainWnd::Create<TqxListViewWnd>(wnd, child.Section, m, nullptr);
     case K::TreeView: return TqxMainWnd::Create<TqxTreeViewWnd>(wnd, child.Section, m, nullptr);

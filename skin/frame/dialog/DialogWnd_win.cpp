@@ -3,6 +3,7 @@
 #include "skin/frame/dialog/DialogWnd_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "fw/BitmapCanvas.h"
 #include "image/BitmapDC_win.h"
@@ -11,14 +12,17 @@
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/CaptionDraw_win.h"
 #include "skin/frame/FramePicture.h"
+#include "skin/frame/MoveTimer_win.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogSystemMenu_win.h"
+#include "skin/render/EngineStartup_win.h"
 #include "skin/render/SectionPaint.h"
 #include "skin/render/SectionText_win.h"
 
 namespace qw {
 
 bool DialogButtonPressed = false;
+bool DialogRgnChanging = false;
 
 namespace {
 
@@ -40,6 +44,8 @@ TqxDialogWnd::TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provid
 }
 
 TqxDialogWnd::~TqxDialogWnd() {
+  KillAnimations();
+  FMoveTimer.reset();
   if (FBackBrush) DeleteObject(FBackBrush);
   for (HWND cover : {FShowCover, FHideCover})
     if (cover && IsWindow(cover)) DestroyWindow(cover);
@@ -176,17 +182,28 @@ bool TqxDialogWnd::ButtonEnabled(const TsCaptionButton& b) const {
   }
 }
 
-void TqxDialogWnd::DrawButton(TBitmap32& bmp, const TsCaptionButton& b) {
+void TqxDialogWnd::DrawButton(TBitmap32& bmp, const TsCaptionButton& b, TPoint at, int state) {
   const TsSkinManager* m = Manager();
   if (!m || !m->IsValidImgIndex(b.ImageIndex) || b.Rect.Right <= b.Rect.Left) return;
-  PasteBitmapArea(bmp, FTitleBG, b.Rect, TPoint{b.Rect.Left, b.Rect.Top});
-  const bool dim = b.State == 0 && (!FFormActive || !ButtonEnabled(b));
-  DrawMaskGlyph(bmp, TPoint{b.Rect.Left, b.Rect.Top}, b.State, MakeCacheInfo(&FTitleBG, 0, 0),
+  PasteBitmapArea(bmp, FTitleBG, b.Rect, at);
+  const bool dim = state == 0 && (!FFormActive || !ButtonEnabled(b));
+  DrawMaskGlyph(bmp, at, state, MakeCacheInfo(&FTitleBG, b.Rect.Left - at.X, b.Rect.Top - at.Y),
                 m->ma[static_cast<size_t>(b.ImageIndex)], dim ? 2 : 1);
 }
 
 void TqxDialogWnd::PaintBorderIcons() {
-  for (const TsCaptionButton& b : FButtons) DrawButton(*SkinData->CacheBmp(), b);
+  for (const TsCaptionButton& b : FButtons) DrawButton(*SkinData->CacheBmp(), b, TPoint{b.Rect.Left, b.Rect.Top}, b.State);
+}
+
+TBitmap32 TqxDialogWnd::ButtonPicture(const TsCaptionButton& b, int state) {
+  const int width = b.Rect.Right - b.Rect.Left, height = b.Rect.Bottom - b.Rect.Top;
+  if (width <= 0 || height <= 0 || FTitleBG.Empty()) return TBitmap32();
+  TBitmap32 picture(width, height);
+  DrawButton(picture, b, TPoint{0, 0}, state);
+  // Shown in a window of its own: opaque wherever GDI or the glyph left no alpha.
+  for (int y = 0; y < height; ++y)
+    for (uint32_t* p = picture.Row(y), *end = p + width; p != end; ++p) *p |= 0xFF000000u;
+  return picture;
 }
 
 void TqxDialogWnd::UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w) {
@@ -196,8 +213,19 @@ void TqxDialogWnd::UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w) 
   HRGN region = MakeFrameRegion(*m, SkinData->BorderIndex(), titleMask, w.Width, w.Height,
                                 g.SysBorderHeight + g.CaptionHeight);
   FRgnChanged = false;
+  // A borderless dialog keeps its shape, as does one that says it shapes itself.
+  const bool keep = (w.BorderStyle == qxbsNone && !w.Iconic()) ||
+                    SendMessageW(CtrlHandle, kDialogRgnQueryMsg, kDialogRgnKeepAnswer, 0) ==
+                        static_cast<LRESULT>(kDialogRgnKeepAnswer);
+  if (!region || keep) {
+    if (region) DeleteObject(region);
+    return;
+  }
   // Painted right after by the caller: no redraw of its own (which would paint the frame a second time).
-  if (region && !SetWindowRgn(CtrlHandle, region, FALSE)) DeleteObject(region);
+  // Whatever the system sends while the region changes must not start another change.
+  const bool outer = std::exchange(DialogRgnChanging, true);
+  if (!SetWindowRgn(CtrlHandle, region, FALSE)) DeleteObject(region);
+  DialogRgnChanging = outer;
 }
 
 void TqxDialogWnd::PaintCaption() {
@@ -207,7 +235,7 @@ void TqxDialogWnd::PaintCaption() {
   const TBitmap32& picture = *SkinData->CacheBmp();
   if (picture.Width() != w.Width || picture.Height() != w.Height) SkinData->BGChanged = true;
   if (SkinData->BGChanged) PaintAll();
-  if (FRgnChanged) UpdateRegion(g, w);
+  if (FRgnChanged && !DialogRgnChanging) UpdateRegion(g, w);
   HDC dc = GetWindowDC(CtrlHandle);
   if (!dc) return;
   const int saved = SaveDC(dc);
@@ -217,11 +245,30 @@ void TqxDialogWnd::PaintCaption() {
   ReleaseDC(CtrlHandle, dc);
 }
 
+bool TqxDialogWnd::CanAnimateButtons() const {
+  const TsSkinManager* m = Manager();
+  return m && m->Effects.AllowGlowing && EngineStartup().UpdateLayeredWindow && CtrlHandle &&
+         IsWindowVisible(CtrlHandle);
+}
+
+void TqxDialogWnd::KillAnimations() {
+  for (TsCaptionButton& b : FButtons) b.Timer.reset();
+}
+
 void TqxDialogWnd::RepaintButton(int hitCode) {
   TsCaptionButton* b = ButtonOf(hitCode);
   TBitmap32& picture = *SkinData->CacheBmp();
   if (!b || picture.Empty() || b->Rect.Left <= Geometry().SysBorderWidth + GetSystemMetrics(SM_CXSMICON)) return;
-  DrawButton(picture, *b);
+  if (CanAnimateButtons()) {
+    // The fade window shows the new look over the caption; the picture keeps the button at rest.
+    if (!b->Timer) b->Timer = std::make_unique<TqxSBAnimation>(*this, hitCode);
+    b->Timer->StartAnimation(b->State, b->State == 2 ? 1 : kCaptionFadeSteps);
+    return;
+  }
+  // Painted in place: no fade is left over it.
+  b->Timer.reset();
+  b->GlowID = -1;
+  DrawButton(picture, *b, TPoint{b->Rect.Left, b->Rect.Top}, b->State);
   if (!IsWindowVisible(CtrlHandle)) return;
   if (HDC dc = GetWindowDC(CtrlHandle)) {
     CopyBitmapToDC(dc, picture, b->Rect, TPoint{b->Rect.Left, b->Rect.Top});

@@ -11,6 +11,7 @@
 
 #include "image/Bitmap32.h"
 #include "skin/controls/WndWrapper_win.h"
+#include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/FormCaption.h"
 #include "skin/frame/FrameHitTest.h"
 #include "skin/frame/SkinProvider_win.h"
@@ -18,13 +19,21 @@
 
 namespace qw {
 
+class TqxMoveTimer;
 class TqxProvider;
 class TqxSystemMenu;
 
 // One caption button of a dialog was pressed (one mouse: one flag for every dialog wrapper).
 extern bool DialogButtonPressed;
+// A dialog's window region is being set: what that causes (a nested frame paint) leaves the region alone.
+extern bool DialogRgnChanging;
 
-class TqxDialogWnd : public TqxMainWnd {
+// Asked of a dialog before its region is set: a dialog that answers the query's parameter back keeps
+// the region it has.
+inline constexpr UINT kDialogRgnQueryMsg = 0xBC4D;
+inline constexpr WPARAM kDialogRgnKeepAnswer = 0x41A2;
+
+class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
  public:
   TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provider);
   ~TqxDialogWnd() override;
@@ -60,23 +69,38 @@ class TqxDialogWnd : public TqxMainWnd {
   TFrameHit HTProcess(POINT screen);
   void SetHotHT(int hitCode, bool repaint = true);
   void SetPressedHT(int hitCode);
+  // Shows a button's new state: faded in a window over it when the manager lets buttons glow, else
+  // painted into the picture and copied to the window.
   void RepaintButton(int hitCode);
+  // Stops every button's fade and takes its window away.
+  void KillAnimations();
+  bool CanAnimateButtons() const;
+  // The caption button of a hit code (8, 9, 20, 21), or null.
+  TsCaptionButton* ButtonOf(int hitCode) override;
+  HWND CaptionWindow() const override { return CtrlHandle; }
+  const TsSkinManager* CaptionManager() const override { return Manager(); }
+  TBitmap32 ButtonPicture(const TsCaptionButton& button, int state) override;
   // Opens the skinned system menu with its top-left corner at the screen point.
   void DropSysMenu(POINT at);
+  // The dialog is being dragged by its caption and blends as it goes (null: not now).
+  TqxMoveTimer* MoveTimer() const { return FMoveTimer.get(); }
 
   void qxWndProc(TMessage& message) override;
 
  private:
-  TsCaptionButton* ButtonOf(int hitCode);
   bool ButtonEnabled(const TsCaptionButton& b) const;
   void CalcItems(const TFrameGeometry& g);
   void PaintCaptionText(const TFrameGeometry& g);
   void PaintBorderIcons();
-  void DrawButton(TBitmap32& bmp, const TsCaptionButton& b);
+  // The button in a state at a point of Bmp, over the clean caption.
+  void DrawButton(TBitmap32& bmp, const TsCaptionButton& b, TPoint at, int state);
   void UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w);
   void WrapChildren();
   HICON TitleIcon() const;
   void SysCommand(UINT command);
+  // Starts the move blending when the manager asks for it: the dialog in its active look grows
+  // translucent while the system's move loop runs.
+  bool BeginMoveBlend();
 
   // The message table and its handlers.
   void OnSkinCommand(TMessage& message);
@@ -95,6 +119,7 @@ class TqxDialogWnd : public TqxMainWnd {
   void OnFrameChange(TMessage& message);
   void OnSize(TMessage& message);
   void OnCtlColorDlg(TMessage& message);
+  void OnCtlColorChild(TMessage& message, HDC dc, HWND child);
   void OnShowWindow(TMessage& message, bool show);
   void OnWindowPosChanging(TMessage& message, const WINDOWPOS& pos);
   void OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos);
@@ -114,6 +139,7 @@ class TqxDialogWnd : public TqxMainWnd {
   HBRUSH FBackBrush = nullptr;
   int FPicturesBuilt = 0;
   std::unique_ptr<TqxSystemMenu> FSystemMenu;
+  std::unique_ptr<TqxMoveTimer> FMoveTimer;
   HWND FShowCover = nullptr;  // the faded-in picture, over the dialog until it is drawn
   HWND FHideCover = nullptr;  // the last look, taken just before the dialog is hidden
   TBitmap32 FHidePicture;

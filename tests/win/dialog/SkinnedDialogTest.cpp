@@ -1,6 +1,9 @@
 // System dialogs under the skin, in a program of their own (the thread hook it installs sees every window
 // the process makes): message boxes without an owner wear the skin, owned ones and a third one keep the
 // system's look, a framework form made without a frame component gets one, and the hook goes with the skin.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,6 +14,9 @@
 #include "../frame/FrameTestSupport.h"
 #include "image/PngWriter.h"
 #include "skin/controls/BtnWnd_win.h"
+#include "skin/controls/EdgeWnd_win.h"
+#include "skin/controls/SizerWnd_win.h"
+#include "skin/controls/TrackWnd_win.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/core/SkinBroadcast_win.h"
@@ -93,6 +99,73 @@ POINT At(HWND box, int x, int y) {
 
 LPARAM Packed(POINT p) { return MAKELPARAM(p.x, p.y); }
 
+// Keeps a picture where QW_TEST_SHOTS points, to be looked at (the screen has no alpha, GDI's text leaves
+// 0 in it: made opaque).
+void KeepShot(const TBitmap32& shot, const std::string& name) {
+  const char* dir = std::getenv("QW_TEST_SHOTS");
+  if (!dir) return;
+  TBitmap32 opaque = shot.Clone();
+  for (int y = 0; y < opaque.Height(); ++y)
+    for (uint32_t* p = opaque.Row(y), *end = p + opaque.Width(); p != end; ++p) *p |= 0xFF000000u;
+  SavePng(opaque, std::string(dir) + "/" + name + ".png");
+}
+
+// A dialog template in memory: the dialog, then its items with their classes given by name.
+class TDialogTemplate {
+ public:
+  TDialogTemplate(DWORD style, short cx, short cy) {
+    Dword(style);
+    Dword(0);
+    FWords.push_back(0);  // item count, set as items come
+    for (short v : {short{10}, short{10}, cx, cy}) FWords.push_back(static_cast<WORD>(v));
+    FWords.insert(FWords.end(), {0, 0});  // no menu, the dialog class
+    Text(L"Children");
+  }
+  void Add(const wchar_t* cls, const wchar_t* text, WORD id, DWORD style, DWORD exStyle, short x, short y, short cx,
+           short cy) {
+    if (FWords.size() % 2) FWords.push_back(0);
+    Dword(style | WS_CHILD | WS_VISIBLE);
+    Dword(exStyle);
+    for (short v : {x, y, cx, cy}) FWords.push_back(static_cast<WORD>(v));
+    FWords.push_back(id);
+    Text(cls);
+    Text(text);
+    FWords.push_back(0);  // no creation data
+    ++FWords[4];
+  }
+  const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(FWords.data()); }
+
+ private:
+  void Dword(DWORD v) { FWords.insert(FWords.end(), {LOWORD(v), HIWORD(v)}); }
+  void Text(const wchar_t* text) {
+    for (; *text; ++text) FWords.push_back(static_cast<WORD>(*text));
+    FWords.push_back(0);
+  }
+  std::vector<WORD> FWords;
+};
+
+constexpr DWORD kPlainDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+
+// A dialog whose procedure does nothing of its own.
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+
+// A modeless dialog without owner, made from a template (the hook skins it as it does a message box),
+// drawn once; destroyed with the object.
+struct TTemplateDialog {
+  TTemplateDialog(const TDialogTemplate& t, DLGPROC proc = &PlainDialogProc)
+      : Handle(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), t.Get(), nullptr, proc, 0)) {
+    SetForegroundWindow(Handle);
+    RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(3);
+  }
+  ~TTemplateDialog() {
+    if (IsWindow(Handle)) DestroyWindow(Handle);
+    Pump(3);
+  }
+  TqxDialogWnd* Wrapper() const { return dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(Handle)); }
+  HWND Handle;
+};
+
 // The manager with both stored skins, on a plain framework form, and the hook in place.
 class SkinnedDialog : public ::testing::TestWithParam<const char*> {
  protected:
@@ -128,14 +201,7 @@ TEST_P(SkinnedDialog, AnUnownedBoxWearsTheSkinWithItsCaptionCloseGlyphAndHotDefa
     ASSERT_NE(wrapper, nullptr);
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     const TBitmap32 shot = GrabWindow(box);
-    // Kept as a PNG where QW_TEST_SHOTS points, to be looked at: the screen has no alpha, GDI's text
-    // leaves 0 in it.
-    if (const char* dir = std::getenv("QW_TEST_SHOTS")) {
-      TBitmap32 opaque = shot.Clone();
-      for (int y = 0; y < opaque.Height(); ++y)
-        for (uint32_t* p = opaque.Row(y), *end = p + opaque.Width(); p != end; ++p) *p |= 0xFF000000u;
-      SavePng(opaque, std::string(dir) + "/skinned_box_" + (GetParam()[0] == 'F' ? "flatline" : "metroui") + ".png");
-    }
+    KeepShot(shot, std::string("skinned_box_") + (GetParam()[0] == 'F' ? "flatline" : "metroui"));
     const TBitmap32& picture = wrapper->Picture();
     const TFrameGeometry g = wrapper->Geometry();
     // The whole header on the screen is the skin's picture of it.
@@ -249,13 +315,16 @@ TEST_P(SkinnedDialog, ASkinChangeReachesAnOpenBox) {
   EXPECT_EQ(after, picture);
 }
 
-// The layered picture windows of this thread that are shown (the transitions' pictures).
+BOOL CALLBACK CountShownPicture(HWND w, LPARAM n) {
+  if (IsWindowVisible(w) && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) ++*reinterpret_cast<int*>(n);
+  return TRUE;
+}
+
+// The layered picture windows of this thread that are shown (the transitions' pictures). The callback is
+// a function of its own: on 32-bit Windows a lambda has not the system's calling convention.
 int ShownPictureWindows() {
   int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM n) {
-    if (IsWindowVisible(w) && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) ++*reinterpret_cast<int*>(n);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&count));
+  EnumThreadWindows(GetCurrentThreadId(), &CountShownPicture, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
@@ -294,6 +363,180 @@ TEST_P(SkinnedDialog, AFormWithoutAFrameComponentGetsOneAndTheHookGoesWithTheSki
   Manager->SetActive(false);
   EXPECT_FALSE(SkinThreadHookInstalled());
   EXPECT_TRUE(HookProviders().empty());
+}
+
+TEST_P(SkinnedDialog, TheChildWindowsGetTheWrappersOfTheirClasses) {
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_BAR_CLASSES | ICC_LINK_CLASS};
+  InitCommonControlsEx(&icc);
+  enum : WORD { kTrack = 101, kLink, kEdged, kInner, kGrip };
+  TDialogTemplate t(kPlainDialog, 200, 120);
+  t.Add(L"msctls_trackbar32", L"", kTrack, TBS_AUTOTICKS, 0, 8, 8, 120, 24);
+  t.Add(L"SysLink", L"Open <a>the link</a>", kLink, 0, 0, 8, 38, 120, 10);
+  t.Add(L"Static", L"", kEdged, SS_ICON, WS_EX_STATICEDGE, 8, 56, 24, 24);
+  t.Add(L"#32770", L"", kInner, 0, 0, 60, 56, 80, 40);
+  t.Add(L"ScrollBar", L"", kGrip, SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 0, 186, 106, 14, 14);
+  // Beside them, for the picture: a check box stands on the dialog's background as they do.
+  t.Add(L"Button", L"Check", 110, BS_AUTOCHECKBOX, 0, 8, 100, 60, 12);
+  TTemplateDialog d(t);
+  ASSERT_NE(d.Wrapper(), nullptr);
+  SendDlgItemMessageW(d.Handle, kEdged, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_INFORMATION)), 0);
+  SendDlgItemMessageW(d.Handle, kTrack, TBM_SETPOS, TRUE, 30);
+  RedrawWindow(d.Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump(3);
+  KeepShot(GrabWindow(d.Handle), std::string("dialog_children_") + (GetParam()[0] == 'F' ? "flatline" : "metroui"));
+  const auto wrapperOf = [&](WORD id) {
+    HWND child = GetDlgItem(d.Handle, id);
+    EXPECT_NE(child, nullptr) << "item " << id << " was made";
+    return TqxMainWnd::FromHandle(child);
+  };
+  EXPECT_NE(dynamic_cast<TqxTrackWnd*>(wrapperOf(kTrack)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxLinkWnd*>(wrapperOf(kLink)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxEdgeWnd*>(wrapperOf(kEdged)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxTransPanelWnd*>(wrapperOf(kInner)), nullptr);
+  EXPECT_NE(dynamic_cast<TqxSizerWnd*>(wrapperOf(kGrip)), nullptr);
+  // The link fills its background with what its parent gives it: the dialog's own picture shows there.
+  HWND link = GetDlgItem(d.Handle, kLink);
+  RECT lr{};
+  GetWindowRect(link, &lr);
+  MapWindowPoints(nullptr, d.Handle, reinterpret_cast<POINT*>(&lr), 2);
+  const TBitmap32 linkShot = GrabWindow(link);
+  const TFrameGeometry g = d.Wrapper()->Geometry();
+  const int x = linkShot.Width() - 2, y = linkShot.Height() - 2;
+  EXPECT_EQ(Rgb(linkShot, x, y), Rgb(d.Wrapper()->Picture(), g.OffsetX + lr.left + x, g.OffsetY + lr.top + y));
+}
+
+TEST_P(SkinnedDialog, AHotCaptionButtonFadesInAWindowOfItsOwnThatGoesWithTheDialog) {
+  TDialogTemplate t(kPlainDialog, 160, 60);
+  HWND fade = nullptr;
+  {
+    TTemplateDialog d(t);
+    TqxDialogWnd* wrapper = d.Wrapper();
+    ASSERT_NE(wrapper, nullptr);
+    ASSERT_TRUE(wrapper->CanAnimateButtons());
+    const TRect close = wrapper->CaptionLayout().Layout.System[cbClose].Rect;
+    const POINT centre = At(d.Handle, (close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2);
+    SendMessageW(d.Handle, WM_NCMOUSEMOVE, HTCLOSE, Packed(centre));
+    TsCaptionButton* b = wrapper->ButtonOf(HTCLOSE);
+    ASSERT_TRUE(b && b->Timer && b->Timer->Running());
+    fade = b->Timer->Window();
+    EXPECT_TRUE(IsWindowVisible(fade));
+    // MetroUI has a glow picture for Close; Flatline fades the hot look in.
+    EXPECT_EQ(b->Timer->Glowing(), GetParam()[0] == 'M');
+    // Leaving fades it out.
+    SendMessageW(d.Handle, WM_NCMOUSELEAVE, 0, 0);
+    for (int i = 0; i < 40 && b->Timer->Running(); ++i) Pump(1), Sleep(12);
+    EXPECT_FALSE(b->Timer->Running());
+    // Hot again, and the dialog goes while the button glows.
+    SendMessageW(d.Handle, WM_NCMOUSEMOVE, HTCLOSE, Packed(centre));
+    fade = b->Timer->Window();
+    ASSERT_TRUE(IsWindow(fade));
+  }
+  EXPECT_FALSE(IsWindow(fade));
+}
+
+// Answers the wrapper's question before it sets a region: this dialog keeps the one it has.
+INT_PTR CALLBACK ShapedDialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg == WM_INITDIALOG) {
+    RECT wr{};
+    GetWindowRect(wnd, &wr);
+    SetWindowRgn(wnd, CreateEllipticRgn(10, 10, wr.right - wr.left - 10, wr.bottom - wr.top - 10), FALSE);
+    return TRUE;
+  }
+  if (msg == kDialogRgnQueryMsg && wParam == kDialogRgnKeepAnswer) {
+    SetWindowLongPtrW(wnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(kDialogRgnKeepAnswer));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+TEST_P(SkinnedDialog, ADialogThatAnswersTheRegionQueryKeepsItsOwnRegion) {
+  TDialogTemplate t(kPlainDialog, 160, 80);
+  const auto regionBox = [](HWND wnd) {
+    RECT box{-1, -1, -1, -1};
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(wnd, region) != ERROR) GetRgnBox(region, &box);
+    DeleteObject(region);
+    return TRect{box.left, box.top, box.right, box.bottom};
+  };
+  RECT wr{};
+  TTemplateDialog shaped(t, &ShapedDialogProc);
+  ASSERT_NE(shaped.Wrapper(), nullptr);
+  GetWindowRect(shaped.Handle, &wr);
+  HRGN own = CreateEllipticRgn(10, 10, wr.right - wr.left - 10, wr.bottom - wr.top - 10);
+  RECT ownBox{};
+  GetRgnBox(own, &ownBox);
+  DeleteObject(own);
+  EXPECT_EQ(regionBox(shaped.Handle), (TRect{ownBox.left, ownBox.top, ownBox.right, ownBox.bottom}));
+  EXPECT_FALSE(DialogRgnChanging);
+}
+
+TEST_P(SkinnedDialog, AfterTheDialogWasInactiveTheCloseButtonStandsOnTheActiveCaption) {
+  // Painted in place, so the button's background is what the picture holds.
+  Manager->Effects.AllowGlowing = false;
+  TDialogTemplate t(kPlainDialog, 160, 60);
+  TTemplateDialog d(t);
+  TqxDialogWnd* wrapper = d.Wrapper();
+  ASSERT_NE(wrapper, nullptr);
+  const auto redraw = [&] {
+    RedrawWindow(d.Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    Pump(2);
+  };
+  SendMessageW(d.Handle, WM_NCACTIVATE, FALSE, 0);
+  redraw();
+  ASSERT_FALSE(wrapper->FormActive());
+  const TBitmap32 inactive = wrapper->TitleBG().Clone();
+  const int built = wrapper->PicturesBuilt();
+  SendMessageW(d.Handle, WM_NCACTIVATE, TRUE, 0);
+  redraw();
+  EXPECT_GT(wrapper->PicturesBuilt(), built) << "activation rebuilds the caption";
+  // Hot and back: the button is painted again over the caption strip kept with the picture.
+  wrapper->SetHotHT(HTCLOSE);
+  wrapper->SetHotHT(0);
+  const TRect close = wrapper->CaptionLayout().Layout.System[cbClose].Rect;
+  const TBitmap32 shot = GrabWindow(d.Handle);
+  wrapper->SkinData->BGChanged = true;
+  wrapper->PaintAll();
+  const TBitmap32& rebuilt = wrapper->Picture();
+  bool same = true, differsFromInactive = false;
+  for (int y = close.Top; y < close.Bottom; ++y)
+    for (int x = close.Left; x < close.Right; ++x) {
+      same = same && Rgb(shot, x, y) == Rgb(rebuilt, x, y);
+      differsFromInactive = differsFromInactive || Rgb(inactive, x, y) != Rgb(wrapper->TitleBG(), x, y);
+    }
+  EXPECT_TRUE(same);
+  // MetroUI's caption changes with activation: a strip kept from the inactive look would show.
+  if (GetParam()[0] == 'M') {
+    EXPECT_TRUE(differsFromInactive);
+  }
+}
+
+// What the dialog's alpha was while the system's move loop ran (read by a timer inside the loop, which
+// then lets go of the caption).
+struct TDragWatch {
+  static inline HWND Dialog = nullptr;
+  static inline int Alpha = -1;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (GetLayeredWindowAttributes(Dialog, nullptr, &alpha, &flags) && (flags & LWA_ALPHA)) Alpha = alpha;
+    PostMessageW(Dialog, WM_LBUTTONUP, 0, 0);
+  }
+};
+
+TEST_P(SkinnedDialog, ADialogDraggedByItsCaptionBlendsUntilItIsLetGo) {
+  Manager->AnimEffects.BlendOnMoving = {true, 60, atFading};
+  TDialogTemplate t(kPlainDialog, 160, 60);
+  TTemplateDialog d(t);
+  ASSERT_NE(d.Wrapper(), nullptr);
+  const TFrameGeometry g = d.Wrapper()->Geometry();
+  TDragWatch::Dialog = d.Handle;
+  TDragWatch::Alpha = -1;
+  SetTimer(nullptr, 0, 300, &TDragWatch::Tick);
+  SendMessageW(d.Handle, WM_NCLBUTTONDOWN, HTCAPTION, Packed(At(d.Handle, 30, (g.SysBorderHeight + g.CaptionHeight) / 2)));
+  EXPECT_EQ(TDragWatch::Alpha, Manager->AnimEffects.BlendValue);
+  EXPECT_EQ(d.Wrapper()->MoveTimer(), nullptr);
+  EXPECT_FALSE(GetWindowLongW(d.Handle, GWL_EXSTYLE) & WS_EX_LAYERED) << "opaque again once let go";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSkins, SkinnedDialog, ::testing::Values("Flatline (internal)", "MetroUI (internal)"));
