@@ -30,6 +30,23 @@ HFONT CreateCaptionFont() {
   return CreateFontIndirectW(&metrics.lfCaptionFont);
 }
 
+TCaptionFontScope::TCaptionFontScope(HDC dc) : FDC(dc), FFont(dc ? CreateCaptionFont() : nullptr) {
+  if (!FFont) return;
+  FOld = SelectObject(dc, FFont);
+  GetTextMetricsW(dc, &FMetrics);
+}
+
+TCaptionFontScope::~TCaptionFontScope() {
+  if (!FFont) return;
+  SelectObject(FDC, FOld);
+  DeleteObject(FFont);
+}
+
+int CaptionTextSection(const TsSkinManager& manager, int titleIndex) {
+  const int plate = manager.GetSkinIndex(u"CAPTION");
+  return manager.IsValidSkinIndex(plate) ? plate : titleIndex;
+}
+
 void PaintCaptionStrip(TBitmap32& picture, TsSkinManager& manager, int titleIndex, std::u16string_view titleSection,
                        bool active, TRect band) {
   if (!manager.IsValidSkinIndex(titleIndex) || band.Right <= band.Left || band.Bottom <= band.Top) return;

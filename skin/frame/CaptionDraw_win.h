@@ -18,6 +18,26 @@ class TsSkinManager;
 // The system's caption font (null when the system gives no metrics); the caller deletes it.
 HFONT CreateCaptionFont();
 
+// The system's caption font selected into a DC while this lives; false when there is no DC or no font.
+class TCaptionFontScope {
+ public:
+  explicit TCaptionFontScope(HDC dc);
+  ~TCaptionFontScope();
+  TCaptionFontScope(const TCaptionFontScope&) = delete;
+  TCaptionFontScope& operator=(const TCaptionFontScope&) = delete;
+  explicit operator bool() const { return FFont != nullptr; }
+  int TextHeight() const { return static_cast<int>(FMetrics.tmHeight); }
+
+ private:
+  HDC FDC;
+  HFONT FFont;
+  HGDIOBJ FOld = nullptr;
+  TEXTMETRICW FMetrics{};
+};
+
+// The section whose colours a caption's text takes: the skin's CAPTION plate, else the title section.
+int CaptionTextSection(const TsSkinManager& manager, int titleIndex);
+
 // Paints the title section over Band (from the picture's top-left corner), its transparent parts showing
 // what lies under it.
 void PaintCaptionStrip(TBitmap32& picture, TsSkinManager& manager, int titleIndex, std::u16string_view titleSection,

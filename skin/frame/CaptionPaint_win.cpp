@@ -79,19 +79,12 @@ void TsSkinProvider::PaintCaptionText(const TFrameGeometry& g) {
   TBitmap32& cache = *SkinData->CacheBmp();
   TBitmapCanvas canvas(cache);
   HDC dc = canvas.Handle();
-  HFONT font = CreateCaptionFont();
-  if (!dc || !font) {
-    if (font) DeleteObject(font);
-    return;
-  }
-  const HGDIOBJ oldFont = SelectObject(dc, font);
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  const TRect room = CaptionTextRect(FCaption.Layout, FormCaptionNumbers(g, WindowFacts()), tm.tmHeight);
+  const TCaptionFontScope font(dc);
+  if (!font) return;
+  const TRect room = CaptionTextRect(FCaption.Layout, FormCaptionNumbers(g, WindowFacts()), font.TextHeight());
   const int addedWidth = TextWidth(dc, std::wstring(AddedTitle.Text.begin(), AddedTitle.Text.end()));
   TRect r = AlignCaptionText(room, CaptionAlignment, FForm->BiDiMode() != bdLeftToRight, TextWidth(dc, text), addedWidth);
-  const int plate = m.GetSkinIndex(u"CAPTION");
-  const int section = m.IsValidSkinIndex(plate) ? plate : FTitleSkinIndex;
+  const int section = CaptionTextSection(m, FTitleSkinIndex);
   const UINT flags = kCaptionTextFlags | (FForm->BiDiMode() != bdLeftToRight ? DT_RTLREADING : 0);
   if (r.Right > r.Left) {
     WriteSectionText(dc, std::u16string(text.begin(), text.end()), true, &m, FFormActive, section, flags, r);
@@ -113,8 +106,6 @@ void TsSkinProvider::PaintCaptionText(const TFrameGeometry& g) {
                 flags);
     }
   }
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
 }
 
 }  // namespace qw
