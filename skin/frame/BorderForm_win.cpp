@@ -1,13 +1,15 @@
 #include "skin/frame/BorderForm_win.h"
 
-#include "fw/Form.h"
+#include <algorithm>
+
 #include "fw/MessageCrack.h"
-#include "skin/core/CommonData_win.h"
+#include "image/BitmapFill.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/CaptionDraw_win.h"
 #include "skin/frame/FramePicture.h"
-#include "skin/frame/SkinProvider_win.h"
 #include "skin/render/EngineStartup_win.h"
 #include "skin/render/LayeredWindow_win.h"
+#include "skin/render/SectionPaint.h"
 
 namespace qw {
 
@@ -50,14 +52,68 @@ void PaintFormShadow(TBitmap32& picture, const TsSkinManager& m, bool active) {
                 TRect{shadow.Width() / 2, shadow.Height() / 2, shadow.Width() / 2, shadow.Height() / 2});
 }
 
-TqxBorderForm::TqxBorderForm(TsSkinProvider& provider) : FProvider(provider) {
+TBorderWindowFrame ManagerBorderWindow(const TsSkinManager& m) {
+  TBorderWindowFrame bw;
+  bw.Present = true;
+  bw.BorderWidth = m.SkinData.ExBorderWidth, bw.TitleHeight = m.SkinData.ExTitleHeight;
+  bw.MaxHeight = m.SkinData.ExMaxHeight, bw.CenterOffset = m.SkinData.ExCenterOffs;
+  bw.TopMargin = m.SkinData.BITopMargin;
+  bw.Shadow = ManagerShadowSize(m);
+  return bw;
+}
+
+bool BorderWindowAllowed(HWND window, const TsSkinManager* m) {
+  if (!window || !m || !m->Active() || !m->ExtendedBorders() || !EngineStartup().UpdateLayeredWindow) return false;
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE), exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  if ((style & WS_CHILD) || (exStyle & WS_EX_MDICHILD)) return false;
+  if (!IsWindowVisible(window) || IsIconic(window)) return false;
+  return !(IsZoomed(window) && ExtBordersOffWhenMaximized);
+}
+
+void PaintBorderFrame(TBitmap32& picture, const TsControlPaintData& frame, const TsSkinManager& m,
+                      const TBorderFormLayout& l, bool active, TBitmap32& shadow) {
+  FillRect32(picture, TRect{0, 0, picture.Width(), picture.Height()}, 0, 0);
+  PaintFormShadow(picture, m, active);
+  shadow = picture.Clone();
+  // The skin's frame over it, painted at its own size.
+  const int width = WidthOfRect(l.Frame), height = HeightOfRect(l.Frame);
+  if (width <= 0 || height <= 0) return;
+  TBitmap32 framePicture(width, height);
+  const int state = LimitState(m.gd[static_cast<size_t>(frame.SkinIndex())], active ? 1 : 0);
+  PaintControlItem(frame, EmptyCacheInfo(), state, TRect{0, 0, width, height}, TPoint{0, 0}, framePicture, false);
+  PasteBitmap(picture, framePicture, TPoint{l.Frame.Left, l.Frame.Top});
+}
+
+void FinishBorderFrame(TBitmap32& picture, const TsSkinManager& m, int borderMask, int titleMask,
+                       const TBorderFormLayout& l, int captionHeight, const TBitmap32& shadow) {
+  SetAlphaInRect(picture, l.Frame, 255, false);
+  for (const TRegionRun& run : FrameMaskCuts(m, borderMask, titleMask, WidthOfRect(l.Frame), HeightOfRect(l.Frame),
+                                         captionHeight)) {
+    const TRect r = OffsetRect(TRect{run.Left, run.Y, run.Right, run.Y + 1}, l.Frame.Left, l.Frame.Top);
+    PasteBitmapArea(picture, shadow, r, TPoint{r.Left, r.Top});
+  }
+}
+
+bool UpdateBorderForm(std::unique_ptr<TqxBorderForm>& border, TBorderFormOwner& owner) {
+  const bool want = owner.WantsBorderForm();
+  if (want == (border != nullptr)) return false;
+  if (want) {
+    border = std::make_unique<TqxBorderForm>(owner);
+    if (!border->Window()) border.reset();
+  } else {
+    border.reset();
+  }
+  return true;
+}
+
+TqxBorderForm::TqxBorderForm(TBorderFormOwner& owner) : FOwner(owner) {
   FWnd = CreateLayeredPopup(kBorderClass, &BorderProc);
   if (!FWnd) return;
   SetWindowLongPtrW(FWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  // In the form's owner group, so it stays with the form; never owned by the form itself, or the system
-  // would keep it above the form.
-  if (HWND form = provider.Form() ? provider.Form()->Handle() : nullptr)
-    SetWindowLongPtrW(FWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetWindow(form, GW_OWNER)));
+  // In the window's owner group, so it stays with the window; never owned by the window itself, or the
+  // system would keep it above the window.
+  if (HWND window = owner.BorderOwnerWindow())
+    SetWindowLongPtrW(FWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(GetWindow(window, GW_OWNER)));
 }
 
 TqxBorderForm::~TqxBorderForm() {
@@ -69,29 +125,28 @@ TqxBorderForm::~TqxBorderForm() {
 
 TPoint TqxBorderForm::Origin() const {
   RECT wr{};
-  HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr;
-  if (form) GetWindowRect(form, &wr);
-  const TPoint at = FProvider.BorderLayout().FormOrigin;
+  if (HWND form = FOwner.BorderOwnerWindow()) GetWindowRect(form, &wr);
+  const TPoint at = FOwner.BorderLayout().FormOrigin;
   return TPoint{wr.left - at.X, wr.top - at.Y};
 }
 
 void TqxBorderForm::UpdateExBordersPos(bool newPicture, int blend) {
-  HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr;
+  HWND form = FOwner.BorderOwnerWindow();
   if (!FWnd || !form || FUpdating) return;
   FUpdating = true;
-  const TBorderFormLayout l = FProvider.BorderLayout();
+  const TBorderFormLayout l = FOwner.BorderLayout();
   const TPoint at = Origin();
   // While a minimise or restore animation flies, the picture window is the form's only look.
-  if (FProvider.MinimizeAnimating()) blend = 0;
+  if (FOwner.BorderMinimizing()) blend = 0;
   FBlend = blend;
   // The forms are locked for a skin change: the old look stays until it fades into the new one.
-  if (FShowingPicture && FProvider.DrawingLocked()) newPicture = false;
+  if (FShowingPicture && FOwner.BorderPictureLocked()) newPicture = false;
   if (newPicture) {
     FShowingPicture = false;
-    if (FProvider.SkinData->BGChanged || FProvider.Cache().Width() != l.Picture.Width ||
-        FProvider.Cache().Height() != l.Picture.Height)
-      FProvider.PaintAll();
-    UpdateLayeredPicture(FWnd, FProvider.Cache(), at, blend);
+    if (FOwner.BorderPictureStale() || FOwner.BorderPicture().Width() != l.Picture.Width ||
+        FOwner.BorderPicture().Height() != l.Picture.Height)
+      FOwner.RepaintBorderPicture();
+    UpdateLayeredPicture(FWnd, FOwner.BorderPicture(), at, blend);
     SetHole(true);
   }
   // Shown without activation, then directly behind the form.
@@ -110,7 +165,7 @@ void TqxBorderForm::ShowPicture(const TBitmap32& picture, int blend) {
 void TqxBorderForm::SetBlend(int blend) {
   if (!FWnd || blend == FBlend) return;
   FBlend = blend;
-  UpdateLayeredPicture(FWnd, FProvider.Cache(), Origin(), blend);
+  UpdateLayeredPicture(FWnd, FOwner.BorderPicture(), Origin(), blend);
 }
 
 void TqxBorderForm::UpdateRgn() {
@@ -120,7 +175,7 @@ void TqxBorderForm::UpdateRgn() {
 }
 
 void TqxBorderForm::SetHole(bool cut) {
-  const TBorderFormLayout l = FProvider.BorderLayout();
+  const TBorderFormLayout l = FOwner.BorderLayout();
   HRGN region = CreateRectRgn(0, 0, l.Picture.Width, l.Picture.Height);
   if (cut) {
     // The form's client area (with its own scroll bars) shows through.
@@ -173,7 +228,7 @@ LRESULT TqxBorderForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NCMOUSELEAVE:
       FTracking = false;
-      if (HWND form = FProvider.Form() ? FProvider.Form()->Handle() : nullptr) SendMessageW(form, WM_NCMOUSELEAVE, 0, 0);
+      if (HWND form = FOwner.BorderOwnerWindow()) SendMessageW(form, WM_NCMOUSELEAVE, 0, 0);
       return 0;
     default:
       break;
@@ -181,7 +236,7 @@ LRESULT TqxBorderForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(FWnd, msg, wParam, lParam);
 }
 
-TFrameHit TqxBorderForm::HitTest(POINT screen) const { return FProvider.HTProcess(screen); }
+TFrameHit TqxBorderForm::HitTest(POINT screen) const { return FOwner.BorderHitTest(screen); }
 
 bool TqxBorderForm::MouseAboveTheShadow(POINT screen) const {
   return HitTest(screen).Code == kHtTransparent;
@@ -200,11 +255,11 @@ LRESULT TqxBorderForm::OnNcHitTest(POINT screen) {
 void TqxBorderForm::OnShadowMouse(POINT client) {
   if (!FWnd) return;
   // No caption button stays hot once the mouse is out on the shadow.
-  if (FProvider.CurrentHT() > 0) FProvider.SetHotHT(0);
+  FOwner.ReleaseHotButton();
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   if (GetWindowRgn(FWnd, region) == ERROR) {
     DeleteObject(region);
-    const TBorderFormLayout l = FProvider.BorderLayout();
+    const TBorderFormLayout l = FOwner.BorderLayout();
     region = CreateRectRgn(0, 0, l.Picture.Width, l.Picture.Height);
   }
   HRGN pixel = CreateRectRgn(client.x, client.y, client.x + 1, client.y + 1);
@@ -239,14 +294,13 @@ LRESULT TqxBorderForm::OnMouseActivate() {
   // A click on the shadow is meant for the window below, never for the form.
   if (MouseAboveTheShadow(cursor)) return MA_NOACTIVATE;
   // The border window is never active itself: the form is.
-  if (TForm* form = FProvider.Form(); form && form->HandleAllocated() && IsWindowEnabled(form->Handle()))
-    SetForegroundWindow(form->Handle());
+  if (HWND form = FOwner.BorderOwnerWindow(); form && IsWindowEnabled(form)) SetForegroundWindow(form);
   return MA_NOACTIVATE;
 }
 
 void TqxBorderForm::OnNcMouse(UINT msg, POINT screen) {
-  TForm* form = FProvider.Form();
-  if (!form || !form->HandleAllocated()) return;
+  HWND form = FOwner.BorderOwnerWindow();
+  if (!form) return;
   const TFrameHit hit = HitTest(screen);
   if (hit.Code == kHtTransparent) return;
   if (msg == WM_NCMOUSEMOVE && !FTracking) {
@@ -255,7 +309,7 @@ void TqxBorderForm::OnNcMouse(UINT msg, POINT screen) {
   }
   // The form's frame component answers the frame's clicks; the system moves and sizes the form itself
   // for the caption and the borders.
-  SendMessageW(form->Handle(), msg, static_cast<WPARAM>(hit.Code), PointToLParam(screen));
+  SendMessageW(form, msg, static_cast<WPARAM>(hit.Code), PointToLParam(screen));
 }
 
 }  // namespace qw

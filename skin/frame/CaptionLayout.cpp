@@ -85,7 +85,7 @@ TCaptionNumbers FormCaptionNumbers(const TFrameGeometry& g, const TFrameWindow& 
   return n;
 }
 
-TCaptionNumbers DialogCaptionNumbers(const TFrameGeometry& g) {
+TCaptionNumbers DialogCaptionNumbers(const TFrameGeometry& g, const TBorderWindowFrame& bw) {
   TCaptionNumbers n;
   n.FrameLeft = n.FrameRight = g.SysBorderWidth;
   n.HeaderHeight = g.SysBorderHeight + g.CaptionHeight;
@@ -94,6 +94,15 @@ TCaptionNumbers DialogCaptionNumbers(const TFrameGeometry& g) {
   n.PlainButtonsWidth = true;
   n.TextTop = 2;
   n.TextRightGap = 6;
+  if (bw.Present) {
+    // In a border window's picture the caption lies inside the shadow: centred on its own line there.
+    n.FrameLeft += bw.Shadow.Left;
+    n.FrameRight += bw.Shadow.Right;
+    n.VCenter += bw.Shadow.Top;
+    n.BandHeight = 0;
+    n.HeaderHeight += bw.Shadow.Top;
+    n.TextTop += bw.Shadow.Top;
+  }
   return n;
 }
 

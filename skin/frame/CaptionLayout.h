@@ -33,7 +33,7 @@ struct TCaptionNumbers {
 TCaptionNumbers FormCaptionNumbers(const TFrameGeometry& g, const TFrameWindow& w);
 // A system dialog's caption: items centred in the header band, no gap before Help, the text 2 pixels
 // from the top and 6 from buttons counted without their margins.
-TCaptionNumbers DialogCaptionNumbers(const TFrameGeometry& g);
+TCaptionNumbers DialogCaptionNumbers(const TFrameGeometry& g, const TBorderWindowFrame& bw = {});
 
 // The skin's caption-button placement (BISPACE, BIRIGHT, BILEFT, BIVALIGN of its global section).
 struct TCaptionSkinParams {

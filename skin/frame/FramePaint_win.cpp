@@ -41,7 +41,7 @@ void TsSkinProvider::PaintAll() {
   CalcItems();
   TBitmap32 shadow;
   if (FBorderForm) {
-    PaintBorderPicture(g, shadow);
+    PaintBorderFrame(cache, *SkinData, *m, BorderLayout(), FFormActive, shadow);
   } else {
     const TsGeneralData& section = m->gd[static_cast<size_t>(SkinData->SkinIndex())];
     const int state = LimitState(section, FFormActive ? 1 : 0);
@@ -56,7 +56,9 @@ void TsSkinProvider::PaintAll() {
     PaintBorderIcons();
     AnnounceCaption();
   }
-  if (FBorderForm) FinishBorderPicture(g, shadow);
+  if (FBorderForm)
+    FinishBorderFrame(cache, *m, SkinData->BorderIndex(), TitleBordersMask(*m, FTitleSkinIndex, TitleSkin),
+                      BorderLayout(), g.CaptionHeight, shadow);
   SkinData->BGChanged = false;
 }
 
@@ -65,37 +67,6 @@ TRect TsSkinProvider::CaptionBand(const TFrameGeometry& g) const {
   if (!FBorderForm) return TRect{0, 0, cache.Width(), std::min(cache.Height(), g.SysBorderHeight + g.CaptionHeight)};
   const TBorderFormLayout l = BorderLayout();
   return TRect{l.Frame.Left, l.Frame.Top, l.Frame.Right, std::min(l.Client.Top, l.Frame.Bottom)};
-}
-
-void TsSkinProvider::PaintBorderPicture(const TFrameGeometry&, TBitmap32& shadow) {
-  const TsSkinManager& m = *Manager();
-  TBitmap32& cache = *SkinData->CacheBmp();
-  const TBorderFormLayout l = BorderLayout();
-  FillRect32(cache, TRect{0, 0, cache.Width(), cache.Height()}, 0, 0);
-  PaintFormShadow(cache, m, FFormActive);
-  shadow = cache.Clone();
-  // The skin's frame over it, painted at its own size.
-  const int width = WidthOfRect(l.Frame), height = HeightOfRect(l.Frame);
-  if (width <= 0 || height <= 0) return;
-  TBitmap32 frame(width, height);
-  const int state = LimitState(m.gd[static_cast<size_t>(SkinData->SkinIndex())], FFormActive ? 1 : 0);
-  PaintControlItem(*SkinData, EmptyCacheInfo(), state, TRect{0, 0, width, height}, TPoint{0, 0}, frame, false);
-  PasteBitmap(cache, frame, TPoint{l.Frame.Left, l.Frame.Top});
-}
-
-void TsSkinProvider::FinishBorderPicture(const TFrameGeometry& g, const TBitmap32& shadow) {
-  const TsSkinManager& m = *Manager();
-  TBitmap32& cache = *SkinData->CacheBmp();
-  const TBorderFormLayout l = BorderLayout();
-  // Text and pictures drawn by the system leave no alpha: the whole frame is opaque, but for the corners
-  // the skin's masks cut away, where the shadow under the frame shows.
-  SetAlphaInRect(cache, l.Frame, 255, false);
-  const int titleMask = TitleBordersMask(m, FTitleSkinIndex, TitleSkin);
-  for (const TRegionRun& run : FrameMaskCuts(m, SkinData->BorderIndex(), titleMask, WidthOfRect(l.Frame), HeightOfRect(l.Frame),
-                                         g.CaptionHeight)) {
-    const TRect r = OffsetRect(TRect{run.Left, run.Y, run.Right, run.Y + 1}, l.Frame.Left, l.Frame.Top);
-    PasteBitmapArea(cache, shadow, r, TPoint{r.Left, r.Top});
-  }
 }
 
 void TsSkinProvider::PaintCaptionBar(const TFrameGeometry& g) {

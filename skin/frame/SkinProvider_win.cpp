@@ -160,15 +160,7 @@ TFrameWindow TsSkinProvider::WindowFacts() const {
   w.Width = wr.right - wr.left, w.Height = wr.bottom - wr.top;
   w.ClientWidth = cr.right, w.ClientHeight = cr.bottom;
   w.FormBorderWidth = FForm->Frame().BorderWidth;
-  if (FBorderForm && Manager()) {
-    const TsSkinManager& m = *Manager();
-    TBorderWindowFrame& bw = w.BorderWindow;
-    bw.Present = true;
-    bw.BorderWidth = m.SkinData.ExBorderWidth, bw.TitleHeight = m.SkinData.ExTitleHeight;
-    bw.MaxHeight = m.SkinData.ExMaxHeight, bw.CenterOffset = m.SkinData.ExCenterOffs;
-    bw.TopMargin = m.SkinData.BITopMargin;
-    bw.Shadow = ManagerShadowSize(m);
-  }
+  if (FBorderForm && Manager()) w.BorderWindow = ManagerBorderWindow(*Manager());
   return w;
 }
 
@@ -250,29 +242,20 @@ void TsSkinProvider::ReleaseForm() {
 // ---- The border window ------------------------------------------------------------------------------------
 
 bool TsSkinProvider::WantsBorderForm() const {
-  HWND h = Handle();
-  const TsSkinManager* m = Manager();
-  if (!h || !m || !FPrepared || !Skinned() || !m->ExtendedBorders() || !EngineStartup().UpdateLayeredWindow) return false;
-  if (!AllowExtBorders || !DrawNonClientArea || FForm->IsDestroying()) return false;
-  // A bordered top-level form, on the screen, neither minimised nor (with the switch) maximised.
-  const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE), exStyle = GetWindowLongPtrW(h, GWL_EXSTYLE);
-  if ((style & WS_CHILD) || (exStyle & WS_EX_MDICHILD) || FForm->Frame().BorderStyle == TFormBorderStyle::bsNone)
-    return false;
-  if (!IsWindowVisible(h) || IsIconic(h)) return false;
-  return !(IsZoomed(h) && ExtBordersOffWhenMaximized);
+  if (!FPrepared || !Skinned() || !AllowExtBorders || !DrawNonClientArea || FForm->IsDestroying()) return false;
+  return FForm->Frame().BorderStyle != TFormBorderStyle::bsNone && BorderWindowAllowed(Handle(), Manager());
+}
+
+bool TsSkinProvider::BorderPictureStale() const { return SkinData->BGChanged; }
+
+void TsSkinProvider::ReleaseHotButton() {
+  if (FCurrentHT > 0) SetHotHT(0);
 }
 
 void TsSkinProvider::UpdateExtBorders() {
   // While the form's drawing is suspended (a skin change) it only looks hidden: nothing changes then.
   if (FLockCount > 0) return;
-  const bool want = WantsBorderForm();
-  if (want == (FBorderForm != nullptr)) return;
-  if (want) {
-    FBorderForm = std::make_unique<TqxBorderForm>(*this);
-    if (!FBorderForm->Window()) FBorderForm.reset();
-  } else {
-    FBorderForm.reset();
-  }
+  if (!UpdateBorderForm(FBorderForm, *this)) return;
   // The frame's measures, picture and region change with it.
   KillAnimations();
   SkinData->BGChanged = true;

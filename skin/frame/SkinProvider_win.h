@@ -16,6 +16,7 @@
 #include "fw/Control.h"
 #include "image/Bitmap32.h"
 #include "skin/core/TransitionSchedule.h"
+#include "skin/frame/BorderForm_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/BorderFormLayout.h"
 #include "skin/frame/FormCaption.h"
@@ -26,7 +27,6 @@ namespace qw {
 
 class TForm;
 class TPopupMenu;
-class TqxBorderForm;
 class TqxCaptionAccess;
 class TqxCaptionHint;
 class TqxMinTimer;
@@ -71,7 +71,10 @@ TFrameMetrics SystemFrameMetrics();
 // the first frame component takes over a form).
 void InstallFrameChangeAnimation();
 
-class TsSkinProvider : public TComponent, private TWindowProcHook, public TCaptionButtonOwner {
+class TsSkinProvider : public TComponent,
+                       private TWindowProcHook,
+                       public TCaptionButtonOwner,
+                       public TBorderFormOwner {
  public:
   TsSkinProvider();
   ~TsSkinProvider() override;
@@ -131,7 +134,7 @@ class TsSkinProvider : public TComponent, private TWindowProcHook, public TCapti
   // The border window drawing the form's frame and shadow (extended borders), or null.
   TqxBorderForm* BorderForm() const { return FBorderForm.get(); }
   // Where the frame, the client area and the form's window lie in the border window.
-  TBorderFormLayout BorderLayout() const;
+  TBorderFormLayout BorderLayout() const override;
   // The window commands the form offers now (its system menu's items and its caption buttons).
   TSysMenuRules SysMenuRules() const;
   // The running minimise or restore animation, or null.
@@ -203,10 +206,17 @@ class TsSkinProvider : public TComponent, private TWindowProcHook, public TCapti
   void UpdateIconsIndexes();
   TFormState FormStateNow() const;
   void ForgetWindow();
-  bool WantsBorderForm() const;
   TRect CaptionBand(const TFrameGeometry& g) const;
-  void PaintBorderPicture(const TFrameGeometry& g, TBitmap32& shadow);
-  void FinishBorderPicture(const TFrameGeometry& g, const TBitmap32& shadow);
+  // What the border window asks of its owner.
+  HWND BorderOwnerWindow() const override { return Handle(); }
+  bool WantsBorderForm() const override;
+  const TBitmap32& BorderPicture() const override { return Cache(); }
+  bool BorderPictureStale() const override;
+  void RepaintBorderPicture() override { PaintAll(); }
+  bool BorderMinimizing() const override { return MinimizeAnimating(); }
+  bool BorderPictureLocked() const override { return DrawingLocked(); }
+  TFrameHit BorderHitTest(POINT screen) override { return HTProcess(screen); }
+  void ReleaseHotButton() override;
   void OnWindowPosChanged(TMessage& message);
   bool BeginMoveBlend(int hitCode);
   bool BeginMinAnimation(UINT command);

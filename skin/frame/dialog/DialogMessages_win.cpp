@@ -55,6 +55,8 @@ void TqxDialogWnd::qxWndProc(TMessage& message) {
   if (message.Msg == WM_DESTROY || message.Msg == WM_NCDESTROY) {
     if (Destroyed) return CallPrevWndProc(message);
     KillAnimations();
+    // The border window goes before the dialog's window does.
+    FBorderForm.reset();
     TqxMainWnd::qxWndProc(message);
     // The list of skinned dialogs closes up as soon as a dialog goes.
     if (Destroyed && Provider) ReleaseClosedDialogLater(Provider);
@@ -146,12 +148,17 @@ void TqxDialogWnd::OnSkinCommand(TMessage& message) {
       SkinData->UpdateIndexes();
       InitParams();
       TqxMainWnd::qxWndProc(message);
+      if (Destroyed) return;
+      // The new skin may want a border window or none, and a border window's picture is the skin's.
+      UpdateExtBorders();
+      if (FBorderForm) FBorderForm->UpdateExBordersPos(true);
       if (IsWindowVisible(CtrlHandle))
         RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
       return;
     case skcRemoveSkin:
       if (!ofManager) return CallPrevWndProc(message);
       KillAnimations();
+      FBorderForm.reset();
       TqxMainWnd::qxWndProc(message);
       // The system's frame and caption buttons come back.
       SetWindowLongW(CtrlHandle, GWL_STYLE, GetWindowLongW(CtrlHandle, GWL_STYLE) | static_cast<LONG>(FState.Style & WS_SYSMENU));
@@ -162,7 +169,11 @@ void TqxDialogWnd::OnSkinCommand(TMessage& message) {
       if (!ofManager) return CallPrevWndProc(message);
       SkinData->UpdateIndexes();
       InitParams();
-      return TqxMainWnd::qxWndProc(message);
+      TqxMainWnd::qxWndProc(message);
+      if (Destroyed) return;
+      UpdateExtBorders();
+      if (FBorderForm) FBorderForm->UpdateExBordersPos(true);
+      return;
     case skcQueryParentBG: {
       const TsGenState& p = Manager()->gd[static_cast<size_t>(SkinData->SkinIndex())].Props[0];
       message.Result = p.GradientPercent + p.ImagePercent > 0 ? 1 : 0;
@@ -337,6 +348,11 @@ void TqxDialogWnd::OnWindowPosChanged(TMessage& message, const WINDOWPOS& pos) {
   }
   TqxMainWnd::qxWndProc(message);
   if (Destroyed) return;
+  // Made once the dialog is on the screen, freed as it is hidden, minimised or maximised; else it
+  // follows the dialog.
+  const bool had = FBorderForm != nullptr;
+  UpdateExtBorders();
+  if (had && FBorderForm && !(pos.flags & SWP_SHOWWINDOW)) FBorderForm->UpdateExBordersPos(false);
   if ((pos.flags & SWP_SHOWWINDOW) && FShowCover) {
     RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     DestroyWindow(std::exchange(FShowCover, nullptr));
@@ -357,6 +373,12 @@ TFrameHit TqxDialogWnd::HTProcess(POINT screen) {
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
   CalcItems(g);
   const TsSkinManager* m = Manager();
+  if (FBorderForm) {
+    // The frame is the border window's: its points are the picture's.
+    const TPoint o = FBorderForm->Origin();
+    return HitTestBorderForm(LayoutBorderForm(g, w), g, w, FCaption.Layout, m->SkinData.ExShadowOffs,
+                             TPoint{screen.x - o.X, screen.y - o.Y});
+  }
   const int closeHeight = CaptionImageSize(m->Tables, FButtons[cbClose].ImageIndex).Height;
   const TFrameHitRules rules = DialogHitRules(g, w, SystemFrameMetrics(), closeHeight);
   return HitTestFrame(FCaption.Layout, rules, TPoint{screen.x - wr.left, screen.y - wr.top});

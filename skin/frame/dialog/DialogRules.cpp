@@ -47,7 +47,8 @@ TCaptionImages ChooseDialogCaptionImages(const TConstantSkinData& c, const TDial
   return ChooseCaptionImages(c, Framed(s.BorderStyle()), !r.VisibleMax && !r.VisibleMin);
 }
 
-TFormCaption LayoutDialogCaption(const TSkinTables& t, const TFrameGeometry& g, const TDialogState& s, TSize icon) {
+TFormCaption LayoutDialogCaption(const TSkinTables& t, const TFrameGeometry& g, const TDialogState& s, TSize icon,
+                                 const TBorderWindowFrame& bw) {
   const TSysMenuRules r = DialogSysMenuRules(s);
   TFormCaption out;
   out.Images = ShownCaptionImages(ChooseDialogCaptionImages(t.ConstData, s), t.ConstData, s.Maximized, s.Iconic);
@@ -58,7 +59,7 @@ TFormCaption LayoutDialogCaption(const TSkinTables& t, const TFrameGeometry& g, 
   SetSystemButtons(in, t, out.Images, DialogCaptionButtons(r, s));
   in.IconShown = icon.Width > 0 && icon.Height > 0;
   in.Icon = icon;
-  out.Layout = LayoutCaption(in, DialogCaptionNumbers(g));
+  out.Layout = LayoutCaption(in, DialogCaptionNumbers(g, bw));
   return out;
 }
 

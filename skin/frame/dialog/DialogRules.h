@@ -32,7 +32,9 @@ TCaptionButtonStates DialogCaptionButtons(const TSysMenuRules& r, const TDialogS
 // without Max and Min), else the small one.
 TCaptionImages ChooseDialogCaptionImages(const TConstantSkinData& c, const TDialogState& s);
 
-// Lays out the caption of a dialog with frame G; Icon is the small icon's size (0 x 0: no icon).
-TFormCaption LayoutDialogCaption(const TSkinTables& t, const TFrameGeometry& g, const TDialogState& s, TSize icon);
+// Lays out the caption of a dialog with frame G; Icon is the small icon's size (0 x 0: no icon); BW the
+// border window's numbers when the dialog has one.
+TFormCaption LayoutDialogCaption(const TSkinTables& t, const TFrameGeometry& g, const TDialogState& s, TSize icon,
+                                 const TBorderWindowFrame& bw = {});
 
 }  // namespace qw

@@ -7,6 +7,7 @@
 
 #include "fw/BitmapCanvas.h"
 #include "image/BitmapDC_win.h"
+#include "image/BitmapFill.h"
 #include "skin/core/CommonData_win.h"
 #include "skin/data/SkinManager.h"
 #include "skin/frame/CaptionAnimation_win.h"
@@ -44,6 +45,7 @@ TqxDialogWnd::TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provid
 }
 
 TqxDialogWnd::~TqxDialogWnd() {
+  FBorderForm.reset();
   KillAnimations();
   FMoveTimer.reset();
   if (FBackBrush) DeleteObject(FBackBrush);
@@ -72,7 +74,47 @@ TFrameWindow TqxDialogWnd::WindowFacts() const {
   w.Height = wr.bottom - wr.top;
   w.ClientWidth = cr.right;
   w.ClientHeight = cr.bottom;
+  if (FBorderForm && Manager()) w.BorderWindow = ManagerBorderWindow(*Manager());
   return w;
+}
+
+TBorderFormLayout TqxDialogWnd::BorderLayout() const {
+  const TFrameWindow w = WindowFacts();
+  return LayoutBorderForm(MeasureFrame(w, SystemFrameMetrics()), w);
+}
+
+bool TqxDialogWnd::WantsBorderForm() const {
+  if (Destroyed || !Skinned()) return false;
+  const uint32_t style = FState.Style ? FState.Style : static_cast<uint32_t>(GetWindowLongW(CtrlHandle, GWL_STYLE));
+  return DialogBorderStyle(style) != qxbsNone && BorderWindowAllowed(CtrlHandle, Manager());
+}
+
+bool TqxDialogWnd::BorderPictureStale() const { return SkinData->BGChanged; }
+
+void TqxDialogWnd::UpdateExtBorders() {
+  if (!UpdateBorderForm(FBorderForm, *this)) return;
+  // The frame's measures, picture and region change with it.
+  KillAnimations();
+  SkinData->BGChanged = true;
+  FRgnChanged = true;
+  if (!IsWindowVisible(CtrlHandle)) return;
+  if (!FBorderForm) {
+    RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    return;
+  }
+  PaintAll();
+  const TFrameWindow w = WindowFacts();
+  UpdateRegion(MeasureFrame(w, SystemFrameMetrics()), w);
+  FBorderForm->UpdateExBordersPos(true);
+}
+
+int TqxDialogWnd::TitleMask() const {
+  const TsSkinManager* m = Manager();
+  return m && m->IsValidSkinIndex(FTitleIndex) ? m->GetMaskIndex(FTitleIndex, FTitleSection, u"BORDERSMASK") : -1;
+}
+
+TBorderWindowFrame TqxDialogWnd::BorderWindowFrame() const {
+  return FBorderForm && Manager() ? ManagerBorderWindow(*Manager()) : TBorderWindowFrame{};
 }
 
 TFrameGeometry TqxDialogWnd::Geometry() const { return MeasureFrame(WindowFacts(), SystemFrameMetrics()); }
@@ -111,7 +153,7 @@ HICON TqxDialogWnd::TitleIcon() const {
 void TqxDialogWnd::CalcItems(const TFrameGeometry& g) {
   const TsSkinManager* m = Manager();
   if (!m) return;
-  FCaption = LayoutDialogCaption(m->Tables, g, State(), TitleIcon() ? SmallIconSize() : TSize{});
+  FCaption = LayoutDialogCaption(m->Tables, g, State(), TitleIcon() ? SmallIconSize() : TSize{}, BorderWindowFrame());
   for (int i = 0; i < cbSystemCount; ++i) {
     FButtons[i].Rect = FCaption.Layout.System[i].Rect;
     FButtons[i].HitCode = FCaption.Layout.System[i].HitCode;
@@ -124,23 +166,35 @@ void TqxDialogWnd::PaintAll() {
   if (!m || !Skinned() || !CtrlHandle) return;
   const TFrameWindow w = WindowFacts();
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
-  if (w.Width <= 0 || w.Height <= 0) return;
+  // With a border window the picture is the border window's: the shadow around the skin's wider frame.
+  const bool border = FBorderForm != nullptr;
+  const TBorderFormLayout l = border ? LayoutBorderForm(g, w) : TBorderFormLayout{};
+  const TSize size = border ? l.Picture : TSize{w.Width, w.Height};
+  if (size.Width <= 0 || size.Height <= 0) return;
   TBitmap32& picture = *SkinData->CacheBmp();
-  if (picture.Width() != w.Width || picture.Height() != w.Height) picture = TBitmap32(w.Width, w.Height);
+  if (picture.Width() != size.Width || picture.Height() != size.Height) picture = TBitmap32(size.Width, size.Height);
   CalcItems(g);
-  const int headerHeight = g.SysBorderHeight + g.CaptionHeight;
-  const TRect all{0, 0, w.Width, w.Iconic() ? std::min(w.Height, headerHeight + 1) : w.Height};
-  const int state = LimitState(m->gd[static_cast<size_t>(SkinData->SkinIndex())], FFormActive ? 1 : 0);
-  PaintControlItem(*SkinData, EmptyCacheInfo(), state, all, TPoint{0, 0}, picture, false);
+  const int headerHeight = border ? l.Client.Top : g.SysBorderHeight + g.CaptionHeight;
+  TBitmap32 shadow;
+  TRect band{0, 0, w.Width, std::min(w.Height, headerHeight)};
+  if (border) {
+    PaintBorderFrame(picture, *SkinData, *m, l, FFormActive, shadow);
+    band = TRect{l.Frame.Left, l.Frame.Top, l.Frame.Right, std::min(l.Client.Top, l.Frame.Bottom)};
+  } else {
+    const TRect all{0, 0, w.Width, w.Iconic() ? std::min(w.Height, headerHeight + 1) : w.Height};
+    const int state = LimitState(m->gd[static_cast<size_t>(SkinData->SkinIndex())], FFormActive ? 1 : 0);
+    PaintControlItem(*SkinData, EmptyCacheInfo(), state, all, TPoint{0, 0}, picture, false);
+    if (w.Iconic()) band.Bottom = all.Bottom;
+  }
   if (g.CaptionHeight > 0) {
-    PaintCaptionStrip(picture, *m, FTitleIndex, FTitleSection, FFormActive,
-                      TRect{0, 0, w.Width, w.Iconic() ? all.Bottom : std::min(w.Height, headerHeight)});
+    PaintCaptionStrip(picture, *m, FTitleIndex, FTitleSection, FFormActive, band);
     DrawCaptionIcon(picture, FCaption.Layout.Icon, TitleIcon());
     PaintCaptionText(g);
   }
   // Rebuilt with every full picture: activation and skin changes change what lies behind the buttons.
-  FTitleBG = CopyBitmapArea(picture, TRect{0, 0, w.Width, headerHeight});
+  FTitleBG = CopyBitmapArea(picture, TRect{0, 0, size.Width, headerHeight});
   if (g.CaptionHeight > 0) PaintBorderIcons();
+  if (border) FinishBorderFrame(picture, *m, SkinData->BorderIndex(), TitleMask(), l, g.CaptionHeight, shadow);
   SkinData->BGChanged = false;
   FRgnChanged = true;
   ++FPicturesBuilt;
@@ -161,7 +215,7 @@ void TqxDialogWnd::PaintCaptionText(const TFrameGeometry& g) {
   const HGDIOBJ oldFont = SelectObject(dc, font);
   TEXTMETRICW tm{};
   GetTextMetricsW(dc, &tm);
-  const TRect r = CaptionTextRect(FCaption.Layout, DialogCaptionNumbers(g), tm.tmHeight);
+  const TRect r = CaptionTextRect(FCaption.Layout, DialogCaptionNumbers(g, BorderWindowFrame()), tm.tmHeight);
   if (r.Right > r.Left && r.Bottom > r.Top) {
     const int plate = m.GetSkinIndex(u"CAPTION");
     const UINT flags = kCaptionTextFlags | (RightToLeft(FState.ExStyle) ? DT_RTLREADING | DT_RIGHT : 0);
@@ -209,9 +263,12 @@ TBitmap32 TqxDialogWnd::ButtonPicture(const TsCaptionButton& b, int state) {
 void TqxDialogWnd::UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w) {
   TsSkinManager* m = Manager();
   if (!m || (w.BorderStyle == qxbsNone && !(w.Style & WS_THICKFRAME) && !w.Iconic())) return;
-  const int titleMask = m->IsValidSkinIndex(FTitleIndex) ? m->GetMaskIndex(FTitleIndex, FTitleSection, u"BORDERSMASK") : -1;
-  HRGN region = MakeFrameRegion(*m, SkinData->BorderIndex(), titleMask, w.Width, w.Height,
-                                g.SysBorderHeight + g.CaptionHeight);
+  // With a border window only the client area is left of the dialog's window: the frame is the border
+  // window's.
+  const TRect c = FBorderForm ? LayoutBorderForm(g, w).FormClient : TRect{};
+  HRGN region = FBorderForm ? CreateRectRgn(c.Left, c.Top, c.Right, c.Bottom)
+                            : MakeFrameRegion(*m, SkinData->BorderIndex(), TitleMask(), w.Width, w.Height,
+                                              g.SysBorderHeight + g.CaptionHeight);
   FRgnChanged = false;
   // A borderless dialog keeps its shape, as does one that says it shapes itself.
   const bool keep = (w.BorderStyle == qxbsNone && !w.Iconic()) ||
@@ -233,9 +290,16 @@ void TqxDialogWnd::PaintCaption() {
   const TFrameWindow w = WindowFacts();
   const TFrameGeometry g = MeasureFrame(w, SystemFrameMetrics());
   const TBitmap32& picture = *SkinData->CacheBmp();
-  if (picture.Width() != w.Width || picture.Height() != w.Height) SkinData->BGChanged = true;
+  const TSize size = FBorderForm ? LayoutBorderForm(g, w).Picture : TSize{w.Width, w.Height};
+  if (picture.Width() != size.Width || picture.Height() != size.Height) SkinData->BGChanged = true;
+  const bool repainted = SkinData->BGChanged;
   if (SkinData->BGChanged) PaintAll();
   if (FRgnChanged && !DialogRgnChanging) UpdateRegion(g, w);
+  if (FBorderForm) {
+    // The dialog shows only its client area: the frame is the border window's.
+    FBorderForm->UpdateExBordersPos(repainted);
+    return;
+  }
   HDC dc = GetWindowDC(CtrlHandle);
   if (!dc) return;
   const int saved = SaveDC(dc);
@@ -247,7 +311,8 @@ void TqxDialogWnd::PaintCaption() {
 
 bool TqxDialogWnd::CanAnimateButtons() const {
   const TsSkinManager* m = Manager();
-  return m && m->Effects.AllowGlowing && EngineStartup().UpdateLayeredWindow && CtrlHandle &&
+  // Over a border window a button is repainted in the window's own picture, without a fade window.
+  return m && m->Effects.AllowGlowing && EngineStartup().UpdateLayeredWindow && CtrlHandle && !FBorderForm &&
          IsWindowVisible(CtrlHandle);
 }
 
@@ -270,6 +335,11 @@ void TqxDialogWnd::RepaintButton(int hitCode) {
   b->GlowID = -1;
   DrawButton(picture, *b, TPoint{b->Rect.Left, b->Rect.Top}, b->State);
   if (!IsWindowVisible(CtrlHandle)) return;
+  if (FBorderForm) {
+    SetAlphaInRect(picture, b->Rect, 255, false);
+    FBorderForm->UpdateExBordersPos(true);
+    return;
+  }
   if (HDC dc = GetWindowDC(CtrlHandle)) {
     CopyBitmapToDC(dc, picture, b->Rect, TPoint{b->Rect.Left, b->Rect.Top});
     ReleaseDC(CtrlHandle, dc);

@@ -11,6 +11,7 @@
 
 #include "image/Bitmap32.h"
 #include "skin/controls/WndWrapper_win.h"
+#include "skin/frame/BorderForm_win.h"
 #include "skin/frame/CaptionAnimation_win.h"
 #include "skin/frame/FormCaption.h"
 #include "skin/frame/FrameHitTest.h"
@@ -33,7 +34,7 @@ extern bool DialogRgnChanging;
 inline constexpr UINT kDialogRgnQueryMsg = 0xBC4D;
 inline constexpr WPARAM kDialogRgnKeepAnswer = 0x41A2;
 
-class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
+class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner, public TBorderFormOwner {
  public:
   TqxDialogWnd(HWND wnd, TsSkinManager* manager, TqxProvider* provider);
   ~TqxDialogWnd() override;
@@ -84,6 +85,20 @@ class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
   void DropSysMenu(POINT at);
   // The dialog is being dragged by its caption and blends as it goes (null: not now).
   TqxMoveTimer* MoveTimer() const { return FMoveTimer.get(); }
+  // The border window drawing the frame and shadow (the manager's extended borders), or null.
+  TqxBorderForm* BorderForm() const { return FBorderForm.get(); }
+  // Makes or frees the border window as the manager and the dialog's state want it now.
+  void UpdateExtBorders();
+
+  // What the border window asks of its owner.
+  HWND BorderOwnerWindow() const override { return Destroyed ? nullptr : CtrlHandle; }
+  bool WantsBorderForm() const override;
+  TBorderFormLayout BorderLayout() const override;
+  const TBitmap32& BorderPicture() const override { return Picture(); }
+  bool BorderPictureStale() const override;
+  void RepaintBorderPicture() override { PaintAll(); }
+  TFrameHit BorderHitTest(POINT screen) override { return HTProcess(screen); }
+  void ReleaseHotButton() override { SetHotHT(0); }
 
   void qxWndProc(TMessage& message) override;
 
@@ -95,6 +110,10 @@ class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
   // The button in a state at a point of Bmp, over the clean caption.
   void DrawButton(TBitmap32& bmp, const TsCaptionButton& b, TPoint at, int state);
   void UpdateRegion(const TFrameGeometry& g, const TFrameWindow& w);
+  // The caption section's border mask, or -1.
+  int TitleMask() const;
+  // The border window's numbers for the frame's measures when the dialog has one.
+  TBorderWindowFrame BorderWindowFrame() const;
   void WrapChildren();
   HICON TitleIcon() const;
   void SysCommand(UINT command);
@@ -140,6 +159,7 @@ class TqxDialogWnd : public TqxMainWnd, public TCaptionButtonOwner {
   int FPicturesBuilt = 0;
   std::unique_ptr<TqxSystemMenu> FSystemMenu;
   std::unique_ptr<TqxMoveTimer> FMoveTimer;
+  std::unique_ptr<TqxBorderForm> FBorderForm;
   HWND FShowCover = nullptr;  // the faded-in picture, over the dialog until it is drawn
   HWND FHideCover = nullptr;  // the last look, taken just before the dialog is hidden
   TBitmap32 FHidePicture;

@@ -12,6 +12,7 @@
 
 #include "../form/FormTestSupport.h"
 #include "../frame/FrameTestSupport.h"
+#include "image/BitmapFill.h"
 #include "image/PngWriter.h"
 #include "skin/controls/BtnWnd_win.h"
 #include "skin/controls/EdgeWnd_win.h"
@@ -22,6 +23,7 @@
 #include "skin/core/SkinBroadcast_win.h"
 #include "skin/core/Transitions_win.h"
 #include "skin/data/SkinManager.h"
+#include "skin/frame/BorderForm_win.h"
 #include "skin/frame/dialog/DialogProvider_win.h"
 #include "skin/frame/dialog/DialogWnd_win.h"
 #include "skin/frame/hook/ThreadHook_win.h"
@@ -235,6 +237,75 @@ TEST_P(SkinnedDialog, AnUnownedBoxWearsTheSkinWithItsCaptionCloseGlyphAndHotDefa
   Pump(3);
   EXPECT_TRUE(HookProviders().size() <= 1u);
   for (TqxProvider* p : HookProviders()) EXPECT_FALSE(p->ListSW);
+}
+
+// The box with its border window as the screen composes them over a plain desktop (the border window's
+// premultiplied picture, the box's client area through its hole).
+TBitmap32 ComposedWithBorder(TqxDialogWnd& wrapper, HWND box) {
+  const TBitmap32& picture = wrapper.Picture();
+  TBitmap32 shot(picture.Width(), picture.Height());
+  FillRect32(shot, TRect{0, 0, shot.Width(), shot.Height()}, 0xE8E0D8, 255);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x) {
+      const uint32_t src = picture.At(x, y), dst = shot.At(x, y), a = src >> 24;
+      uint32_t out = 0xFF000000u;
+      for (int shift = 0; shift < 24; shift += 8)
+        out |= std::min<uint32_t>(255, ((src >> shift) & 0xFF) + ((dst >> shift) & 0xFF) * (255 - a) / 255) << shift;
+      shot.At(x, y) = out;
+    }
+  const TBorderFormLayout l = wrapper.BorderLayout();
+  const TBitmap32 client = GrabWindow(box);
+  for (int y = l.FormClient.Top; y < l.FormClient.Bottom; ++y)
+    for (int x = l.FormClient.Left; x < l.FormClient.Right; ++x)
+      shot.At(l.FormOrigin.X + x, l.FormOrigin.Y + y) = client.At(x, y);
+  return shot;
+}
+
+TEST_P(SkinnedDialog, WithExtendedBordersAnUnownedBoxHasABorderWindowWhileItIsOpen) {
+  Manager->SetExtendedBorders(true);
+  Pump(3);
+  HWND border = nullptr;
+  bool shown = false, placed = false, clientOnly = false, followed = false;
+  int captionHit = 0, closeHit = 0;
+  TWhileBoxOpen whileOpen({[&](HWND box) {
+    auto* wrapper = dynamic_cast<TqxDialogWnd*>(TqxMainWnd::FromHandle(box));
+    ASSERT_NE(wrapper, nullptr);
+    ASSERT_NE(wrapper->BorderForm(), nullptr);
+    border = wrapper->BorderForm()->Window();
+    shown = IsWindowVisible(border) && (GetWindowLongW(border, GWL_EXSTYLE) & WS_EX_LAYERED);
+    const TBorderFormLayout l = wrapper->BorderLayout();
+    RECT br{}, wr{};
+    GetWindowRect(border, &br);
+    GetWindowRect(box, &wr);
+    placed = br.right - br.left == l.Picture.Width && wr.left - br.left == l.FormOrigin.X &&
+             wr.top - br.top == l.FormOrigin.Y;
+    // The box keeps only its client area; the frame is the border window's, hit-tested in its picture.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    RECT rb{};
+    clientOnly = GetWindowRgn(box, region) == SIMPLEREGION && GetRgnBox(region, &rb) &&
+                 TRect{rb.left, rb.top, rb.right, rb.bottom} == l.FormClient;
+    DeleteObject(region);
+    captionHit = wrapper->HTProcess(POINT{br.left + l.Frame.Left + 40, br.top + l.Frame.Top + 10}).Code;
+    const TRect close = wrapper->CaptionLayout().Layout.System[cbClose].Rect;
+    const POINT closeAt{br.left + (close.Left + close.Right) / 2, br.top + (close.Top + close.Bottom) / 2};
+    closeHit = wrapper->HTProcess(closeAt).Code;
+    KeepShot(ComposedWithBorder(*wrapper, box),
+             std::string("bordered_box_") + (GetParam()[0] == 'F' ? "flatline" : "metroui"));
+    SetWindowPos(box, nullptr, wr.left + 30, wr.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT moved{};
+    GetWindowRect(border, &moved);
+    followed = moved.left - br.left == 30 && moved.top - br.top == 20;
+  }});
+  MessageBoxW(nullptr, L"A border window stands behind this box.", kCaption, MB_OK | MB_ICONINFORMATION);
+  ASSERT_NE(border, nullptr);
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(placed);
+  EXPECT_TRUE(clientOnly);
+  EXPECT_EQ(captionHit, HTCAPTION);
+  EXPECT_EQ(closeHit, HTCLOSE);
+  EXPECT_TRUE(followed);
+  // It went with the box.
+  EXPECT_FALSE(IsWindow(border));
 }
 
 TEST_P(SkinnedDialog, ADoubleClickOnTheIconAreaClosesTheBox) {
