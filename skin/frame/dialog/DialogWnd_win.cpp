@@ -207,23 +207,14 @@ void TqxDialogWnd::PaintCaptionText(const TFrameGeometry& g) {
   if (length <= 0) return;
   TBitmapCanvas canvas(*SkinData->CacheBmp());
   HDC dc = canvas.Handle();
-  HFONT font = CreateCaptionFont();
-  if (!dc || !font) {
-    if (font) DeleteObject(font);
-    return;
-  }
-  const HGDIOBJ oldFont = SelectObject(dc, font);
-  TEXTMETRICW tm{};
-  GetTextMetricsW(dc, &tm);
-  const TRect r = CaptionTextRect(FCaption.Layout, DialogCaptionNumbers(g, BorderWindowFrame()), tm.tmHeight);
+  const TCaptionFontScope font(dc);
+  if (!font) return;
+  const TRect r = CaptionTextRect(FCaption.Layout, DialogCaptionNumbers(g, BorderWindowFrame()), font.TextHeight());
   if (r.Right > r.Left && r.Bottom > r.Top) {
-    const int plate = m.GetSkinIndex(u"CAPTION");
     const UINT flags = kCaptionTextFlags | (RightToLeft(FState.ExStyle) ? DT_RTLREADING | DT_RIGHT : 0);
     WriteSectionText(dc, std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length)), true,
-                     &m, FFormActive, m.IsValidSkinIndex(plate) ? plate : FTitleIndex, flags, r);
+                     &m, FFormActive, CaptionTextSection(m, FTitleIndex), flags, r);
   }
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
 }
 
 bool TqxDialogWnd::ButtonEnabled(const TsCaptionButton& b) const {
